@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "app/portable/HotKeyCodes.h"
+
+using namespace vantora;
+
+TEST(ShortCutToHotKey, DefaultsAreCtrlAltAndTheirLetter) {
+  // The six defaults: 0xC000 plus C, M, X, R, H, F.
+  const ShortCut defaults[] = {49219, 49229, 49240, 49234, 49224, 49222};
+  const unsigned keys[] = {67, 77, 88, 82, 72, 70};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(ShortCutToHotKey(defaults[i]), (HotKeyCombination{keys[i], 3})) << i;
+  }
+}
+
+TEST(ShortCutToHotKey, ShiftCtrlAltGivesSevenAndLowThirteenBits) {
+  EXPECT_EQ(ShortCutToHotKey(0xE000 | 0x1123), (HotKeyCombination{0x1123, 7}));
+  EXPECT_EQ(ShortCutToHotKey(0x2000 | 'A'), (HotKeyCombination{'A', 4}));
+  EXPECT_EQ(ShortCutToHotKey('Z'), (HotKeyCombination{'Z', 0}));
+}
+
+TEST(HotKeyControlValue, RoundTripsEveryModifierCombination) {
+  for (unsigned mods = 0; mods < 8; ++mods) {
+    const std::uint16_t control = static_cast<std::uint16_t>((mods << 8) | 0x74);
+    const ShortCut sc = ShortCutFromHotKeyControl(control);
+    EXPECT_EQ(sc & kShortCutKeyMask, 0x74);
+    EXPECT_EQ(HotKeyControlFromShortCut(sc), control) << mods;
+  }
+  EXPECT_EQ(ShortCutFromHotKeyControl((6 << 8) | 'M'), 49229);  // Ctrl+Alt+M
+}
