@@ -1,0 +1,55 @@
+#pragma once
+// The application object: an invisible top-level window titled with the application title that
+// owns every form and carries the program's taskbar entry, plus the message loop.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+
+class Application {
+ public:
+  static Application& Instance();
+
+  // Creates the application window; safe to call again (does nothing then).
+  void Initialize(HINSTANCE instance, const std::wstring& title);
+  HINSTANCE InstanceHandle() const noexcept { return instance_; }
+  HWND Handle() const noexcept { return hwnd_; }
+  const std::wstring& Title() const noexcept { return title_; }
+  void SetTitle(const std::wstring& title);
+
+  Form* MainForm() const noexcept { return mainForm_; }
+  void SetMainForm(Form* form) noexcept { mainForm_ = form; }
+
+  int Run();               // message loop until Terminate; returns the exit code
+  void ProcessMessages();  // dispatches everything pending, then returns
+  void Terminate(int exitCode = 0);
+  bool Terminated() const noexcept { return terminated_; }
+
+  void Minimize();
+  void Restore();
+  // Makes the program's last active window the foreground window.
+  void BringToFront();
+  // Shows or hides the taskbar entry with the main form.
+  void ShowTaskbarEntry(bool show);
+
+  // Reports the exception being handled in the standard error box; used by every dispatch.
+  void HandleException() noexcept;
+
+ private:
+  Application() = default;
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  bool Dispatch(MSG& message);
+
+  HINSTANCE instance_ = nullptr;
+  HWND hwnd_ = nullptr;
+  std::wstring title_;
+  Form* mainForm_ = nullptr;
+  bool terminated_ = false;
+  int exitCode_ = 0;
+};
+
+}  // namespace ui

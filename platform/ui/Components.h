@@ -1,0 +1,98 @@
+#pragma once
+// Non-visual components of a form: timers, pop-up menus and the notification-area icon.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/UniqueHandle.h"
+
+namespace ui {
+
+class Form;
+
+class Timer {
+ public:
+  Timer(Form& form, UINT intervalMs, bool enabled);
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+  ~Timer();
+  bool Enabled() const noexcept { return enabled_; }
+  void SetEnabled(bool enabled);
+  UINT Interval() const noexcept { return interval_; }
+  void SetInterval(UINT intervalMs);
+  std::function<void()> OnTimer;
+
+ private:
+  void Arm();
+  Form& form_;
+  UINT_PTR id_;
+  UINT interval_;
+  bool enabled_ = false;
+  int token_;
+};
+
+struct MenuItem {
+  std::wstring name;
+  std::wstring caption;  // "-" is a separator
+  std::function<void()> OnClick;
+  bool separator() const { return caption == L"-"; }
+};
+
+class PopupMenu {
+ public:
+  explicit PopupMenu(Form& form);
+  MenuItem& Add(const std::wstring& name, const std::wstring& caption);
+  MenuItem& Item(const std::wstring& name);
+  const std::vector<std::unique_ptr<MenuItem>>& Items() const noexcept { return items_; }
+  // Raises OnPopup, shows the menu at the screen point and runs the chosen item.
+  void Popup(int x, int y);
+  std::function<void()> OnPopup;
+
+ private:
+  Form& form_;
+  std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+struct Balloon {
+  std::wstring title, text;
+  DWORD flags = 0;  // NIIF_*
+  UINT timeoutMs = 0;
+};
+
+class TrayIcon {
+ public:
+  explicit TrayIcon(Form& form);
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon();
+
+  bool Visible() const noexcept { return visible_; }
+  void SetVisible(bool visible);
+  void SetHint(const std::wstring& hint);
+  void SetIcon(HICON icon);  // borrowed: the icon stays with its owner
+  void ShowBalloon(const Balloon& balloon);
+  const Balloon& LastBalloon() const noexcept { return balloon_; }
+
+  PopupMenu* popupMenu = nullptr;
+  std::function<void()> OnClick;
+  // Runs before the menu opens; the default makes the application window the foreground window.
+  std::function<void()> OnBeforePopup;
+
+ private:
+  NOTIFYICONDATAW Data(UINT flags) const;
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  Form& form_;
+  bool visible_ = false;
+  bool leftPressed_ = false;
+  std::wstring hint_;
+  HICON icon_ = nullptr;
+  Balloon balloon_;
+  UINT taskbarCreated_;
+  int token_;
+};
+
+}  // namespace ui

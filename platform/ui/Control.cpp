@@ -1,0 +1,145 @@
+#include "platform/ui/Control.h"
+
+#include <windowsx.h>
+
+#include "platform/Error.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+
+namespace ui {
+
+namespace {
+constexpr UINT_PTR kSubclassId = 0x56414E54;  // one subclass per control
+
+bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
+
+MouseButton ButtonOf(UINT message) {
+  if (message == WM_RBUTTONDOWN) return MouseButton::Right;
+  if (message == WM_MBUTTONDOWN) return MouseButton::Middle;
+  return MouseButton::Left;
+}
+}  // namespace
+
+KeyEvent MakeKeyEvent(WPARAM key) {
+  return KeyEvent{static_cast<WORD>(key), KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU), false};
+}
+
+Control::Control(Form& form, Bounds bounds, FontSpec font) : form_(form), bounds_(bounds), font_(font) {}
+
+Control::~Control() {
+  form_.Unregister(this);
+  if (hwnd_) {
+    ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    ::DestroyWindow(hwnd_);
+  }
+}
+
+void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                                  DWORD exStyle) {
+  const Bounds b = WindowBounds();
+  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
+                            form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
+                            form_.Scale(b.height), form_.Handle(), nullptr,
+                            Application::Instance().InstanceHandle(), nullptr);
+  if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
+  ::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), FALSE);
+  form_.Register(this);
+}
+
+void Control::SetDesignBounds(const Bounds& bounds) {
+  bounds_ = bounds;
+  Reposition();
+}
+
+void Control::Reposition() {
+  const Bounds b = WindowBounds();
+  ::SetWindowPos(hwnd_, nullptr, form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
+                 form_.Scale(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::ApplyDpi() {
+  Reposition();
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), TRUE);
+  HandleDpiChanged();
+}
+
+std::wstring Control::Caption() const {
+  const int length = ::GetWindowTextLengthW(hwnd_);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(hwnd_, text.data(), length + 1);
+  text.resize(static_cast<size_t>(copied));
+  return text;
+}
+
+void Control::SetCaption(const std::wstring& text) {
+  ::SetWindowTextW(hwnd_, text.c_str());
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
+void Control::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+// The window's own style bit, not IsWindowVisible: a control of a hidden form is still "Visible".
+bool Control::Visible() const { return (::GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::SetVisible(bool visible) { ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void Control::SetFocus() { ::SetFocus(hwnd_); }
+
+void Control::SetHint(const std::wstring& hint) {
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = form_.Handle();
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  info.lpszText = const_cast<wchar_t*>(hint.c_str());
+  HWND tip = form_.Tooltip();
+  ::SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+HBRUSH Control::HandleColor(HDC dc) {
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetBkColor(dc, form_.Color());
+  return form_.BackgroundBrush();
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
+  try {
+    return reinterpret_cast<Control*>(data)->Subclassed(message, wParam, lParam);
+  } catch (...) {
+    Application::Instance().HandleException();
+    return ::DefSubclassProc(window, message, wParam, lParam);
+  }
+}
+
+LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+      auto& handler = down ? OnKeyDown : OnKeyUp;
+      auto& formHandler = down ? form_.OnKeyDown : form_.OnKeyUp;
+      KeyEvent event = MakeKeyEvent(wParam);
+      if (handler) handler(event);
+      if (!event.handled && formHandler) formHandler(event);
+      if (event.handled) return 0;
+      break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (OnMouseDown) OnMouseDown(ButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_MOUSEMOVE:
+      if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,92 @@
+#pragma once
+// Base of every control of the form toolkit: a real Win32 child window created at a position
+// given in 96-DPI client pixels, scaled to its form's DPI. Notifications that Windows sends to
+// the parent are reflected back to the control, so each control raises its own events.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+
+struct Bounds {
+  int left = 0, top = 0, width = 0, height = 0;
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+struct KeyEvent {
+  WORD key = 0;
+  bool shift = false, ctrl = false, alt = false;
+  bool handled = false;  // a handler sets it to keep the control from acting on the key
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+struct FontSpec {
+  int height = -11;  // in 96-DPI pixels, negative = character height
+  bool bold = false;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  HWND Handle() const noexcept { return hwnd_; }
+  Form& Owner() const noexcept { return form_; }
+  const Bounds& DesignBounds() const noexcept { return bounds_; }
+  void SetDesignBounds(const Bounds& bounds);
+
+  std::wstring Caption() const;
+  virtual void SetCaption(const std::wstring& text);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  bool Visible() const;
+  void SetVisible(bool visible);
+  void SetFocus();
+  void SetHint(const std::wstring& hint);
+
+  std::function<void(KeyEvent&)> OnKeyDown;
+  std::function<void(KeyEvent&)> OnKeyUp;
+  std::function<void(MouseButton, int x, int y)> OnMouseDown;
+  std::function<void(int x, int y)> OnMouseMove;
+
+ protected:
+  Control(Form& form, Bounds bounds, FontSpec font = {});
+
+  // Creates the window; the derived constructor calls it once with its class and styles.
+  void CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                           DWORD exStyle = 0);
+  virtual Bounds WindowBounds() const { return bounds_; }
+
+  virtual void HandleCommand(WORD /*code*/) {}
+  virtual LRESULT HandleNotify(NMHDR& /*header*/) { return 0; }
+  virtual void HandleScroll() {}
+  virtual void HandleDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // Background and text colours for WM_CTLCOLOR*: by default the form's colour behind the text.
+  virtual HBRUSH HandleColor(HDC dc);
+  virtual void HandleDpiChanged() {}
+
+  const FontSpec& Font() const noexcept { return font_; }
+  void Reposition();
+
+ private:
+  friend class Form;
+  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+  void ApplyDpi();
+
+  Form& form_;
+  Bounds bounds_;
+  FontSpec font_;
+  HWND hwnd_ = nullptr;
+};
+
+KeyEvent MakeKeyEvent(WPARAM key);
+
+}  // namespace ui

@@ -1,0 +1,245 @@
+#include "platform/ui/Controls.h"
+
+#include "app/portable/HotKeyCodes.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+
+namespace ui {
+
+namespace {
+// Decorations lie under the controls placed on them.
+void SendToBack(HWND window) {
+  ::SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
+}  // namespace
+
+// --- Button ---------------------------------------------------------------------------------
+
+Button::Button(Form& form, Bounds bounds, const std::wstring& caption)
+    : Button(form, bounds, caption, BS_PUSHBUTTON | WS_TABSTOP) {}
+
+Button::Button(Form& form, Bounds bounds, const std::wstring& caption, DWORD style) : Control(form, bounds) {
+  CreateWindowOfClass(WC_BUTTONW, caption, style | WS_VISIBLE);
+}
+
+void Button::Click() {
+  if (Enabled()) ::SendMessageW(Handle(), BM_CLICK, 0, 0);
+}
+
+void Button::HandleCommand(WORD code) {
+  if (code == BN_CLICKED && OnClick) OnClick();
+}
+
+BitBtn::BitBtn(Form& form, Bounds bounds, const std::wstring& caption, int glyphResource)
+    : Button(form, bounds, caption, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP) {
+  platform::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
+                                                                  MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP,
+                                                                  0, 0, LR_CREATEDIBSECTION)));
+  if (!bitmap) return;
+  BITMAP info{};
+  ::GetObjectW(bitmap.get(), sizeof(info), &info);
+  glyph_.reset(::ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32 | ILC_MASK, 1, 0));
+  if (info.bmBitsPixel == 32)
+    ::ImageList_Add(glyph_.get(), bitmap.get(), nullptr);
+  else
+    ::ImageList_AddMasked(glyph_.get(), bitmap.get(), kGlyphKey);
+  BUTTON_IMAGELIST list{glyph_.get(), {0, 4, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
+  ::SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+}
+
+BitBtn::~BitBtn() {
+  BUTTON_IMAGELIST none{nullptr, {}, 0};
+  ::SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&none));
+}
+
+// --- CheckBox / RadioButton -----------------------------------------------------------------
+
+CheckBox::CheckBox(Form& form, Bounds bounds, const std::wstring& caption)
+    : CheckBox(form, bounds, caption, BS_AUTOCHECKBOX | WS_TABSTOP) {}
+
+CheckBox::CheckBox(Form& form, Bounds bounds, const std::wstring& caption, DWORD style)
+    : Button(form, bounds, caption, style) {}
+
+bool CheckBox::Checked() const { return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked == Checked()) return;
+  ::SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (OnClick) OnClick();
+}
+
+RadioButton::RadioButton(Form& form, Bounds bounds, const std::wstring& caption, bool startsGroup)
+    : CheckBox(form, bounds, caption, BS_AUTORADIOBUTTON | WS_TABSTOP | (startsGroup ? WS_GROUP : 0)) {}
+
+GroupBox::GroupBox(Form& form, Bounds bounds, const std::wstring& caption) : Control(form, bounds) {
+  CreateWindowOfClass(WC_BUTTONW, caption, BS_GROUPBOX | WS_VISIBLE);
+  SendToBack(Handle());
+}
+
+// --- Label ----------------------------------------------------------------------------------
+
+Label::Label(Form& form, Bounds bounds, const std::wstring& caption, FontSpec font, Alignment alignment,
+             COLORREF color)
+    : Control(form, bounds, font), color_(color), autoWidth_(bounds.width == 0), autoHeight_(bounds.height == 0) {
+  CreateWindowOfClass(WC_STATICW, caption, (alignment == Alignment::Center ? SS_CENTER : SS_LEFT) | WS_VISIBLE);
+  if (autoWidth_ || autoHeight_) Reposition();
+}
+
+Bounds Label::AutoSized() const {
+  Bounds b = DesignBounds();
+  if (!Handle()) return b;
+  platform::WindowDc dc(Handle());
+  platform::SelectRestorer font(dc.get(), Owner().FontFor(Font()));
+  const std::wstring text = Caption();
+  RECT rect{0, 0, 0, 0};
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
+  const UINT dpi = Owner().Dpi();
+  if (autoWidth_) b.width = ::MulDiv(rect.right, 96, static_cast<int>(dpi)) + 1;
+  if (autoHeight_) b.height = ::MulDiv(rect.bottom, 96, static_cast<int>(dpi));
+  return b;
+}
+
+Bounds Label::WindowBounds() const { return AutoSized(); }
+
+void Label::SetCaption(const std::wstring& text) {
+  Control::SetCaption(text);
+  if (autoWidth_ || autoHeight_) Reposition();
+}
+
+void Label::HandleDpiChanged() { Reposition(); }
+
+HBRUSH Label::HandleColor(HDC dc) {
+  ::SetTextColor(dc, color_);
+  return Control::HandleColor(dc);
+}
+
+// --- Edit -----------------------------------------------------------------------------------
+
+Edit::Edit(Form& form, Bounds bounds, const std::wstring& text, bool readOnly) : Control(form, bounds) {
+  CreateWindowOfClass(WC_EDITW, text, ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (readOnly ? ES_READONLY : 0),
+                      WS_EX_CLIENTEDGE);
+}
+
+void Edit::HandleCommand(WORD code) {
+  if (code == EN_CHANGE && OnChange) OnChange();
+}
+
+// Read-only edits ask with WM_CTLCOLORSTATIC; they stay white like the others.
+HBRUSH Edit::HandleColor(HDC dc) {
+  ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+  ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+  return ::GetSysColorBrush(COLOR_WINDOW);
+}
+
+// --- ComboBox -------------------------------------------------------------------------------
+
+ComboBox::ComboBox(Form& form, Bounds bounds, const std::vector<std::wstring>& items, const std::wstring& text)
+    : Control(form, bounds) {
+  CreateWindowOfClass(WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE);
+  for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SetText(text);
+}
+
+// The window's height includes its drop-down list.
+Bounds ComboBox::WindowBounds() const {
+  Bounds b = DesignBounds();
+  b.height += 120;
+  return b;
+}
+
+std::vector<std::wstring> ComboBox::Items() const {
+  std::vector<std::wstring> items;
+  const auto count = ::SendMessageW(Handle(), CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring item(static_cast<size_t>(::SendMessageW(Handle(), CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    const auto n = ::SendMessageW(Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<size_t>(n < 0 ? 0 : n));
+    items.push_back(item);
+  }
+  return items;
+}
+
+int ComboBox::ItemIndex() const { return static_cast<int>(::SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
+void ComboBox::SetItemIndex(int index) { ::SendMessageW(Handle(), CB_SETCURSEL, index, 0); }
+
+void ComboBox::HandleCommand(WORD code) {
+  if (code == CBN_SELCHANGE) {
+    // The edit part still shows the old text when the selection notification arrives.
+    const int index = ItemIndex();
+    const auto items = Items();
+    if (index >= 0 && index < static_cast<int>(items.size())) SetText(items[static_cast<size_t>(index)]);
+  }
+  if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && OnChange) OnChange();
+}
+
+// --- TrackBar -------------------------------------------------------------------------------
+
+TrackBar::TrackBar(Form& form, Bounds bounds, int minimum, int maximum, int position, int tickFrequency)
+    : Control(form, bounds), position_(position) {
+  CreateWindowOfClass(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP | WS_VISIBLE);
+  ::SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, minimum);
+  ::SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, maximum);
+  ::SendMessageW(Handle(), TBM_SETTICFREQ, tickFrequency, 0);
+  ::SendMessageW(Handle(), TBM_SETPOS, TRUE, position);
+}
+
+int TrackBar::Minimum() const { return static_cast<int>(::SendMessageW(Handle(), TBM_GETRANGEMIN, 0, 0)); }
+int TrackBar::Maximum() const { return static_cast<int>(::SendMessageW(Handle(), TBM_GETRANGEMAX, 0, 0)); }
+
+void TrackBar::SetPosition(int position) {
+  ::SendMessageW(Handle(), TBM_SETPOS, TRUE, position);
+  HandleScroll();  // the control clamps to its range; report what it took
+}
+
+void TrackBar::HandleScroll() {
+  const int now = static_cast<int>(::SendMessageW(Handle(), TBM_GETPOS, 0, 0));
+  if (now == position_) return;
+  position_ = now;
+  if (OnChange) OnChange();
+}
+
+// --- HotKeyEdit -----------------------------------------------------------------------------
+
+HotKeyEdit::HotKeyEdit(Form& form, Bounds bounds) : Control(form, bounds) {
+  CreateWindowOfClass(HOTKEY_CLASSW, L"", WS_TABSTOP | WS_VISIBLE, WS_EX_CLIENTEDGE);
+}
+
+std::uint16_t HotKeyEdit::ShortCut() const {
+  return vantora::ShortCutFromHotKeyControl(static_cast<std::uint16_t>(::SendMessageW(Handle(), HKM_GETHOTKEY, 0, 0)));
+}
+
+void HotKeyEdit::SetShortCut(std::uint16_t shortcut) {
+  ::SendMessageW(Handle(), HKM_SETHOTKEY, vantora::HotKeyControlFromShortCut(shortcut), 0);
+}
+
+// --- Panel / Bevel --------------------------------------------------------------------------
+
+Panel::Panel(Form& form, Bounds bounds, const std::wstring& caption) : Control(form, bounds) {
+  CreateWindowOfClass(WC_STATICW, caption, SS_OWNERDRAW | WS_VISIBLE);
+  SendToBack(Handle());
+}
+
+void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+  RECT rect = item.rcItem;
+  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
+  ::DrawEdge(item.hDC, &rect, BDR_RAISEDINNER, BF_RECT);
+}
+
+namespace {
+DWORD BevelStyle(BevelShape shape) {
+  switch (shape) {
+    case BevelShape::VerticalLine: return SS_ETCHEDVERT;
+    case BevelShape::HorizontalLine: return SS_ETCHEDHORZ;
+    case BevelShape::Box: return SS_ETCHEDFRAME;
+  }
+  return SS_ETCHEDFRAME;
+}
+}  // namespace
+
+Bevel::Bevel(Form& form, Bounds bounds, BevelShape shape) : Control(form, bounds) {
+  CreateWindowOfClass(WC_STATICW, L"", BevelStyle(shape) | WS_VISIBLE);
+  SendToBack(Handle());
+}
+
+}  // namespace ui

@@ -1,0 +1,306 @@
+#include "platform/ui/Form.h"
+
+#include <algorithm>
+#include <set>
+
+#include "platform/Error.h"
+#include "platform/portable/Dpi.h"
+#include "platform/ui/Application.h"
+
+namespace ui {
+
+namespace {
+
+template <class Fn>
+Fn User32Function(const char* name) {
+  return reinterpret_cast<Fn>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name));
+}
+
+DWORD WindowStyle(const FormStyle& s) {
+  if (s.border == BorderStyle::None) return WS_POPUP | WS_CLIPCHILDREN;
+  DWORD style = WS_CAPTION | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (s.systemMenu) style |= WS_SYSMENU;
+  if (s.minimizeBox) style |= WS_MINIMIZEBOX;
+  if (s.maximizeBox) style |= WS_MAXIMIZEBOX;
+  return style;
+}
+
+DWORD WindowExStyle(const FormStyle& s) {
+  DWORD ex = WS_EX_CONTROLPARENT;
+  if (s.stayOnTop) ex |= WS_EX_TOPMOST;
+  if (s.border == BorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+  return ex;
+}
+
+void RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
+  static std::set<std::wstring> registered;
+  if (registered.count(name)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = Application::Instance().InstanceHandle();
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = ::LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+  wc.lpszClassName = name.c_str();
+  if (!::RegisterClassExW(&wc)) platform::ThrowLastError("RegisterClassEx");
+  registered.insert(name);
+}
+
+}  // namespace
+
+UINT DpiOfWindow(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  if (getDpiForWindow && window) {
+    if (const UINT dpi = getDpiForWindow(window)) return dpi;
+  }
+  platform::WindowDc screen(nullptr);
+  return static_cast<UINT>(::GetDeviceCaps(screen.get(), LOGPIXELSX));
+}
+
+Form::Form(const FormStyle& style) : style_(style), background_(::CreateSolidBrush(style.color)) {
+  RegisterFormClass(style_.className, &Form::StaticWindowProc);
+  auto& app = Application::Instance();
+  hwnd_ = ::CreateWindowExW(WindowExStyle(style_), style_.className.c_str(), style_.caption.c_str(),
+                            WindowStyle(style_), CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                            style_.ownedByApplication ? app.Handle() : nullptr, nullptr,
+                            app.InstanceHandle(), nullptr);
+  if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  dpi_ = DpiOfWindow(hwnd_);
+
+  const SIZE size = OuterSize();
+  int x = 0, y = 0;
+  if (style_.centred) {
+    x = (::GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    y = (::GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+  }
+  ::SetWindowPos(hwnd_, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Form::~Form() {
+  OnShow = nullptr;
+  OnActivate = nullptr;
+  OnCloseQuery = nullptr;
+  OnClose = nullptr;
+  OnDestroy = nullptr;
+  handlers_.clear();
+  if (hwnd_) {
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    ::DestroyWindow(hwnd_);
+  }
+  if (tooltip_) ::DestroyWindow(tooltip_);
+}
+
+void Form::DestroyHandle() {
+  if (!hwnd_) return;
+  HWND window = hwnd_;
+  ::DestroyWindow(window);  // WM_DESTROY reaches OnDestroy and clears hwnd_
+}
+
+SIZE Form::OuterSize() const {
+  RECT rect{0, 0, Scale(style_.clientWidth), Scale(style_.clientHeight)};
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  const DWORD style = WindowStyle(style_), ex = WindowExStyle(style_);
+  if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, ex, dpi_)) ::AdjustWindowRectEx(&rect, style, FALSE, ex);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int Form::Scale(int designPixels) const { return vantora::ScaleForDpi(designPixels, dpi_); }
+
+std::wstring Form::Caption() const {
+  wchar_t buffer[512];
+  const int n = ::GetWindowTextW(hwnd_, buffer, 512);
+  return std::wstring(buffer, static_cast<size_t>(n));
+}
+
+void Form::SetCaption(const std::wstring& caption) { ::SetWindowTextW(hwnd_, caption.c_str()); }
+
+HFONT Form::FontFor(const FontSpec& spec) {
+  auto& font = fonts_[{spec.height, spec.bold}];
+  if (!font) {
+    LOGFONTW lf{};
+    lf.lfHeight = Scale(spec.height);
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    wcsncpy(lf.lfFaceName, style_.fontName.c_str(), LF_FACESIZE - 1);
+    font.reset(::CreateFontIndirectW(&lf));
+  }
+  return font.get();
+}
+
+void Form::Show() {
+  if (Application::Instance().MainForm() == this) Application::Instance().ShowTaskbarEntry(true);
+  ::ShowWindow(hwnd_, SW_SHOW);
+  ::UpdateWindow(hwnd_);
+}
+
+void Form::Hide() {
+  ::ShowWindow(hwnd_, SW_HIDE);
+  if (Application::Instance().MainForm() == this) Application::Instance().ShowTaskbarEntry(false);
+}
+
+bool Form::Visible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
+void Form::Close() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+void Form::BringToFront() {
+  ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ::SetForegroundWindow(hwnd_);
+}
+
+void Form::SetDoubleBuffered(bool on) {
+  const LONG_PTR ex = ::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+  const LONG_PTR wanted = on ? (ex | WS_EX_COMPOSITED) : (ex & ~static_cast<LONG_PTR>(WS_EX_COMPOSITED));
+  if (wanted != ex) ::SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, wanted);
+}
+
+int Form::AddMessageHandler(MessageHandler handler) {
+  handlers_.emplace_back(nextToken_, std::move(handler));
+  return nextToken_++;
+}
+
+void Form::RemoveMessageHandler(int token) {
+  std::erase_if(handlers_, [token](const auto& h) { return h.first == token; });
+}
+
+HWND Form::Tooltip() {
+  if (!tooltip_) {
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                 Application::Instance().InstanceHandle(), nullptr);
+  }
+  return tooltip_;
+}
+
+void Form::Register(Control* control) { controls_.push_back(control); }
+void Form::Unregister(Control* control) { std::erase(controls_, control); }
+
+Control* Form::ControlOf(HWND child) const {
+  for (Control* c : controls_)
+    if (c->Handle() == child) return c;
+  return nullptr;
+}
+
+void Form::ApplyDpi(UINT dpi, const RECT* suggested) {
+  dpi_ = dpi;
+  fonts_.clear();
+  if (suggested) {
+    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The client area must stay the designed size at the new DPI, whatever the suggestion was.
+  const SIZE size = OuterSize();
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  for (Control* c : controls_) c->ApplyDpi();
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+LRESULT CALLBACK Form::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form) return ::DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return form->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    Application::Instance().HandleException();
+    return 0;
+  }
+}
+
+LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  for (size_t i = 0; i < handlers_.size(); ++i) {
+    LRESULT result = 0;
+    auto handler = handlers_[i].second;  // a handler may remove itself
+    if (handler(message, wParam, lParam, result)) return result;
+  }
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT rect;
+      ::GetClientRect(hwnd_, &rect);
+      ::FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (Control* c = ControlOf(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = c->HandleColor(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_COMMAND:
+      if (lParam) {
+        if (Control* c = ControlOf(reinterpret_cast<HWND>(lParam))) c->HandleCommand(HIWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (Control* c = ControlOf(header->hwndFrom)) return c->HandleNotify(*header);
+      break;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (Control* c = ControlOf(reinterpret_cast<HWND>(lParam))) {
+        c->HandleScroll();
+        return 0;
+      }
+      break;
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      if (Control* c = ControlOf(item->hwndItem)) {
+        c->HandleDrawItem(*item);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wParam && OnShow) OnShow();
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && OnActivate) OnActivate();
+      break;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+      KeyEvent event = MakeKeyEvent(wParam);
+      auto& handler = message == WM_KEYDOWN ? OnKeyDown : OnKeyUp;
+      if (handler) handler(event);
+      return 0;
+    }
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
+        Application::Instance().Minimize();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (OnCloseQuery && !OnCloseQuery()) return 0;
+      if (OnClose) OnClose();
+      if (Application::Instance().MainForm() == this) {
+        Application::Instance().Terminate(0);
+        ::DestroyWindow(hwnd_);
+      } else {
+        Hide();
+      }
+      return 0;
+    case WM_DESTROY:
+      if (OnDestroy) OnDestroy();
+      break;
+    case WM_NCDESTROY: {
+      HWND window = hwnd_;
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+      break;
+  }
+  return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace ui

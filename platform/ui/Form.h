@@ -1,0 +1,105 @@
+#pragma once
+// A top-level window of the program with Delphi-like form events. Controls are members of the
+// derived form; they register themselves here when constructed.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/UniqueHandle.h"
+#include "platform/ui/Control.h"
+
+namespace ui {
+
+enum class BorderStyle { Single, None, Dialog };
+
+struct FormStyle {
+  std::wstring className;  // window class, e.g. "TForm6"
+  std::wstring caption;
+  int clientWidth = 0;     // 96-DPI pixels
+  int clientHeight = 0;
+  COLORREF color = RGB(240, 240, 240);
+  BorderStyle border = BorderStyle::Single;
+  bool systemMenu = true;
+  bool minimizeBox = true;
+  bool maximizeBox = false;
+  bool stayOnTop = false;
+  bool centred = true;
+  bool ownedByApplication = true;  // false: no owner (a splash screen)
+  std::wstring fontName = L"Tahoma";
+  int fontHeight = -11;
+};
+
+class Form {
+ public:
+  explicit Form(const FormStyle& style);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  HWND Handle() const noexcept { return hwnd_; }
+  UINT Dpi() const noexcept { return dpi_; }
+  int Scale(int designPixels) const;
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption);
+  COLORREF Color() const noexcept { return style_.color; }
+  HBRUSH BackgroundBrush() const noexcept { return background_.get(); }
+  HFONT FontFor(const FontSpec& spec);
+
+  void Show();
+  void Hide();
+  bool Visible() const;
+  void Close();  // asks the form to close, as the title-bar close button does
+  void BringToFront();
+  void SetDoubleBuffered(bool on);
+  // Destroys the window while the derived form is still alive, so OnDestroy can run.
+  void DestroyHandle();
+
+  // Form events.
+  std::function<void()> OnShow;
+  std::function<void()> OnActivate;
+  std::function<bool()> OnCloseQuery;  // false keeps the form open
+  std::function<void()> OnClose;
+  std::function<void()> OnDestroy;
+  std::function<void(KeyEvent&)> OnKeyDown;
+  std::function<void(KeyEvent&)> OnKeyUp;
+
+  // Extra message handling (timers, tray icon, hotkeys); a handler returns true when it consumed
+  // the message and set the result.
+  using MessageHandler = std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)>;
+  int AddMessageHandler(MessageHandler handler);
+  void RemoveMessageHandler(int token);
+
+  const std::vector<Control*>& Controls() const noexcept { return controls_; }
+  HWND Tooltip();
+
+ protected:
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  friend class Control;
+  static LRESULT CALLBACK StaticWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void Register(Control* control);
+  void Unregister(Control* control);
+  Control* ControlOf(HWND child) const;
+  void ApplyDpi(UINT dpi, const RECT* suggested);
+  SIZE OuterSize() const;
+
+  FormStyle style_;
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = 96;
+  platform::UniqueBrush background_;
+  std::map<std::pair<int, bool>, platform::UniqueFont> fonts_;
+  std::vector<Control*> controls_;
+  std::vector<std::pair<int, MessageHandler>> handlers_;
+  int nextToken_ = 1;
+  HWND tooltip_ = nullptr;
+  bool shownOnce_ = false;
+};
+
+// DPI of a window (per-monitor aware where the system supports it).
+UINT DpiOfWindow(HWND window);
+
+}  // namespace ui

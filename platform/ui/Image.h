@@ -1,0 +1,34 @@
+#pragma once
+// A picture control that owns the icon or bitmap it shows.
+#include <variant>
+
+#include "platform/UniqueHandle.h"
+#include "platform/ui/Control.h"
+
+namespace ui {
+
+class Image : public Control {
+ public:
+  Image(Form& form, Bounds bounds, bool centred, bool visible = true);
+
+  void SetIcon(platform::UniqueIcon icon);  // a null icon shows nothing
+  void SetBitmap(platform::UniqueBitmap bitmap);
+  void CopyPictureFrom(const Image& other);
+  void Clear();
+  HICON Icon() const;
+  HBITMAP Bitmap() const;
+  bool Empty() const;
+
+ protected:
+  void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  bool centred_;
+  std::variant<std::monostate, platform::UniqueIcon, platform::UniqueBitmap> picture_;
+};
+
+// The natural size of an icon or bitmap.
+SIZE IconSize(HICON icon);
+SIZE BitmapSize(HBITMAP bitmap);
+
+}  // namespace ui

@@ -1,0 +1,148 @@
+#include "platform/ui/ListView.h"
+
+#include "platform/ui/Form.h"
+
+namespace ui {
+
+// --- ImageList ------------------------------------------------------------------------------
+
+ImageList::ImageList(int width, int height, COLORREF background)
+    : width_(width), height_(height), background_(background),
+      list_(::ImageList_Create(width, height, ILC_COLOR24, 8, 8)) {}
+
+int ImageList::AddIcon(HICON icon) {
+  if (!icon) return -1;
+  platform::WindowDc screen(nullptr);
+  platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  platform::UniqueBitmap cell(::CreateCompatibleBitmap(screen.get(), width_, height_));
+  {
+    platform::SelectRestorer select(dc.get(), cell.get());
+    RECT rect{0, 0, width_, height_};
+    platform::UniqueBrush brush(::CreateSolidBrush(background_));
+    ::FillRect(dc.get(), &rect, brush.get());
+    ::DrawIconEx(dc.get(), 0, 0, icon, width_, height_, 0, nullptr, DI_NORMAL);
+  }
+  return ::ImageList_Add(list_.get(), cell.get(), nullptr);
+}
+
+void ImageList::Clear() { ::ImageList_RemoveAll(list_.get()); }
+int ImageList::Count() const { return ::ImageList_GetImageCount(list_.get()); }
+
+// --- ListView -------------------------------------------------------------------------------
+
+ListView::ListView(Form& form, Bounds bounds, std::vector<Column> columns)
+    : Control(form, bounds), columns_(std::move(columns)) {
+  CreateWindowOfClass(WC_LISTVIEWW, L"",
+                      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_VISIBLE,
+                      WS_EX_CLIENTEDGE);
+  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<wchar_t*>(columns_[i].caption.c_str());
+    column.cx = Owner().Scale(columns_[i].width);
+    ::SendMessageW(Handle(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void ListView::HandleDpiChanged() {
+  for (size_t i = 0; i < columns_.size(); ++i)
+    ListView_SetColumnWidth(Handle(), static_cast<int>(i), Owner().Scale(columns_[i].width));
+}
+
+void ListView::SetImages(const ImageList& images) {
+  ListView_SetImageList(Handle(), images.Handle(), LVSIL_SMALL);
+  ListView_SetImageList(Handle(), images.Handle(), LVSIL_NORMAL);
+  ListView_SetImageList(Handle(), images.Handle(), LVSIL_STATE);
+}
+
+int ListView::Count() const { return ListView_GetItemCount(Handle()); }
+
+int ListView::AddItem(const std::wstring& caption, int image) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+  item.iItem = Count();
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
+  item.iImage = image;
+  item.stateMask = LVIS_STATEIMAGEMASK;  // no state image
+  return static_cast<int>(::SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ListView::SetSubItem(int item, int column, const std::wstring& text) {
+  LVITEMW sub{};
+  sub.iSubItem = column;
+  sub.pszText = const_cast<wchar_t*>(text.c_str());
+  ::SendMessageW(Handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&sub));
+}
+
+std::wstring ListView::ItemText(int item, int column) const {
+  std::wstring text(1024, L'\0');
+  LVITEMW query{};
+  query.iSubItem = column;
+  query.pszText = text.data();
+  query.cchTextMax = static_cast<int>(text.size());
+  const auto n = ::SendMessageW(Handle(), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&query));
+  text.resize(static_cast<size_t>(n));
+  return text;
+}
+
+int ListView::ItemImage(int item) const {
+  LVITEMW query{};
+  query.mask = LVIF_IMAGE;
+  query.iItem = item;
+  ::SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+  return query.iImage;
+}
+
+void ListView::Clear() { ListView_DeleteAllItems(Handle()); }
+
+int ListView::ItemIndex() const { return ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); }
+
+void ListView::SetItemIndex(int index) {
+  ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED);
+  if (index >= 0) ListView_SetItemState(Handle(), index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void ListView::MakeVisible(int index) { ListView_EnsureVisible(Handle(), index, FALSE); }
+
+bool ListView::IsItemFullyVisible(int index) const {
+  RECT item{}, client{};
+  if (!ListView_GetItemRect(Handle(), index, &item, LVIR_BOUNDS)) return false;
+  ::GetClientRect(Handle(), &client);
+  RECT header{};
+  if (HWND h = ListView_GetHeader(Handle())) ::GetWindowRect(h, &header);
+  const int headerHeight = header.bottom - header.top;
+  return item.top >= client.top + headerHeight && item.bottom <= client.bottom;
+}
+
+void ListView::SetRedraw(bool on) {
+  ::SendMessageW(Handle(), WM_SETREDRAW, on ? TRUE : FALSE, 0);
+  if (on) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT ListView::HandleNotify(NMHDR& header) {
+  if (header.code == NM_CLICK && OnClick) OnClick();
+  return 0;
+}
+
+// --- KeyValueGrid ---------------------------------------------------------------------------
+
+KeyValueGrid::KeyValueGrid(Form& form, Bounds bounds, int keyWidth, int valueWidth)
+    : ListView(form, bounds, {{L"Key", keyWidth}, {L"Value", valueWidth}}) {
+  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
+}
+
+void KeyValueGrid::SetRows(const std::vector<std::pair<std::wstring, std::wstring>>& rows) {
+  SetRedraw(false);
+  Clear();
+  for (const auto& [key, value] : rows) SetSubItem(AddItem(key), 1, value);
+  SetRedraw(true);
+}
+
+std::wstring KeyValueGrid::Value(const std::wstring& key) const {
+  for (int i = 0; i < Count(); ++i)
+    if (ItemText(i, 0) == key) return ItemText(i, 1);
+  return {};
+}
+
+}  // namespace ui

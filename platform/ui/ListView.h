@@ -1,0 +1,71 @@
+#pragma once
+// A report-style list view with its image list, and a two-column key/value grid built on it.
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/UniqueHandle.h"
+#include "platform/ui/Control.h"
+
+namespace ui {
+
+// Fixed-size images drawn on a background colour; icons are scaled into the cell.
+class ImageList {
+ public:
+  ImageList(int width, int height, COLORREF background = RGB(255, 255, 255));
+  HIMAGELIST Handle() const noexcept { return list_.get(); }
+  int Width() const noexcept { return width_; }
+  int Height() const noexcept { return height_; }
+  int AddIcon(HICON icon);  // returns the image index, -1 on failure
+  void Clear();
+  int Count() const;
+
+ private:
+  int width_, height_;
+  COLORREF background_;
+  platform::UniqueImageList list_;
+};
+
+inline constexpr int kNoImage = -2;  // I_IMAGENONE
+
+class ListView : public Control {
+ public:
+  struct Column {
+    std::wstring caption;
+    int width;  // 96-DPI pixels
+  };
+  ListView(Form& form, Bounds bounds, std::vector<Column> columns);
+
+  void SetImages(const ImageList& images);  // small, large and state images
+  int Count() const;
+  int AddItem(const std::wstring& caption, int image = kNoImage);
+  void SetSubItem(int item, int column, const std::wstring& text);
+  std::wstring ItemText(int item, int column = 0) const;
+  int ItemImage(int item) const;
+  void Clear();
+  int ItemIndex() const;         // -1 when no row is selected
+  void SetItemIndex(int index);  // selects and focuses; -1 clears the selection
+  void MakeVisible(int index);
+  bool IsItemFullyVisible(int index) const;
+  void SetRedraw(bool on);
+
+  std::function<void()> OnClick;
+
+ protected:
+  LRESULT HandleNotify(NMHDR& header) override;
+  HBRUSH HandleColor(HDC) override { return nullptr; }
+  void HandleDpiChanged() override;
+
+ private:
+  std::vector<Column> columns_;
+};
+
+class KeyValueGrid : public ListView {
+ public:
+  KeyValueGrid(Form& form, Bounds bounds, int keyWidth, int valueWidth);
+  void SetRows(const std::vector<std::pair<std::wstring, std::wstring>>& rows);
+  std::wstring Value(const std::wstring& key) const;
+};
+
+}  // namespace ui
