@@ -24,7 +24,8 @@ KeyEvent MakeKeyEvent(WPARAM key) {
   return KeyEvent{static_cast<WORD>(key), KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU), false};
 }
 
-Control::Control(Form& form, Bounds bounds, FontSpec font) : form_(form), bounds_(bounds), font_(font) {}
+Control::Control(Form& form, const Placement& placement, FontSpec font)
+    : form_(form), name_(placement.name), bounds_(placement.bounds), initialCaption_(placement.caption), font_(font) {}
 
 Control::~Control() {
   form_.Unregister(this);

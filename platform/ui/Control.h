@@ -17,6 +17,13 @@ struct Bounds {
   friend bool operator==(const Bounds&, const Bounds&) = default;
 };
 
+// Where a control goes and what it first says; the name is the control's name on its form.
+struct Placement {
+  std::string name;
+  Bounds bounds;
+  std::wstring caption;
+};
+
 struct KeyEvent {
   WORD key = 0;
   bool shift = false, ctrl = false, alt = false;
@@ -38,6 +45,7 @@ class Control {
   virtual ~Control();
 
   HWND Handle() const noexcept { return hwnd_; }
+  const std::string& Name() const noexcept { return name_; }
   Form& Owner() const noexcept { return form_; }
   const Bounds& DesignBounds() const noexcept { return bounds_; }
   void SetDesignBounds(const Bounds& bounds);
@@ -57,11 +65,12 @@ class Control {
   std::function<void(int x, int y)> OnMouseMove;
 
  protected:
-  Control(Form& form, Bounds bounds, FontSpec font = {});
+  Control(Form& form, const Placement& placement, FontSpec font = {});
 
   // Creates the window; the derived constructor calls it once with its class and styles.
   void CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                            DWORD exStyle = 0);
+  const std::wstring& InitialCaption() const noexcept { return initialCaption_; }
   virtual Bounds WindowBounds() const { return bounds_; }
 
   virtual void HandleCommand(WORD /*code*/) {}
@@ -82,7 +91,9 @@ class Control {
   void ApplyDpi();
 
   Form& form_;
+  std::string name_;
   Bounds bounds_;
+  std::wstring initialCaption_;
   FontSpec font_;
   HWND hwnd_ = nullptr;
 };

@@ -16,11 +16,10 @@ constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
 
 // --- Button ---------------------------------------------------------------------------------
 
-Button::Button(Form& form, Bounds bounds, const std::wstring& caption)
-    : Button(form, bounds, caption, BS_PUSHBUTTON | WS_TABSTOP) {}
+Button::Button(Form& form, const Placement& placement) : Button(form, placement, BS_PUSHBUTTON | WS_TABSTOP) {}
 
-Button::Button(Form& form, Bounds bounds, const std::wstring& caption, DWORD style) : Control(form, bounds) {
-  CreateWindowOfClass(WC_BUTTONW, caption, style | WS_VISIBLE);
+Button::Button(Form& form, const Placement& placement, DWORD style) : Control(form, placement) {
+  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), style | WS_VISIBLE);
 }
 
 void Button::Click() {
@@ -31,8 +30,8 @@ void Button::HandleCommand(WORD code) {
   if (code == BN_CLICKED && OnClick) OnClick();
 }
 
-BitBtn::BitBtn(Form& form, Bounds bounds, const std::wstring& caption, int glyphResource)
-    : Button(form, bounds, caption, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP) {
+BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
+    : Button(form, placement, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP) {
   platform::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
                                                                   MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP,
                                                                   0, 0, LR_CREATEDIBSECTION)));
@@ -55,11 +54,10 @@ BitBtn::~BitBtn() {
 
 // --- CheckBox / RadioButton -----------------------------------------------------------------
 
-CheckBox::CheckBox(Form& form, Bounds bounds, const std::wstring& caption)
-    : CheckBox(form, bounds, caption, BS_AUTOCHECKBOX | WS_TABSTOP) {}
+CheckBox::CheckBox(Form& form, const Placement& placement)
+    : CheckBox(form, placement, BS_AUTOCHECKBOX | WS_TABSTOP) {}
 
-CheckBox::CheckBox(Form& form, Bounds bounds, const std::wstring& caption, DWORD style)
-    : Button(form, bounds, caption, style) {}
+CheckBox::CheckBox(Form& form, const Placement& placement, DWORD style) : Button(form, placement, style) {}
 
 bool CheckBox::Checked() const { return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -69,20 +67,20 @@ void CheckBox::SetChecked(bool checked) {
   if (OnClick) OnClick();
 }
 
-RadioButton::RadioButton(Form& form, Bounds bounds, const std::wstring& caption, bool startsGroup)
-    : CheckBox(form, bounds, caption, BS_AUTORADIOBUTTON | WS_TABSTOP | (startsGroup ? WS_GROUP : 0)) {}
+RadioButton::RadioButton(Form& form, const Placement& placement, bool startsGroup)
+    : CheckBox(form, placement, BS_AUTORADIOBUTTON | WS_TABSTOP | (startsGroup ? WS_GROUP : 0)) {}
 
-GroupBox::GroupBox(Form& form, Bounds bounds, const std::wstring& caption) : Control(form, bounds) {
-  CreateWindowOfClass(WC_BUTTONW, caption, BS_GROUPBOX | WS_VISIBLE);
+GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement) {
+  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_VISIBLE);
   SendToBack(Handle());
 }
 
 // --- Label ----------------------------------------------------------------------------------
 
-Label::Label(Form& form, Bounds bounds, const std::wstring& caption, FontSpec font, Alignment alignment,
-             COLORREF color)
-    : Control(form, bounds, font), color_(color), autoWidth_(bounds.width == 0), autoHeight_(bounds.height == 0) {
-  CreateWindowOfClass(WC_STATICW, caption, (alignment == Alignment::Center ? SS_CENTER : SS_LEFT) | WS_VISIBLE);
+Label::Label(Form& form, const Placement& placement, FontSpec font, Alignment alignment, COLORREF color)
+    : Control(form, placement, font), color_(color), autoWidth_(placement.bounds.width == 0),
+      autoHeight_(placement.bounds.height == 0) {
+  CreateWindowOfClass(WC_STATICW, InitialCaption(), (alignment == Alignment::Center ? SS_CENTER : SS_LEFT) | WS_VISIBLE);
   if (autoWidth_ || autoHeight_) Reposition();
 }
 
@@ -116,8 +114,8 @@ HBRUSH Label::HandleColor(HDC dc) {
 
 // --- Edit -----------------------------------------------------------------------------------
 
-Edit::Edit(Form& form, Bounds bounds, const std::wstring& text, bool readOnly) : Control(form, bounds) {
-  CreateWindowOfClass(WC_EDITW, text, ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (readOnly ? ES_READONLY : 0),
+Edit::Edit(Form& form, const Placement& placement, bool readOnly) : Control(form, placement) {
+  CreateWindowOfClass(WC_EDITW, InitialCaption(), ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (readOnly ? ES_READONLY : 0),
                       WS_EX_CLIENTEDGE);
 }
 
@@ -134,11 +132,11 @@ HBRUSH Edit::HandleColor(HDC dc) {
 
 // --- ComboBox -------------------------------------------------------------------------------
 
-ComboBox::ComboBox(Form& form, Bounds bounds, const std::vector<std::wstring>& items, const std::wstring& text)
-    : Control(form, bounds) {
+ComboBox::ComboBox(Form& form, const Placement& placement, const std::vector<std::wstring>& items)
+    : Control(form, placement) {
   CreateWindowOfClass(WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE);
   for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SetText(text);
+  SetText(InitialCaption());
 }
 
 // The window's height includes its drop-down list.
@@ -175,8 +173,9 @@ void ComboBox::HandleCommand(WORD code) {
 
 // --- TrackBar -------------------------------------------------------------------------------
 
-TrackBar::TrackBar(Form& form, Bounds bounds, int minimum, int maximum, int position, int tickFrequency)
-    : Control(form, bounds), position_(position) {
+TrackBar::TrackBar(Form& form, const Placement& placement, int minimum, int maximum, int position,
+                   int tickFrequency)
+    : Control(form, placement), position_(position) {
   CreateWindowOfClass(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP | WS_VISIBLE);
   ::SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, minimum);
   ::SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, maximum);
@@ -201,7 +200,7 @@ void TrackBar::HandleScroll() {
 
 // --- HotKeyEdit -----------------------------------------------------------------------------
 
-HotKeyEdit::HotKeyEdit(Form& form, Bounds bounds) : Control(form, bounds) {
+HotKeyEdit::HotKeyEdit(Form& form, const Placement& placement) : Control(form, placement) {
   CreateWindowOfClass(HOTKEY_CLASSW, L"", WS_TABSTOP | WS_VISIBLE, WS_EX_CLIENTEDGE);
 }
 
@@ -215,8 +214,8 @@ void HotKeyEdit::SetShortCut(std::uint16_t shortcut) {
 
 // --- Panel / Bevel --------------------------------------------------------------------------
 
-Panel::Panel(Form& form, Bounds bounds, const std::wstring& caption) : Control(form, bounds) {
-  CreateWindowOfClass(WC_STATICW, caption, SS_OWNERDRAW | WS_VISIBLE);
+Panel::Panel(Form& form, const Placement& placement) : Control(form, placement) {
+  CreateWindowOfClass(WC_STATICW, InitialCaption(), SS_OWNERDRAW | WS_VISIBLE);
   SendToBack(Handle());
 }
 
@@ -237,7 +236,7 @@ DWORD BevelStyle(BevelShape shape) {
 }
 }  // namespace
 
-Bevel::Bevel(Form& form, Bounds bounds, BevelShape shape) : Control(form, bounds) {
+Bevel::Bevel(Form& form, const Placement& placement, BevelShape shape) : Control(form, placement) {
   CreateWindowOfClass(WC_STATICW, L"", BevelStyle(shape) | WS_VISIBLE);
   SendToBack(Handle());
 }

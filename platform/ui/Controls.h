@@ -13,19 +13,19 @@ namespace ui {
 
 class Button : public Control {
  public:
-  Button(Form& form, Bounds bounds, const std::wstring& caption);
+  Button(Form& form, const Placement& placement);
   void Click();  // as a mouse click does: raises OnClick when the button is enabled
   std::function<void()> OnClick;
 
  protected:
-  Button(Form& form, Bounds bounds, const std::wstring& caption, DWORD style);
+  Button(Form& form, const Placement& placement, DWORD style);
   void HandleCommand(WORD code) override;
 };
 
 // A push button with a glyph above its caption.
 class BitBtn : public Button {
  public:
-  BitBtn(Form& form, Bounds bounds, const std::wstring& caption, int glyphResource);
+  BitBtn(Form& form, const Placement& placement, int glyphResource);
   ~BitBtn() override;
 
  private:
@@ -34,23 +34,23 @@ class BitBtn : public Button {
 
 class CheckBox : public Button {
  public:
-  CheckBox(Form& form, Bounds bounds, const std::wstring& caption);
+  CheckBox(Form& form, const Placement& placement);
   bool Checked() const;
   // Changing the state from code raises OnClick, as a click would.
   void SetChecked(bool checked);
 
  protected:
-  CheckBox(Form& form, Bounds bounds, const std::wstring& caption, DWORD style);
+  CheckBox(Form& form, const Placement& placement, DWORD style);
 };
 
 class RadioButton : public CheckBox {
  public:
-  RadioButton(Form& form, Bounds bounds, const std::wstring& caption, bool startsGroup = false);
+  RadioButton(Form& form, const Placement& placement, bool startsGroup = false);
 };
 
 class GroupBox : public Control {
  public:
-  GroupBox(Form& form, Bounds bounds, const std::wstring& caption);
+  GroupBox(Form& form, const Placement& placement);
 };
 
 enum class Alignment { Left, Center };
@@ -58,7 +58,7 @@ enum class Alignment { Left, Center };
 class Label : public Control {
  public:
   // A width or height of 0 sizes the label to its text.
-  Label(Form& form, Bounds bounds, const std::wstring& caption, FontSpec font = {},
+  Label(Form& form, const Placement& placement, FontSpec font = {},
         Alignment alignment = Alignment::Left, COLORREF color = RGB(0, 0, 0));
   void SetCaption(const std::wstring& text) override;
 
@@ -75,7 +75,7 @@ class Label : public Control {
 
 class Edit : public Control {
  public:
-  Edit(Form& form, Bounds bounds, const std::wstring& text = L"", bool readOnly = false);
+  Edit(Form& form, const Placement& placement, bool readOnly = false);
   std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
   std::function<void()> OnChange;
@@ -88,7 +88,7 @@ class Edit : public Control {
 class ComboBox : public Control {
  public:
   // An editable drop-down list; OnChange follows typing and selection alike.
-  ComboBox(Form& form, Bounds bounds, const std::vector<std::wstring>& items, const std::wstring& text);
+  ComboBox(Form& form, const Placement& placement, const std::vector<std::wstring>& items);
   std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
   std::vector<std::wstring> Items() const;
@@ -104,7 +104,7 @@ class ComboBox : public Control {
 
 class TrackBar : public Control {
  public:
-  TrackBar(Form& form, Bounds bounds, int minimum, int maximum, int position, int tickFrequency = 1);
+  TrackBar(Form& form, const Placement& placement, int minimum, int maximum, int position, int tickFrequency = 1);
   int Position() const noexcept { return position_; }
   // Every change of the position, from code or from the user, raises OnChange.
   void SetPosition(int position);
@@ -121,7 +121,7 @@ class TrackBar : public Control {
 
 class HotKeyEdit : public Control {
  public:
-  HotKeyEdit(Form& form, Bounds bounds);
+  HotKeyEdit(Form& form, const Placement& placement);
   // The 16-bit shortcut value: virtual key in bits 0-12, 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.
   std::uint16_t ShortCut() const;
   void SetShortCut(std::uint16_t shortcut);
@@ -133,7 +133,7 @@ class HotKeyEdit : public Control {
 // A raised panel that groups controls; the controls are siblings placed on top of it.
 class Panel : public Control {
  public:
-  Panel(Form& form, Bounds bounds, const std::wstring& caption = L"");
+  Panel(Form& form, const Placement& placement);
 
  protected:
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -143,7 +143,7 @@ enum class BevelShape { VerticalLine, HorizontalLine, Box };
 
 class Bevel : public Control {
  public:
-  Bevel(Form& form, Bounds bounds, BevelShape shape);
+  Bevel(Form& form, const Placement& placement, BevelShape shape);
 };
 
 }  // namespace ui

@@ -178,6 +178,12 @@ HWND Form::Tooltip() {
 void Form::Register(Control* control) { controls_.push_back(control); }
 void Form::Unregister(Control* control) { std::erase(controls_, control); }
 
+Control* Form::FindControl(const std::string& name) const {
+  for (Control* c : controls_)
+    if (c->Name() == name) return c;
+  return nullptr;
+}
+
 Control* Form::ControlOf(HWND child) const {
   for (Control* c : controls_)
     if (c->Handle() == child) return c;

@@ -73,6 +73,7 @@ class Form {
   void RemoveMessageHandler(int token);
 
   const std::vector<Control*>& Controls() const noexcept { return controls_; }
+  Control* FindControl(const std::string& name) const;
   HWND Tooltip();
 
  protected:

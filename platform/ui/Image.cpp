@@ -19,7 +19,8 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {bm.bmWidth, bm.bmHeight};
 }
 
-Image::Image(Form& form, Bounds bounds, bool centred, bool visible) : Control(form, bounds), centred_(centred) {
+Image::Image(Form& form, const Placement& placement, bool centred, bool visible)
+    : Control(form, placement), centred_(centred) {
   CreateWindowOfClass(WC_STATICW, L"", SS_OWNERDRAW | SS_NOTIFY | (visible ? WS_VISIBLE : 0));
 }
 

@@ -9,7 +9,7 @@ namespace ui {
 
 class Image : public Control {
  public:
-  Image(Form& form, Bounds bounds, bool centred, bool visible = true);
+  Image(Form& form, const Placement& placement, bool centred, bool visible = true);
 
   void SetIcon(platform::UniqueIcon icon);  // a null icon shows nothing
   void SetBitmap(platform::UniqueBitmap bitmap);

@@ -30,8 +30,8 @@ int ImageList::Count() const { return ::ImageList_GetImageCount(list_.get()); }
 
 // --- ListView -------------------------------------------------------------------------------
 
-ListView::ListView(Form& form, Bounds bounds, std::vector<Column> columns)
-    : Control(form, bounds), columns_(std::move(columns)) {
+ListView::ListView(Form& form, const Placement& placement, std::vector<Column> columns)
+    : Control(form, placement), columns_(std::move(columns)) {
   CreateWindowOfClass(WC_LISTVIEWW, L"",
                       LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_VISIBLE,
                       WS_EX_CLIENTEDGE);
@@ -127,8 +127,8 @@ LRESULT ListView::HandleNotify(NMHDR& header) {
 
 // --- KeyValueGrid ---------------------------------------------------------------------------
 
-KeyValueGrid::KeyValueGrid(Form& form, Bounds bounds, int keyWidth, int valueWidth)
-    : ListView(form, bounds, {{L"Key", keyWidth}, {L"Value", valueWidth}}) {
+KeyValueGrid::KeyValueGrid(Form& form, const Placement& placement, int keyWidth, int valueWidth)
+    : ListView(form, placement, {{L"Key", keyWidth}, {L"Value", valueWidth}}) {
   ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
 }
 

@@ -35,7 +35,7 @@ class ListView : public Control {
     std::wstring caption;
     int width;  // 96-DPI pixels
   };
-  ListView(Form& form, Bounds bounds, std::vector<Column> columns);
+  ListView(Form& form, const Placement& placement, std::vector<Column> columns);
 
   void SetImages(const ImageList& images);  // small, large and state images
   int Count() const;
@@ -63,7 +63,7 @@ class ListView : public Control {
 
 class KeyValueGrid : public ListView {
  public:
-  KeyValueGrid(Form& form, Bounds bounds, int keyWidth, int valueWidth);
+  KeyValueGrid(Form& form, const Placement& placement, int keyWidth, int valueWidth);
   void SetRows(const std::vector<std::pair<std::wstring, std::wstring>>& rows);
   std::wstring Value(const std::wstring& key) const;
 };
