@@ -44,6 +44,7 @@ TForm6::TForm6() : ui::Form(MainStyle()) {
   RadioButton2.SetHint(L"Save The Window's Small Icon");
   ApplyInitialStates();
   BuildMenus();
+  ArrangeControls();
 }
 
 TForm6::~TForm6() { DestroyHandle(); }

@@ -16,6 +16,9 @@ start)
     # Unmanaged X11 windows: without a window manager every managed window waits 2 s
     # when it is hidden or destroyed.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    # Wine does not find the TrueType fonts of fonts-wine by itself here (caption buttons show
+    # as "0 1 r" and Tahoma falls back to bitmap fonts); installed in the prefix they work.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # wineboot already started explorer.exe with the old setting.
     wineserver -k || true
     wineserver -w || true

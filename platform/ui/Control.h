@@ -80,6 +80,8 @@ class Control {
   // Background and text colours for WM_CTLCOLOR*: by default the form's colour behind the text.
   virtual HBRUSH HandleColor(HDC dc);
   virtual void HandleDpiChanged() {}
+  // Z layer: 0 controls, 1 lines and group frames, 2 panels; higher layers lie underneath.
+  virtual int Layer() const { return 0; }
 
   const FontSpec& Font() const noexcept { return font_; }
   void Reposition();

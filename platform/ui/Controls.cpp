@@ -1,5 +1,7 @@
 #include "platform/ui/Controls.h"
 
+#include <algorithm>
+
 #include "app/portable/HotKeyCodes.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -7,10 +9,6 @@
 namespace ui {
 
 namespace {
-// Decorations lie under the controls placed on them.
-void SendToBack(HWND window) {
-  ::SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
 constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
 }  // namespace
 
@@ -72,18 +70,18 @@ RadioButton::RadioButton(Form& form, const Placement& placement, bool startsGrou
 
 GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement) {
   CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_VISIBLE);
-  SendToBack(Handle());
 }
 
 // --- Label ----------------------------------------------------------------------------------
 
 Label::Label(Form& form, const Placement& placement, FontSpec font, Alignment alignment, COLORREF color)
-    : Control(form, placement, font), color_(color), autoWidth_(placement.bounds.width == 0),
-      autoHeight_(placement.bounds.height == 0) {
-  CreateWindowOfClass(WC_STATICW, InitialCaption(), (alignment == Alignment::Center ? SS_CENTER : SS_LEFT) | WS_VISIBLE);
-  if (autoWidth_ || autoHeight_) Reposition();
+    : Control(form, placement, font), color_(color), alignment_(alignment) {
+  CreateWindowOfClass(WC_STATICW, InitialCaption(),
+                      (alignment == Alignment::Center ? SS_CENTER : SS_LEFTNOWORDWRAP) | WS_VISIBLE);
+  Reposition();
 }
 
+// A left-aligned label grows to its text, as an auto-sized label does; a centred one keeps its width.
 Bounds Label::AutoSized() const {
   Bounds b = DesignBounds();
   if (!Handle()) return b;
@@ -93,8 +91,10 @@ Bounds Label::AutoSized() const {
   RECT rect{0, 0, 0, 0};
   ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
   const UINT dpi = Owner().Dpi();
-  if (autoWidth_) b.width = ::MulDiv(rect.right, 96, static_cast<int>(dpi)) + 1;
-  if (autoHeight_) b.height = ::MulDiv(rect.bottom, 96, static_cast<int>(dpi));
+  const int textWidth = ::MulDiv(rect.right, 96, static_cast<int>(dpi)) + 1;
+  const int textHeight = ::MulDiv(rect.bottom, 96, static_cast<int>(dpi));
+  if (alignment_ == Alignment::Left) b.width = std::max(b.width, textWidth);
+  b.height = std::max(b.height, textHeight);
   return b;
 }
 
@@ -102,7 +102,7 @@ Bounds Label::WindowBounds() const { return AutoSized(); }
 
 void Label::SetCaption(const std::wstring& text) {
   Control::SetCaption(text);
-  if (autoWidth_ || autoHeight_) Reposition();
+  Reposition();
 }
 
 void Label::HandleDpiChanged() { Reposition(); }
@@ -216,7 +216,6 @@ void HotKeyEdit::SetShortCut(std::uint16_t shortcut) {
 
 Panel::Panel(Form& form, const Placement& placement) : Control(form, placement) {
   CreateWindowOfClass(WC_STATICW, InitialCaption(), SS_OWNERDRAW | WS_VISIBLE);
-  SendToBack(Handle());
 }
 
 void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
@@ -238,7 +237,6 @@ DWORD BevelStyle(BevelShape shape) {
 
 Bevel::Bevel(Form& form, const Placement& placement, BevelShape shape) : Control(form, placement) {
   CreateWindowOfClass(WC_STATICW, L"", BevelStyle(shape) | WS_VISIBLE);
-  SendToBack(Handle());
 }
 
 }  // namespace ui

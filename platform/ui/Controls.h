@@ -51,6 +51,9 @@ class RadioButton : public CheckBox {
 class GroupBox : public Control {
  public:
   GroupBox(Form& form, const Placement& placement);
+
+ protected:
+  int Layer() const override { return 1; }
 };
 
 enum class Alignment { Left, Center };
@@ -70,7 +73,7 @@ class Label : public Control {
  private:
   Bounds AutoSized() const;
   COLORREF color_;
-  bool autoWidth_, autoHeight_;
+  Alignment alignment_;
 };
 
 class Edit : public Control {
@@ -136,6 +139,7 @@ class Panel : public Control {
   Panel(Form& form, const Placement& placement);
 
  protected:
+  int Layer() const override { return 2; }
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
@@ -144,6 +148,9 @@ enum class BevelShape { VerticalLine, HorizontalLine, Box };
 class Bevel : public Control {
  public:
   Bevel(Form& form, const Placement& placement, BevelShape shape);
+
+ protected:
+  int Layer() const override { return 1; }
 };
 
 }  // namespace ui

@@ -178,6 +178,13 @@ HWND Form::Tooltip() {
 void Form::Register(Control* control) { controls_.push_back(control); }
 void Form::Unregister(Control* control) { std::erase(controls_, control); }
 
+void Form::ArrangeControls() {
+  for (int layer = 0; layer <= 2; ++layer)
+    for (Control* c : controls_)
+      if (c->Layer() == layer)
+        ::SetWindowPos(c->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 Control* Form::FindControl(const std::string& name) const {
   for (Control* c : controls_)
     if (c->Name() == name) return c;

@@ -74,6 +74,9 @@ class Form {
 
   const std::vector<Control*>& Controls() const noexcept { return controls_; }
   Control* FindControl(const std::string& name) const;
+  // Stacks the controls: creation order from the top (also the tab order), with lines, frames
+  // and panels underneath the controls placed on them. Call once all controls exist.
+  void ArrangeControls();
   HWND Tooltip();
 
  protected:

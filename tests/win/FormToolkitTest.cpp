@@ -1,0 +1,178 @@
+// The form toolkit against real controls: the event semantics the program relies on, captions,
+// fonts and DPI scaling.
+#include <gtest/gtest.h>
+
+#include "platform/ui/Controls.h"
+#include "platform/ui/ListView.h"
+#include "support/TestApp.h"
+
+using testing_support::ClientRectOf;
+
+namespace {
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  ToolkitTest() { testing_support::TestApplication(); }
+  ui::Form form{testing_support::PlainFormStyle()};
+};
+
+LOGFONTW FontOf(HWND window) {
+  LOGFONTW lf{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+  return lf;
+}
+
+TEST_F(ToolkitTest, CheckBoxFromCodeRaisesClickOnlyWhenTheStateChanges) {
+  ui::CheckBox box{form, {"CheckBox1", {10, 10, 120, 17}, L"Stay On Top Window"}};
+  int clicks = 0;
+  box.OnClick = [&] { ++clicks; };
+  box.SetChecked(true);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(::SendMessageW(box.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  box.SetChecked(true);
+  EXPECT_EQ(clicks, 1);
+  box.SetChecked(false);
+  EXPECT_EQ(clicks, 2);
+  // A click as the user makes it toggles and raises the same event.
+  ::SendMessageW(box.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_TRUE(box.Checked());
+}
+
+TEST_F(ToolkitTest, TrackBarRaisesChangeOnEveryPositionChange) {
+  ui::TrackBar bar{form, {"TrackBar1", {10, 10, 180, 26}}, 0, 100, 100, 2};
+  std::vector<int> seen;
+  bar.OnChange = [&] { seen.push_back(bar.Position()); };
+  bar.SetPosition(35);
+  bar.SetPosition(35);
+  bar.SetPosition(250);  // clamped by the control
+  // The user dragging: the control moves and tells its parent with WM_HSCROLL.
+  ::SendMessageW(bar.Handle(), TBM_SETPOS, TRUE, 7);
+  ::SendMessageW(form.Handle(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 7), reinterpret_cast<LPARAM>(bar.Handle()));
+  EXPECT_EQ(seen, (std::vector<int>{35, 100, 7}));
+  EXPECT_EQ(::SendMessageW(bar.Handle(), TBM_GETPOS, 0, 0), 7);
+  EXPECT_EQ(::SendMessageW(bar.Handle(), TBM_GETRANGEMAX, 0, 0), 100);
+}
+
+TEST_F(ToolkitTest, ComboBoxRaisesChangeOnTypingAndOnSelection) {
+  ui::ComboBox combo{form, {"sComboBox1", {10, 10, 200, 21}, L"Internet Explorer 7"},
+                     {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
+  std::vector<std::wstring> seen;
+  combo.OnChange = [&] { seen.push_back(combo.Text()); };
+  EXPECT_EQ(combo.Items().size(), 3u);
+  EXPECT_EQ(combo.Text(), L"Internet Explorer 7");
+  // Selection from the list: the text already shows the chosen item when the event runs.
+  ::SendMessageW(combo.Handle(), CB_SETCURSEL, 2, 0);
+  ::SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo.Handle()));
+  // Typing into the edit part.
+  HWND edit = ::FindWindowExW(combo.Handle(), nullptr, L"Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  ::SendMessageW(edit, WM_CHAR, L'x', 0);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0], L"I don't know");
+  EXPECT_NE(seen[1].find(L'x'), std::wstring::npos);
+}
+
+TEST_F(ToolkitTest, CaptionsAreWindowTextAndDoubleAmpersandsStay) {
+  ui::Label label{form, {"sLabel17", {10, 0, 177, 16}, L"Customize Desktop && Shell:"}};
+  ui::Button button{form, {"sBitBtn4", {10, 40, 86, 25}, L"Options && Hotkeys"}};
+  wchar_t text[64];
+  ::GetWindowTextW(label.Handle(), text, 64);
+  EXPECT_STREQ(text, L"Customize Desktop && Shell:");
+  EXPECT_EQ(button.Caption(), L"Options && Hotkeys");
+  // Shown with one ampersand: the drawn text is as wide as the single-ampersand text.
+  platform::WindowDc dc(label.Handle());
+  platform::SelectRestorer font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(label.Handle(), WM_GETFONT, 0, 0)));
+  RECT shown{}, single{};
+  ::DrawTextW(dc.get(), L"Customize Desktop && Shell:", -1, &shown, DT_CALCRECT | DT_SINGLELINE);
+  ::DrawTextW(dc.get(), L"Customize Desktop & Shell:", -1, &single, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  EXPECT_EQ(shown.right, single.right);
+  EXPECT_EQ(::GetWindowLongPtrW(label.Handle(), GWL_STYLE) & SS_NOPREFIX, 0);
+}
+
+TEST_F(ToolkitTest, LabelFontsFollowTheirSpecAndLabelsGrowToTheirText) {
+  ui::Label heading{form, {"sLabel16", {19, 0, 60, 16}, L"Customize Windows:"}, ui::FontSpec{-13, true}};
+  ui::Label plain{form, {"sLabel18", {98, 30, 0, 0}, L"New Text:"}};
+  EXPECT_EQ(FontOf(heading.Handle()).lfWeight, FW_BOLD);
+  EXPECT_EQ(FontOf(heading.Handle()).lfHeight, -13);
+  EXPECT_EQ(std::wstring(FontOf(plain.Handle()).lfFaceName), L"Tahoma");
+  EXPECT_EQ(FontOf(plain.Handle()).lfHeight, -11);
+  const RECT r = ClientRectOf(heading.Handle());
+  EXPECT_GT(r.right - r.left, 60);  // the text is wider than the given width
+  EXPECT_EQ(r.left, 19);
+}
+
+TEST_F(ToolkitTest, ApplicationWindowOwnsTheFormAndCarriesTheTitle) {
+  HWND app = ui::Application::Instance().Handle();
+  EXPECT_EQ(::GetWindow(form.Handle(), GW_OWNER), app);
+  wchar_t title[32];
+  ::GetWindowTextW(app, title, 32);
+  EXPECT_STREQ(title, L"Vantora");
+  RECT r{};
+  ::GetWindowRect(app, &r);
+  EXPECT_EQ(r.right - r.left, 0);  // invisible: no size
+}
+
+TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
+  ui::Button button{form, {"Button13", {18, 161, 100, 27}, L"Refresh List (F5)"}};
+  ASSERT_EQ(form.Dpi(), 96u);  // Wine's default
+  RECT r = ClientRectOf(button.Handle());
+  EXPECT_EQ(r.left, 18);
+  EXPECT_EQ(r.bottom - r.top, 27);
+  RECT client{};
+  ::GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 400);
+
+  RECT suggested{};
+  ::GetWindowRect(form.Handle(), &suggested);
+  ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  r = ClientRectOf(button.Handle());
+  EXPECT_EQ(r.left, 27);
+  EXPECT_EQ(r.top, 242);  // 161 * 1.5 rounded
+  EXPECT_EQ(r.right - r.left, 150);
+  EXPECT_EQ(FontOf(button.Handle()).lfHeight, -17);  // -11 * 1.5 rounded
+  ::GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 600);
+}
+
+TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
+  ui::ImageList images{18, 18};
+  ui::ListView list{form, {"ListView1", {19, 16, 300, 142}}, {{L"Open Windows:", 250}}};
+  list.SetImages(images);
+  HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
+  list.AddItem(L"first", images.AddIcon(icon));
+  list.AddItem(L"second");
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(images.Count(), 1);
+  EXPECT_EQ(list.ItemImage(0), 0);
+  EXPECT_EQ(list.ItemImage(1), ui::kNoImage);
+  EXPECT_EQ(list.ItemIndex(), -1);
+  list.SetItemIndex(1);
+  EXPECT_EQ(list.ItemIndex(), 1);
+  EXPECT_EQ(ListView_GetItemState(list.Handle(), 1, LVIS_FOCUSED), static_cast<UINT>(LVIS_FOCUSED));
+  EXPECT_EQ(list.ItemText(1), L"second");
+  LVCOLUMNW column{};
+  wchar_t header[32];
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = header;
+  column.cchTextMax = 32;
+  ::SendMessageW(list.Handle(), LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  EXPECT_STREQ(header, L"Open Windows:");
+  EXPECT_EQ(column.cx, 250);
+}
+
+TEST_F(ToolkitTest, ControlKeyEventsReachTheirHandlerAndCanBeSwallowed) {
+  ui::Edit edit{form, {"Edit1", {10, 10, 200, 21}, L"abc"}};
+  std::vector<WORD> ups;
+  edit.OnKeyUp = [&](ui::KeyEvent& e) { ups.push_back(e.key); };
+  edit.OnKeyDown = [&](ui::KeyEvent& e) { e.handled = e.key == VK_END; };
+  ::SendMessageW(edit.Handle(), EM_SETSEL, 0, 0);
+  ::SendMessageW(edit.Handle(), WM_KEYDOWN, VK_END, 0);  // swallowed: the caret stays at 0
+  DWORD start = 0;
+  ::SendMessageW(edit.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  EXPECT_EQ(start, 0u);
+  ::SendMessageW(edit.Handle(), WM_KEYUP, VK_RETURN, 0xC0000001);
+  EXPECT_EQ(ups, std::vector<WORD>{VK_RETURN});
+}
+
+}  // namespace
