@@ -118,7 +118,10 @@ DWORD WINAPI WindowThread(void*) {
   Register(L"VantoraForeignWindow", ForeignProc,
            g_options.icon ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr);
   for (int i = 1; i <= g_options.count; ++i) {
-    HWND window = Make(L"VantoraForeignWindow", TitleOf(i), WS_OVERLAPPEDWINDOW, nullptr, 40 + 20 * i, 40 + 20 * i);
+    // Born minimized: a window minimized right after it was shown is restored again by Wine
+    // once X reports the first map, a few hundred milliseconds later.
+    const DWORD style = WS_OVERLAPPEDWINDOW | (g_options.minimized ? WS_MINIMIZE : 0);
+    HWND window = Make(L"VantoraForeignWindow", TitleOf(i), style, nullptr, 40 + 20 * i, 40 + 20 * i);
     if (!g_options.hidden) ::ShowWindow(window, g_options.minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   }
   if (g_options.shell) CreateShellLookAlikes();

@@ -157,3 +157,28 @@ TEST(CopyIconScaled, MakesAnIconOfTheAskedSize) {
   GetObjectW(color ? color.get() : mask.get(), sizeof(bitmap), &bitmap);
   EXPECT_EQ(bitmap.bmWidth, 18);
 }
+
+TEST(BoundedSend, CloseRequestReachesWindowsThatCloseAndThoseThatRefuse) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring log = std::wstring(temp) + L"vantora-close-log-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+  DeleteFileW(log.c_str());
+  ForeignWindows closing(L"--title \"Closing %d\" --log \"" + log + L"\"");
+  ForeignWindows refusing(L"--refuse-close --title \"Refusing %d\" --log \"" + log + L"\"");
+  HWND closes = closing.Find(L"Closing 1");
+  HWND refuses = refusing.Find(L"Refusing 1");
+  ASSERT_TRUE(closes && refuses);
+
+  EXPECT_TRUE(BoundedSend(refuses, WM_CLOSE, 0, 0, kCloseRequestWait).has_value());
+  EXPECT_TRUE(BoundedSend(closes, WM_CLOSE, 0, 0, kCloseRequestWait).has_value());
+  EXPECT_TRUE(IsWindow(refuses));
+  EXPECT_FALSE(IsWindow(closes));
+
+  char text[128] = {};
+  if (FILE* file = _wfopen(log.c_str(), L"rb")) {
+    fread(text, 1, sizeof(text) - 1, file);
+    fclose(file);
+  }
+  EXPECT_STREQ(text, "Refusing 1\nClosing 1\n");
+  DeleteFileW(log.c_str());
+}
