@@ -1,6 +1,6 @@
 #pragma once
 // A top-level window of the test process itself, for what Wine only allows on our own windows
-// (system menu, icons). Destroyed with the object.
+// (system menu, title bar). Destroyed with the object.
 #include <windows.h>
 
 #include <string>
@@ -9,13 +9,12 @@ namespace testsupport {
 
 class TestWindow {
  public:
-  explicit TestWindow(const std::wstring& title, UINT classStyle = 0, HICON icon = nullptr) {
-    const std::wstring className = L"VantoraTestWindow" + std::to_wstring(classStyle) + (icon ? L"i" : L"");
+  explicit TestWindow(const std::wstring& title, UINT classStyle = 0) {
+    const std::wstring className = L"VantoraTestWindow" + std::to_wstring(classStyle);
     WNDCLASSEXW wc{sizeof(wc)};
     wc.style = classStyle;
     wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hIcon = icon;
     wc.lpszClassName = className.c_str();
     ::RegisterClassExW(&wc);  // fails harmlessly when an earlier test registered it
     window_ = ::CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
