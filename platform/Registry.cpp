@@ -1,0 +1,69 @@
+#include "platform/Registry.h"
+
+#include "platform/Error.h"
+
+namespace platform {
+
+RegistryTypeError::RegistryTypeError(const std::wstring& valueName)
+    : std::runtime_error("Invalid data type for '" + Narrow(valueName) + "'") {}
+
+std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path, REGSAM access) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return std::nullopt;
+  return RegistryKey(UniqueHkey(key));
+}
+
+RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  const LSTATUS status = ::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                           KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  if (status != ERROR_SUCCESS) throw Win32Error("RegCreateKeyExW " + Narrow(path), static_cast<DWORD>(status));
+  return RegistryKey(UniqueHkey(key));
+}
+
+bool RegistryKey::Exists(HKEY root, const std::wstring& path) {
+  return Open(root, path, KEY_QUERY_VALUE).has_value();
+}
+
+bool RegistryKey::HasValue(const std::wstring& name) const {
+  return ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+std::optional<std::wstring> RegistryKey::ReadString(const std::wstring& name) const {
+  DWORD type = 0;
+  DWORD bytes = 0;
+  LSTATUS status = ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, nullptr, &bytes);
+  // The value may grow between asking for its size and reading it: ask again until it fits.
+  for (;;) {
+    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
+      throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
+    if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError(name);
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    status = ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type,
+                                reinterpret_cast<BYTE*>(text.data()), &size);
+    if (status == ERROR_SUCCESS) {
+      if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError(name);
+      // Stored strings need not carry their terminator; cut at the first NUL either way.
+      text.resize(size / sizeof(wchar_t));
+      const size_t nul = text.find(L'\0');
+      if (nul != std::wstring::npos) text.resize(nul);
+      return text;
+    }
+    bytes = size;
+  }
+}
+
+void RegistryKey::WriteString(const std::wstring& name, const std::wstring& value) {
+  const LSTATUS status =
+      ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
+}
+
+bool RegistryKey::DeleteValue(const std::wstring& name) {
+  return ::RegDeleteValueW(key_.get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+// Registry keys and string values. Keys are opened with full access unless asked otherwise.
+#include <windows.h>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "platform/UniqueHandle.h"
+
+namespace platform {
+
+// A value that exists but holds something other than a string.
+class RegistryTypeError : public std::runtime_error {
+ public:
+  explicit RegistryTypeError(const std::wstring& valueName);
+};
+
+class RegistryKey {
+ public:
+  // nullopt when the key does not exist or cannot be opened with `access`.
+  static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path, REGSAM access = KEY_ALL_ACCESS);
+  // Opens the key, creating it (and its missing parents) first; throws Win32Error on failure.
+  static RegistryKey Create(HKEY root, const std::wstring& path);
+  static bool Exists(HKEY root, const std::wstring& path);
+
+  bool HasValue(const std::wstring& name) const;
+  // The value as a string (REG_SZ or REG_EXPAND_SZ, unexpanded); nullopt when it is missing.
+  // Throws RegistryTypeError when it exists with another type, Win32Error on other failures.
+  std::optional<std::wstring> ReadString(const std::wstring& name) const;
+  // Writes a REG_SZ value; throws Win32Error on failure.
+  void WriteString(const std::wstring& name, const std::wstring& value);
+  // True when the value existed and is gone now.
+  bool DeleteValue(const std::wstring& name);
+
+  HKEY get() const noexcept { return key_.get(); }
+
+ private:
+  explicit RegistryKey(UniqueHkey key) noexcept : key_(std::move(key)) {}
+  UniqueHkey key_;
+};
+
+}  // namespace platform

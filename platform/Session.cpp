@@ -1,0 +1,49 @@
+#include "platform/Session.h"
+
+#include "platform/UniqueHandle.h"
+
+namespace platform {
+namespace {
+
+void EnableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+  const UniqueKernelHandle owned(token);
+  TOKEN_PRIVILEGES privileges{};
+  if (!::LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) return;
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  ::AdjustTokenPrivileges(owned.get(), FALSE, &privileges, 0, nullptr, nullptr);
+}
+
+class Win32Session final : public Session {
+ public:
+  bool PowerOff() override {
+    EnableShutdownPrivilege();
+    // EWX_FORCEIFHUNG rather than EWX_FORCE: programs that answer may still save their work.
+    return ::ExitWindowsEx(EWX_POWEROFF | EWX_FORCEIFHUNG,
+                           SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED) != FALSE;
+  }
+
+  void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {
+    DWORD processId = 0;
+    if (::GetWindowThreadProcessId(applicationWindow, &processId) && processId) {
+      const UniqueKernelHandle process(
+          ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId));
+      if (process) ::TerminateProcess(process.get(), exitCode);
+    }
+    // Still here: the window was gone or the process could not be opened.
+    ::ExitProcess(exitCode);
+  }
+};
+
+Win32Session g_win32Session;
+Session* g_current = &g_win32Session;
+
+}  // namespace
+
+Session& CurrentSession() { return *g_current; }
+
+void SetSession(Session* session) { g_current = session ? session : &g_win32Session; }
+
+}  // namespace platform

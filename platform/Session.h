@@ -1,0 +1,21 @@
+#pragma once
+// Ending the session and ending our own process: the two things a test must never really do.
+#include <windows.h>
+
+namespace platform {
+
+class Session {
+ public:
+  virtual ~Session() = default;
+  // Enables the shutdown privilege and asks the system to power off; other programs may still
+  // hold the shutdown back to save their work. True when the system accepted the request.
+  virtual bool PowerOff() = 0;
+  // Ends the process that owns `applicationWindow` (our own) at once with `exitCode`.
+  virtual void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) = 0;
+};
+
+Session& CurrentSession();
+// Installs `session` for the whole program; nullptr brings back the Win32 session.
+void SetSession(Session* session);
+
+}  // namespace platform

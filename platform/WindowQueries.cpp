@@ -1,0 +1,86 @@
+#include "platform/WindowQueries.h"
+
+#include <vector>
+
+namespace platform {
+
+std::wstring WindowText(HWND window, int bufferChars) {
+  if (bufferChars <= 1) return {};
+  std::wstring text(static_cast<size_t>(bufferChars), L'\0');
+  const int length = ::GetWindowTextW(window, text.data(), bufferChars - 1);
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return text;
+}
+
+bool SetWindowTitle(HWND window, const std::wstring& title) {
+  return ::SetWindowTextW(window, title.c_str()) != FALSE;
+}
+
+std::wstring WindowClassName(HWND window) {
+  wchar_t name[257] = {};
+  const int length = ::GetClassNameW(window, name, 257);
+  return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+DWORD ExtendedStyle(HWND window) {
+  return static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
+}
+
+void SetExtendedStyle(HWND window, DWORD style) {
+  ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style));
+}
+
+std::optional<RECT> WindowRectangle(HWND window) {
+  RECT rect{};
+  if (!::GetWindowRect(window, &rect)) return std::nullopt;
+  return rect;
+}
+
+void ShowWindowState(HWND window, int command) { ::ShowWindow(window, command); }
+
+void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
+  std::vector<HWND> windows;
+  ::EnumWindows(
+      [](HWND window, LPARAM context) WINAPI -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  for (HWND window : windows) visit(window);
+}
+
+bool SetLayeredAlpha(HWND window, BYTE alpha) {
+  using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  static const auto setLayered = reinterpret_cast<SetLayeredFn>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
+  return setLayered && setLayered(window, 0, alpha, LWA_ALPHA);
+}
+
+std::optional<bool> SystemMenuCloseEnabled(HWND window) {
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  if (!menu) return std::nullopt;
+  const UINT state = ::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
+  if (state == static_cast<UINT>(-1)) return std::nullopt;
+  return (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+bool SetSystemMenuClose(HWND window, bool enable) {
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  if (!menu) return false;
+  return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) !=
+         static_cast<BOOL>(-1);
+}
+
+std::optional<DWORD> TitleBarCloseState(HWND window) {
+  TITLEBARINFO info{};
+  info.cbSize = sizeof(info);
+  if (!::GetTitleBarInfo(window, &info)) return std::nullopt;
+  return info.rgstate[5];
+}
+
+UniqueIcon CopyIconScaled(HICON icon, int width, int height) {
+  if (!icon) return {};
+  return UniqueIcon(static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, width, height, 0)));
+}
+
+}  // namespace platform

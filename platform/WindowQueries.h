@@ -1,0 +1,53 @@
+#pragma once
+// Plain queries and changes on any top-level window, ours or another program's. The handle is
+// never owned: another program's window may vanish at any moment, and every call then just fails.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/UniqueHandle.h"
+
+namespace platform {
+
+// The title as GetWindowTextW reports it into a buffer of `bufferChars` characters (limit
+// bufferChars - 1, terminator included). The catalogue reads with 512, the title box with 1024.
+std::wstring WindowText(HWND window, int bufferChars);
+bool SetWindowTitle(HWND window, const std::wstring& title);
+
+// The window's class name (class names are at most 256 characters).
+std::wstring WindowClassName(HWND window);
+
+DWORD ExtendedStyle(HWND window);
+void SetExtendedStyle(HWND window, DWORD style);
+
+// Screen coordinates; nullopt when the window has gone.
+std::optional<RECT> WindowRectangle(HWND window);
+
+// ShowWindow with an SW_* command; other programs' windows report nothing useful back.
+void ShowWindowState(HWND window, int command);
+
+// Calls `visit` for each top-level window, front to back. The handles are collected first, so
+// `visit` may throw or change windows without disturbing the enumeration.
+void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit);
+
+// SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA). The function is looked up in user32
+// once; where the system lacks it the call does nothing and returns false. The window must
+// already carry WS_EX_LAYERED.
+bool SetLayeredAlpha(HWND window, BYTE alpha);
+
+// The close command of the window's system menu (GetSystemMenu(window, FALSE)), which also
+// drives the title bar's close button. nullopt / false when the window has no system menu we
+// can reach (Wine hands out no system menu of another process's window).
+std::optional<bool> SystemMenuCloseEnabled(HWND window);
+bool SetSystemMenuClose(HWND window, bool enable);
+
+// The close button's state word from GetTitleBarInfo (rgstate[5], STATE_SYSTEM_* flags);
+// nullopt when the title bar cannot be read.
+std::optional<DWORD> TitleBarCloseState(HWND window);
+
+// A new icon of the given size copied from `icon` (CopyImage); empty for a null icon.
+UniqueIcon CopyIconScaled(HICON icon, int width, int height);
+
+}  // namespace platform

@@ -1,0 +1,110 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Hotkeys.h"
+#include "platform/KeyboardHook.h"
+#include "platform/Registry.h"
+#include "platform/Wine.h"
+#include "support/TestWindow.h"
+
+using namespace platform;
+using testsupport::TestWindow;
+
+namespace {
+
+void PumpFor(DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  MSG msg;
+  while (static_cast<int>(end - GetTickCount()) > 0) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+void Press(WORD key) {
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+std::vector<WPARAM> g_hookedKeys;
+
+LRESULT CALLBACK RecordKey(int, WPARAM wParam, LPARAM) {
+  g_hookedKeys.push_back(wParam & 0xFFFF);
+  return 0;
+}
+
+}  // namespace
+
+TEST(RunningOnWine, AgreesWithTheWineRegistryOfThePrefix) {
+  // Every Wine prefix carries HKCU\Software\Wine; Windows has no such key.
+  EXPECT_EQ(RunningOnWine(), RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Wine"));
+  EXPECT_EQ(RunningOnWine(), RunningOnWine());
+}
+
+TEST(GlobalHotKey, ACombinationCanBeHeldOnlyOnce) {
+  TestWindow window(L"hotkeys");
+  const unsigned modifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
+  ASSERT_TRUE(RegisterGlobalHotKey(window.get(), 1, modifiers, VK_F11));
+  EXPECT_FALSE(RegisterGlobalHotKey(window.get(), 2, modifiers, VK_F11));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
+  UnregisterGlobalHotKey(window.get(), 1);
+  EXPECT_TRUE(RegisterGlobalHotKey(window.get(), 2, modifiers, VK_F11));
+  UnregisterGlobalHotKey(window.get(), 2);
+}
+
+TEST(GlobalHotKey, SynthesisedKeysReachTheWindowAsWmHotkey) {
+  TestWindow window(L"hotkey target");
+  SetForegroundWindow(window.get());
+  SetFocus(window.get());
+  ASSERT_TRUE(RegisterGlobalHotKey(window.get(), 5, MOD_CONTROL | MOD_ALT, 'M'));
+  INPUT inputs[6] = {};
+  const WORD keys[] = {VK_CONTROL, VK_MENU, 'M'};
+  for (int i = 0; i < 3; ++i) {
+    inputs[i].type = inputs[5 - i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = inputs[5 - i].ki.wVk = keys[i];
+    inputs[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(6, inputs, sizeof(INPUT));
+  MSG msg{};
+  bool received = false;
+  const DWORD end = GetTickCount() + 3000;
+  while (!received && static_cast<int>(end - GetTickCount()) > 0) {
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      received = msg.message == WM_HOTKEY && msg.hwnd == window.get() && msg.wParam == 5;
+      DispatchMessageW(&msg);
+    } else {
+      Sleep(10);
+    }
+  }
+  UnregisterGlobalHotKey(window.get(), 5);
+  EXPECT_TRUE(received);
+}
+
+TEST(ThreadKeyboardHook, SeesKeysOfOurFocusedWindowUntilRemoved) {
+  TestWindow window(L"hook target");
+  SetForegroundWindow(window.get());
+  SetFocus(window.get());
+  g_hookedKeys.clear();
+  {
+    UniqueHook hook = InstallThreadKeyboardHook(RecordKey);
+    ASSERT_TRUE(hook);
+    Press(VK_F5);
+    PumpFor(300);
+  }
+  // Down and up both reach the hook.
+  EXPECT_EQ(std::count(g_hookedKeys.begin(), g_hookedKeys.end(), VK_F5), 2);
+  g_hookedKeys.clear();
+  Press(VK_F5);
+  PumpFor(200);
+  EXPECT_TRUE(g_hookedKeys.empty());
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+#include "platform/Session.h"
+
+namespace testsupport {
+
+// Test double for the session: records what the program asked for and does none of it.
+class RecordingSession final : public platform::Session {
+ public:
+  RecordingSession() { platform::SetSession(this); }
+  ~RecordingSession() override { platform::SetSession(nullptr); }
+  RecordingSession(const RecordingSession&) = delete;
+  RecordingSession& operator=(const RecordingSession&) = delete;
+
+  int powerOffs = 0;
+  bool powerOffAnswer = true;
+  std::vector<std::pair<HWND, UINT>> terminations;  // application window, exit code
+
+  bool PowerOff() override {
+    ++powerOffs;
+    return powerOffAnswer;
+  }
+  void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {
+    terminations.emplace_back(applicationWindow, exitCode);
+  }
+};
+
+}  // namespace testsupport
