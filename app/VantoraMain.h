@@ -6,6 +6,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
@@ -138,11 +139,30 @@ class TForm6 : public ui::Form {
   ui::Timer Timer1{*this, 100, false};
   ui::Timer Timer2{*this, 100, true};
   ui::Timer DXTimer1{*this, 1000, false};
+  ui::FileDialog OpenPictureDialog1{ui::FileDialog::Kind::Open, {L"Icons (*.ico)|*.ico", L".ico", L"", kOpenFlags}};
+  ui::FileDialog OpenPictureDialog2{ui::FileDialog::Kind::Open, {kWallpaperFilter, L"", L"", kOpenFlags}};
+  ui::FileDialog SavePictureDialog1{ui::FileDialog::Kind::Save, {kPictureFilter, L".bmp", L"ScreenShot", kSaveFlags}};
+  ui::FileDialog OpenDialog1{ui::FileDialog::Kind::Open, {kExecutableFilter, L"", L"", kOpenFlags}};
 
  private:
   static constexpr ui::FontSpec kHeadingFont{-13, true};
   static constexpr ui::FontSpec kGroupFont{-11, true};
   static constexpr COLORREF kStatusColour = 18504;  // dark olive
+  static constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  // Hidden files shown, no read-only box, resizable; an existing file is replaced without asking.
+  static constexpr DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_FORCESHOWHIDDEN;
+  static constexpr const wchar_t* kPictureFilter =
+      L"Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif|JPEG Image File (*.jpg)|*.jpg|"
+      L"JPEG Image File (*.jpeg)|*.jpeg|Portable Network Graphics (*.png)|*.png|Icons (*.ico)|*.ico|"
+      L"Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
+  static constexpr const wchar_t* kWallpaperFilter =
+      L"All (*.png;*.gif;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.png;*.gif;*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|"
+      L"Portable Network Graphics (*.png)|*.png|GIF Image (*.gif)|*.gif|JPEG Image File (*.jpg)|*.jpg|"
+      L"JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|"
+      L"Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
+  static constexpr const wchar_t* kExecutableFilter =
+      L"All Executables (*.exe;*.scr;*.ocx;*.cpl)|*.exe;*.scr;*.ocx;*.cpl|Applications (*.exe)|*.exe|"
+      L"Screensaver (*.scr)|*.scr|OCX (*.ocx)|*.ocx|Control Panel Application (*.cpl)|*.cpl";
 
   static ui::Placement Place(std::string_view name);
   void ApplyInitialStates();

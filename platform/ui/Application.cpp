@@ -1,6 +1,7 @@
 #include "platform/ui/Application.h"
 
 #include "platform/Error.h"
+#include "platform/Prompts.h"
 #include "platform/ui/Form.h"
 
 namespace ui {
@@ -27,11 +28,14 @@ void Application::Initialize(HINSTANCE instance, const std::wstring& title) {
                             ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                             nullptr, nullptr, instance, nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx(application)");
+  platform::SetPromptsOwner(hwnd_);
+  platform::SetApplicationTitle(title_);
 }
 
 void Application::SetTitle(const std::wstring& title) {
   title_ = title;
   ::SetWindowTextW(hwnd_, title.c_str());
+  platform::SetApplicationTitle(title_);
 }
 
 LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,7 +126,7 @@ void Application::HandleException() noexcept {
   } catch (...) {
     text = L"Unknown error";
   }
-  ::MessageBoxW(hwnd_, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+  platform::CurrentPrompts().Error(text);
 }
 
 }  // namespace ui

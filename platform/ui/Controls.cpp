@@ -224,19 +224,16 @@ void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   ::DrawEdge(item.hDC, &rect, BDR_RAISEDINNER, BF_RECT);
 }
 
-namespace {
-DWORD BevelStyle(BevelShape shape) {
-  switch (shape) {
-    case BevelShape::VerticalLine: return SS_ETCHEDVERT;
-    case BevelShape::HorizontalLine: return SS_ETCHEDHORZ;
-    case BevelShape::Box: return SS_ETCHEDFRAME;
-  }
-  return SS_ETCHEDFRAME;
+// Drawn by us: the etched static styles resize the control to the line's own width.
+Bevel::Bevel(Form& form, const Placement& placement, BevelShape shape) : Control(form, placement), shape_(shape) {
+  CreateWindowOfClass(WC_STATICW, L"", SS_OWNERDRAW | WS_VISIBLE);
 }
-}  // namespace
 
-Bevel::Bevel(Form& form, const Placement& placement, BevelShape shape) : Control(form, placement) {
-  CreateWindowOfClass(WC_STATICW, L"", BevelStyle(shape) | WS_VISIBLE);
+void Bevel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+  RECT rect = item.rcItem;
+  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
+  const UINT side = shape_ == BevelShape::VerticalLine ? BF_LEFT : shape_ == BevelShape::HorizontalLine ? BF_TOP : BF_RECT;
+  ::DrawEdge(item.hDC, &rect, EDGE_ETCHED, side);
 }
 
 }  // namespace ui

@@ -151,6 +151,10 @@ class Bevel : public Control {
 
  protected:
   int Layer() const override { return 1; }
+  void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  BevelShape shape_;
 };
 
 }  // namespace ui

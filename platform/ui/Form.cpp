@@ -125,7 +125,6 @@ HFONT Form::FontFor(const FontSpec& spec) {
     lf.lfHeight = Scale(spec.height);
     lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
     wcsncpy(lf.lfFaceName, style_.fontName.c_str(), LF_FACESIZE - 1);
     font.reset(::CreateFontIndirectW(&lf));
   }

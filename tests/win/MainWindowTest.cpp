@@ -1,0 +1,131 @@
+// The main window as built from its layout table, checked through what Windows reports.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/VantoraMain.h"
+#include "app/portable/MainLayout.h"
+#include "support/TestApp.h"
+
+using testing_support::ClientRectOf;
+
+namespace {
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64];
+  ::GetClassNameW(window, name, 64);
+  return name;
+}
+
+const wchar_t* ExpectedClass(vantora::ControlKind kind) {
+  using K = vantora::ControlKind;
+  switch (kind) {
+    case K::Button: case K::BitBtn: case K::CheckBox: case K::RadioButton: return L"Button";
+    case K::Edit: return L"Edit";
+    case K::TrackBar: return L"msctls_trackbar32";
+    case K::ListView: return L"SysListView32";
+    case K::ComboBox: return L"ComboBox";
+    default: return L"Static";
+  }
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() { testing_support::TestApplication(); }
+  TForm6 form;
+};
+
+TEST_F(MainWindowTest, WindowHasItsCaptionClientSizeColourAndBorder) {
+  wchar_t caption[64];
+  ::GetWindowTextW(form.Handle(), caption, 64);
+  EXPECT_STREQ(caption, L"Vantora - Desktop Customization Suite");
+  RECT client{};
+  ::GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 992);
+  EXPECT_EQ(client.bottom, 612);
+  const LONG_PTR style = ::GetWindowLongPtrW(form.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_EQ(form.Color(), RGB(206, 196, 157));
+  EXPECT_EQ(ClassOf(form.Handle()), L"TForm6");
+}
+
+TEST_F(MainWindowTest, EveryControlOfTheLayoutIsARealControlAtItsPlace) {
+  for (const auto& row : vantora::MainWindowLayout()) {
+    SCOPED_TRACE(std::string(row.name));
+    ui::Control* control = form.FindControl(std::string(row.name));
+    ASSERT_NE(control, nullptr);
+    HWND h = control->Handle();
+    EXPECT_EQ(::GetParent(h), form.Handle());
+    EXPECT_EQ(ClassOf(h), ExpectedClass(row.kind));
+    wchar_t text[128] = L"";
+    ::GetWindowTextW(h, text, 128);
+    if (row.kind != vantora::ControlKind::ComboBox) EXPECT_EQ(std::wstring(text), std::wstring(row.caption));
+    const auto want = vantora::MainControlBounds(row);
+    const RECT got = ClientRectOf(h);
+    EXPECT_EQ(got.left, want.left);
+    EXPECT_EQ(got.top, want.top);
+    const bool sizedToText = row.kind == vantora::ControlKind::Label || row.kind == vantora::ControlKind::Heading;
+    if (sizedToText) {
+      EXPECT_GE(got.right - got.left, want.width);
+    } else if (row.kind != vantora::ControlKind::ComboBox) {
+      EXPECT_EQ(got.right - got.left, want.width);
+      EXPECT_EQ(got.bottom - got.top, want.height);
+    }
+    EXPECT_EQ(::IsWindowEnabled(h) != FALSE, !(row.flags & vantora::kDisabled));
+    EXPECT_EQ((::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0, !(row.flags & vantora::kHidden));
+  }
+}
+
+TEST_F(MainWindowTest, InitialContentsAndStates) {
+  EXPECT_EQ(::SendMessageW(form.RadioButton1.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(::SendMessageW(form.RadioButton2.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(::SendMessageW(form.TrackBar1.Handle(), TBM_GETRANGEMIN, 0, 0), 0);
+  EXPECT_EQ(::SendMessageW(form.TrackBar1.Handle(), TBM_GETPOS, 0, 0), 100);
+  EXPECT_EQ(::SendMessageW(form.TrackBar3.Handle(), TBM_GETRANGEMIN, 0, 0), 1);
+  EXPECT_EQ(::SendMessageW(form.TrackBar3.Handle(), TBM_GETPOS, 0, 0), 100);
+  EXPECT_EQ(form.sComboBox1.Text(), L"Internet Explorer 7");
+  EXPECT_EQ(form.sComboBox1.Items().size(), 3u);
+  EXPECT_EQ(ListView_GetImageList(form.ListView1.Handle(), LVSIL_SMALL), form.ImageList1.Handle());
+  int w = 0, h = 0;
+  ImageList_GetIconSize(form.ImageList1.Handle(), &w, &h);
+  EXPECT_EQ(w, 18);
+  EXPECT_EQ(h, 18);
+  // The placeholder in the two window-icon images, each its own copy.
+  ASSERT_NE(form.Image1.Bitmap(), nullptr);
+  EXPECT_NE(form.Image1.Bitmap(), form.Image6.Bitmap());
+  EXPECT_EQ(ui::BitmapSize(form.Image1.Bitmap()).cx, 16);
+  EXPECT_EQ(ui::BitmapSize(form.Image2.Bitmap()).cy, 24);
+  EXPECT_TRUE(form.Timer2.Enabled());
+  EXPECT_FALSE(form.Timer1.Enabled());
+  EXPECT_FALSE(form.DXTimer1.Enabled());
+  EXPECT_EQ(form.DXTimer1.Interval(), 1000u);
+  EXPECT_FALSE(form.TrayIcon1.Visible());
+  EXPECT_EQ(form.PopupMenu1.Items().size(), 5u);
+  EXPECT_EQ(form.PopupMenu1.Item(L"MTT").caption, L"Send Vantora to Tray");
+}
+
+TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {
+  LOGFONTW heading{}, body{};
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.sLabel16.Handle(), WM_GETFONT, 0, 0)), sizeof(heading), &heading);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.Button13.Handle(), WM_GETFONT, 0, 0)), sizeof(body), &body);
+  EXPECT_EQ(heading.lfWeight, FW_BOLD);
+  EXPECT_EQ(heading.lfHeight, -13);
+  EXPECT_EQ(body.lfHeight, -11);
+  EXPECT_STREQ(body.lfFaceName, L"Tahoma");
+}
+
+TEST_F(MainWindowTest, DialogsCarryTheirFiltersAndDefaults) {
+  EXPECT_EQ(form.OpenPictureDialog1.Options().filter, L"Icons (*.ico)|*.ico");
+  EXPECT_EQ(form.OpenPictureDialog1.Options().defaultExt, L".ico");
+  EXPECT_EQ(form.SavePictureDialog1.Options().defaultExt, L".bmp");
+  EXPECT_EQ(form.SavePictureDialog1.FileName(), L"ScreenShot");
+  EXPECT_TRUE(form.SavePictureDialog1.Options().flags & OFN_FORCESHOWHIDDEN);
+  EXPECT_EQ(form.SavePictureDialog1.Options().filter.rfind(L"Bitmaps (*.bmp)|*.bmp|", 0), 0u);
+  EXPECT_EQ(form.OpenDialog1.Options().defaultExt, L"");
+  EXPECT_EQ(form.OpenPictureDialog2.Options().filter.rfind(L"All (*.png;", 0), 0u);
+}
+
+}  // namespace
