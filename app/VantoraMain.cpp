@@ -45,6 +45,15 @@ TForm6::TForm6() : ui::Form(MainStyle()) {
   ApplyInitialStates();
   BuildMenus();
   ArrangeControls();
+  BindCatalogue();
+  BindWindowCommands();
+  OnActivate = [this] { FormActivate(); };
+}
+
+void TForm6::FormActivate() {
+  SetDoubleBuffered(true);
+  RefreshCatalogue();
+  UpdateSelectionState();
 }
 
 TForm6::~TForm6() { DestroyHandle(); }

@@ -2,6 +2,7 @@
 // The main window: the list of other programs' windows and every command of the program.
 // Handlers are defined in the room (folder) of the subsystem that owns them.
 #include <string_view>
+#include <vector>
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
@@ -144,6 +145,31 @@ class TForm6 : public ui::Form {
   ui::FileDialog SavePictureDialog1{ui::FileDialog::Kind::Save, {kPictureFilter, L".bmp", L"ScreenShot", kSaveFlags}};
   ui::FileDialog OpenDialog1{ui::FileDialog::Kind::Open, {kExecutableFilter, L"", L"", kOpenFlags}};
 
+  // Dialogs created on demand (null while closed). The window list leaves the options and
+  // information dialogs out; the resize screen is listed like any other window.
+  ui::Form* resizeDialog = nullptr;
+  ui::Form* optionsDialog = nullptr;
+  ui::Form* infoDialog = nullptr;
+
+  // --- Window catalogue (catalogue/) ---
+  void RefreshCatalogue();
+  void UpdateSelectionState();
+  HWND SelectedWindow() const;  // null when no row is selected
+  const std::vector<HWND>& CatalogueWindows() const noexcept { return catalogue_; }
+  void Button13Click();
+  void ListView1Click();
+  void ListView1KeyDown(ui::KeyEvent& key);
+  void ListView1KeyUp(ui::KeyEvent& key);
+  void Timer2Timer();
+  void DXTimer1Timer();
+  bool NewIconLoaded = false;
+
+  // --- Per-window commands (commands/) ---
+  void sCheckBox1Click();
+
+  // --- Main window life cycle (app/) ---
+  void FormActivate();
+
  private:
   static constexpr ui::FontSpec kHeadingFont{-13, true};
   static constexpr ui::FontSpec kGroupFont{-11, true};
@@ -167,4 +193,15 @@ class TForm6 : public ui::Form {
   static ui::Placement Place(std::string_view name);
   void ApplyInitialStates();
   void BuildMenus();
+
+  // Window catalogue
+  void BindCatalogue();
+  bool OwnWindow(HWND window) const;
+  bool ProgramIsActive() const;
+  std::vector<HWND> catalogue_;  // row i of ListView1 shows catalogue_[i]
+  std::vector<ui::Control*> bulkGroup_, perWindowGroup_, newIconGroup_;
+  bool autoRefreshArmed_ = false;
+
+  // Per-window commands
+  void BindWindowCommands();
 };

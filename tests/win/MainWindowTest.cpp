@@ -62,7 +62,9 @@ TEST_F(MainWindowTest, EveryControlOfTheLayoutIsARealControlAtItsPlace) {
     EXPECT_EQ(ClassOf(h), ExpectedClass(row.kind));
     wchar_t text[128] = L"";
     ::GetWindowTextW(h, text, 128);
-    if (row.kind != vantora::ControlKind::ComboBox) EXPECT_EQ(std::wstring(text), std::wstring(row.caption));
+    if (row.kind != vantora::ControlKind::ComboBox) {
+      EXPECT_EQ(std::wstring(text), std::wstring(row.caption));
+    }
     const auto want = vantora::MainControlBounds(row);
     const RECT got = ClientRectOf(h);
     EXPECT_EQ(got.left, want.left);

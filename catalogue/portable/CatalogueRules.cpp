@@ -1,0 +1,14 @@
+#include "catalogue/portable/CatalogueRules.h"
+
+namespace vantora {
+
+bool IsListedTitle(std::wstring_view title) {
+  // Case matters: a window titled "start" is listed.
+  return !title.empty() && title != L"Program Manager" && title != L"Start";
+}
+
+bool IsListed(const WindowFacts& facts) {
+  return facts.exists && !facts.ownWindow && facts.visible && IsListedTitle(facts.title);
+}
+
+}  // namespace vantora

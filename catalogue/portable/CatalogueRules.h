@@ -1,0 +1,24 @@
+#pragma once
+// What makes a top-level window a row of the window list, as far as it can be told without
+// asking the system.
+#include <string_view>
+
+namespace vantora {
+
+// Title buffer sizes: a row shows at most 510 characters, the title box 1022.
+inline constexpr int kRowTitleBuffer = 512;
+inline constexpr int kEditTitleBuffer = 1024;
+
+// A listed window has a title, and not one of the shell's own desktop and start button.
+bool IsListedTitle(std::wstring_view title);
+
+struct WindowFacts {
+  bool exists = true;
+  bool ownWindow = false;  // the main window, the application window or an excluded dialog
+  bool visible = true;
+  std::wstring_view title;
+};
+
+bool IsListed(const WindowFacts& facts);
+
+}  // namespace vantora

@@ -1,0 +1,211 @@
+// The window list against real windows: which windows it lists, icons, the kept selection, the
+// controls that follow the selection, and the automatic refresh.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/VantoraMain.h"
+#include "catalogue/AutoRefresh.h"
+#include "support/ForeignWindows.h"
+#include "support/Pump.h"
+#include "support/TestApp.h"
+#include "support/TestWindow.h"
+
+using testsupport::TestWindow;
+
+namespace {
+
+class CatalogueTest : public ::testing::Test {
+ protected:
+  CatalogueTest() { testing_support::TestApplication(); }
+  ~CatalogueTest() override { AutoRefreshPeriod = 0; }
+
+  std::vector<std::wstring> Rows() const {
+    std::vector<std::wstring> rows;
+    for (int i = 0; i < form.ListView1.Count(); ++i) rows.push_back(form.ListView1.ItemText(i));
+    return rows;
+  }
+  bool Listed(const std::wstring& title) const {
+    for (const auto& row : Rows())
+      if (row == title) return true;
+    return false;
+  }
+  int RowOf(HWND window) const {
+    const auto& handles = form.CatalogueWindows();
+    for (size_t i = 0; i < handles.size(); ++i)
+      if (handles[i] == window) return static_cast<int>(i);
+    return -1;
+  }
+
+  TForm6 form;
+};
+
+TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
+  TestWindow untitled(L""), start(L"Start"), lowerStart(L"start"), desktop(L"Program Manager");
+  TestWindow hidden(L"Hidden window"), minimized(L"Minimized window");
+  ::ShowWindow(hidden.get(), SW_HIDE);
+  ::ShowWindow(minimized.get(), SW_MINIMIZE);
+  form.RefreshCatalogue();
+  EXPECT_TRUE(Listed(L"start"));
+  EXPECT_TRUE(Listed(L"Minimized window"));
+  EXPECT_FALSE(Listed(L"Start"));
+  EXPECT_FALSE(Listed(L"Program Manager"));
+  EXPECT_FALSE(Listed(L"Hidden window"));
+  EXPECT_EQ(RowOf(untitled.get()), -1);
+  EXPECT_EQ(RowOf(form.Handle()), -1);
+  EXPECT_EQ(RowOf(ui::Application::Instance().Handle()), -1);
+  // Rows and handles stay parallel.
+  ASSERT_EQ(form.CatalogueWindows().size(), static_cast<size_t>(form.ListView1.Count()));
+  for (int i = 0; i < form.ListView1.Count(); ++i) {
+    wchar_t title[512];
+    ::GetWindowTextW(form.CatalogueWindows()[static_cast<size_t>(i)], title, 512);
+    EXPECT_EQ(form.ListView1.ItemText(i), title);
+  }
+}
+
+TEST_F(CatalogueTest, OptionsAndInformationDialogsAreLeftOutButTheResizeScreenIsListed) {
+  auto style = testing_support::PlainFormStyle(L"TDialogStandIn");
+  style.caption = L"Options";
+  ui::Form options(style);
+  style.caption = L"Window Info";
+  ui::Form info(style);
+  style.caption = L"Resize";
+  ui::Form resize(style);
+  for (ui::Form* f : {&options, &info, &resize}) f->Show();
+  form.optionsDialog = &options;
+  form.infoDialog = &info;
+  form.resizeDialog = &resize;
+  form.RefreshCatalogue();
+  EXPECT_FALSE(Listed(L"Options"));
+  EXPECT_FALSE(Listed(L"Window Info"));
+  EXPECT_TRUE(Listed(L"Resize"));
+  form.optionsDialog = form.infoDialog = form.resizeDialog = nullptr;
+}
+
+TEST_F(CatalogueTest, AWindowWithoutIconHasNoImageWhileItsNeighboursKeepTheirs) {
+  HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
+  TestWindow first(L"with icon 1"), bare(L"without icon"), last(L"with icon 2");
+  ::SendMessageW(first.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageW(last.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  for (int round = 0; round < 3; ++round) {
+    form.RefreshCatalogue();
+    EXPECT_EQ(form.ListView1.ItemImage(RowOf(bare.get())), ui::kNoImage);
+    const int a = form.ListView1.ItemImage(RowOf(first.get())), b = form.ListView1.ItemImage(RowOf(last.get()));
+    EXPECT_GE(a, 0);
+    EXPECT_GE(b, 0);
+    EXPECT_NE(a, b);
+    // Only the icons of the current rows: repeated rebuilds never grow the image list.
+    EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+  }
+}
+
+TEST_F(CatalogueTest, LongTitlesAreCutTo510InTheListAnd1022InTheTitleBox) {
+  TestWindow longOne(std::wstring(1200, L'x'));
+  form.RefreshCatalogue();
+  const int row = RowOf(longOne.get());
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(form.ListView1.ItemText(row).size(), 510u);
+  form.ListView1.SetItemIndex(row);
+  form.UpdateSelectionState();
+  EXPECT_EQ(form.Edit1.Text(), std::wstring(1022, L'x'));
+}
+
+TEST_F(CatalogueTest, SelectedRowIsKeptWhenTheListIsLongEnoughAndRowZeroOtherwise) {
+  std::vector<std::unique_ptr<TestWindow>> windows;
+  for (int i = 0; i < 5; ++i) windows.push_back(std::make_unique<TestWindow>(L"Row window " + std::to_wstring(i)));
+  form.RefreshCatalogue();
+  ASSERT_GE(form.ListView1.Count(), 5);
+  form.ListView1.SetItemIndex(3);
+  form.RefreshCatalogue();
+  EXPECT_EQ(form.ListView1.ItemIndex(), 3);
+  EXPECT_TRUE(form.ListView1.IsItemFullyVisible(3));
+  windows.resize(2);
+  form.RefreshCatalogue();
+  ASSERT_EQ(form.ListView1.Count(), 2) << "only the test's windows should be on this desktop";
+  EXPECT_EQ(form.ListView1.ItemIndex(), 0);
+}
+
+TEST_F(CatalogueTest, DownOnTheLastRowSelectsTheFirst) {
+  TestWindow a(L"Down A"), b(L"Down B"), c(L"Down C");
+  form.RefreshCatalogue();
+  const int last = form.ListView1.Count() - 1;
+  form.ListView1.SetItemIndex(last);
+  ::SendMessageW(form.ListView1.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(form.ListView1.ItemIndex(), 0);
+  ::SendMessageW(form.ListView1.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(form.ListView1.ItemIndex(), 1);  // and the list moves on normally from there
+}
+
+TEST_F(CatalogueTest, AnEmptyDesktopDisablesTheBulkAndPerWindowControls) {
+  form.RefreshCatalogue();
+  ASSERT_EQ(form.ListView1.Count(), 0) << "only the test's windows should be on this desktop";
+  form.UpdateSelectionState();
+  for (auto name : {"Button15", "Button19", "Button23", "Button1", "Edit1", "TrackBar1", "CheckBox1", "sButton25"})
+    EXPECT_FALSE(form.FindControl(name)->Enabled()) << name;
+  TestWindow one(L"Now there is one");
+  form.Button13Click();
+  EXPECT_TRUE(form.Button19.Enabled());
+  EXPECT_TRUE(form.Button1.Enabled());
+  EXPECT_FALSE(form.Button11.Enabled());  // no new icon loaded
+}
+
+TEST_F(CatalogueTest, SelectionStateIsReadFromTheSelectedWindow) {
+  TestWindow plain(L"Plain window"), special(L"Special window", CS_NOCLOSE);
+  ::EnableWindow(special.get(), FALSE);
+  ::SetWindowPos(special.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RECT before{};
+  ::GetWindowRect(special.get(), &before);
+  form.RefreshCatalogue();
+  form.ListView1.SetItemIndex(RowOf(special.get()));
+  form.UpdateSelectionState();
+  EXPECT_EQ(form.Edit1.Text(), L"Special window");
+  EXPECT_TRUE(form.CheckBox1.Checked());
+  EXPECT_EQ(form.sButton25.Caption(), L"Enable Window");
+  EXPECT_EQ(form.Button2.Caption(), L"Enable Close Button");
+  EXPECT_TRUE(::GetWindowLongPtrW(special.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);  // its own state re-applied
+  RECT after{};
+  ::GetWindowRect(special.get(), &after);
+  EXPECT_TRUE(::EqualRect(&before, &after));
+
+  form.ListView1.SetItemIndex(RowOf(plain.get()));
+  form.UpdateSelectionState();
+  EXPECT_FALSE(form.CheckBox1.Checked());
+  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
+  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
+  EXPECT_FALSE(::GetWindowLongPtrW(plain.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(CatalogueTest, AHungWindowOfAnotherProgramDoesNotStopTheRebuild) {
+  testsupport::ForeignWindows hung(L"--hung --count 1 --title \"Hung window\"");
+  testsupport::ForeignWindows fine(L"--count 1 --title \"Answering window\" --icon");
+  form.RefreshCatalogue();
+  EXPECT_TRUE(Listed(L"Answering window"));
+  EXPECT_GE(form.ListView1.Count(), 2);
+}
+
+TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
+  // Windows appear without taking the activation, which would rebuild the list by itself.
+  TestWindow first(L"Auto first"), second(L"Auto second"), third(L"Auto third");
+  ::ShowWindow(second.get(), SW_HIDE);
+  ::ShowWindow(third.get(), SW_HIDE);
+  form.Show();
+  ::SetForegroundWindow(form.Handle());
+  testsupport::PumpFor(100);
+  const std::wstring shownTitle = form.Edit1.Text();
+  AutoRefreshPeriod = 1;
+  ::ShowWindow(second.get(), SW_SHOWNOACTIVATE);
+  testsupport::PumpFor(2000);
+  EXPECT_TRUE(Listed(L"Auto second"));
+  EXPECT_EQ(form.Edit1.Text(), shownTitle);  // the automatic rebuild leaves the selection controls
+
+  testsupport::ForeignWindows other(L"--count 1 --title \"Foreground elsewhere\"");
+  ::SetForegroundWindow(other.Windows().front());
+  testsupport::PumpFor(200);
+  ::ShowWindow(third.get(), SW_SHOWNOACTIVATE);
+  testsupport::PumpFor(2500);
+  EXPECT_FALSE(Listed(L"Auto third"));
+}
+
+}  // namespace
