@@ -82,7 +82,7 @@ void TForm6::RefreshCatalogue() {
       // Cheapest tests first: the result is the same in any order, and most windows are hidden.
       if (OwnWindow(window) || !::IsWindowVisible(window)) return;
       const std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
-      if (!vantora::IsListed({true, false, true, title})) return;
+      if (!vantora::IsListedTitle(title)) return;
       catalogue_.push_back(window);
       const auto icon = CopyWindowIcon(window, true);
       ListView1.AddItem(title, icon ? ImageList1.AddIcon(icon.get()) : ui::kNoImage);

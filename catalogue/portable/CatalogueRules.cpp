@@ -7,8 +7,4 @@ bool IsListedTitle(std::wstring_view title) {
   return !title.empty() && title != L"Program Manager" && title != L"Start";
 }
 
-bool IsListed(const WindowFacts& facts) {
-  return facts.exists && !facts.ownWindow && facts.visible && IsListedTitle(facts.title);
-}
-
 }  // namespace vantora

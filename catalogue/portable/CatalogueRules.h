@@ -12,13 +12,5 @@ inline constexpr int kEditTitleBuffer = 1024;
 // A listed window has a title, and not one of the shell's own desktop and start button.
 bool IsListedTitle(std::wstring_view title);
 
-struct WindowFacts {
-  bool exists = true;
-  bool ownWindow = false;  // the main window, the application window or an excluded dialog
-  bool visible = true;
-  std::wstring_view title;
-};
-
-bool IsListed(const WindowFacts& facts);
 
 }  // namespace vantora
