@@ -47,13 +47,7 @@ TForm6::TForm6() : ui::Form(MainStyle()) {
   ArrangeControls();
   BindCatalogue();
   BindWindowCommands();
-  OnActivate = [this] { FormActivate(); };
-}
-
-void TForm6::FormActivate() {
-  SetDoubleBuffered(true);
-  RefreshCatalogue();
-  UpdateSelectionState();
+  BindLifeCycle();
 }
 
 TForm6::~TForm6() { DestroyHandle(); }
@@ -69,7 +63,7 @@ void TForm6::ApplyInitialStates() {
 }
 
 void TForm6::BuildMenus() {
-  PopupMenu1.Add(L"MTT", L"Send Vantora to Tray");
+  PopupMenu1.Add(L"MTT", L"&Send Vantora to Tray");
   PopupMenu1.Add(L"N1", L"-");
   PopupMenu1.Add(L"About1", L"About");
   PopupMenu1.Add(L"ExitVantora1", L"Exit Vantora");

@@ -167,8 +167,23 @@ class TForm6 : public ui::Form {
   // --- Per-window commands (commands/) ---
   void sCheckBox1Click();
 
-  // --- Main window life cycle (app/) ---
+  // --- Main window life cycle, tray and exit (app/) ---
   void FormActivate();
+  bool FormCloseQuery();
+  void FormClose();
+  void FormDestroy();
+  void PopupMenu1Popup();
+  void MTTClick();
+  void TrayIcon1Click();
+  void sBitBtn8Click();
+  void sBitBtn6Click();
+  void About1Click();
+  void sBitBtn2Click();
+  void Button9Click();
+  void ExitVantora1Click();
+  void sBitBtn1Click();
+  // Ends the process with exit code 0; returns only when a test session stands in for the system.
+  void ExitProgram();
 
  private:
   static constexpr ui::FontSpec kHeadingFont{-13, true};
@@ -204,4 +219,14 @@ class TForm6 : public ui::Form {
 
   // Per-window commands
   void BindWindowCommands();
+
+  // Main window life cycle, tray and exit
+  void BindLifeCycle();  // also binds the tray and the exit commands
+  void BindTray();
+  void BindExit();
+  void ShowToTrayBalloon();
+  bool MainWindowShown() const;
+  void ShowMainWindow();
+  platform::UniqueIcon trayImage_;
+  platform::UniqueHook keyboardHook_;  // installed at start-up; removed with the window
 };

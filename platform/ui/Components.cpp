@@ -14,7 +14,6 @@ UINT_PTR NextTimerId() {
   static UINT_PTR next = 0x100;
   return next++;
 }
-constexpr UINT kTrayMessage = WM_APP + 0x100;
 }  // namespace
 
 Timer::Timer(Form& form, UINT intervalMs, bool enabled) : form_(form), id_(NextTimerId()), interval_(intervalMs) {
@@ -100,7 +99,7 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
   data.hWnd = form_.Handle();
   data.uID = 1;
   data.uFlags = flags;
-  data.uCallbackMessage = kTrayMessage;
+  data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_;
   wcsncpy(data.szTip, hint_.c_str(), ARRAYSIZE(data.szTip) - 1);
   return data;
@@ -146,7 +145,12 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
     }
     return false;
   }
-  if (message != kTrayMessage) return false;
+  if (message == WM_DESTROY) {
+    // The shell finds an icon by its window: take it away while the window still exists.
+    SetVisible(false);
+    return false;
+  }
+  if (message != kCallbackMessage) return false;
   switch (LOWORD(lParam)) {
     case WM_LBUTTONDOWN:
       leftPressed_ = true;

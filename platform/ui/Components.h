@@ -65,6 +65,9 @@ struct Balloon {
 
 class TrayIcon {
  public:
+  // The message the shell sends to the form about mouse events on the icon (lParam: WM_*BUTTON*).
+  static constexpr UINT kCallbackMessage = WM_APP + 0x100;
+
   explicit TrayIcon(Form& form);
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;

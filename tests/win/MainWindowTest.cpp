@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, InitialContentsAndStates) {
   EXPECT_EQ(form.DXTimer1.Interval(), 1000u);
   EXPECT_FALSE(form.TrayIcon1.Visible());
   EXPECT_EQ(form.PopupMenu1.Items().size(), 5u);
-  EXPECT_EQ(form.PopupMenu1.Item(L"MTT").caption, L"Send Vantora to Tray");
+  EXPECT_EQ(form.PopupMenu1.Item(L"MTT").caption, L"&Send Vantora to Tray");
 }
 
 TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {

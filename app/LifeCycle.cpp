@@ -1,0 +1,36 @@
+// The main window's own events: activation, the fade-out on closing, and the release of the
+// hotkeys and the keyboard hook with the window.
+#include "app/VantoraMain.h"
+#include "commands/WindowRoutines.h"
+#include "platform/Hotkeys.h"
+
+void TForm6::BindLifeCycle() {
+  OnActivate = [this] { FormActivate(); };
+  OnCloseQuery = [this] { return FormCloseQuery(); };
+  OnClose = [this] { FormClose(); };
+  OnDestroy = [this] { FormDestroy(); };
+  BindTray();
+  BindExit();
+}
+
+void TForm6::FormActivate() {
+  SetDoubleBuffered(true);
+  RefreshCatalogue();
+  UpdateSelectionState();
+}
+
+bool TForm6::FormCloseQuery() {
+  for (int percent = 100; percent >= 0; --percent) {
+    SetWindowOpacity(Handle(), percent);
+    ::Sleep(1);
+  }
+  return true;
+}
+
+void TForm6::FormClose() { ExitProgram(); }
+
+void TForm6::FormDestroy() {
+  // The six hotkeys of the hotkey table carry the ids 1 to 6.
+  for (int id = 1; id <= 6; ++id) platform::UnregisterGlobalHotKey(Handle(), id);
+  keyboardHook_.reset();
+}

@@ -1,0 +1,95 @@
+// The notification-area icon and its menu, hiding the main window in the tray and bringing it
+// back, and the two messages of the program (About, help).
+#include "app/VantoraMain.h"
+#include "platform/Prompts.h"
+#include "res/resource.h"
+
+namespace {
+constexpr const wchar_t* kSendToTray = L"&Send Vantora to Tray";
+constexpr const wchar_t* kRestore = L"&Restore Vantora";
+constexpr const wchar_t* kHideTrayIcon = L"Hide TrayIcon";
+constexpr const wchar_t* kShowTrayIcon = L"Show TrayIcon";
+
+// Message boxes start a new line at a carriage return.
+constexpr const wchar_t* kAboutText =
+    L"Vantora V1.3\r"
+    L"Made by Kestrelon Software, 2008\r"
+    L"Questions and ideas: support@kestrelon-software.example";
+constexpr const wchar_t* kHelpText =
+    L"Windows Have 2 Different Icons, Small and Large. Choose Which One You Want To Save\r"
+    L"The Default Is Entered For You\r"
+    L"When You are Finished, Click On The Save Button";
+}  // namespace
+
+void TForm6::BindTray() {
+  // The icon resource holds 32x32 and 16x16 images; the notification area shows the small one.
+  trayImage_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
+                                                   MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON,
+                                                   ::GetSystemMetrics(SM_CXSMICON),
+                                                   ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+  TrayIcon1.SetIcon(trayImage_.get());
+  TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
+  PopupMenu1.OnPopup = [this] { PopupMenu1Popup(); };
+  PopupMenu1.Item(L"MTT").OnClick = [this] { MTTClick(); };
+  PopupMenu1.Item(L"About1").OnClick = [this] { About1Click(); };
+  sBitBtn8.OnClick = [this] { sBitBtn8Click(); };
+  sBitBtn6.OnClick = [this] { sBitBtn6Click(); };
+  sBitBtn2.OnClick = [this] { sBitBtn2Click(); };
+  Button9.OnClick = [this] { Button9Click(); };
+}
+
+void TForm6::ShowToTrayBalloon() {
+  TrayIcon1.ShowBalloon({L"Vantora", L"Vantora Minimized To Tray", NIIF_INFO, 3000});
+}
+
+// Shown means not hidden in the tray. A minimized program is shown: Windows hides the owned main
+// window while the application window is minimized, but the taskbar entry stays.
+bool TForm6::MainWindowShown() const {
+  const HWND application = ui::Application::Instance().Handle();
+  return Visible() || (::IsIconic(application) && ::IsWindowVisible(application));
+}
+
+void TForm6::ShowMainWindow() {
+  auto& application = ui::Application::Instance();
+  if (::IsIconic(application.Handle())) application.Restore();
+  Show();
+}
+
+void TForm6::PopupMenu1Popup() { PopupMenu1.Item(L"MTT").caption = MainWindowShown() ? kSendToTray : kRestore; }
+
+void TForm6::MTTClick() {
+  ui::MenuItem& item = PopupMenu1.Item(L"MTT");
+  if (item.caption == kSendToTray) {
+    Hide();
+    ShowToTrayBalloon();
+    item.caption = kRestore;
+    ::Sleep(100);
+  } else {
+    ShowMainWindow();
+    item.caption = kSendToTray;
+  }
+}
+
+void TForm6::TrayIcon1Click() {
+  if (MainWindowShown())
+    Hide();
+  else
+    ShowMainWindow();
+}
+
+void TForm6::sBitBtn8Click() {
+  TrayIcon1.SetVisible(true);
+  ShowToTrayBalloon();
+  Hide();
+}
+
+void TForm6::sBitBtn6Click() {
+  const bool hide = TrayIcon1.Visible();
+  TrayIcon1.SetVisible(!hide);
+  sBitBtn6.SetCaption(hide ? kShowTrayIcon : kHideTrayIcon);
+}
+
+void TForm6::About1Click() { platform::CurrentPrompts().Information(kAboutText); }
+void TForm6::sBitBtn2Click() { About1Click(); }
+
+void TForm6::Button9Click() { platform::CurrentPrompts().Information(kHelpText); }

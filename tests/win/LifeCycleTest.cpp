@@ -1,0 +1,328 @@
+// The main window's life cycle, the tray icon and the exit, checked through what the window
+// manager and the shell report. The session seam records the end of the process instead of it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/VantoraMain.h"
+#include "support/Pump.h"
+#include "support/RecordingSession.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestApp.h"
+#include "support/TestWindow.h"
+
+using testsupport::ScriptedPrompts;
+
+namespace {
+
+constexpr const wchar_t* kSendToTray = L"&Send Vantora to Tray";
+constexpr const wchar_t* kRestore = L"&Restore Vantora";
+
+// The shell accepts a change only for an icon it holds; asking it to change the tooltip of
+// icon 1 of `owner` tells whether that icon is in the notification area.
+bool ShellHasIcon(HWND owner) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = owner;
+  data.uID = 1;
+  data.uFlags = NIF_TIP;
+  wcscpy(data.szTip, L"Vantora");
+  return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+void ShellForgetsIcon(HWND owner) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = owner;
+  data.uID = 1;
+  ::Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+std::optional<BYTE> LayeredAlpha(HWND window) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return std::nullopt;
+  if (!::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return std::nullopt;
+  return alpha;
+}
+
+// The number of lines a message box shows for `text`, measured as the box lays it out.
+int DrawnLines(const std::wstring& text) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  platform::UniqueFont font(::CreateFontIndirectW(&metrics.lfMessageFont));
+  platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  platform::SelectRestorer select(dc.get(), font.get());
+  TEXTMETRICW tm{};
+  ::GetTextMetricsW(dc.get(), &tm);
+  RECT rect{0, 0, 4000, 0};
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+  return (rect.bottom - rect.top) / tm.tmHeight;
+}
+
+class LifeCycleTest : public ::testing::Test {
+ protected:
+  LifeCycleTest() {
+    app.SetMainForm(&form);
+    form.Show();
+    form.TrayIcon1.SetVisible(true);  // as start-up leaves it
+  }
+  ~LifeCycleTest() override {
+    app.SetMainForm(nullptr);
+    MSG quit;  // the exit asks the message loop to end; later tests must not see that
+    while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+
+  std::wstring MttCaptionAtOpening() {
+    form.PopupMenu1.OnPopup();
+    return form.PopupMenu1.Item(L"MTT").caption;
+  }
+  void ClickTrayIcon() {
+    ::SendMessageW(form.Handle(), ui::TrayIcon::kCallbackMessage, 1, WM_LBUTTONDOWN);
+    ::SendMessageW(form.Handle(), ui::TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
+  }
+  bool Shown() const { return ::IsWindowVisible(form.Handle()) != FALSE; }
+  void ExpectToTrayBalloon() const {
+    const ui::Balloon& balloon = form.TrayIcon1.LastBalloon();
+    EXPECT_EQ(balloon.title, L"Vantora");
+    EXPECT_EQ(balloon.text, L"Vantora Minimized To Tray");
+    EXPECT_EQ(balloon.flags, static_cast<DWORD>(NIIF_INFO));
+    EXPECT_EQ(balloon.timeoutMs, 3000u);
+  }
+
+  ui::Application& app = testing_support::TestApplication();
+  ScriptedPrompts prompts;
+  testsupport::RecordingSession session;
+  TForm6 form;
+};
+
+TEST_F(LifeCycleTest, TrayMenuSendsToTrayWithBalloonAndRestores) {
+  EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
+  form.PopupMenu1.Item(L"MTT").OnClick();
+  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(::IsWindowVisible(app.Handle())) << "the taskbar entry goes with the window";
+  EXPECT_TRUE(ShellHasIcon(form.Handle()));
+  ExpectToTrayBalloon();
+  EXPECT_EQ(MttCaptionAtOpening(), kRestore);
+
+  form.PopupMenu1.Item(L"MTT").OnClick();
+  EXPECT_TRUE(Shown());
+  EXPECT_TRUE(::IsWindowVisible(app.Handle()));
+  EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
+}
+
+TEST_F(LifeCycleTest, LeftClickOnTheIconTogglesTheWindowWithoutBalloon) {
+  ClickTrayIcon();
+  EXPECT_FALSE(Shown());
+  EXPECT_TRUE(form.TrayIcon1.LastBalloon().title.empty());
+  EXPECT_EQ(MttCaptionAtOpening(), kRestore);
+  ClickTrayIcon();
+  EXPECT_TRUE(Shown());
+  EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
+  // A release without a press on the icon is no click.
+  ::SendMessageW(form.Handle(), ui::TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(LifeCycleTest, MinimizeToTrayAfterHideTrayIconBringsTheIconBackButKeepsTheCaption) {
+  form.sBitBtn6.Click();
+  EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+  EXPECT_FALSE(ShellHasIcon(form.Handle()));
+
+  form.sBitBtn8.Click();
+  EXPECT_FALSE(Shown());
+  EXPECT_TRUE(ShellHasIcon(form.Handle()));
+  ExpectToTrayBalloon();
+  EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+  EXPECT_EQ(MttCaptionAtOpening(), kRestore);
+
+  ClickTrayIcon();
+  ASSERT_TRUE(Shown());
+  // The button goes by the icon, not by its caption: the icon is visible, so it is hidden.
+  form.sBitBtn6.Click();
+  EXPECT_FALSE(ShellHasIcon(form.Handle()));
+  EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+  form.sBitBtn6.Click();
+  EXPECT_TRUE(ShellHasIcon(form.Handle()));
+  EXPECT_EQ(form.sBitBtn6.Caption(), L"Hide TrayIcon");
+}
+
+TEST_F(LifeCycleTest, ShellRestartAddsTheVisibleIconAgain) {
+  const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  ShellForgetsIcon(form.Handle());
+  ASSERT_FALSE(ShellHasIcon(form.Handle()));
+  ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
+  EXPECT_TRUE(ShellHasIcon(form.Handle()));
+
+  form.TrayIcon1.SetVisible(false);
+  ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
+  EXPECT_FALSE(ShellHasIcon(form.Handle())) << "a hidden icon stays hidden";
+}
+
+// Runs inside the menu's own message loop while the menu is open.
+struct OpenMenuView {
+  HWND foreground = nullptr;
+  bool menuShown = false;
+  std::wstring mttCaption;
+  TForm6* form = nullptr;
+} g_openMenu;
+
+void CALLBACK LookAtOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  g_openMenu.foreground = ::GetForegroundWindow();
+  const HWND menu = ::FindWindowW(L"#32768", nullptr);
+  g_openMenu.menuShown = menu && ::IsWindowVisible(menu);
+  g_openMenu.mttCaption = g_openMenu.form->PopupMenu1.Item(L"MTT").caption;
+  ::EndMenu();
+}
+
+TEST_F(LifeCycleTest, TitleBarMinimizeMinimizesWithoutGoingToTheTray) {
+  testsupport::PumpFor(600);  // Wine undoes a minimize that follows the show too closely
+  ::SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  testsupport::PumpFor(100);
+  ASSERT_TRUE(::IsIconic(app.Handle()));
+  EXPECT_TRUE(::IsWindowVisible(app.Handle())) << "the taskbar entry stays";
+  EXPECT_TRUE(form.TrayIcon1.LastBalloon().title.empty());
+  EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
+
+  // Sent to the tray from there and brought back, the program is no longer minimized.
+  form.PopupMenu1.Item(L"MTT").OnClick();
+  EXPECT_FALSE(::IsWindowVisible(app.Handle()));
+  EXPECT_FALSE(Shown());
+  form.PopupMenu1.Item(L"MTT").OnClick();
+  EXPECT_FALSE(::IsIconic(app.Handle()));
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(LifeCycleTest, RightClickBringsTheProgramForwardAndOpensTheMenu) {
+  form.Hide();
+  g_openMenu = {};
+  g_openMenu.form = &form;
+  ::SetTimer(nullptr, 0, 200, &LookAtOpenMenu);
+  ::SendMessageW(form.Handle(), ui::TrayIcon::kCallbackMessage, 1, WM_RBUTTONUP);
+  EXPECT_TRUE(g_openMenu.menuShown);
+  EXPECT_EQ(g_openMenu.foreground, app.Handle());
+  EXPECT_EQ(g_openMenu.mttCaption, kRestore);
+  EXPECT_FALSE(Shown()) << "dismissing the menu chooses nothing";
+}
+
+TEST_F(LifeCycleTest, ClosingFadesOutToNothingAndEndsWithoutAsking) {
+  // As the main form the window would be destroyed right after the recorded end; as an ordinary
+  // form it stays, so what the close left on it can be read.
+  app.SetMainForm(nullptr);
+  ::SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(LayeredAlpha(form.Handle()), std::optional<BYTE>(0));
+  EXPECT_TRUE(prompts.calls.empty());
+  EXPECT_FALSE(ShellHasIcon(form.Handle()));
+  ASSERT_EQ(session.terminations.size(), 1u);
+  EXPECT_EQ(session.terminations[0], std::make_pair(app.Handle(), 0u));
+}
+
+TEST_F(LifeCycleTest, NoToTheExitQuestionLeavesEverythingAsItWas) {
+  prompts.confirmAnswers = {false, false};
+  form.PopupMenu1.Item(L"ExitVantora1").OnClick();
+  form.sBitBtn1.Click();
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Confirm),
+            (std::vector<std::wstring>{L"Are You Sure You Want To Exit?", L"Are You Sure You Want To Exit?"}));
+  EXPECT_TRUE(Shown());
+  EXPECT_TRUE(ShellHasIcon(form.Handle()));
+  EXPECT_TRUE(session.terminations.empty());
+  EXPECT_FALSE(LayeredAlpha(form.Handle()));
+}
+
+TEST_F(LifeCycleTest, YesToTheExitQuestionEndsAtOnceWithoutFade) {
+  for (int way = 0; way < 2; ++way) {
+    SCOPED_TRACE(way == 0 ? "Exit Vantora" : "exit glyph button");
+    form.TrayIcon1.SetVisible(true);
+    session.terminations.clear();
+    prompts.confirmAnswers = {true};
+    if (way == 0)
+      form.PopupMenu1.Item(L"ExitVantora1").OnClick();
+    else
+      form.sBitBtn1.Click();
+    ASSERT_EQ(session.terminations.size(), 1u);
+    EXPECT_EQ(session.terminations[0], std::make_pair(app.Handle(), 0u));
+    EXPECT_FALSE(ShellHasIcon(form.Handle()));
+    EXPECT_FALSE(LayeredAlpha(form.Handle()));
+  }
+}
+
+TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
+  ui::Form resize(testing_support::PlainFormStyle(L"TStandInResize"));
+  ui::Form options(testing_support::PlainFormStyle(L"TStandInOptions"));
+  int resizeDestroyed = 0, optionsDestroyed = 0;
+  resize.OnDestroy = [&] {
+    ++resizeDestroyed;
+    throw std::runtime_error("resize dialog failed");
+  };
+  options.OnDestroy = [&] { ++optionsDestroyed; };
+  const HWND resizeWindow = resize.Handle(), optionsWindow = options.Handle();
+  form.resizeDialog = &resize;
+  form.optionsDialog = &options;
+  ShellForgetsIcon(form.Handle());  // the first step fails too
+
+  form.ExitProgram();
+  EXPECT_FALSE(::IsWindow(resizeWindow));
+  EXPECT_FALSE(::IsWindow(optionsWindow));
+  EXPECT_EQ(form.resizeDialog, nullptr);
+  EXPECT_EQ(form.optionsDialog, nullptr);
+  EXPECT_EQ(session.terminations.size(), 1u);
+
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{L"resize dialog failed"});
+
+  form.ExitProgram();  // nothing is destroyed twice
+  EXPECT_EQ(resizeDestroyed, 1);
+  EXPECT_EQ(optionsDestroyed, 1);
+}
+
+TEST_F(LifeCycleTest, DestroyingTheWindowReleasesItsHotkeys) {
+  constexpr std::array<UINT, 6> keys{'C', 'M', 'X', 'R', 'H', 'F'};
+  for (int id = 1; id <= 6; ++id) ::RegisterHotKey(form.Handle(), id, MOD_CONTROL | MOD_ALT, keys[id - 1]);
+  testsupport::TestWindow other(L"Hotkey probe");
+  ASSERT_FALSE(::RegisterHotKey(other.get(), 1, MOD_CONTROL | MOD_ALT, 'C')) << "the window holds Ctrl+Alt+C";
+
+  form.DestroyHandle();
+  for (int id = 1; id <= 6; ++id) {
+    EXPECT_TRUE(::RegisterHotKey(other.get(), id, MOD_CONTROL | MOD_ALT, keys[id - 1])) << "id " << id;
+    ::UnregisterHotKey(other.get(), id);
+  }
+}
+
+TEST_F(LifeCycleTest, AboutAndHelpAreThreeLineMessages) {
+  form.PopupMenu1.Item(L"About1").OnClick();
+  form.sBitBtn2.Click();
+  form.Button9.OnClick();  // the button waits for a selected window; its message does not
+  const auto texts = prompts.Texts(ScriptedPrompts::Kind::Information);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0], texts[1]);
+  EXPECT_EQ(texts[0].substr(0, texts[0].find(L'\r')), L"Vantora V1.3");
+  EXPECT_NE(texts[0].find(L"Kestrelon Software"), std::wstring::npos);
+  EXPECT_EQ(texts[2],
+            L"Windows Have 2 Different Icons, Small and Large. Choose Which One You Want To Save\r"
+            L"The Default Is Entered For You\r"
+            L"When You are Finished, Click On The Save Button");
+  EXPECT_EQ(DrawnLines(texts[0]), 3);
+  EXPECT_EQ(DrawnLines(texts[2]), 3);
+}
+
+TEST_F(LifeCycleTest, ActivationRebuildsTheListAndKeepsTheSelectedRow) {
+  testsupport::TestWindow first(L"Life cycle first");
+  form.RefreshCatalogue();
+  ASSERT_GT(form.ListView1.Count(), 0);
+  form.ListView1.SetItemIndex(0);
+  const int rowsBefore = form.ListView1.Count();
+  testsupport::TestWindow second(L"Life cycle second");
+  ::SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(form.ListView1.Count(), rowsBefore + 1);
+  EXPECT_EQ(form.ListView1.ItemIndex(), 0);
+  EXPECT_TRUE(::GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_COMPOSITED);
+}
+
+}  // namespace
