@@ -14,7 +14,7 @@ constexpr const wchar_t* kShowTrayIcon = L"Show TrayIcon";
 constexpr const wchar_t* kAboutText =
     L"Vantora V1.3\r"
     L"Made by Kestrelon Software, 2008\r"
-    L"Questions and ideas: support@kestrelon-software.example";
+    L"Contact: support@kestrelon.example";
 constexpr const wchar_t* kHelpText =
     L"Windows Have 2 Different Icons, Small and Large. Choose Which One You Want To Save\r"
     L"The Default Is Entered For You\r"
