@@ -11,7 +11,8 @@ SESSION_STARTED=""
 
 build_all() {
   cmake -S "$ROOT" -B "$BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-w64-mingw32.cmake" >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-w64-mingw32.cmake" \
+        -DVANTORA_SCREENSHOT_DIR="$BUILD/screenshots" >/dev/null
   cmake --build "$BUILD/win"
 }
 
