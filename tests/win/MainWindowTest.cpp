@@ -31,7 +31,8 @@ const wchar_t* ExpectedClass(vantora::ControlKind kind) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() { testing_support::TestApplication(); }
+  // Declared first: the form needs the application window and its module's resources.
+  ui::Application& application = testing_support::TestApplication();
   TForm6 form;
 };
 
@@ -62,7 +63,9 @@ TEST_F(MainWindowTest, EveryControlOfTheLayoutIsARealControlAtItsPlace) {
     EXPECT_EQ(ClassOf(h), ExpectedClass(row.kind));
     wchar_t text[128] = L"";
     ::GetWindowTextW(h, text, 128);
-    if (row.kind != vantora::ControlKind::ComboBox) EXPECT_EQ(std::wstring(text), std::wstring(row.caption));
+    if (row.kind != vantora::ControlKind::ComboBox) {
+      EXPECT_EQ(std::wstring(text), std::wstring(row.caption));
+    }
     const auto want = vantora::MainControlBounds(row);
     const RECT got = ClientRectOf(h);
     EXPECT_EQ(got.left, want.left);
