@@ -1,8 +1,6 @@
 // The commands on the selected window, against real windows of this process and of another.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "commands/WindowRoutines.h"
@@ -10,6 +8,7 @@
 #include "support/Keys.h"
 #include "support/MainForm.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TempFile.h"
 #include "support/TestWindow.h"
 
 using testsupport::ForeignWindows;
@@ -19,21 +18,6 @@ using testsupport::TestWindow;
 namespace {
 
 class WindowCommandsTest : public testsupport::MainFormTest {};
-
-std::string ReadFile(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::wstring TempPath(const wchar_t* name) {
-  wchar_t dir[MAX_PATH] = {};
-  ::GetTempPathW(MAX_PATH, dir);
-  const std::wstring path = std::wstring(dir) + name + std::to_wstring(::GetCurrentProcessId()) + L".log";
-  ::DeleteFileW(path.c_str());
-  return path;
-}
 
 TEST_F(WindowCommandsTest, OpacityFollowsTheSliderOnAnotherProgramsWindowAndTheLabelShowsIt) {
   ForeignWindows foreign(L"--title \"Fading window\"");
@@ -170,9 +154,9 @@ TEST_F(WindowCommandsTest, MaximizeMinimizeAndRestoreTheSelectedWindow) {
 }
 
 TEST_F(WindowCommandsTest, CloseWindowClosesOrKeepsARefusingWindowListedAfterTheRebuild) {
-  const std::wstring log = TempPath(L"vantora-close-");
-  ForeignWindows refusing(L"--refuse-close --title \"Refuses to close\" --log \"" + log + L"\"");
-  ForeignWindows closing(L"--title \"Closes\" --log \"" + log + L"\"");
+  testsupport::TempFile log(L"vantora-close");
+  ForeignWindows refusing(L"--refuse-close --title \"Refuses to close\" --log \"" + log.path() + L"\"");
+  ForeignWindows closing(L"--title \"Closes\" --log \"" + log.path() + L"\"");
   const HWND stubborn = refusing.Find(L"Refuses to close"), willing = closing.Find(L"Closes");
   Select(stubborn);
   form.Button6.Click();
@@ -182,8 +166,7 @@ TEST_F(WindowCommandsTest, CloseWindowClosesOrKeepsARefusingWindowListedAfterThe
   form.Button6.Click();
   EXPECT_FALSE(::IsWindow(willing));
   EXPECT_EQ(RowOf(willing), -1);
-  EXPECT_EQ(ReadFile(log), "Refuses to close\nCloses\n");
-  ::DeleteFileW(log.c_str());
+  EXPECT_EQ(log.Read(), "Refuses to close\nCloses\n");
 }
 
 TEST_F(WindowCommandsTest, CloseWindowOnAHungProgramGivesUpAndKeepsItListed) {
