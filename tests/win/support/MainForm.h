@@ -14,9 +14,14 @@
 
 namespace testsupport {
 
-class MainFormTest : public ::testing::Test {
+// The application window must exist before the main window is created, or the main window
+// would have no owner: a base class is constructed before the members.
+struct ApplicationReady {
+  ApplicationReady() { testing_support::TestApplication(); }
+};
+
+class MainFormTest : public ::testing::Test, private ApplicationReady {
  protected:
-  MainFormTest() { testing_support::TestApplication(); }
 
   int RowOf(HWND window) const {
     const auto& handles = form.CatalogueWindows();
