@@ -47,6 +47,8 @@ TForm6::TForm6() : ui::Form(MainStyle()) {
   ArrangeControls();
   BindCatalogue();
   BindWindowCommands();
+  BindBulkCommands();
+  BindHotKeyDispatch();
   BindLifeCycle();
 }
 
