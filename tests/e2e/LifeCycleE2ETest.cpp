@@ -104,14 +104,14 @@ TEST_F(LifeCycleE2E, MinimizeToTrayAndBackThroughTheIcon) {
   e2e::SaveScreenshot(main, L"back-from-tray.bmp");
 }
 
-TEST_F(LifeCycleE2E, TitleBarCloseFadesOutAndEndsWithExitCodeZeroAndNoIcon) {
-  MinimizeToTray();
+TEST_F(LifeCycleE2E, TitleBarCloseFadesOutAndEndsWithExitCodeZero) {
   ASSERT_TRUE(::PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0));
   const End end = WaitForEnd();
   ASSERT_TRUE(end.exitCode.has_value()) << "still running after the close";
   EXPECT_EQ(*end.exitCode, 0u);
   EXPECT_TRUE(end.faded);
-  EXPECT_FALSE(ShellHasIcon(main)) << "the icon outlived the program";
+  // Wine's shell drops the icons of an ended program by itself, so whether the program took its
+  // icon away is checked in-process, where the window outlives the exit.
   EXPECT_TRUE(vantora.TopLevelWindows().empty());
 }
 
