@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/RefreshKeyHook.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
@@ -11,6 +12,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
+#include "skin/portable/SkinEngine.h"
 
 class TForm6 : public ui::Form {
  public:
@@ -170,6 +172,11 @@ class TForm6 : public ui::Form {
   // --- Main window life cycle (app/) ---
   void FormActivate();
 
+  // --- Start-up (app/) ---
+  void FormCreate();  // runs once, at the end of the constructor
+  skin::SkinEngine sSkinManager1;
+  bool HotKeysRemembered = false;  // read by the options dialog
+
  private:
   static constexpr ui::FontSpec kHeadingFont{-13, true};
   static constexpr ui::FontSpec kGroupFont{-11, true};
@@ -204,4 +211,13 @@ class TForm6 : public ui::Form {
 
   // Per-window commands
   void BindWindowCommands();
+
+  // Start-up
+  void ShowSplashIfPresent();
+  void RegisterDefaultHotKeys();
+  void ShowTrayIcon();
+  void ApplyStartupRegistry();
+  void ApplyShellToggleCaptions();
+  RefreshKeyHookInstallation refreshKeyHook_;
+  platform::UniqueIcon trayIconPicture_;
 };
