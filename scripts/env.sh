@@ -10,13 +10,12 @@ STARTED_XVFB=""
 SESSION_STARTED=""
 
 build_all() {
-  cmake -S "$ROOT" -B "$BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-i686-w64-mingw32.cmake" >/dev/null
+  cmake --preset mingw -S "$ROOT" -B "$BUILD/win" >/dev/null
   cmake --build "$BUILD/win"
 }
 
 build_host() {
-  cmake -S "$ROOT" -B "$BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORA_SANITIZE=ON >/dev/null
+  cmake --preset host -S "$ROOT" -B "$BUILD/host" >/dev/null
   cmake --build "$BUILD/host"
 }
 

@@ -1,5 +1,8 @@
 #include "platform/ui/Controls.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include <algorithm>
 
 #include "app/portable/HotKeyCodes.h"
@@ -18,6 +21,9 @@ Button::Button(Form& form, const Placement& placement) : Button(form, placement,
 
 Button::Button(Form& form, const Placement& placement, DWORD style) : Control(form, placement) {
   CreateWindowOfClass(WC_BUTTONW, InitialCaption(), style | WS_VISIBLE);
+  // Narrow margins: several captions only just fit their designed width.
+  RECT margin{1, 0, 1, 0};
+  ::SendMessageW(Handle(), BCM_SETTEXTMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
 }
 
 void Button::Click() {
@@ -29,25 +35,49 @@ void Button::HandleCommand(WORD code) {
 }
 
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
-    : Button(form, placement, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP) {
+    : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP) {
   platform::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
                                                                   MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP,
                                                                   0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap) return;
   BITMAP info{};
   ::GetObjectW(bitmap.get(), sizeof(info), &info);
+  glyphSize_ = {info.bmWidth, info.bmHeight};
   glyph_.reset(::ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32 | ILC_MASK, 1, 0));
   if (info.bmBitsPixel == 32)
     ::ImageList_Add(glyph_.get(), bitmap.get(), nullptr);
   else
     ::ImageList_AddMasked(glyph_.get(), bitmap.get(), kGlyphKey);
-  BUTTON_IMAGELIST list{glyph_.get(), {0, 4, 0, 0}, BUTTON_IMAGELIST_ALIGN_TOP};
-  ::SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }
 
-BitBtn::~BitBtn() {
-  BUTTON_IMAGELIST none{nullptr, {}, 0};
-  ::SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&none));
+void BitBtn::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+  const bool pressed = item.itemState & ODS_SELECTED, disabled = item.itemState & ODS_DISABLED;
+  RECT rect = item.rcItem;
+  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
+  if (HTHEME theme = ::OpenThemeData(Handle(), L"BUTTON")) {
+    const int state = disabled ? PBS_DISABLED : pressed ? PBS_PRESSED : PBS_NORMAL;
+    ::DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, state, &rect, nullptr);
+    ::CloseThemeData(theme);
+  } else {
+    ::DrawFrameControl(item.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  }
+  const int shift = pressed ? 1 : 0;
+  const int top = rect.top + Owner().Scale(3) + shift;
+  if (glyph_) {
+    ::ImageList_Draw(glyph_.get(), 0, item.hDC, (rect.left + rect.right - glyphSize_.cx) / 2 + shift, top,
+                     ILD_TRANSPARENT);
+  }
+  RECT text{rect.left + 2 + shift, top + glyphSize_.cy + 1, rect.right - 2 + shift, rect.bottom - 2};
+  const std::wstring caption = Caption();
+  ::SetBkMode(item.hDC, TRANSPARENT);
+  ::SetTextColor(item.hDC, ::GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  platform::SelectRestorer font(item.hDC, Owner().FontFor(Font()));
+  ::DrawTextW(item.hDC, caption.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = rect;
+    ::InflateRect(&focus, -3, -3);
+    ::DrawFocusRect(item.hDC, &focus);
+  }
 }
 
 // --- CheckBox / RadioButton -----------------------------------------------------------------

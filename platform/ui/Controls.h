@@ -22,14 +22,19 @@ class Button : public Control {
   void HandleCommand(WORD code) override;
 };
 
-// A push button with a glyph above its caption.
+// A push button with a glyph above its caption, drawn by us: the themed button's own layout of
+// an image above text cuts wrapped captions short.
 class BitBtn : public Button {
  public:
   BitBtn(Form& form, const Placement& placement, int glyphResource);
-  ~BitBtn() override;
+
+ protected:
+  void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+  HBRUSH HandleColor(HDC) override { return nullptr; }
 
  private:
   platform::UniqueImageList glyph_;
+  SIZE glyphSize_{};
 };
 
 class CheckBox : public Button {

@@ -24,21 +24,17 @@ Image::Image(Form& form, const Placement& placement, bool centred, bool visible)
   CreateWindowOfClass(WC_STATICW, L"", SS_OWNERDRAW | SS_NOTIFY | (visible ? WS_VISIBLE : 0));
 }
 
-void Image::SetIcon(platform::UniqueIcon icon) {
-  if (icon)
-    picture_ = std::move(icon);
+template <class Picture>
+void Image::Show(Picture picture) {
+  if (picture)
+    picture_ = std::move(picture);
   else
     picture_ = std::monostate{};
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void Image::SetBitmap(platform::UniqueBitmap bitmap) {
-  if (bitmap)
-    picture_ = std::move(bitmap);
-  else
-    picture_ = std::monostate{};
-  ::InvalidateRect(Handle(), nullptr, TRUE);
-}
+void Image::SetIcon(platform::UniqueIcon icon) { Show(std::move(icon)); }
+void Image::SetBitmap(platform::UniqueBitmap bitmap) { Show(std::move(bitmap)); }
 
 void Image::CopyPictureFrom(const Image& other) {
   if (HICON icon = other.Icon())

@@ -23,6 +23,8 @@ class Image : public Control {
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
+  template <class Picture>
+  void Show(Picture picture);
   bool centred_;
   std::variant<std::monostate, platform::UniqueIcon, platform::UniqueBitmap> picture_;
 };
