@@ -29,30 +29,13 @@ SkinEngine::SkinEngine(const std::vector<std::wstring>& skinFiles)
 
 bool SkinEngine::SetSkinName(const std::wstring& name) {
   if (std::find(names_.begin(), names_.end(), name) == names_.end()) return false;
-  if (name != active_) {
-    active_ = name;
-    Changed();
-  }
+  Update(active_, name);
   return true;
 }
 
-void SkinEngine::SetHueOffset(int degrees) {
-  if (degrees == hue_) return;
-  hue_ = degrees;
-  Changed();
-}
-
-void SkinEngine::SetSaturation(int saturation) {
-  if (saturation == saturation_) return;
-  saturation_ = saturation;
-  Changed();
-}
-
-void SkinEngine::SetActive(bool on) {
-  if (on == skinning_) return;
-  skinning_ = on;
-  Changed();
-}
+void SkinEngine::SetHueOffset(int degrees) { Update(hue_, degrees); }
+void SkinEngine::SetSaturation(int saturation) { Update(saturation_, saturation); }
+void SkinEngine::SetActive(bool on) { Update(skinning_, on); }
 
 void SkinEngine::Changed() {
   if (OnAfterChange) OnAfterChange();

@@ -49,6 +49,12 @@ class SkinEngine {
   std::function<void()> OnAfterChange;
 
  private:
+  template <class T>
+  void Update(T& setting, const T& value) {
+    if (setting == value) return;
+    setting = value;
+    Changed();
+  }
   void Changed();
 
   std::vector<std::wstring> names_;
