@@ -90,7 +90,9 @@ TEST_F(MainWindowTest, EveryControlOfTheLayoutIsARealControlAtItsPlace) {
       EXPECT_EQ(got.right - got.left, want.width);
       EXPECT_EQ(got.bottom - got.top, want.height);
     }
-    if (!SetFromTheDesktop(row.name)) EXPECT_EQ(::IsWindowEnabled(h) != FALSE, !(row.flags & vantora::kDisabled));
+    if (!SetFromTheDesktop(row.name)) {
+      EXPECT_EQ(::IsWindowEnabled(h) != FALSE, !(row.flags & vantora::kDisabled));
+    }
     EXPECT_EQ((::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) != 0, !(row.flags & vantora::kHidden));
   }
 }
