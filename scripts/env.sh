@@ -10,7 +10,7 @@ STARTED_XVFB=""
 SESSION_STARTED=""
 
 build_all() {
-  cmake --preset mingw -S "$ROOT" -B "$BUILD/win" >/dev/null
+  cmake --preset mingw -S "$ROOT" -B "$BUILD/win" -DVANTORA_SCREENSHOT_DIR="$BUILD/screenshots" >/dev/null
   cmake --build "$BUILD/win"
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 class ToolkitTest : public ::testing::Test {
  protected:
-  ToolkitTest() { testing_support::TestApplication(); }
+  // Declared first: members are built before the constructor body runs, and the form needs
+  // the application window as its owner.
+  ui::Application& application = testing_support::TestApplication();
   ui::Form form{testing_support::PlainFormStyle()};
 };
 

@@ -32,7 +32,8 @@ const wchar_t* ExpectedClass(vantora::ControlKind kind) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() { testing_support::TestApplication(); }
+  // Declared first: the form needs the application window and its module's resources.
+  ui::Application& application = testing_support::TestApplication();
   TForm6 form;
 };
 

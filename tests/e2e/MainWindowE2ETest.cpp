@@ -1,0 +1,185 @@
+// Vantora started as the user starts it and looked at from a second process: the main window,
+// its controls where the layout table puts them, their first states, and the end by the
+// title-bar close button. The test session's desktop holds no other visible window, so the
+// window list starts empty.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "app/portable/MainLayout.h"
+#include "e2e/Driver.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using vantora::ControlKind;
+
+const wchar_t* WindowClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Button: case ControlKind::BitBtn: case ControlKind::CheckBox: case ControlKind::RadioButton:
+      return L"Button";
+    case ControlKind::Edit: return L"Edit";
+    case ControlKind::TrackBar: return L"msctls_trackbar32";
+    case ControlKind::ListView: return L"SysListView32";
+    case ControlKind::ComboBox: return L"ComboBox";
+    default: return L"Static";
+  }
+}
+
+// Toggles whose first caption start-up takes from the state of the shell or the registry; the
+// layout table holds the first of the two.
+struct Toggle {
+  std::wstring_view designed, other;
+};
+constexpr std::array kStartupToggles = {
+    Toggle{L"Hide TaskBar Clock", L"Show TaskBar Clock"}, Toggle{L"Hide TaskBar", L"Show TaskBar"},
+    Toggle{L"Hide Desktop", L"Show Desktop"},            Toggle{L"Hide TaskBar Items", L"Show TaskBar Items"},
+    Toggle{L"Start on Windows Startup", L"Do Not Start on Windows Startup"},
+};
+
+std::wstring OtherCaptionOf(std::wstring_view designed) {
+  for (const auto& toggle : kStartupToggles)
+    if (toggle.designed == designed) return std::wstring(toggle.other);
+  return {};
+}
+
+POINT TopLeftOf(const vantora::ControlLayout& row) {
+  const auto bounds = vantora::MainControlBounds(row);
+  return {bounds.left, bounds.top};
+}
+
+class MainWindowE2E : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(vantora.Started());
+    main = vantora.WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "the main window did not appear";
+  }
+
+  // The control of the row, found by its class and caption among the main window's children
+  // and then by its place; a caption-less control by its class and place alone.
+  HWND Locate(const vantora::ControlLayout& row) const {
+    const wchar_t* windowClass = WindowClassOf(row.kind);
+    const POINT at = TopLeftOf(row);
+    if (row.caption.empty() || row.kind == ControlKind::ComboBox) return e2e::ChildAt(main, windowClass, at);
+    std::vector<HWND> candidates = e2e::FindChildren(main, windowClass, std::wstring(row.caption).c_str());
+    if (const std::wstring other = OtherCaptionOf(row.caption); !other.empty()) {
+      const auto more = e2e::FindChildren(main, windowClass, other.c_str());
+      candidates.insert(candidates.end(), more.begin(), more.end());
+    }
+    for (HWND candidate : candidates) {
+      const RECT r = e2e::RectInParent(candidate);
+      if (r.left == at.x && r.top == at.y) return candidate;
+    }
+    return nullptr;
+  }
+
+  HWND Control(std::string_view name) const {
+    const vantora::ControlLayout* row = vantora::FindMainControl(name);
+    return row ? Locate(*row) : nullptr;
+  }
+
+  e2e::Process vantora;
+  HWND main = nullptr;
+};
+
+TEST_F(MainWindowE2E, OpensCentredWithItsCaptionSizeAndBorderOwnedByTheApplicationWindow) {
+  EXPECT_EQ(e2e::ClassOf(main), e2e::kMainWindowClass);
+  EXPECT_EQ(e2e::TextOf(main), e2e::kMainWindowCaption);
+  const SIZE client = e2e::ClientSize(main);
+  EXPECT_EQ(client.cx, vantora::kMainClientWidth);
+  EXPECT_EQ(client.cy, vantora::kMainClientHeight);
+
+  const LONG style = ::GetWindowLongW(main, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME) << "the main window must not be resizable";
+
+  const RECT outer = e2e::RectInParent(main);
+  EXPECT_NEAR((outer.left + outer.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((outer.top + outer.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+  // The invisible application window owns the main window and carries the program's title.
+  HWND owner = ::GetWindow(main, GW_OWNER);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_EQ(e2e::TextOf(owner), e2e::kApplicationTitle);
+  DWORD ownerProcess = 0;
+  ::GetWindowThreadProcessId(owner, &ownerProcess);
+  EXPECT_EQ(ownerProcess, vantora.Id());
+
+  const std::wstring shot = e2e::SaveScreenshot(main, L"main-window.bmp");
+  ASSERT_FALSE(shot.empty());
+  const RECT frame = e2e::RectInParent(main);
+  const auto stride = ((frame.right - frame.left) * 3 + 3) & ~3;
+  EXPECT_EQ(std::filesystem::file_size(shot), 54u + static_cast<std::uintmax_t>(stride * (frame.bottom - frame.top)));
+}
+
+TEST_F(MainWindowE2E, EveryCaptionedControlHasItsClassCaptionAndPlace) {
+  int captioned = 0;
+  for (const auto& row : vantora::MainWindowLayout()) {
+    if (row.caption.empty()) continue;
+    ++captioned;
+    SCOPED_TRACE(std::string(row.name));
+    HWND control = Locate(row);
+    ASSERT_NE(control, nullptr) << "no control of its class and caption at its place";
+    EXPECT_EQ(::GetParent(control), main);
+    const std::wstring text = e2e::TextOf(control);
+    EXPECT_TRUE(text == row.caption || text == OtherCaptionOf(row.caption)) << testing::PrintToString(text);
+
+    const auto want = vantora::MainControlBounds(row);
+    const RECT got = e2e::RectInParent(control);
+    EXPECT_EQ(got.left, want.left);
+    EXPECT_EQ(got.top, want.top);
+    if (row.kind == ControlKind::Label || row.kind == ControlKind::Heading) {
+      // Labels grow to their text; they are never narrower than designed.
+      EXPECT_GE(got.right - got.left, want.width);
+    } else if (row.kind == ControlKind::ComboBox) {
+      EXPECT_EQ(got.right - got.left, want.width);  // its height is the system's
+    } else {
+      EXPECT_EQ(got.right - got.left, want.width);
+      EXPECT_EQ(got.bottom - got.top, want.height);
+    }
+    EXPECT_TRUE(::IsWindowVisible(control));
+  }
+  EXPECT_GE(captioned, 40);
+}
+
+TEST_F(MainWindowE2E, IconChangeExecutableIconWallpaperAndSaveChoiceStartDisabled) {
+  for (const char* name : {"Button12", "Button11", "Button37", "Button30", "RadioButton1", "RadioButton2"}) {
+    SCOPED_TRACE(name);
+    HWND control = Control(name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(control));
+  }
+  EXPECT_EQ(e2e::CheckState(Control("RadioButton1")), BST_CHECKED);
+  EXPECT_EQ(e2e::CheckState(Control("RadioButton2")), BST_UNCHECKED);
+  // Controls beside them that do not depend on a selected window start enabled.
+  for (const char* name : {"Button13", "Button20", "Button34", "Button29", "sBitBtn1"}) {
+    SCOPED_TRACE(name);
+    HWND control = Control(name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(::IsWindowEnabled(control));
+  }
+}
+
+TEST_F(MainWindowE2E, WindowListHasItsOneColumn) {
+  HWND list = Control("ListView1");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(e2e::ListViewColumnTitle(list, 0), L"Open Windows:");
+  EXPECT_EQ(e2e::ListViewColumnWidth(list, 0), 550);
+  EXPECT_EQ(e2e::ListViewColumnCount(list), 1);
+  EXPECT_EQ(e2e::TextOf(Control("sComboBox1")), L"Internet Explorer 7");
+}
+
+TEST_F(MainWindowE2E, ClosingTheMainWindowEndsTheProgramWithExitCodeZero) {
+  ASSERT_TRUE(::PostMessageW(main, WM_CLOSE, 0, 0));
+  const auto code = vantora.WaitForExit(20s);
+  ASSERT_TRUE(code.has_value()) << "still running after WM_CLOSE";
+  EXPECT_EQ(*code, 0u);
+  EXPECT_EQ(vantora.FindTopLevel(nullptr, nullptr), nullptr) << "a window outlived the process";
+}
+
+}  // namespace
