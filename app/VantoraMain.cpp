@@ -48,6 +48,8 @@ TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesidePro
   ArrangeControls();
   BindCatalogue();
   BindWindowCommands();
+  BindBulkCommands();
+  BindHotKeyDispatch();
   OnActivate = [this] { FormActivate(); };
   FormCreate();
 }

@@ -167,7 +167,37 @@ class TForm6 : public ui::Form {
   bool NewIconLoaded = false;
 
   // --- Per-window commands (commands/) ---
+  void Button1Click();                   // "Update Text"
+  void Edit1KeyDown(ui::KeyEvent& key);  // bound to Edit1's key-up event: Enter sets the title
+  void Button3Click();                   // "Maximize"
+  void Button4Click();                   // "Minimize"
+  void Button5Click();                   // "Restore"
+  void Button6Click();                   // "Close Window"
+  void sButton2Click();                  // Button16, "Bring To Front"
+  void TrackBar1Change();                // opacity of the selected window
   void sCheckBox1Click();
+  void sButton25Click();                 // "Disable Window" / "Enable Window"
+  void Button2Click();                   // "Disable Close Button" / "Enable Close Button"
+
+  // --- Window arrangement and bulk commands (shell/) ---
+  // The button variants let pending messages be processed after each window; the hotkey
+  // variants walk without that and differ in the steps around the walk.
+  enum class BulkVariant { Button, HotKey };
+  void Button15Click();  // "Cascade Windows"
+  void Button17Click();  // "Tile Windows Horizontal"
+  void Button22Click();  // "Tile Windows Vertical"
+  void Button18Click();  // "Minimize All Windows"
+  void Button19Click();  // "Close All Windows"
+  void Button23Click();  // "Restore All Windows"
+  void CloseAllWindows(BulkVariant variant);
+  void MinimizeAllWindows(BulkVariant variant);
+  void MaximizeAllWindows();  // hotkey only
+  void RestoreAllWindows(BulkVariant variant);
+  void SetAllWindowsOpacity(int percent);  // hotkey only
+  void BringProgramForward();
+
+  // --- Global hotkeys (app/) ---
+  void DispatchHotKey(WPARAM id);
 
   // --- Main window life cycle (app/) ---
   void FormActivate();
@@ -211,6 +241,13 @@ class TForm6 : public ui::Form {
 
   // Per-window commands
   void BindWindowCommands();
+  void SetTitleFromEdit();
+
+  // Window arrangement and bulk commands
+  void BindBulkCommands();
+
+  // Global hotkeys
+  void BindHotKeyDispatch();
 
   // Start-up
   void ShowSplashIfPresent();

@@ -3,8 +3,6 @@
 #include "app/VantoraMain.h"
 #include "platform/WindowQueries.h"
 
-void TForm6::BindWindowCommands() { CheckBox1.OnClick = [this] { sCheckBox1Click(); }; }
-
 void TForm6::sCheckBox1Click() {
   const HWND window = SelectedWindow();
   if (!window) return;

@@ -23,8 +23,11 @@ class ImageList {
 
  private:
   int width_, height_;
-  COLORREF background_;
   platform::UniqueImageList list_;
+  // One cell to draw into, kept for the list's life: a rebuild adds an image per row.
+  platform::UniqueMemoryDc cellDc_;
+  platform::UniqueBitmap cell_;
+  platform::UniqueBrush background_;
 };
 
 inline constexpr int kNoImage = -2;  // I_IMAGENONE

@@ -1,0 +1,58 @@
+// The main window's WM_HOTKEY handler: every hotkey rebuilds the list and then runs the hotkey
+// variant of one bulk command on the listed windows.
+#include "app/VantoraMain.h"
+
+namespace {
+
+// The ids the six hotkeys are registered with.
+enum HotKeyId : WPARAM { kCloseAll = 1, kMinimizeAll = 2, kMaximizeAll = 3, kRestoreAll = 4, kHalfOpaque = 5, kOpaque = 6 };
+
+struct HotKeyAction {
+  WPARAM id;
+  void (*run)(TForm6& form);
+};
+
+// Tried in this order; the first matching id acts.
+constexpr HotKeyAction kHotKeyActions[] = {
+    {kCloseAll, [](TForm6& form) { form.CloseAllWindows(TForm6::BulkVariant::HotKey); }},
+    {kMinimizeAll, [](TForm6& form) { form.MinimizeAllWindows(TForm6::BulkVariant::HotKey); }},
+    {kMaximizeAll, [](TForm6& form) { form.MaximizeAllWindows(); }},
+    {kRestoreAll, [](TForm6& form) { form.RestoreAllWindows(TForm6::BulkVariant::HotKey); }},
+    {kOpaque, [](TForm6& form) { form.SetAllWindowsOpacity(100); }},
+    {kHalfOpaque, [](TForm6& form) { form.SetAllWindowsOpacity(50); }},
+};
+
+}  // namespace
+
+void TForm6::BindHotKeyDispatch() {
+  AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_HOTKEY) return false;
+    DispatchHotKey(wParam);
+    result = 0;
+    return true;
+  });
+}
+
+void TForm6::DispatchHotKey(WPARAM id) {
+  RefreshCatalogue();  // a window opened since the last rebuild is acted on too
+  ::Sleep(100);
+  try {
+    for (const HotKeyAction& action : kHotKeyActions) {
+      if (action.id == id) {
+        action.run(*this);
+        break;
+      }
+    }
+  } catch (...) {
+    return;  // a hotkey reports nothing, and leaves the controls alone after a failure
+  }
+  // The window list's rebuild can leave these three unpainted; hiding and showing repaints them.
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&CheckBox1, &RadioButton1, &RadioButton2}) {
+    try {
+      control->SetVisible(false);
+      control->SetVisible(true);
+    } catch (...) {
+      // Only a repaint: nothing to tell anyone.
+    }
+  }
+}

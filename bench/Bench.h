@@ -1,0 +1,120 @@
+#pragma once
+// Shared by the benchmarks: a millisecond clock, medians, child processes, and the result table.
+// Every figure is a ratio of two costs measured in the same run, so the machine's speed cancels.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/UniqueHandle.h"
+
+namespace bench {
+
+inline double NowMs() {
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER now{};
+  ::QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
+
+template <class F>
+double TimeMs(F&& work) {
+  const double start = NowMs();
+  work();
+  return NowMs() - start;
+}
+
+// The median keeps one slow run (a page fault, another developer's build) out of the figure.
+inline double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+template <class F>
+double MedianMs(int runs, F&& work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) times.push_back(TimeMs(work));
+  return Median(times);
+}
+
+// Medians of two pieces of work timed in turns, so a slow spell of the machine falls on both.
+// `settle` runs before each timing, outside it.
+struct Pair {
+  double measured;
+  double reference;
+};
+
+template <class F, class G, class S>
+Pair CompareMedians(int runs, F&& measured, G&& reference, S&& settle) {
+  std::vector<double> a, b;
+  for (int i = 0; i < runs; ++i) {
+    settle();
+    a.push_back(TimeMs(measured));
+    settle();
+    b.push_back(TimeMs(reference));
+  }
+  return {Median(a), Median(b)};
+}
+
+// The folder of this executable: the build puts the helpers and the program beside it.
+inline std::wstring OwnDirectory() {
+  wchar_t self[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring dir = self;
+  return dir.substr(0, dir.find_last_of(L"\\/") + 1);
+}
+
+// A started program, ended by force when the benchmark lets go of it.
+class Child {
+ public:
+  explicit Child(std::wstring commandLine) {
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &info))
+      throw std::runtime_error("cannot start a child process, error " + std::to_string(::GetLastError()));
+    ::CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    id_ = info.dwProcessId;
+  }
+  Child(Child&&) noexcept = default;
+  Child& operator=(Child&&) noexcept = default;
+  ~Child() {
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+      ::TerminateProcess(process_.get(), 0);
+      ::WaitForSingleObject(process_.get(), 10000);
+    }
+  }
+
+  HANDLE Process() const noexcept { return process_.get(); }
+  DWORD Id() const noexcept { return id_; }
+
+ private:
+  platform::UniqueKernelHandle process_;
+  DWORD id_ = 0;
+};
+
+// One line of the table: what was measured, against what, and the target for their ratio.
+inline void PrintHeader() {
+  std::printf("%-46s %12s %12s %8s  %s\n", "benchmark", "measured", "reference", "ratio", "target");
+}
+
+inline void PrintRow(const std::string& name, double measuredMs, double referenceMs, const std::string& target) {
+  std::printf("%-46s %9.2f ms %9.2f ms %7.2fx  %s\n", name.c_str(), measuredMs, referenceMs,
+              referenceMs > 0 ? measuredMs / referenceMs : 0.0, target.c_str());
+  std::fflush(stdout);
+}
+
+inline void PrintNote(const std::string& note) {
+  std::printf("  %s\n", note.c_str());
+  std::fflush(stdout);
+}
+
+}  // namespace bench
