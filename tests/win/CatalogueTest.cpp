@@ -9,22 +9,16 @@
 #include "app/VantoraMain.h"
 #include "catalogue/AutoRefresh.h"
 #include "support/ForeignWindows.h"
+#include "support/MainForm.h"
 #include "support/Pump.h"
-#include "support/TestApp.h"
 #include "support/TestWindow.h"
 
 using testsupport::TestWindow;
 
 namespace {
 
-class CatalogueTest : public ::testing::Test {
+class CatalogueTest : public testsupport::MainFormTest {
  protected:
-  CatalogueTest() {
-    testing_support::TestApplication();
-    // Under Wine the notification area is a top-level window of its own ("Wine System Tray"),
-    // shown while it holds an icon; these tests want a desktop of their own windows only.
-    form.TrayIcon1.SetVisible(false);
-  }
   ~CatalogueTest() override { AutoRefreshPeriod = 0; }
 
   std::vector<std::wstring> Rows() const {
@@ -37,14 +31,6 @@ class CatalogueTest : public ::testing::Test {
       if (row == title) return true;
     return false;
   }
-  int RowOf(HWND window) const {
-    const auto& handles = form.CatalogueWindows();
-    for (size_t i = 0; i < handles.size(); ++i)
-      if (handles[i] == window) return static_cast<int>(i);
-    return -1;
-  }
-
-  TForm6 form;
 };
 
 TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
