@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the list of other programs' windows and every command of the program.
 // Handlers are defined in the room (folder) of the subsystem that owns them.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -235,7 +236,19 @@ class TForm6 : public ui::Form {
   void BindCatalogue();
   bool OwnWindow(HWND window) const;
   bool ProgramIsActive() const;
+  // What a row shows. The icon is the window's own, borrowed: it only tells whether the picture
+  // already drawn into ImageList1 can stay.
+  struct CatalogueRow {
+    HWND window;
+    std::wstring title;
+    HICON icon;
+    int image;
+    friend bool operator==(const CatalogueRow&, const CatalogueRow&) = default;
+  };
+  void DrawRowImages(std::vector<CatalogueRow>& rows);
+  void ShowRows(const std::vector<CatalogueRow>& rows);
   std::vector<HWND> catalogue_;  // row i of ListView1 shows catalogue_[i]
+  std::vector<CatalogueRow> rows_;
   std::vector<ui::Control*> bulkGroup_, perWindowGroup_, newIconGroup_;
   bool autoRefreshArmed_ = false;
 
