@@ -95,17 +95,6 @@ TEST(InstanceGuard, AnOrderlyEndGivesThePlaceBackButARefusedStartDoesNot) {
   EXPECT_EQ(platform::ReadInstanceRecord(observer).count, 1);
 }
 
-TEST(InstanceGuard, TheRecordEndsWithItsLastHolder) {
-  const std::wstring name = RecordName("lifetime");
-  TestWindow a(L"Instance A");
-  {
-    InstanceGuard only(name);
-    ASSERT_FALSE(only.ActivatePreviousInstance(a.get(), 1));
-    EXPECT_TRUE(platform::SharedMemory::Open(name, platform::kInstanceRecordSize));
-  }
-  EXPECT_FALSE(platform::SharedMemory::Open(name, platform::kInstanceRecordSize));
-}
-
 TEST(InstanceGuard, ARecordThatCannotBeCreatedIsReportedWithTheSystemsCodeAndText) {
   TestWindow a(L"Instance A");
   InstanceGuard guard(L"No\\Such\\Namespace\\VantoraRecord");
@@ -120,15 +109,6 @@ TEST(InstanceGuard, ARecordThatCannotBeCreatedIsReportedWithTheSystemsCodeAndTex
     EXPECT_GT(text.size(), head.size());  // the system's own text follows
     EXPECT_EQ(text.find(L"\r"), std::wstring::npos);
   }
-}
-
-TEST(InstanceGuard, TheProgramsRecordIsNamedAfterItsPathWithoutBackslashes) {
-  const std::wstring name = ProgramRecordName();
-  EXPECT_EQ(name.find(L'\\'), std::wstring::npos);
-  EXPECT_TRUE(name.ends_with(L"win_tests.exe"));
-  // The name is usable as it is: the system creates a record under it.
-  bool existed = false;
-  EXPECT_NO_THROW(platform::SharedMemory::Create(name, platform::kInstanceRecordSize, existed));
 }
 
 TEST(VersionGate, TheSystemUnderTestIsAcceptedAsVistaOrLater) {
