@@ -1,6 +1,7 @@
 // The main window's own events: activation, the fade-out on closing, and the release of the
 // hotkeys and the keyboard hook with the window.
 #include "app/VantoraMain.h"
+#include "app/portable/HotKeyTable.h"
 #include "commands/WindowRoutines.h"
 #include "platform/Hotkeys.h"
 
@@ -30,7 +31,7 @@ bool TForm6::FormCloseQuery() {
 void TForm6::FormClose() { ExitProgram(); }
 
 void TForm6::FormDestroy() {
-  // The six hotkeys of the hotkey table carry the ids 1 to 6.
-  for (int id = 1; id <= 6; ++id) platform::UnregisterGlobalHotKey(Handle(), id);
-  keyboardHook_.reset();
+  for (const vantora::HotKeyDefinition& key : vantora::kHotKeys)  // ids 1 to 6, in this order
+    platform::UnregisterGlobalHotKey(Handle(), key.id);
+  refreshKeyHook_.Remove();
 }

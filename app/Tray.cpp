@@ -2,7 +2,6 @@
 // back, and the two messages of the program (About, help).
 #include "app/VantoraMain.h"
 #include "platform/Prompts.h"
-#include "res/resource.h"
 
 namespace {
 constexpr const wchar_t* kSendToTray = L"&Send Vantora to Tray";
@@ -22,12 +21,6 @@ constexpr const wchar_t* kHelpText =
 }  // namespace
 
 void TForm6::BindTray() {
-  // The icon resource holds 32x32 and 16x16 images; the notification area shows the small one.
-  trayImage_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
-                                                   MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON,
-                                                   ::GetSystemMetrics(SM_CXSMICON),
-                                                   ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-  TrayIcon1.SetIcon(trayImage_.get());
   TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
   PopupMenu1.OnPopup = [this] { PopupMenu1Popup(); };
   PopupMenu1.Item(L"MTT").OnClick = [this] { MTTClick(); };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/portable/MainLayout.h"
+#include "skin/SkinFolder.h"
 #include "res/resource.h"
 
 namespace {
@@ -35,7 +36,7 @@ ui::Placement TForm6::Place(std::string_view name) {
   return ui::Placement{std::string(name), {b.left, b.top, b.width, b.height}, std::wstring(row->caption)};
 }
 
-TForm6::TForm6() : ui::Form(MainStyle()) {
+TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesideProgram()) {
   ListView1.SetImages(ImageList1);
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
@@ -50,6 +51,7 @@ TForm6::TForm6() : ui::Form(MainStyle()) {
   BindBulkCommands();
   BindHotKeyDispatch();
   BindLifeCycle();
+  FormCreate();
 }
 
 TForm6::~TForm6() { DestroyHandle(); }

@@ -1,9 +1,11 @@
 #pragma once
 // The main window: the list of other programs' windows and every command of the program.
 // Handlers are defined in the room (folder) of the subsystem that owns them.
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/RefreshKeyHook.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
@@ -11,6 +13,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
+#include "skin/portable/SkinEngine.h"
 
 class TForm6 : public ui::Form {
  public:
@@ -215,6 +218,11 @@ class TForm6 : public ui::Form {
   // Ends the process with exit code 0; returns only when a test session stands in for the system.
   void ExitProgram();
 
+  // --- Start-up (app/) ---
+  void FormCreate();  // runs once, at the end of the constructor
+  skin::SkinEngine sSkinManager1;
+  bool HotKeysRemembered = false;  // read by the options dialog
+
  private:
   static constexpr ui::FontSpec kHeadingFont{-13, true};
   static constexpr ui::FontSpec kGroupFont{-11, true};
@@ -243,7 +251,19 @@ class TForm6 : public ui::Form {
   void BindCatalogue();
   bool OwnWindow(HWND window) const;
   bool ProgramIsActive() const;
+  // What a row shows. The icon is the window's own, borrowed: it only tells whether the picture
+  // already drawn into ImageList1 can stay.
+  struct CatalogueRow {
+    HWND window;
+    std::wstring title;
+    HICON icon;
+    int image;
+    friend bool operator==(const CatalogueRow&, const CatalogueRow&) = default;
+  };
+  void DrawRowImages(std::vector<CatalogueRow>& rows);
+  void ShowRows(const std::vector<CatalogueRow>& rows);
   std::vector<HWND> catalogue_;  // row i of ListView1 shows catalogue_[i]
+  std::vector<CatalogueRow> rows_;
   std::vector<ui::Control*> bulkGroup_, perWindowGroup_, newIconGroup_;
   bool autoRefreshArmed_ = false;
 
@@ -257,6 +277,15 @@ class TForm6 : public ui::Form {
   // Global hotkeys
   void BindHotKeyDispatch();
 
+  // Start-up
+  void ShowSplashIfPresent();
+  void RegisterDefaultHotKeys();
+  void ShowTrayIcon();
+  void ApplyStartupRegistry();
+  void ApplyShellToggleCaptions();
+  RefreshKeyHookInstallation refreshKeyHook_;
+  platform::UniqueIcon trayIconPicture_;
+
   // Main window life cycle, tray and exit
   void BindLifeCycle();  // also binds the tray and the exit commands
   void BindTray();
@@ -264,6 +293,4 @@ class TForm6 : public ui::Form {
   void ShowToTrayBalloon();
   bool MainWindowShown() const;
   void ShowMainWindow();
-  platform::UniqueIcon trayImage_;
-  platform::UniqueHook keyboardHook_;  // installed at start-up; removed with the window
 };

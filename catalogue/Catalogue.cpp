@@ -1,6 +1,7 @@
 // The window list: which windows it shows, how it is rebuilt, and the controls that follow the
 // selected row.
 #include <algorithm>
+#include <iterator>
 
 #include "app/VantoraMain.h"
 #include "catalogue/AutoRefresh.h"
@@ -71,22 +72,21 @@ HWND TForm6::SelectedWindow() const {
   return catalogue_[static_cast<size_t>(index)];
 }
 
+// A rebuild asks the system about every window, but changes the list control only where a row
+// really changed: refilling it and redrawing the icons costs more than all the questions.
 void TForm6::RefreshCatalogue() {
   const int remembered = ListView1.ItemIndex();
-  RedrawSuspended quiet(ListView1);
   try {
-    ListView1.Clear();
-    catalogue_.clear();
-    ImageList1.Clear();
-    platform::EnumerateTopLevelWindows([this](HWND window) {
+    std::vector<CatalogueRow> rows;
+    platform::EnumerateTopLevelWindows([this, &rows](HWND window) {
       // Cheapest tests first: the result is the same in any order, and most windows are hidden.
       if (OwnWindow(window) || !::IsWindowVisible(window)) return;
-      const std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
+      std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
       if (!vantora::IsListedTitle(title)) return;
-      catalogue_.push_back(window);
-      const auto icon = CopyWindowIcon(window, true);
-      ListView1.AddItem(title, icon ? ImageList1.AddIcon(icon.get()) : ui::kNoImage);
+      rows.push_back({window, std::move(title), WindowIcon(window, true), ui::kNoImage});
     });
+    DrawRowImages(rows);
+    ShowRows(rows);
     const int count = ListView1.Count();
     if (remembered >= 0 && remembered < count) ListView1.SetItemIndex(remembered);
     const int selected = ListView1.ItemIndex();
@@ -95,8 +95,41 @@ void TForm6::RefreshCatalogue() {
     else if (selected >= 0)
       ListView1.MakeVisible(selected);
   } catch (...) {
-    // A rebuild never reports anything: the rows built so far stay.
+    // A rebuild never reports anything: the list keeps what it showed.
   }
+}
+
+// ImageList1 holds the icons of the current rows, in row order; it is drawn again only when a
+// window or an icon among them changed.
+void TForm6::DrawRowImages(std::vector<CatalogueRow>& rows) {
+  const auto sameIcons = [](const CatalogueRow& a, const CatalogueRow& b) { return a.window == b.window && a.icon == b.icon; };
+  const auto withIcon = [](const CatalogueRow& row) { return row.icon != nullptr; };
+  std::vector<CatalogueRow> before, now;
+  std::copy_if(rows_.begin(), rows_.end(), std::back_inserter(before), withIcon);
+  std::copy_if(rows.begin(), rows.end(), std::back_inserter(now), withIcon);
+  const bool unchanged = std::equal(before.begin(), before.end(), now.begin(), now.end(), sameIcons);
+  if (!unchanged) ImageList1.Clear();
+  size_t next = 0;
+  for (auto& row : rows) {
+    if (!row.icon) continue;
+    row.image = unchanged ? before[next++].image : ImageList1.AddIcon(row.icon);
+    if (row.image < 0) row.image = ui::kNoImage;
+  }
+}
+
+void TForm6::ShowRows(const std::vector<CatalogueRow>& rows) {
+  catalogue_.clear();
+  for (const auto& row : rows) catalogue_.push_back(row.window);
+  if (rows == rows_) return;
+  RedrawSuspended quiet(ListView1);
+  const size_t common = std::min(rows.size(), rows_.size());
+  for (size_t i = 0; i < common; ++i) {
+    if (rows[i].title != rows_[i].title || rows[i].image != rows_[i].image)
+      ListView1.SetItem(static_cast<int>(i), rows[i].title, rows[i].image);
+  }
+  for (size_t i = rows_.size(); i > rows.size(); --i) ListView1.DeleteItem(static_cast<int>(i - 1));
+  for (size_t i = common; i < rows.size(); ++i) ListView1.AddItem(rows[i].title, rows[i].image);
+  rows_ = rows;
 }
 
 void TForm6::UpdateSelectionState() {

@@ -9,6 +9,9 @@
 // cannot hold the list up), and a missing small icon falls back to the large one.
 platform::UniqueIcon CopyWindowIcon(HWND window, bool large);
 
+// The icon CopyWindowIcon would copy: borrowed from the window, not to be destroyed.
+HICON WindowIcon(HWND window, bool large);
+
 bool IsWindowTopmost(HWND window);
 
 // False only when the title bar reports the close button as exactly "unavailable".

@@ -93,6 +93,11 @@ struct Module {
   static pointer invalid() { return nullptr; }
   static void close(pointer h) { ::FreeLibrary(h); }
 };
+struct FindSearch {
+  using pointer = HANDLE;
+  static pointer invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(pointer h) { ::FindClose(h); }
+};
 }  // namespace traits
 
 using UniqueKernelHandle = UniqueHandle<traits::KernelHandle>;
@@ -108,6 +113,7 @@ using UniqueMapView = UniqueHandle<traits::MapView>;
 using UniqueMenu = UniqueHandle<traits::Menu>;
 using UniqueImageList = UniqueHandle<traits::ImageList>;
 using UniqueModule = UniqueHandle<traits::Module>;
+using UniqueFindSearch = UniqueHandle<traits::FindSearch>;
 
 // A window's device context, released to the window it came from.
 class WindowDc {

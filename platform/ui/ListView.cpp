@@ -73,6 +73,17 @@ int ListView::AddItem(const std::wstring& caption, int image) {
   return static_cast<int>(::SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+void ListView::SetItem(int index, const std::wstring& caption, int image) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = index;
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
+  item.iImage = image;
+  ::SendMessageW(Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListView::DeleteItem(int item) { ListView_DeleteItem(Handle(), item); }
+
 void ListView::SetSubItem(int item, int column, const std::wstring& text) {
   LVITEMW sub{};
   sub.iSubItem = column;
@@ -104,8 +115,11 @@ void ListView::Clear() { ListView_DeleteAllItems(Handle()); }
 int ListView::ItemIndex() const { return ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); }
 
 void ListView::SetItemIndex(int index) {
-  ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED);
-  if (index >= 0) ListView_SetItemState(Handle(), index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  const int current = ItemIndex();
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  if (current == index && (index < 0 || ListView_GetItemState(Handle(), index, both) == both)) return;
+  if (current >= 0 && current != index) ListView_SetItemState(Handle(), current, 0, LVIS_SELECTED);
+  if (index >= 0) ListView_SetItemState(Handle(), index, both, both);
 }
 
 void ListView::MakeVisible(int index) { ListView_EnsureVisible(Handle(), index, FALSE); }

@@ -43,6 +43,8 @@ class ListView : public Control {
   void SetImages(const ImageList& images);  // small, large and state images
   int Count() const;
   int AddItem(const std::wstring& caption, int image = kNoImage);
+  void SetItem(int item, const std::wstring& caption, int image);
+  void DeleteItem(int item);
   void SetSubItem(int item, int column, const std::wstring& text);
   std::wstring ItemText(int item, int column = 0) const;
   int ItemImage(int item) const;

@@ -2,6 +2,7 @@
 //
 //   foreign_windows_helper.exe [--count N] [--title "Foreign %d"] [--title-length L]
 //       [--hung] [--refuse-close] [--icon | --no-icon] [--hidden | --minimized] [--shell]
+//       [--shell-hide CLASS,CLASS...]
 //       [--log FILE] [--ready EVENT] [--seconds N]
 //
 // --count/--title: N windows titled by the pattern, %d replaced by 1..N (default one window,
@@ -11,7 +12,8 @@
 // --icon: the windows' class has the standard application icon; default and --no-icon: none.
 // --hidden: never shown. --minimized: shown minimized.
 // --shell: also look-alikes of the shell's windows: "Shell_TrayWnd" with the children
-//   "ReBarWindow32" and "TrayNotifyWnd" (child "TrayClockWClass"), and "ProgMan" with one child.
+//   "ReBarWindow32" and "TrayNotifyWnd" (child "TrayClockWClass"), and "ProgMan" with one child
+//   ("SHELLDLL_DefView"). --shell-hide: those of the listed classes are created hidden.
 // --log FILE: every WM_CLOSE a window receives appends "<title>\n" (UTF-8) to FILE.
 // --ready EVENT: the named event is set once every window exists.
 // --seconds N: quit after N seconds (default 120), or on WM_CLOSE to the message-only window
@@ -35,6 +37,7 @@ struct Options {
   bool hidden = false;
   bool minimized = false;
   bool shell = false;
+  std::wstring shellHidden;  // ",Class,Class,"
   std::wstring log;
   std::wstring ready;
   int seconds = 120;
@@ -95,6 +98,10 @@ std::wstring TitleOf(int index) {
   return title;
 }
 
+bool ShellHidden(const wchar_t* className) {
+  return g_options.shellHidden.find(L"," + std::wstring(className) + L",") != std::wstring::npos;
+}
+
 HWND Make(const wchar_t* className, const std::wstring& title, DWORD style, HWND parent, int x, int y) {
   return ::CreateWindowExW(0, className, title.c_str(), style, x, y, 240, 120, parent, nullptr,
                            ::GetModuleHandleW(nullptr), nullptr);
@@ -104,14 +111,14 @@ void CreateShellLookAlikes() {
   for (const wchar_t* name : {L"Shell_TrayWnd", L"ReBarWindow32", L"TrayNotifyWnd", L"TrayClockWClass",
                               L"ProgMan", L"SHELLDLL_DefView"})
     Register(name, ForeignProc, nullptr);
-  const DWORD top = WS_POPUP | WS_VISIBLE;
-  const DWORD child = WS_CHILD | WS_VISIBLE;
-  HWND tray = Make(L"Shell_TrayWnd", L"", top, nullptr, 0, 900);
-  Make(L"ReBarWindow32", L"", child, tray, 0, 0);
-  HWND notify = Make(L"TrayNotifyWnd", L"", child, tray, 0, 0);
-  Make(L"TrayClockWClass", L"", child, notify, 0, 0);
-  HWND progman = Make(L"ProgMan", L"Program Manager", top, nullptr, 0, 0);
-  Make(L"SHELLDLL_DefView", L"", child, progman, 0, 0);
+  const auto top = [](const wchar_t* name) { return WS_POPUP | (ShellHidden(name) ? 0 : WS_VISIBLE); };
+  const auto child = [](const wchar_t* name) { return WS_CHILD | (ShellHidden(name) ? 0 : WS_VISIBLE); };
+  HWND tray = Make(L"Shell_TrayWnd", L"", top(L"Shell_TrayWnd"), nullptr, 0, 900);
+  Make(L"ReBarWindow32", L"", child(L"ReBarWindow32"), tray, 0, 0);
+  HWND notify = Make(L"TrayNotifyWnd", L"", child(L"TrayNotifyWnd"), tray, 0, 0);
+  Make(L"TrayClockWClass", L"", child(L"TrayClockWClass"), notify, 0, 0);
+  HWND progman = Make(L"ProgMan", L"Program Manager", top(L"ProgMan"), nullptr, 0, 0);
+  Make(L"SHELLDLL_DefView", L"", child(L"SHELLDLL_DefView"), progman, 0, 0);
 }
 
 DWORD WINAPI WindowThread(void*) {
@@ -150,6 +157,7 @@ void ParseArguments(int argc, wchar_t** argv) {
     else if (arg == L"--log" && hasValue) g_options.log = argv[++i];
     else if (arg == L"--ready" && hasValue) g_options.ready = argv[++i];
     else if (arg == L"--seconds" && hasValue) g_options.seconds = _wtoi(argv[++i]);
+    else if (arg == L"--shell-hide" && hasValue) g_options.shellHidden = L"," + std::wstring(argv[++i]) + L",";
     else if (arg == L"--hung") g_options.hung = true;
     else if (arg == L"--refuse-close") g_options.refuseClose = true;
     else if (arg == L"--icon") g_options.icon = true;

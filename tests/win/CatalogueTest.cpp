@@ -9,17 +9,17 @@
 #include "app/VantoraMain.h"
 #include "catalogue/AutoRefresh.h"
 #include "support/ForeignWindows.h"
+#include "support/Icons.h"
+#include "support/MainForm.h"
 #include "support/Pump.h"
-#include "support/TestApp.h"
 #include "support/TestWindow.h"
 
 using testsupport::TestWindow;
 
 namespace {
 
-class CatalogueTest : public ::testing::Test {
+class CatalogueTest : public testsupport::MainFormTest {
  protected:
-  CatalogueTest() { testing_support::TestApplication(); }
   ~CatalogueTest() override { AutoRefreshPeriod = 0; }
 
   std::vector<std::wstring> Rows() const {
@@ -32,14 +32,6 @@ class CatalogueTest : public ::testing::Test {
       if (row == title) return true;
     return false;
   }
-  int RowOf(HWND window) const {
-    const auto& handles = form.CatalogueWindows();
-    for (size_t i = 0; i < handles.size(); ++i)
-      if (handles[i] == window) return static_cast<int>(i);
-    return -1;
-  }
-
-  TForm6 form;
 };
 
 TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
@@ -99,6 +91,36 @@ TEST_F(CatalogueTest, AWindowWithoutIconHasNoImageWhileItsNeighboursKeepTheirs) 
     // Only the icons of the current rows: repeated rebuilds never grow the image list.
     EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
   }
+}
+
+TEST_F(CatalogueTest, ARebuildShowsChangedTitlesAndIconsAndLeavesUnchangedRowsAlone) {
+  const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false), blue = testsupport::SolidIcon(RGB(0, 0, 255), false);
+  TestWindow painted(L"Painted window"), other(L"Other window");
+  ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
+  form.RefreshCatalogue();
+  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9), RGB(255, 0, 0));
+
+  // Count what the list control is asked to do from now on.
+  int changes = 0;
+  form.AddMessageHandler([&](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (message == WM_NOTIFY && header->hwndFrom == form.ListView1.Handle() &&
+        (header->code == LVN_INSERTITEM || header->code == LVN_DELETEITEM || header->code == LVN_DELETEALLITEMS ||
+         header->code == LVN_ITEMCHANGED))
+      ++changes;
+    return false;
+  });
+  form.RefreshCatalogue();
+  EXPECT_EQ(changes, 0);
+
+  ::SetWindowTextW(other.get(), L"Renamed window");
+  ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(blue.get()));
+  form.RefreshCatalogue();
+  EXPECT_TRUE(Listed(L"Renamed window"));
+  EXPECT_FALSE(Listed(L"Other window"));
+  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9), RGB(0, 0, 255));
+  EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+  ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, 0);
 }
 
 TEST_F(CatalogueTest, LongTitlesAreCutTo510InTheListAnd1022InTheTitleBox) {

@@ -4,6 +4,7 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/ListView.h"
+#include "support/Icons.h"
 #include "support/TestApp.h"
 
 using testing_support::ClientRectOf;
@@ -164,47 +165,17 @@ TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
   EXPECT_EQ(column.cx, 250);
 }
 
-// A 32 x 32 icon of one colour, or fully transparent (then the colour must be black).
-platform::UniqueIcon SolidIcon(COLORREF colour, bool transparent) {
-  platform::WindowDc screen(nullptr);
-  platform::UniqueBitmap image(::CreateCompatibleBitmap(screen.get(), 32, 32));
-  platform::UniqueBitmap mask(::CreateBitmap(32, 32, 1, 1, nullptr));
-  platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
-  RECT all{0, 0, 32, 32};
-  {
-    platform::SelectRestorer select(dc.get(), image.get());
-    platform::UniqueBrush brush(::CreateSolidBrush(colour));
-    ::FillRect(dc.get(), &all, brush.get());
-  }
-  {
-    platform::SelectRestorer select(dc.get(), mask.get());
-    ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(transparent ? WHITE_BRUSH : BLACK_BRUSH)));
-  }
-  ICONINFO info{TRUE, 0, 0, mask.get(), image.get()};
-  return platform::UniqueIcon(::CreateIconIndirect(&info));
-}
-
-// The colour at (x, y) of image `index`, drawn out of the list.
-COLORREF CellPixel(const ui::ImageList& images, int index, int x, int y) {
-  platform::WindowDc screen(nullptr);
-  platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
-  platform::UniqueBitmap target(::CreateCompatibleBitmap(screen.get(), images.Width(), images.Height()));
-  platform::SelectRestorer select(dc.get(), target.get());
-  ::ImageList_Draw(images.Handle(), index, dc.get(), 0, 0, ILD_NORMAL);
-  return ::GetPixel(dc.get(), x, y);
-}
-
 TEST_F(ToolkitTest, ImageCellsAreIconsScaledOntoTheBackgroundEachOnItsOwn) {
   ui::ImageList images{18, 18};
-  const auto red = SolidIcon(RGB(255, 0, 0), false), clear = SolidIcon(RGB(0, 0, 0), true);
+  const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false), clear = testsupport::SolidIcon(RGB(0, 0, 0), true);
   ASSERT_EQ(images.AddIcon(red.get()), 0);
   ASSERT_EQ(images.AddIcon(clear.get()), 1);
   EXPECT_EQ(images.AddIcon(nullptr), -1);
   EXPECT_EQ(images.Count(), 2);
   for (auto [x, y] : {std::pair{0, 0}, {17, 17}, {9, 9}}) {
-    EXPECT_EQ(CellPixel(images, 0, x, y), RGB(255, 0, 0));
+    EXPECT_EQ(testsupport::CellPixel(images, 0, x, y), RGB(255, 0, 0));
     // Nothing of the cell before shows through a transparent icon: only the white background.
-    EXPECT_EQ(CellPixel(images, 1, x, y), RGB(255, 255, 255));
+    EXPECT_EQ(testsupport::CellPixel(images, 1, x, y), RGB(255, 255, 255));
   }
 }
 

@@ -9,7 +9,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/Hotkeys.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"
@@ -21,22 +20,9 @@ using testsupport::ScriptedPrompts;
 
 namespace {
 
-// Ids, modifiers and keys as the program registers them at start-up.
-constexpr struct {
-  int id;
-  WORD key;
-} kDefaults[] = {{1, 'C'}, {2, 'M'}, {3, 'X'}, {4, 'R'}, {5, 'H'}, {6, 'F'}};
-
+// The program registers the six hotkeys itself while the main window is created.
 class HotKeysTest : public testsupport::MainFormTest {
  protected:
-  HotKeysTest() {
-    for (const auto& hotkey : kDefaults)
-      EXPECT_TRUE(platform::RegisterGlobalHotKey(form.Handle(), hotkey.id, MOD_CONTROL | MOD_ALT, hotkey.key));
-  }
-  ~HotKeysTest() override {
-    for (const auto& hotkey : kDefaults) platform::UnregisterGlobalHotKey(form.Handle(), hotkey.id);
-  }
-
   // Ctrl+Alt+key into the main window, which needs the keyboard focus for Wine to see it.
   void Fire(WORD key) {
     ::SetForegroundWindow(form.Handle());

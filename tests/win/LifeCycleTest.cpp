@@ -2,13 +2,13 @@
 // manager and the shell report. The session seam records the end of the process instead of it.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/VantoraMain.h"
+#include "app/portable/HotKeyTable.h"
 #include "support/Pump.h"
 #include "support/RecordingSession.h"
 #include "support/ScriptedPrompts.h"
@@ -71,7 +71,6 @@ class LifeCycleTest : public ::testing::Test {
   LifeCycleTest() {
     app.SetMainForm(&form);
     form.Show();
-    form.TrayIcon1.SetVisible(true);  // as start-up leaves it
   }
   ~LifeCycleTest() override {
     app.SetMainForm(nullptr);
@@ -283,15 +282,14 @@ TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
 }
 
 TEST_F(LifeCycleTest, DestroyingTheWindowReleasesItsHotkeys) {
-  constexpr std::array<UINT, 6> keys{'C', 'M', 'X', 'R', 'H', 'F'};
-  for (int id = 1; id <= 6; ++id) ::RegisterHotKey(form.Handle(), id, MOD_CONTROL | MOD_ALT, keys[id - 1]);
   testsupport::TestWindow other(L"Hotkey probe");
-  ASSERT_FALSE(::RegisterHotKey(other.get(), 1, MOD_CONTROL | MOD_ALT, 'C')) << "the window holds Ctrl+Alt+C";
+  for (const auto& key : vantora::kHotKeys)  // start-up registered them
+    ASSERT_FALSE(::RegisterHotKey(other.get(), key.id, key.modifiers, key.virtualKey)) << "id " << key.id;
 
   form.DestroyHandle();
-  for (int id = 1; id <= 6; ++id) {
-    EXPECT_TRUE(::RegisterHotKey(other.get(), id, MOD_CONTROL | MOD_ALT, keys[id - 1])) << "id " << id;
-    ::UnregisterHotKey(other.get(), id);
+  for (const auto& key : vantora::kHotKeys) {
+    EXPECT_TRUE(::RegisterHotKey(other.get(), key.id, key.modifiers, key.virtualKey)) << "id " << key.id;
+    ::UnregisterHotKey(other.get(), key.id);
   }
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+// Looking for files on disk.
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// True when `path` names an existing file (not a folder).
+bool FileExists(const std::wstring& path);
+
+// The names (not paths) of the files in `folder` that match the wildcard `pattern` ("*.vskin");
+// empty when the folder does not exist.
+std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern);
+
+}  // namespace platform
