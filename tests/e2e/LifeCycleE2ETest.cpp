@@ -1,9 +1,6 @@
 // The main window's life from outside: going to the tray and back through the shell's own
 // messages, the two ways out (the title bar with its fade, the exit button with its question),
 // and the list rebuilt whenever the window is activated again.
-#include <windows.h>
-#include <shellapi.h>
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,28 +9,15 @@
 
 #include "app/portable/MainLayout.h"
 #include "e2e/Driver.h"
+#include "win/support/ShellIcon.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+using testsupport::ShellHasIcon;
 
 // What the shell sends the icon's window about the mouse; the same value the program registers.
 constexpr UINT kTrayCallback = WM_APP + 0x100;
-
-// The shell accepts a change only for an icon it holds: changing the tooltip of the program's
-// icon tells whether the icon is in the notification area.
-bool ShellHasIcon(HWND owner) {
-  using NotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAW*);
-  static const auto notify = reinterpret_cast<NotifyFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::LoadLibraryW(L"shell32.dll"), "Shell_NotifyIconW")));
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof(data);
-  data.hWnd = owner;
-  data.uID = 1;
-  data.uFlags = NIF_TIP;
-  wcscpy(data.szTip, L"Vantora");
-  return notify && notify(NIM_MODIFY, &data) != FALSE;
-}
 
 HWND ControlAt(HWND main, std::string_view name) {
   const auto bounds = vantora::MainControlBounds(*vantora::FindMainControl(name));

@@ -11,28 +11,18 @@
 #include "app/portable/HotKeyTable.h"
 #include "support/Pump.h"
 #include "support/RecordingSession.h"
+#include "support/ShellIcon.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestApp.h"
 #include "support/TestWindow.h"
 
 using testsupport::ScriptedPrompts;
+using testsupport::ShellHasIcon;
 
 namespace {
 
 constexpr const wchar_t* kSendToTray = L"&Send Vantora to Tray";
 constexpr const wchar_t* kRestore = L"&Restore Vantora";
-
-// The shell accepts a change only for an icon it holds; asking it to change the tooltip of
-// icon 1 of `owner` tells whether that icon is in the notification area.
-bool ShellHasIcon(HWND owner) {
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof(data);
-  data.hWnd = owner;
-  data.uID = 1;
-  data.uFlags = NIF_TIP;
-  wcscpy(data.szTip, L"Vantora");
-  return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
 
 void ShellForgetsIcon(HWND owner) {
   NOTIFYICONDATAW data{};
