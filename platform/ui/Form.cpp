@@ -62,21 +62,32 @@ UINT DpiOfWindow(HWND window) {
 Form::Form(const FormStyle& style) : style_(style), background_(::CreateSolidBrush(style.color)) {
   RegisterFormClass(style_.className, &Form::StaticWindowProc);
   auto& app = Application::Instance();
+  // Created at its final place and size, so nobody ever sees it elsewhere; only a window that
+  // lands on a monitor of another DPI is sized again.
+  dpi_ = DpiOfWindow(nullptr);
+  const RECT place = ScreenRect();
   hwnd_ = ::CreateWindowExW(WindowExStyle(style_), style_.className.c_str(), style_.caption.c_str(),
-                            WindowStyle(style_), CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                            style_.ownedByApplication ? app.Handle() : nullptr, nullptr,
+                            WindowStyle(style_), place.left, place.top, place.right - place.left,
+                            place.bottom - place.top, style_.ownedByApplication ? app.Handle() : nullptr, nullptr,
                             app.InstanceHandle(), nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
   ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  dpi_ = DpiOfWindow(hwnd_);
+  if (const UINT dpi = DpiOfWindow(hwnd_); dpi != dpi_) {
+    dpi_ = dpi;
+    const RECT again = ScreenRect();
+    ::SetWindowPos(hwnd_, nullptr, again.left, again.top, again.right - again.left, again.bottom - again.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
 
+RECT Form::ScreenRect() const {
   const SIZE size = OuterSize();
   int x = 0, y = 0;
   if (style_.centred) {
     x = (::GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
     y = (::GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
   }
-  ::SetWindowPos(hwnd_, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  return RECT{x, y, x + size.cx, y + size.cy};
 }
 
 Form::~Form() {

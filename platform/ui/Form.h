@@ -90,6 +90,7 @@ class Form {
   Control* ControlOf(HWND child) const;
   void ApplyDpi(UINT dpi, const RECT* suggested);
   SIZE OuterSize() const;
+  RECT ScreenRect() const;  // where the window goes, at the current DPI
 
   FormStyle style_;
   HWND hwnd_ = nullptr;
