@@ -129,12 +129,12 @@ std::wstring Form::Caption() const {
 
 void Form::SetCaption(const std::wstring& caption) { ::SetWindowTextW(hwnd_, caption.c_str()); }
 
-HFONT Form::FontFor(const FontSpec& spec) {
-  auto& font = fonts_[{spec.height, spec.bold}];
+HFONT Form::FontFor(const FontSpec& wanted) {
+  auto& font = fonts_[{wanted.height, wanted.bold}];
   if (!font) {
     LOGFONTW lf{};
-    lf.lfHeight = Scale(spec.height);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfHeight = Scale(wanted.height);
+    lf.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(lf.lfFaceName, style_.fontName.c_str(), LF_FACESIZE - 1);
     font.reset(::CreateFontIndirectW(&lf));

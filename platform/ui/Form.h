@@ -46,7 +46,7 @@ class Form {
   void SetCaption(const std::wstring& caption);
   COLORREF Color() const noexcept { return style_.color; }
   HBRUSH BackgroundBrush() const noexcept { return background_.get(); }
-  HFONT FontFor(const FontSpec& spec);
+  HFONT FontFor(const FontSpec& wanted);
 
   void Show();
   void Hide();
