@@ -1,14 +1,14 @@
 // The main window's WM_HOTKEY handler: every hotkey rebuilds the list and then runs the hotkey
 // variant of one bulk command on the listed windows.
 #include "app/VantoraMain.h"
+#include "app/portable/HotKeyTable.h"
 
 namespace {
 
-// The ids the six hotkeys are registered with.
-enum HotKeyId : WPARAM { kCloseAll = 1, kMinimizeAll = 2, kMaximizeAll = 3, kRestoreAll = 4, kHalfOpaque = 5, kOpaque = 6 };
+using namespace vantora;
 
 struct HotKeyAction {
-  WPARAM id;
+  HotKeyId id;
   void (*run)(TForm6& form);
 };
 
@@ -38,7 +38,7 @@ void TForm6::DispatchHotKey(WPARAM id) {
   ::Sleep(100);
   try {
     for (const HotKeyAction& action : kHotKeyActions) {
-      if (action.id == id) {
+      if (static_cast<WPARAM>(action.id) == id) {
         action.run(*this);
         break;
       }

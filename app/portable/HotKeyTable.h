@@ -9,6 +9,9 @@
 
 namespace vantora {
 
+// The ids the hotkeys are registered with; each keeps its action whatever its combination.
+enum HotKeyId : int { kCloseAll = 1, kMinimizeAll = 2, kMaximizeAll = 3, kRestoreAll = 4, kHalfOpaque = 5, kOpaque = 6 };
+
 struct HotKeyDefinition {
   int id;
   unsigned modifiers;   // MOD_* flags for RegisterHotKey
@@ -20,12 +23,12 @@ struct HotKeyDefinition {
 inline constexpr unsigned kDefaultHotKeyModifiers = kModAlt | kModControl;
 
 inline constexpr std::array<HotKeyDefinition, 6> kHotKeys{{
-    {1, kDefaultHotKeyModifiers, 'C', 49219, L"To Close All Windows:"},
-    {2, kDefaultHotKeyModifiers, 'M', 49229, L"To Minimize All Windows:"},
-    {3, kDefaultHotKeyModifiers, 'X', 49240, L"To Maximize All Windows:"},
-    {4, kDefaultHotKeyModifiers, 'R', 49234, L"To Restore All Windows:"},
-    {5, kDefaultHotKeyModifiers, 'H', 49224, L"To Set All Windows At 50% Transparency:"},
-    {6, kDefaultHotKeyModifiers, 'F', 49222, L"To Set All Windows At Full Transparency:"},
+    {kCloseAll, kDefaultHotKeyModifiers, 'C', 49219, L"To Close All Windows:"},
+    {kMinimizeAll, kDefaultHotKeyModifiers, 'M', 49229, L"To Minimize All Windows:"},
+    {kMaximizeAll, kDefaultHotKeyModifiers, 'X', 49240, L"To Maximize All Windows:"},
+    {kRestoreAll, kDefaultHotKeyModifiers, 'R', 49234, L"To Restore All Windows:"},
+    {kHalfOpaque, kDefaultHotKeyModifiers, 'H', 49224, L"To Set All Windows At 50% Transparency:"},
+    {kOpaque, kDefaultHotKeyModifiers, 'F', 49222, L"To Set All Windows At Full Transparency:"},
 }};
 
 }  // namespace vantora
