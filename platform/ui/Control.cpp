@@ -35,12 +35,18 @@ Control::~Control() {
   }
 }
 
+// Every control gets its own id: the dialog manager and UI automation tell controls apart by it,
+// and with ids of 0 the dialog manager takes some button for the default one.
+HMENU Control::ControlId() const {
+  return reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + form_.Controls().size()));
+}
+
 void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                                   DWORD exStyle) {
   const Bounds b = WindowBounds();
   hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
                             form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
-                            form_.Scale(b.height), form_.Handle(), nullptr,
+                            form_.Scale(b.height), form_.Handle(), ControlId(),
                             Application::Instance().InstanceHandle(), nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
   ::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));

@@ -91,6 +91,8 @@ class Control {
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
+  HMENU ControlId() const;
+  static constexpr UINT_PTR kFirstControlId = 1000;
 
   Form& form_;
   std::string name_;
