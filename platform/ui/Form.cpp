@@ -86,6 +86,13 @@ RECT Form::ScreenRect() const {
   if (style_.centred) {
     x = (::GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
     y = (::GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    // A window larger than the screen (a small screen at a high DPI) keeps its title bar and
+    // its top-left corner on the screen, where the user can reach them.
+    RECT work{};
+    if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+      x = std::max<int>(x, work.left);
+      y = std::max<int>(y, work.top);
+    }
   }
   return RECT{x, y, x + size.cx, y + size.cy};
 }
