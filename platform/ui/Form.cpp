@@ -196,7 +196,9 @@ void Form::Register(Control* control) { controls_.push_back(control); }
 void Form::Unregister(Control* control) { std::erase(controls_, control); }
 
 void Form::ArrangeControls() {
-  for (int layer = 0; layer <= 2; ++layer)
+  // New child windows go to the bottom of their siblings, so the controls already stand in
+  // creation order; only the lines, frames and panels are moved underneath them.
+  for (int layer = 1; layer <= 2; ++layer)
     for (Control* c : controls_)
       if (c->Layer() == layer)
         ::SetWindowPos(c->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -179,6 +179,25 @@ TEST_F(ToolkitTest, ImageCellsAreIconsScaledOntoTheBackgroundEachOnItsOwn) {
   }
 }
 
+// Position of a child among its siblings, 0 at the top of the Z order.
+int StackPosition(HWND child) {
+  int position = 0;
+  for (HWND h = ::GetWindow(::GetParent(child), GW_CHILD); h && h != child; h = ::GetWindow(h, GW_HWNDNEXT)) ++position;
+  return position;
+}
+
+TEST_F(ToolkitTest, ControlsStackInCreationOrderAbovePanelsAndLines) {
+  ui::Panel panel{form, {"sPanel3", {10, 10, 300, 100}, L""}};
+  ui::Button first{form, {"Button1", {20, 20, 80, 25}, L"First"}};
+  ui::Bevel line{form, {"Bevel2", {120, 15, 12, 80}}, ui::BevelShape::VerticalLine};
+  ui::Button second{form, {"Button3", {140, 20, 80, 25}, L"Second"}};
+  form.ArrangeControls();
+  EXPECT_LT(StackPosition(first.Handle()), StackPosition(second.Handle()));  // also the tab order
+  EXPECT_LT(StackPosition(second.Handle()), StackPosition(line.Handle()));
+  EXPECT_LT(StackPosition(line.Handle()), StackPosition(panel.Handle()));  // the line shows on the panel
+  EXPECT_EQ(::GetNextDlgTabItem(form.Handle(), first.Handle(), FALSE), second.Handle());
+}
+
 TEST_F(ToolkitTest, ControlKeyEventsReachTheirHandlerAndCanBeSwallowed) {
   ui::Edit edit{form, {"Edit1", {10, 10, 200, 21}, L"abc"}};
   std::vector<WORD> ups;
