@@ -158,7 +158,7 @@ class TForm6 : public ui::Form {
   void RefreshCatalogue();
   void UpdateSelectionState();
   HWND SelectedWindow() const;  // null when no row is selected
-  const std::vector<HWND>& CatalogueWindows() const noexcept { return catalogue_; }
+  std::vector<HWND> CatalogueWindows() const;  // row i of ListView1 shows window i
   void Button13Click();
   void ListView1Click();
   void ListView1KeyDown(ui::KeyEvent& key);
@@ -262,8 +262,7 @@ class TForm6 : public ui::Form {
   };
   void DrawRowImages(std::vector<CatalogueRow>& rows);
   void ShowRows(const std::vector<CatalogueRow>& rows);
-  std::vector<HWND> catalogue_;  // row i of ListView1 shows catalogue_[i]
-  std::vector<CatalogueRow> rows_;
+  std::vector<CatalogueRow> rows_;  // what ListView1 shows, row by row
   std::vector<ui::Control*> bulkGroup_, perWindowGroup_, newIconGroup_;
   bool autoRefreshArmed_ = false;
 

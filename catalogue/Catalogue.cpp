@@ -1,7 +1,6 @@
 // The window list: which windows it shows, how it is rebuilt, and the controls that follow the
 // selected row.
 #include <algorithm>
-#include <iterator>
 
 #include "app/VantoraMain.h"
 #include "catalogue/AutoRefresh.h"
@@ -68,8 +67,15 @@ bool TForm6::OwnWindow(HWND window) const {
 
 HWND TForm6::SelectedWindow() const {
   const int index = ListView1.ItemIndex();
-  if (index < 0 || index >= static_cast<int>(catalogue_.size())) return nullptr;
-  return catalogue_[static_cast<size_t>(index)];
+  if (index < 0 || index >= static_cast<int>(rows_.size())) return nullptr;
+  return rows_[static_cast<size_t>(index)].window;
+}
+
+std::vector<HWND> TForm6::CatalogueWindows() const {
+  std::vector<HWND> windows;
+  windows.reserve(rows_.size());
+  for (const auto& row : rows_) windows.push_back(row.window);
+  return windows;
 }
 
 // A rebuild asks the system about every window, but changes the list control only where a row
@@ -102,24 +108,30 @@ void TForm6::RefreshCatalogue() {
 // ImageList1 holds the icons of the current rows, in row order; it is drawn again only when a
 // window or an icon among them changed.
 void TForm6::DrawRowImages(std::vector<CatalogueRow>& rows) {
-  const auto sameIcons = [](const CatalogueRow& a, const CatalogueRow& b) { return a.window == b.window && a.icon == b.icon; };
-  const auto withIcon = [](const CatalogueRow& row) { return row.icon != nullptr; };
-  std::vector<CatalogueRow> before, now;
-  std::copy_if(rows_.begin(), rows_.end(), std::back_inserter(before), withIcon);
-  std::copy_if(rows.begin(), rows.end(), std::back_inserter(now), withIcon);
-  const bool unchanged = std::equal(before.begin(), before.end(), now.begin(), now.end(), sameIcons);
-  if (!unchanged) ImageList1.Clear();
+  std::vector<const CatalogueRow*> drawn;  // the rows that already have their picture
+  for (const auto& row : rows_)
+    if (row.icon) drawn.push_back(&row);
   size_t next = 0;
+  bool unchanged = true;
+  for (const auto& row : rows) {
+    if (!row.icon) continue;
+    if (next == drawn.size() || drawn[next]->window != row.window || drawn[next]->icon != row.icon) {
+      unchanged = false;
+      break;
+    }
+    ++next;
+  }
+  unchanged = unchanged && next == drawn.size();
+  if (!unchanged) ImageList1.Clear();
+  next = 0;
   for (auto& row : rows) {
     if (!row.icon) continue;
-    row.image = unchanged ? before[next++].image : ImageList1.AddIcon(row.icon);
+    row.image = unchanged ? drawn[next++]->image : ImageList1.AddIcon(row.icon);
     if (row.image < 0) row.image = ui::kNoImage;
   }
 }
 
 void TForm6::ShowRows(const std::vector<CatalogueRow>& rows) {
-  catalogue_.clear();
-  for (const auto& row : rows) catalogue_.push_back(row.window);
   if (rows == rows_) return;
   RedrawSuspended quiet(ListView1);
   const size_t common = std::min(rows.size(), rows_.size());
