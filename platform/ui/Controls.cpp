@@ -176,15 +176,19 @@ Bounds ComboBox::WindowBounds() const {
   return b;
 }
 
+std::wstring ComboBox::ItemText(int index) const {
+  const auto length = ::SendMessageW(Handle(), CB_GETLBTEXTLEN, index, 0);
+  if (length < 0) return {};
+  std::wstring item(static_cast<size_t>(length) + 1, L'\0');
+  const auto n = ::SendMessageW(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+  item.resize(static_cast<size_t>(n < 0 ? 0 : n));
+  return item;
+}
+
 std::vector<std::wstring> ComboBox::Items() const {
   std::vector<std::wstring> items;
-  const auto count = ::SendMessageW(Handle(), CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::wstring item(static_cast<size_t>(::SendMessageW(Handle(), CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
-    const auto n = ::SendMessageW(Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-    item.resize(static_cast<size_t>(n < 0 ? 0 : n));
-    items.push_back(item);
-  }
+  const int count = static_cast<int>(::SendMessageW(Handle(), CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) items.push_back(ItemText(i));
   return items;
 }
 
@@ -194,9 +198,7 @@ void ComboBox::SetItemIndex(int index) { ::SendMessageW(Handle(), CB_SETCURSEL, 
 void ComboBox::HandleCommand(WORD code) {
   if (code == CBN_SELCHANGE) {
     // The edit part still shows the old text when the selection notification arrives.
-    const int index = ItemIndex();
-    const auto items = Items();
-    if (index >= 0 && index < static_cast<int>(items.size())) SetText(items[static_cast<size_t>(index)]);
+    if (const int index = ItemIndex(); index >= 0) SetText(ItemText(index));
   }
   if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && OnChange) OnChange();
 }

@@ -100,6 +100,7 @@ class ComboBox : public Control {
   std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
   std::vector<std::wstring> Items() const;
+  std::wstring ItemText(int index) const;
   int ItemIndex() const;
   void SetItemIndex(int index);
   std::function<void()> OnChange;
