@@ -7,7 +7,6 @@
 #include "app/VantoraMain.h"
 #include "app/portable/HotKeyTable.h"
 #include "platform/FileSystem.h"
-#include "platform/Hotkeys.h"
 #include "platform/ModulePath.h"
 #include "platform/Registry.h"
 #include "res/resource.h"
@@ -45,7 +44,7 @@ void TForm6::FormCreate() {
     Button30.SetEnabled(false);
     sSkinManager1.SetSkinName(kStartupSkin);
     HotKeysRemembered = false;
-    NewIconLoaded = false;
+    windowList.NewIconLoaded = false;
     RegisterDefaultHotKeys();
     ShowTrayIcon();
     for (ui::Image* image : {&Image5, &Image4, &Image3}) image->CopyPictureFrom(Image6);
@@ -68,7 +67,7 @@ void TForm6::ShowSplashIfPresent() {
 void TForm6::RegisterDefaultHotKeys() {
   // A combination another program holds stays unregistered, silently.
   for (const vantora::HotKeyDefinition& key : vantora::kHotKeys)
-    platform::RegisterGlobalHotKey(Handle(), key.id, key.modifiers, key.virtualKey);
+    hotKeys_.Register(key.id, key.modifiers, key.virtualKey);
 }
 
 void TForm6::ShowTrayIcon() {

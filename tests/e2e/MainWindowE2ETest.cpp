@@ -15,7 +15,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using vantora::ControlKind;
+using ui::ControlKind;
 
 const wchar_t* WindowClassOf(ControlKind kind) {
   switch (kind) {
@@ -46,7 +46,7 @@ std::wstring OtherCaptionOf(std::wstring_view designed) {
   return {};
 }
 
-POINT TopLeftOf(const vantora::ControlLayout& row) {
+POINT TopLeftOf(const ui::LayoutRow& row) {
   const auto bounds = vantora::MainControlBounds(row);
   return {bounds.left, bounds.top};
 }
@@ -61,7 +61,7 @@ class MainWindowE2E : public testing::Test {
 
   // The control of the row, found by its class and caption among the main window's children
   // and then by its place; a caption-less control by its class and place alone.
-  HWND Locate(const vantora::ControlLayout& row) const {
+  HWND Locate(const ui::LayoutRow& row) const {
     const wchar_t* windowClass = WindowClassOf(row.kind);
     const POINT at = TopLeftOf(row);
     if (row.caption.empty() || row.kind == ControlKind::ComboBox) return e2e::ChildAt(main, windowClass, at);
@@ -78,7 +78,7 @@ class MainWindowE2E : public testing::Test {
   }
 
   HWND Control(std::string_view name) const {
-    const vantora::ControlLayout* row = vantora::FindMainControl(name);
+    const ui::LayoutRow* row = vantora::FindMainControl(name);
     return row ? Locate(*row) : nullptr;
   }
 

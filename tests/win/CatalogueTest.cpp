@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/VantoraMain.h"
-#include "catalogue/AutoRefresh.h"
 #include "support/ForeignWindows.h"
 #include "support/Icons.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
+#include "catalogue/portable/SelectionGroups.h"
 #include "support/TestWindow.h"
 
 using testsupport::TestWindow;
@@ -20,7 +20,7 @@ namespace {
 
 class CatalogueTest : public testsupport::MainFormTest {
  protected:
-  ~CatalogueTest() override { AutoRefreshPeriod = 0; }
+  ~CatalogueTest() override { form.windowList.AutoRefreshPeriod = 0; }
 
   std::vector<std::wstring> Rows() const {
     std::vector<std::wstring> rows;
@@ -164,13 +164,16 @@ TEST_F(CatalogueTest, AnEmptyDesktopDisablesTheBulkAndPerWindowControls) {
   form.RefreshCatalogue();
   ASSERT_EQ(form.ListView1.Count(), 0) << "only the test's windows should be on this desktop";
   form.UpdateSelectionState();
-  for (auto name : {"Button15", "Button19", "Button23", "Button1", "Edit1", "TrackBar1", "CheckBox1", "sButton25"})
-    EXPECT_FALSE(form.FindControl(name)->Enabled()) << name;
+  const auto expectGroup = [this](const auto& group, bool enabled) {
+    for (std::string_view name : group) EXPECT_EQ(form.FindControl(std::string(name))->Enabled(), enabled) << name;
+  };
+  expectGroup(vantora::kBulkGroup, false);
+  expectGroup(vantora::kPerWindowGroup, false);
   TestWindow one(L"Now there is one");
   form.Button13Click();
-  EXPECT_TRUE(form.Button19.Enabled());
-  EXPECT_TRUE(form.Button1.Enabled());
-  EXPECT_FALSE(form.Button11.Enabled());  // no new icon loaded
+  expectGroup(vantora::kBulkGroup, true);
+  expectGroup(vantora::kPerWindowGroup, true);
+  expectGroup(vantora::kNewIconGroup, false);  // no new icon loaded
 }
 
 TEST_F(CatalogueTest, SelectionStateIsReadFromTheSelectedWindow) {
@@ -216,7 +219,7 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
   ::SetForegroundWindow(form.Handle());
   testsupport::PumpFor(100);
   const std::wstring shownTitle = form.Edit1.Text();
-  AutoRefreshPeriod = 1;
+  form.windowList.AutoRefreshPeriod = 1;
   ::ShowWindow(second.get(), SW_SHOWNOACTIVATE);
   testsupport::PumpFor(2000);
   EXPECT_TRUE(Listed(L"Auto second"));
