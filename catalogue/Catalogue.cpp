@@ -8,6 +8,7 @@
 #include "catalogue/portable/CatalogueRules.h"
 #include "platform/Error.h"
 #include "platform/WindowQueries.h"
+#include "platform/Wine.h"
 #include "platform/ui/Application.h"
 
 namespace catalogue {
@@ -31,7 +32,7 @@ class RedrawSuspended {
 }  // namespace
 
 Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow)
-    : c_(std::move(controls)), ownWindow_(std::move(ownWindow)) {
+    : c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
   c_.list.SetImages(c_.images);
   // The refresh period is measured while the program is active, from the moment it became so.
   form.AddMessageHandler([this](UINT message, WPARAM active, LPARAM, LRESULT&) {
@@ -67,6 +68,7 @@ void Catalogue::Refresh() {
       if (ownWindow_(window) || !::IsWindowVisible(window)) return;
       std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
       if (!vantora::IsListedTitle(title)) return;
+      if (onWine_ && platform::WindowClassName(window) == vantora::kWineTrayClass) return;
       rows.push_back({window, std::move(title), WindowIcon(window, true), ui::kNoImage});
     });
     DrawRowImages(rows);

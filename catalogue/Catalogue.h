@@ -74,6 +74,7 @@ class Catalogue {
 
   CatalogueControls c_;
   std::function<bool(HWND)> ownWindow_;
+  bool onWine_;
   std::vector<Row> rows_;  // what the list shows, row by row
   bool autoRefreshArmed_ = false;
 };

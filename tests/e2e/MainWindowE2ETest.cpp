@@ -1,8 +1,8 @@
 // Vantora started as the user starts it and looked at from a second process: the main window,
 // its controls where the layout table puts them, their first states, and the end by the
-// title-bar close button. The test session's desktop holds no other program's window; under Wine
-// the notification area itself is one ("Wine System Tray", shown while it holds our tray icon),
-// so the list may start with a selected row.
+// title-bar close button. The test session's desktop holds no other program's window unless a
+// test starts one; Wine's notification area, a window of its own there, is part of the shell
+// and never listed.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -189,6 +189,24 @@ TEST_F(MainWindowE2E, ClosingTheMainWindowEndsTheProgramWithExitCodeZero) {
   ASSERT_TRUE(code.has_value()) << "still running after WM_CLOSE";
   EXPECT_EQ(*code, 0u);
   EXPECT_EQ(vantora.FindTopLevel(nullptr, nullptr), nullptr) << "a window outlived the process";
+}
+
+TEST(MainWindowStartE2E, TheOneOtherWindowOnTheDesktopIsRowZeroAndItsTitleIsInTheBox) {
+  e2e::Process other(e2e::HelperExePath(L"foreign_windows_helper"), L"--title \"Alone beside Vantora\"");
+  HWND window = other.WaitForWindow(nullptr, L"Alone beside Vantora");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10s));
+  e2e::Process vantora;
+  HWND main = vantora.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND list = e2e::ChildAt(main, L"SysListView32", TopLeftOf(*vantora::FindMainControl("ListView1")));
+  HWND title = e2e::ChildAt(main, L"Edit", TopLeftOf(*vantora::FindMainControl("Edit1")));
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(e2e::ListViewRows(list), std::vector<std::wstring>{L"Alone beside Vantora"});
+  EXPECT_EQ(e2e::ListViewSelectedIndex(list), 0);
+  EXPECT_EQ(e2e::TextOf(title), L"Alone beside Vantora");
+  other.Stop(0ms);
 }
 
 }  // namespace

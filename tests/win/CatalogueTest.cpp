@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "app/VantoraMain.h"
+#include "catalogue/portable/CatalogueRules.h"
+#include "platform/Wine.h"
 #include "support/ForeignWindows.h"
+#include "support/ScriptedPrompts.h"
 #include "support/Icons.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
@@ -231,6 +234,24 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
   ::ShowWindow(third.get(), SW_SHOWNOACTIVATE);
   testsupport::PumpFor(2500);
   EXPECT_FALSE(Listed(L"Auto third"));
+}
+
+TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) {
+  if (!platform::RunningOnWine()) GTEST_SKIP() << "the notification area is a window of its own only under Wine";
+  ASSERT_TRUE(form.TrayIcon1.Visible()) << "the start-up shows the tray icon";
+  testsupport::PumpFor(200);
+  const HWND tray = ::FindWindowW(vantora::kWineTrayClass.data(), nullptr);
+  ASSERT_NE(tray, nullptr);
+  ASSERT_TRUE(::IsWindowVisible(tray));
+  TestWindow other(L"Beside the tray");
+  form.RefreshCatalogue();
+  EXPECT_EQ(form.CatalogueWindows(), std::vector<HWND>{other.get()});
+
+  testsupport::ScriptedPrompts prompts;
+  prompts.confirmAnswers = {true};
+  form.Button19Click();
+  EXPECT_TRUE(::IsWindowVisible(tray));
+  EXPECT_EQ(form.ListView1.Count(), 0);
 }
 
 }  // namespace
