@@ -32,10 +32,10 @@ class RedrawSuspended {
 }  // namespace
 
 Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow)
-    : c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
+    : form_(form), c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
   c_.list.SetImages(c_.images);
   // The refresh period is measured while the program is active, from the moment it became so.
-  form.AddMessageHandler([this](UINT message, WPARAM active, LPARAM, LRESULT&) {
+  activationHandler_ = form.AddMessageHandler([this](UINT message, WPARAM active, LPARAM, LRESULT&) {
     if (message == WM_ACTIVATEAPP && autoRefreshArmed_) {
       c_.refreshTimer.SetEnabled(false);
       c_.refreshTimer.SetEnabled(active != FALSE);
@@ -44,10 +44,22 @@ Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<b
   });
 }
 
+Catalogue::~Catalogue() { form_.RemoveMessageHandler(activationHandler_); }
+
 HWND Catalogue::SelectedWindow() const {
   const int index = c_.list.ItemIndex();
   if (index < 0 || index >= static_cast<int>(rows_.size())) return nullptr;
   return rows_[static_cast<size_t>(index)].window;
+}
+
+HICON Catalogue::IconOf(HWND window, bool large) {
+  HICON icon = WindowIcon(window, large);
+  if (!icon && onWine_) icon = programIcons_.For(window, large);
+  return icon;
+}
+
+platform::UniqueIcon Catalogue::CopyWindowIcon(HWND window, bool large) {
+  return CopyAtSystemSize(IconOf(window, large), large);
 }
 
 std::vector<HWND> Catalogue::Windows() const {
@@ -61,6 +73,7 @@ std::vector<HWND> Catalogue::Windows() const {
 // really changed: refilling it and redrawing the icons costs more than all the questions.
 void Catalogue::Refresh() {
   const int remembered = c_.list.ItemIndex();
+  programIcons_.BeginRebuild();
   try {
     std::vector<Row> rows;
     platform::EnumerateTopLevelWindows([this, &rows](HWND window) {
@@ -69,7 +82,7 @@ void Catalogue::Refresh() {
       std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
       if (!vantora::IsListedTitle(title)) return;
       if (onWine_ && platform::WindowClassName(window) == vantora::kWineTrayClass) return;
-      rows.push_back({window, std::move(title), WindowIcon(window, true), ui::kNoImage});
+      rows.push_back({window, std::move(title), IconOf(window, true), ui::kNoImage});
     });
     DrawRowImages(rows);
     ShowRows(rows);
@@ -83,6 +96,7 @@ void Catalogue::Refresh() {
   } catch (const platform::Win32Error&) {
     // A rebuild never reports a failing system call: the list keeps what it showed.
   }
+  programIcons_.EndRebuild();
 }
 
 // c_.images holds the icons of the current rows, in row order; it is drawn again only when a

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/ProgramIcons.h"
+#include "platform/UniqueHandle.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
@@ -34,6 +36,9 @@ class Catalogue {
  public:
   // `ownWindow` tells which windows are the program's own and never listed.
   Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow);
+  Catalogue(const Catalogue&) = delete;
+  Catalogue& operator=(const Catalogue&) = delete;
+  ~Catalogue();
 
   // Rebuilds the list; the selected row index is kept where it still exists.
   void Refresh();
@@ -45,6 +50,9 @@ class Catalogue {
   }
 
   HWND SelectedWindow() const;  // null when no row is selected
+  // A copy of the window's icon at the system's size for its kind, as the icon panel shows it;
+  // empty when the window has none.
+  platform::UniqueIcon CopyWindowIcon(HWND window, bool large);
   std::vector<HWND> Windows() const;  // row i of the list shows window i
 
   // Events of the list and the timers.
@@ -69,12 +77,16 @@ class Catalogue {
     int image;
     friend bool operator==(const Row&, const Row&) = default;
   };
+  HICON IconOf(HWND window, bool large);
   void DrawRowImages(std::vector<Row>& rows);
   void ShowRows(const std::vector<Row>& rows);
 
+  ui::Form& form_;
+  int activationHandler_;
   CatalogueControls c_;
   std::function<bool(HWND)> ownWindow_;
   bool onWine_;
+  ProgramIcons programIcons_;  // used under Wine only
   std::vector<Row> rows_;  // what the list shows, row by row
   bool autoRefreshArmed_ = false;
 };

@@ -5,6 +5,7 @@
 // and never listed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -207,6 +208,25 @@ TEST(MainWindowStartE2E, TheOneOtherWindowOnTheDesktopIsRowZeroAndItsTitleIsInTh
   EXPECT_EQ(e2e::ListViewSelectedIndex(list), 0);
   EXPECT_EQ(e2e::TextOf(title), L"Alone beside Vantora");
   other.Stop(0ms);
+}
+
+TEST(MainWindowStartE2E, UnderWineNotepadsRowShowsItsProgramsIcon) {
+  if (!e2e::RunningOnWine()) GTEST_SKIP() << "Windows hands a window's icon across processes itself";
+  e2e::Process notepad(L"C:\\windows\\system32\\notepad.exe");
+  HWND window = notepad.WaitForWindow(nullptr, L"Untitled - Notepad");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10s));
+  e2e::Process vantora;
+  HWND main = vantora.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND list = e2e::ChildAt(main, L"SysListView32", TopLeftOf(*vantora::FindMainControl("ListView1")));
+  ASSERT_NE(list, nullptr);
+  const auto rows = e2e::ListViewRows(list);
+  const auto row = std::find(rows.begin(), rows.end(), L"Untitled - Notepad");
+  ASSERT_NE(row, rows.end());
+  EXPECT_GE(e2e::ListViewItemImage(list, static_cast<int>(row - rows.begin())), 0);
+  e2e::SaveScreenshot(main, L"notepad-row-icon.bmp");
+  notepad.Stop(0ms);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "app/VantoraMain.h"
 #include "catalogue/portable/CatalogueRules.h"
+#include "platform/Processes.h"
 #include "platform/Wine.h"
 #include "support/ForeignWindows.h"
 #include "support/ScriptedPrompts.h"
@@ -252,6 +253,47 @@ TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) 
   form.Button19Click();
   EXPECT_TRUE(::IsWindowVisible(tray));
   EXPECT_EQ(form.ListView1.Count(), 0);
+}
+
+// Every pixel of image `index`, drawn out of the list.
+std::vector<COLORREF> CellPixels(const ui::ImageList& images, int index) {
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < images.Height(); ++y)
+    for (int x = 0; x < images.Width(); ++x) pixels.push_back(testsupport::CellPixel(images, index, x, y));
+  return pixels;
+}
+
+TEST_F(CatalogueTest, UnderWineAnotherProgramsWindowShowsTheIconOfItsProgramFile) {
+  if (!platform::RunningOnWine()) GTEST_SKIP() << "elsewhere a window without an icon keeps its empty image";
+  testsupport::ForeignWindows iconic(L"--count 2 --title \"Iconic %d\"", L"iconic_windows_helper");
+  testsupport::ForeignWindows plain(L"--title \"Nothing in my file\"");
+  TestWindow own(L"Own red icon");
+  const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false);
+  ::SendMessageW(own.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
+  form.RefreshCatalogue();
+
+  ui::ImageList expected(18, 18);
+  const auto fileIcons = platform::FirstFileIcons(testsupport::ForeignWindows::HelperPath(L"iconic_windows_helper"));
+  ASSERT_TRUE(fileIcons.large) << "the helper's file carries an icon";
+  const auto want = CellPixels(expected, expected.AddIcon(fileIcons.large.get()));
+  for (const wchar_t* title : {L"Iconic 1", L"Iconic 2"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(title)));
+    const int image = form.ListView1.ItemImage(RowOf(iconic.Find(title)));
+    ASSERT_GE(image, 0);
+    EXPECT_EQ(CellPixels(form.ImageList1, image), want);
+  }
+  EXPECT_EQ(form.ListView1.ItemImage(RowOf(plain.Find(L"Nothing in my file"))), ui::kNoImage);
+  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(own.get())), 9, 9), RGB(255, 0, 0));
+  EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+
+  // The icon panel shows the same pictures, at the system's sizes.
+  Select(iconic.Find(L"Iconic 1"));
+  ASSERT_NE(form.Image1.Icon(), nullptr);
+  ASSERT_NE(form.Image2.Icon(), nullptr);
+  EXPECT_EQ(ui::IconSize(form.Image1.Icon()).cx, ::GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(ui::IconSize(form.Image2.Icon()).cx, ::GetSystemMetrics(SM_CXSMICON));
+  Select(plain.Find(L"Nothing in my file"));
+  EXPECT_EQ(form.Image1.Icon(), nullptr);
 }
 
 }  // namespace
