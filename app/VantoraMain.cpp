@@ -36,7 +36,7 @@ ui::Placement TForm6::Place(std::string_view name) {
   return ui::Placement{std::string(name), {b.left, b.top, b.width, b.height}, std::wstring(row->caption)};
 }
 
-TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesideProgram()) {
+TForm6::TForm6(const ui::FormKey& key) : ui::Form(key, MainStyle()), sSkinManager1(skin::SkinFilesBesideProgram()) {
   ListView1.SetImages(ImageList1);
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
@@ -53,8 +53,6 @@ TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesidePro
   BindLifeCycle();
   FormCreate();
 }
-
-TForm6::~TForm6() { DestroyHandle(); }
 
 void TForm6::ApplyInitialStates() {
   for (const auto& row : vantora::MainWindowLayout()) {
