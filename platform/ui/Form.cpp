@@ -176,15 +176,7 @@ ModalResult Form::ShowModal() {
 }
 
 void Form::SetScreenBounds(const RECT& bounds) {
-  RECT outer = bounds;
-  if (style_.physicalPixels) {
-    style_.clientWidth = bounds.right - bounds.left;
-    style_.clientHeight = bounds.bottom - bounds.top;
-    const SIZE size = OuterSize();
-    outer.right = outer.left + size.cx;
-    outer.bottom = outer.top + size.cy;
-  }
-  ::SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+  ::SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -85,7 +85,8 @@ class Form {
   void SetModalResult(ModalResult result) noexcept { modalResult_ = result; }
   bool Modal() const noexcept { return modal_; }
 
-  // Places the window on the screen in physical pixels (a physicalPixels form: its client area).
+  // Places the window (its outer rectangle) on the screen in physical pixels; a physicalPixels
+  // form keeps it through DPI changes.
   void SetScreenBounds(const RECT& bounds);
 
   // Form events.
