@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/ModulePath.h"
+#include "platform/WindowQueries.h"
 #include "platform/portable/InstanceRecord.h"
 
 InstanceGuard::InstanceGuard(std::wstring recordName) : name_(std::move(recordName)) {}
@@ -27,8 +28,9 @@ bool InstanceGuard::ActivatePreviousInstance(HWND applicationWindow, int maximum
   // Refused: this process never claimed a place, so it must not give one back either.
   counted_ = false;
   const HWND owner = platform::RecordValueToWindow(record.ownerWindow);
-  if (::IsIconic(owner)) ::ShowWindow(owner, SW_RESTORE);
-  ::SetForegroundWindow(owner);
+  // The other copy may have stopped answering; it must not take this one down with it.
+  if (::IsIconic(owner)) platform::ShowWindowState(owner, SW_RESTORE);
+  platform::BringToForeground(owner);
   return true;
 }
 

@@ -10,8 +10,7 @@ void WindowCommands::ApplyStayOnTop() {
   if (!window) return;
   const auto rect = platform::WindowRectangle(window);
   if (!rect) return;
-  ::SetWindowPos(window, c_.stayOnTop.Checked() ? HWND_TOPMOST : HWND_NOTOPMOST, rect->left, rect->top,
-                 rect->right - rect->left, rect->bottom - rect->top, SWP_NOSENDCHANGING);
+  platform::PositionWindow(window, c_.stayOnTop.Checked() ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING);
 }
 
 }  // namespace commands

@@ -50,7 +50,7 @@ void WindowCommands::CloseSelected() {
 void WindowCommands::BringSelectedToFront() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  ::SetForegroundWindow(window);
+  platform::BringToForeground(window);
   catalogue_.RefreshAndUpdate();  // keeps the selected row index, not the window
 }
 
@@ -66,7 +66,7 @@ void WindowCommands::ToggleEnabled() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.enableToggle.Caption() == kDisableWindow;
-  ::EnableWindow(window, disable ? FALSE : TRUE);
+  platform::SetWindowEnabled(window, !disable);
   c_.enableToggle.SetCaption(disable ? kEnableWindow : kDisableWindow);
 }
 

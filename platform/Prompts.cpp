@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/ModalScope.h"
 #include "platform/portable/FileDialogFilter.h"
 
 namespace platform {
@@ -18,12 +19,15 @@ constexpr DWORD kPathBufferChars = 32768;
 class Win32Prompts final : public Prompts {
  public:
   void Information(const std::wstring& text) override {
+    ThreadWindowsDisabled others(nullptr, g_owner);
     ::MessageBoxW(g_owner, text.c_str(), g_title.c_str(), MB_OK);
   }
   bool Confirm(const std::wstring& text) override {
+    ThreadWindowsDisabled others(nullptr, g_owner);
     return ::MessageBoxW(g_owner, text.c_str(), L"Confirm", MB_YESNO | MB_ICONQUESTION) == IDYES;
   }
   void Error(const std::wstring& text) override {
+    ThreadWindowsDisabled others(nullptr, g_owner);
     ::MessageBoxW(g_owner, text.c_str(), g_title.c_str(), MB_OK | MB_ICONSTOP);
   }
   std::optional<std::wstring> OpenFile(const FileDialogOptions& options) override {
@@ -50,6 +54,7 @@ class Win32Prompts final : public Prompts {
     dialog.nMaxFile = kPathBufferChars;
     dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     dialog.Flags = options.flags;
+    ThreadWindowsDisabled others(nullptr, g_owner);
     if (!show(&dialog)) return std::nullopt;
     return std::wstring(path.data());
   }

@@ -1,13 +1,14 @@
 #include "platform/WindowArrangement.h"
 
+#include "platform/WindowQueries.h"
+
 namespace platform {
 
-void RaiseToTop(HWND window) { ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+void RaiseToTop(HWND window) { PositionWindow(window, HWND_TOP, RECT{}, SWP_NOMOVE | SWP_NOSIZE); }
 
 void PlaceWindow(HWND window, const RECT& rect) {
-  if (::IsZoomed(window)) ::ShowWindow(window, SW_RESTORE);
-  ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (::IsZoomed(window)) ShowWindowState(window, SW_RESTORE);
+  PositionWindow(window, nullptr, rect, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT WorkArea() {

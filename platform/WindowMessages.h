@@ -1,6 +1,7 @@
 #pragma once
 // Messages to windows of other programs. A window whose thread has stopped answering must never
-// freeze Vantora, so every such message goes through BoundedSend, never a plain SendMessage.
+// freeze Vantora, so every such message goes through BoundedSend, never a plain SendMessage, and
+// every call that acts on such a window is made only when Answering says it may.
 #include <windows.h>
 
 #include <chrono>
@@ -17,5 +18,16 @@ inline constexpr std::chrono::milliseconds kCloseRequestWait{3000};
 // nullopt when the window did not answer within `wait`, is hung, or has gone away.
 std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    std::chrono::milliseconds wait);
+
+// How long a window of another thread may take to answer before a call on it is left out.
+inline constexpr std::chrono::milliseconds kAnswerWait{200};
+
+// Whether a call that acts on `window` may be made now. ShowWindow, SetWindowPos, SetWindowText,
+// EnableWindow, SetWindowLong and the like on a window of another thread wait for that thread,
+// and one that has stopped answering would hold the program with it. Windows of the calling
+// thread always may; another thread's window may when the system does not report it hung and it
+// answers a WM_NULL within kAnswerWait. A window that has just failed is not asked again for a
+// second, so a command of several calls costs one wait, not one per call.
+bool Answering(HWND window);
 
 }  // namespace platform

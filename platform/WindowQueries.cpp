@@ -1,5 +1,7 @@
 #include "platform/WindowQueries.h"
 
+#include "platform/WindowMessages.h"
+
 #include <vector>
 
 namespace platform {
@@ -13,7 +15,7 @@ std::wstring WindowText(HWND window, int bufferChars) {
 }
 
 bool SetWindowTitle(HWND window, const std::wstring& title) {
-  return ::SetWindowTextW(window, title.c_str()) != FALSE;
+  return Answering(window) && ::SetWindowTextW(window, title.c_str()) != FALSE;
 }
 
 std::wstring WindowClassName(HWND window) {
@@ -27,7 +29,7 @@ DWORD ExtendedStyle(HWND window) {
 }
 
 void SetExtendedStyle(HWND window, DWORD style) {
-  ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style));
+  if (Answering(window)) ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style));
 }
 
 std::optional<RECT> WindowRectangle(HWND window) {
@@ -36,7 +38,20 @@ std::optional<RECT> WindowRectangle(HWND window) {
   return rect;
 }
 
-void ShowWindowState(HWND window, int command) { ::ShowWindow(window, command); }
+void ShowWindowState(HWND window, int command) {
+  if (Answering(window)) ::ShowWindow(window, command);
+}
+
+bool SetWindowEnabled(HWND window, bool enabled) {
+  return Answering(window) && (::EnableWindow(window, enabled ? TRUE : FALSE), true);
+}
+
+bool PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags) {
+  return Answering(window) && ::SetWindowPos(window, insertAfter, rect.left, rect.top, rect.right - rect.left,
+                                             rect.bottom - rect.top, flags) != FALSE;
+}
+
+bool BringToForeground(HWND window) { return Answering(window) && ::SetForegroundWindow(window) != FALSE; }
 
 void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
   std::vector<HWND> windows;
@@ -53,7 +68,7 @@ bool SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   static const auto setLayered = reinterpret_cast<SetLayeredFn>(
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
-  return setLayered && setLayered(window, 0, alpha, LWA_ALPHA);
+  return setLayered && Answering(window) && setLayered(window, 0, alpha, LWA_ALPHA);
 }
 
 std::optional<bool> SystemMenuCloseEnabled(HWND window) {
@@ -65,6 +80,7 @@ std::optional<bool> SystemMenuCloseEnabled(HWND window) {
 }
 
 bool SetSystemMenuClose(HWND window, bool enable) {
+  if (!Answering(window)) return false;
   HMENU menu = ::GetSystemMenu(window, FALSE);
   if (!menu) return false;
   return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) !=
@@ -74,7 +90,8 @@ bool SetSystemMenuClose(HWND window, bool enable) {
 std::optional<DWORD> TitleBarCloseState(HWND window) {
   TITLEBARINFO info{};
   info.cbSize = sizeof(info);
-  if (!::GetTitleBarInfo(window, &info)) return std::nullopt;
+  // Newer systems ask the window itself (WM_GETTITLEBARINFOEX).
+  if (!Answering(window) || !::GetTitleBarInfo(window, &info)) return std::nullopt;
   return info.rgstate[5];
 }
 

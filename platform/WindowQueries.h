@@ -1,6 +1,9 @@
 #pragma once
 // Plain queries and changes on any top-level window, ours or another program's. The handle is
 // never owned: another program's window may vanish at any moment, and every call then just fails.
+// Every change (and every query that asks the window itself) is made only while the window is
+// Answering (platform/WindowMessages.h): on a window whose thread has stopped answering it is
+// left out, and reports failure where it reports anything.
 #include <windows.h>
 
 #include <functional>
@@ -27,6 +30,12 @@ std::optional<RECT> WindowRectangle(HWND window);
 
 // ShowWindow with an SW_* command; other programs' windows report nothing useful back.
 void ShowWindowState(HWND window, int command);
+// EnableWindow; false only when the call was left out.
+bool SetWindowEnabled(HWND window, bool enabled);
+// SetWindowPos to `rect` (screen coordinates) with the given SWP_* flags.
+bool PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags);
+// SetForegroundWindow.
+bool BringToForeground(HWND window);
 
 // Whether the foreground window belongs to this process: the program is the active application.
 bool ForegroundIsOurs();

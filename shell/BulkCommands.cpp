@@ -92,8 +92,10 @@ void BulkCommands::SetAllOpacity(int percent) {
 }
 
 void BulkCommands::BringProgramForward() {
+  // A window hidden in the tray stays hidden: restoring it would show it, and with the
+  // application window its taskbar entry.
   for (HWND own : {form_.Handle(), ui::Application::Instance().Handle()})
-    if (::IsIconic(own)) platform::ShowWindowState(own, SW_RESTORE);
+    if (::IsIconic(own) && ::IsWindowVisible(own)) platform::ShowWindowState(own, SW_RESTORE);
 }
 
 }  // namespace shell

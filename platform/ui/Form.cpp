@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/Error.h"
+#include "platform/ModalScope.h"
 #include "platform/portable/Dpi.h"
 #include "platform/ui/Application.h"
 
@@ -50,36 +51,6 @@ void RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
   registered.insert(name);
 }
 
-// The program's other windows, disabled while a modal form runs and enabled again after it,
-// whatever way the loop ends.
-class DisabledWindows {
- public:
-  explicit DisabledWindows(HWND modal) : modal_(modal) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &DisabledWindows::Visit, reinterpret_cast<LPARAM>(this));
-  }
-  DisabledWindows(const DisabledWindows&) = delete;
-  DisabledWindows& operator=(const DisabledWindows&) = delete;
-  ~DisabledWindows() {
-    for (HWND window : windows_)
-      if (::IsWindow(window)) ::EnableWindow(window, TRUE);
-  }
-
- private:
-  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
-    auto& me = *reinterpret_cast<DisabledWindows*>(self);
-    // The application window stays enabled (the taskbar entry), and so do the modal form's own
-    // windows: its tooltip and whatever it opens itself.
-    const bool own = window == me.modal_ || ::GetWindow(window, GW_OWNER) == me.modal_;
-    if (!own && window != Application::Instance().Handle() && ::IsWindowEnabled(window)) {
-      ::EnableWindow(window, FALSE);
-      me.windows_.push_back(window);
-    }
-    return TRUE;
-  }
-
-  HWND modal_;
-  std::vector<HWND> windows_;
-};
 
 }  // namespace
 
@@ -161,7 +132,8 @@ ModalResult Form::ShowModal() {
   modalResult_ = ModalResult::None;
   modal_ = true;
   {
-    DisabledWindows others(hwnd_);
+    // The application window stays enabled: it carries the taskbar entry.
+    platform::ThreadWindowsDisabled others(hwnd_, app.Handle());
     Show();
     ::SetForegroundWindow(hwnd_);
     while (modalResult_ == ModalResult::None && hwnd_ && app.HandleMessage()) {

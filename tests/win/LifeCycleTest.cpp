@@ -190,6 +190,23 @@ TEST_F(LifeCycleTest, TitleBarMinimizeMinimizesWithoutGoingToTheTray) {
   EXPECT_TRUE(Shown());
 }
 
+TEST_F(LifeCycleTest, HotKeyWalksLeaveTheProgramInTheTrayAfterATitleBarMinimize) {
+  testsupport::PumpFor(600);  // Wine undoes a minimize that follows the show too closely
+  ::SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  testsupport::PumpFor(100);
+  ASSERT_TRUE(::IsIconic(app.Handle()));
+  form.PopupMenu1Popup();
+  form.PopupMenu1.Item(L"MTT").OnClick();
+  ASSERT_FALSE(::IsWindowVisible(app.Handle()));
+  for (const vantora::HotKeyId id : {vantora::kMinimizeAll, vantora::kMaximizeAll, vantora::kRestoreAll}) {
+    SCOPED_TRACE(id);
+    form.DispatchHotKey(static_cast<WPARAM>(id));
+    testsupport::PumpFor(50);
+    EXPECT_FALSE(::IsWindowVisible(app.Handle())) << "an empty taskbar button came back";
+    EXPECT_FALSE(Shown());
+  }
+}
+
 TEST_F(LifeCycleTest, RightClickBringsTheProgramForwardAndOpensTheMenu) {
   form.Hide();
   g_openMenu = {};
