@@ -1,5 +1,7 @@
 #pragma once
 // The colours a skin paints with, and the palette a hue offset and saturation make of them.
+#include <cstddef>
+#include <iterator>
 #include <string_view>
 
 #include "skin/portable/Colour.h"
@@ -41,7 +43,7 @@ inline constexpr ColourRole kColourRoles[] = {
     {"selection", &Palette::selection},
     {"selection.text", &Palette::selectionText},
 };
-inline constexpr size_t kColourRoleCount = std::size(kColourRoles);
+inline constexpr std::size_t kColourRoleCount = std::size(kColourRoles);
 
 // Legibility floors the effective palette keeps, as WCAG contrast ratios. Disabled text is
 // meant to look weaker than text, so it keeps the floor of non-text shapes.
