@@ -1,11 +1,12 @@
 #pragma once
 // The skins folder beside the program, where further skins are looked for.
-#include <string>
 #include <vector>
+
+#include "skin/portable/SkinLibrary.h"
 
 namespace skin {
 
-// The names of the skin files in the "Skins" folder beside the executable.
-std::vector<std::wstring> SkinFilesBesideProgram();
+// The skin files in the "Skins" folder beside the executable, with their contents.
+std::vector<SkinFile> SkinFilesBesideProgram();
 
 }  // namespace skin

@@ -1,31 +1,21 @@
 #include "skin/portable/SkinEngine.h"
 
 #include <algorithm>
-#include <cwctype>
+#include <utility>
 
 namespace skin {
-namespace {
 
-bool HasSkinExtension(const std::wstring& file) {
-  if (file.size() <= kSkinFileExtension.size()) return false;
-  const size_t start = file.size() - kSkinFileExtension.size();
-  for (size_t i = 0; i < kSkinFileExtension.size(); ++i)
-    if (std::towlower(static_cast<wint_t>(file[start + i])) != static_cast<wint_t>(kSkinFileExtension[i])) return false;
-  return true;
-}
-
-}  // namespace
-
-SkinEngine::SkinEngine(const std::vector<std::wstring>& skinFiles)
-    : names_(std::begin(kBuiltInSkins), std::end(kBuiltInSkins)) {
-  std::vector<std::wstring> found;
-  for (const std::wstring& file : skinFiles) {
-    if (HasSkinExtension(file))
-      found.push_back(file.substr(0, file.size() - kSkinFileExtension.size()));
+SkinEngine::SkinEngine(const std::vector<SkinFile>& skinFiles) {
+  SkinLibrary library = LoadSkins(skinFiles);
+  for (NamedSkin& skin : library.skins) {
+    names_.push_back(std::move(skin.name));
+    palettes_.push_back(skin.palette);
   }
-  std::sort(found.begin(), found.end());
-  names_.insert(names_.end(), found.begin(), found.end());
+  problems_ = std::move(library.problems);
+  UpdateColours();
 }
+
+std::vector<SkinProblem> SkinEngine::TakeSkinProblems() { return std::exchange(problems_, {}); }
 
 bool SkinEngine::SetSkinName(const std::wstring& name) {
   if (std::find(names_.begin(), names_.end(), name) == names_.end()) return false;
@@ -38,7 +28,14 @@ void SkinEngine::SetSaturation(int saturation) { Update(saturation_, saturation)
 void SkinEngine::SetActive(bool on) { Update(skinning_, on); }
 
 void SkinEngine::Changed() {
+  UpdateColours();
   if (OnAfterChange) OnAfterChange();
+}
+
+void SkinEngine::UpdateColours() {
+  const auto active = std::find(names_.begin(), names_.end(), active_);
+  const size_t index = active == names_.end() ? 0 : static_cast<size_t>(active - names_.begin());
+  colours_ = EffectivePalette(palettes_[index], hue_, saturation_);
 }
 
 }  // namespace skin

@@ -1,9 +1,12 @@
 #pragma once
 // The skin engine's settings: which skins exist, which one is active, and how it is tinted and
-// animated. Painting the program's windows from these settings is not part of this class.
+// animated, and the colours that follow from them. Painting the program's windows with these
+// colours is not part of this class.
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "skin/portable/SkinLibrary.h"
 
 namespace skin {
 
@@ -16,19 +19,16 @@ enum AnimationEvent : unsigned {
 };
 inline constexpr unsigned kAllAnimationEvents = kMouseEnter | kMouseLeave | kMouseDown | kMouseUp;
 
-// The skins every copy of the program carries inside itself.
-inline constexpr const wchar_t* kBuiltInSkins[] = {L"Neutral4 (internal)", L"Ledenets (internal)",
-                                                   L"MacMetal (internal)", L"WLM (internal)"};
-// Extension of the skin files found in the skins folder; a file's name without it names the skin.
-inline constexpr std::wstring_view kSkinFileExtension = L".vskin";
-
 class SkinEngine {
  public:
-  // `skinFiles`: the names of the files of the skins folder (not paths). Files without the skin
-  // extension (in any letter case) are ignored; the others follow the built-in skins, sorted.
-  explicit SkinEngine(const std::vector<std::wstring>& skinFiles = {});
+  // `skinFiles`: the files of the skins folder. Files without the skin extension (in any letter
+  // case) are ignored; the usable skins among the others follow the built-in skins, sorted.
+  explicit SkinEngine(const std::vector<SkinFile>& skinFiles = {});
 
   const std::vector<std::wstring>& SkinNames() const noexcept { return names_; }
+
+  // The skin files that were left out and why; each one is handed out by the first call only.
+  std::vector<SkinProblem> TakeSkinProblems();
 
   // The active skin's name; empty until a skin is selected.
   const std::wstring& SkinName() const noexcept { return active_; }
@@ -45,6 +45,10 @@ class SkinEngine {
   bool Active() const noexcept { return skinning_; }
   void SetActive(bool on);
 
+  // The active skin's colours under the hue offset and saturation, legible (see
+  // EffectivePalette); the first built-in skin's until a skin is selected.
+  const Palette& Colours() const noexcept { return colours_; }
+
   // Raised after every change of the skin's look: another skin, hue, saturation, on or off.
   std::function<void()> OnAfterChange;
 
@@ -56,9 +60,13 @@ class SkinEngine {
     Changed();
   }
   void Changed();
+  void UpdateColours();
 
   std::vector<std::wstring> names_;
+  std::vector<Palette> palettes_;  // parallel to names_
+  std::vector<SkinProblem> problems_;
   std::wstring active_;
+  Palette colours_;
   int hue_ = 0;
   int saturation_ = 0;
   unsigned animation_ = kAllAnimationEvents;

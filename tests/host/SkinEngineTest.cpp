@@ -5,8 +5,16 @@
 
 using skin::SkinEngine;
 
+namespace {
+constexpr const char* kUsableSkin = "base=WLM (internal)\n";
+}  // namespace
+
 TEST(SkinEngine, ListsTheBuiltInSkinsThenTheSkinFilesByName) {
-  const SkinEngine engine({L"WMP11.vskin", L"readme.txt", L"Aqua.VSKIN", L".vskin", L"Notes.vskin.bak"});
+  const SkinEngine engine({{L"WMP11.vskin", kUsableSkin},
+                           {L"readme.txt", ""},
+                           {L"Aqua.VSKIN", kUsableSkin},
+                           {L".vskin", kUsableSkin},
+                           {L"Notes.vskin.bak", kUsableSkin}});
   const std::vector<std::wstring> expected{L"Neutral4 (internal)", L"Ledenets (internal)", L"MacMetal (internal)",
                                            L"WLM (internal)", L"Aqua", L"WMP11"};
   EXPECT_EQ(engine.SkinNames(), expected);
@@ -18,7 +26,7 @@ TEST(SkinEngine, ListsTheBuiltInSkinsThenTheSkinFilesByName) {
 }
 
 TEST(SkinEngine, SelectsOnlySkinsItHasAndAnnouncesEveryChangeOfLook) {
-  SkinEngine engine({L"WMP11.vskin"});
+  SkinEngine engine({{L"WMP11.vskin", kUsableSkin}});
   int changes = 0;
   engine.OnAfterChange = [&changes] { ++changes; };
 
