@@ -16,11 +16,14 @@ UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantora'
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
 started=()  # process ids of the copies of Vantora this check started, closed on the way out
+run_saved=""
 run_before=""
 cleanup() {
   local pid
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
-  if [ -n "$run_before" ]; then
+  if [ -z "$run_saved" ]; then
+    return
+  elif [ -n "$run_before" ]; then
     wine reg add "$RUN_KEY" /v Vantora /d "$run_before" /f >/dev/null 2>&1
   else
     wine reg delete "$RUN_KEY" /v Vantora /f >/dev/null 2>&1
@@ -31,7 +34,9 @@ trap cleanup EXIT
 # A string of a file's version resource, read with icoutils.
 version_string() { wrestool -x --raw -t 16 "$1" | strings -el -n 3 | grep -A1 -x "$2" | sed -n 2p; }
 win_var() { wine cmd /c echo "%$1%" | tr -d '\r'; }
-reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"; }
+# The data of value $1 in the output of `wine reg query`.
+reg_field() { tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
+reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | reg_field "$2"; }
 files_under() { (cd "$1" && find . -type f | sed 's|^\./||' | sort); }
 
 # Waits for the main window of the copy whose process passes the test $1 (given the window's pid).
@@ -48,7 +53,8 @@ main_window_of() {
 }
 # Closes a main window as a user does (Alt+F4) and waits until its process has ended.
 close_window() {
-  timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null && xdotool key alt+F4 || return 1
+  timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || return 1
+  [ "$(xdotool getwindowfocus)" = "$1" ] && xdotool key alt+F4 || return 1
   for _ in $(seq 100); do [ -e "/proc/$2" ] || return 0; sleep 0.1; done
   return 1
 }
@@ -103,6 +109,7 @@ inst_win="$(win_var LOCALAPPDATA)\\Programs\\Vantora"
 inst=$(winepath -u "$inst_win")
 lnk=$(winepath -u "$(win_var APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Vantora.lnk")
 run_before=$(reg_value "$RUN_KEY" Vantora)
+run_saved=1
 if [ -e "$inst" ]; then  # left by an interrupted run
   rm -rf "$inst" "$lnk"; wine reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1
 fi
@@ -114,8 +121,8 @@ cmp -s "$exe" "$inst/vantora.exe" || fail "the installed vantora.exe differs fro
 diff -r "$root/Skins" "$inst/Skins" >/dev/null || fail "the installed skins differ from Skins"
 [ -f "$lnk" ] || fail "no Start menu shortcut at $lnk"
 
-entry=$(wine reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r')
-value() { echo "$entry" | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
+entry=$(wine reg query "$UNINSTALL_KEY" 2>/dev/null)
+value() { echo "$entry" | reg_field "$1"; }
 [ "$(value DisplayName)" = "Vantora" ] || fail "DisplayName: '$(value DisplayName)'"
 [ "$(value DisplayVersion)" = "$version" ] || fail "DisplayVersion: '$(value DisplayVersion)'"
 [ "$(value Publisher)" = "$publisher" ] || fail "Publisher: '$(value Publisher)'"
@@ -126,13 +133,12 @@ actual_kb=$(du -sk --apparent-size "$inst" | cut -f1)
 [ "$size_kb" -gt $((actual_kb * 9 / 10)) ] && [ "$size_kb" -le $((actual_kb + 4)) ] ||
   fail "EstimatedSize $size_kb KB for $actual_kb KB of files"
 
-# --- both copies start, side by side: the zip's directly, the installed one from its shortcut ---
+# --- each copy starts and shows its main window: the zip's directly, the installed one from its
+# shortcut. One at a time: Wine gives the keyboard to the window that appeared last.
 wine "$portable/vantora.exe" </dev/null >/dev/null 2>&1 &
 zip_pid=$!
 started+=("$zip_pid")
-wine start /unix "$lnk" </dev/null >/dev/null 2>&1 || fail "the Start menu shortcut does not start"
 is_zip_copy() { [ "$1" = "$zip_pid" ]; }
-is_installed_copy() { tr '\0' ' ' <"/proc/$1/cmdline" 2>/dev/null | grep -qiF "$inst_win\\vantora.exe"; }
 if zip_window=$(main_window_of is_zip_copy); then
   if close_window $zip_window; then
     wait "$zip_pid"; rc=$?
@@ -143,8 +149,16 @@ if zip_window=$(main_window_of is_zip_copy); then
 else
   fail "the zip's vantora.exe shows no main window"
 fi
+
+wine start /unix "$lnk" </dev/null >/dev/null 2>&1 || fail "the Start menu shortcut does not start"
+is_installed_copy() { tr '\0' ' ' <"/proc/$1/cmdline" 2>/dev/null | grep -qiF "$inst_win\\vantora.exe"; }
 if installed_window=$(main_window_of is_installed_copy); then
   started+=("${installed_window#* }")
+  # A running copy locks its executable: the uninstaller stops before it has removed anything.
+  wine "$inst/uninstall.exe" /S </dev/null >/dev/null 2>&1
+  wait_for_uninstaller
+  [ -f "$inst/vantora.exe" ] && [ -f "$inst/uninstall.exe" ] && [ -f "$lnk" ] &&
+    wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "uninstalling a running copy removed parts of it"
   close_window $installed_window || fail "the installed copy did not end after Alt+F4"
 else
   fail "the installed vantora.exe shows no main window"
