@@ -39,6 +39,21 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${FILE_VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
+; A running Vantora keeps its executable open: on Windows it can then be neither replaced nor
+; removed, so Setup and the uninstaller stop before they change anything.
+!macro StopIfVantoraRuns
+  ${If} ${FileExists} "$INSTDIR\vantora.exe"
+    ClearErrors
+    FileOpen $0 "$INSTDIR\vantora.exe" a
+    ${If} ${Errors}
+      MessageBox MB_OK|MB_ICONSTOP "Vantora is running. Close it and try again." /SD IDOK
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    FileClose $0
+  ${EndIf}
+!macroend
+
 Function .onInit
   SetShellVarContext current
 FunctionEnd
@@ -48,6 +63,7 @@ Function un.onInit
 FunctionEnd
 
 Section
+  !insertmacro StopIfVantoraRuns
   SetOutPath "$INSTDIR"
   File "${STAGE}/vantora.exe"
   File /r "${STAGE}/Skins"
@@ -70,13 +86,8 @@ SectionEnd
 ; Removes exactly what the installer put in place, file by file: the folder may have been chosen
 ; by the user and may hold files of their own, which stay.
 Section "Uninstall"
-  ; A running Vantora keeps its executable locked; stop before anything is gone.
+  !insertmacro StopIfVantoraRuns
   Delete "$INSTDIR\vantora.exe"
-  ${If} ${FileExists} "$INSTDIR\vantora.exe"
-    MessageBox MB_OK|MB_ICONSTOP "Vantora is running. Close it and uninstall again." /SD IDOK
-    SetErrorLevel 2
-    Quit
-  ${EndIf}
   !include "${UNINSTALL_FILES}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

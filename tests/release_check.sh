@@ -154,7 +154,9 @@ wine start /unix "$lnk" </dev/null >/dev/null 2>&1 || fail "the Start menu short
 is_installed_copy() { tr '\0' ' ' <"/proc/$1/cmdline" 2>/dev/null | grep -qiF "$inst_win\\vantora.exe"; }
 if installed_window=$(main_window_of is_installed_copy); then
   started+=("${installed_window#* }")
-  # A running copy locks its executable: the uninstaller stops before it has removed anything.
+  # A running copy locks its executable: Setup fails, and the uninstaller stops before it has
+  # removed anything.
+  wine "$setup" /S </dev/null >/dev/null 2>&1 && fail "Setup over a running copy reports success"
   wine "$inst/uninstall.exe" /S </dev/null >/dev/null 2>&1
   wait_for_uninstaller
   [ -f "$inst/vantora.exe" ] && [ -f "$inst/uninstall.exe" ] && [ -f "$lnk" ] &&
