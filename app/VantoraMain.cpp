@@ -49,6 +49,7 @@ TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesidePro
   BindCatalogue();
   BindWindowCommands();
   BindBulkCommands();
+  BindShellSettings();
   BindHotKeyDispatch();
   BindLifeCycle();
   FormCreate();

@@ -13,6 +13,8 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
+#include "shell/ShellToggles.h"
+#include "shell/SystemSettings.h"
 #include "skin/portable/SkinEngine.h"
 
 class TForm6 : public ui::Form {
@@ -197,6 +199,24 @@ class TForm6 : public ui::Form {
   void SetAllWindowsOpacity(int percent);  // hotkey only
   void BringProgramForward();
 
+  // --- Taskbar and desktop toggles, system settings (shell/) ---
+  void Button27Click();    // "Hide TaskBar" / "Show TaskBar"
+  void Button24Click();    // "Hide TaskBar Items" / "Show TaskBar Items"
+  void Button25Click();    // "Hide TaskBar Clock" / "Show TaskBar Clock"
+  void Button26Click();    // "Hide Desktop" / "Show Desktop"
+  void TrackBar3Change();  // the taskbar's opacity
+  void Button29Click();    // "Browse..." for the wallpaper
+  void Button30Click();    // "Apply" the wallpaper
+  void Button32Click();    // "Change" the browser's title text
+  void Button31Click();    // "Get Current Text"
+  void Button33Click();    // "Swap Mouse Buttons"
+  void sClick();           // "UnSwap Mouse Buttons"
+  void Button28Click();    // "Disable Clipboard" / "Enable Clipboard"
+  void Timer1Timer();
+  void sBitBtn5Click();    // "Start on Windows Startup" / "Do Not Start on Windows Startup"
+  void sBitBtn7Click();    // "Shutdown PC"
+  void ShutdownPC1Click();
+
   // --- Global hotkeys (app/) ---
   void DispatchHotKey(WPARAM id);
 
@@ -273,6 +293,12 @@ class TForm6 : public ui::Form {
   // Window arrangement and bulk commands
   void BindBulkCommands();
 
+  // Taskbar and desktop toggles, system settings
+  void BindShellSettings();
+  shell::ShellToggles shellToggles_{{Button27, Button24, Button25, Button26, TrackBar3}};
+  shell::SystemSettings systemSettings_{
+      {Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
+
   // Global hotkeys
   void BindHotKeyDispatch();
 
@@ -281,7 +307,6 @@ class TForm6 : public ui::Form {
   void RegisterDefaultHotKeys();
   void ShowTrayIcon();
   void ApplyStartupRegistry();
-  void ApplyShellToggleCaptions();
   RefreshKeyHookInstallation refreshKeyHook_;
   platform::UniqueIcon trayIconPicture_;
 

@@ -12,4 +12,16 @@ std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPA
   return static_cast<LRESULT>(result);
 }
 
+bool WindowResponds(HWND window, std::chrono::milliseconds wait) {
+  return BoundedSend(window, WM_NULL, 0, 0, wait).has_value();
+}
+
+void ShowWindowBounded(HWND window, int command, std::chrono::milliseconds wait) {
+  if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
+    ::ShowWindow(window, command);
+    return;
+  }
+  if (::ShowWindowAsync(window, command)) WindowResponds(window, wait);
+}
+
 }  // namespace platform

@@ -1,0 +1,73 @@
+#include "shell/ShellToggles.h"
+
+#include "commands/WindowRoutines.h"
+#include "platform/WindowMessages.h"
+
+namespace shell {
+namespace {
+
+struct ToggleRow {
+  ShellWindow target;
+  const wchar_t* hideCaption;  // while the target is shown
+  const wchar_t* showCaption;  // while it is hidden
+  int showCommand;
+};
+
+// In the order start-up reads the shell.
+constexpr ToggleRow kToggles[] = {
+    {ShellWindow::TaskbarClock, L"Hide TaskBar Clock", L"Show TaskBar Clock", SW_SHOWNORMAL},
+    {ShellWindow::Taskbar, L"Hide TaskBar", L"Show TaskBar", SW_SHOWNORMAL},
+    {ShellWindow::DesktopIcons, L"Hide Desktop", L"Show Desktop", SW_SHOW},
+    {ShellWindow::TaskbarItems, L"Hide TaskBar Items", L"Show TaskBar Items", SW_SHOWNORMAL},
+};
+
+const ToggleRow& RowOf(ShellWindow target) {
+  for (const ToggleRow& row : kToggles)
+    if (row.target == target) return row;
+  return kToggles[0];  // every target has a row
+}
+
+// The shell's windows belong to another program, which may have stopped answering.
+void Show(ShellWindow target, bool visible) {
+  platform::ShowWindowBounded(FindShellWindow(target), visible ? RowOf(target).showCommand : SW_HIDE,
+                              platform::kWindowChangeWait);
+}
+
+}  // namespace
+
+void SetDesktopIconsVisible(bool visible) { Show(ShellWindow::DesktopIcons, visible); }
+
+ui::Button& ShellToggles::ButtonOf(ShellWindow target) const {
+  switch (target) {
+    case ShellWindow::Taskbar: return controls_.taskbar;
+    case ShellWindow::TaskbarItems: return controls_.taskbarItems;
+    case ShellWindow::TaskbarClock: return controls_.taskbarClock;
+    case ShellWindow::DesktopIcons: break;
+  }
+  return controls_.desktopIcons;
+}
+
+void ShellToggles::ApplyStartupCaptions() {
+  for (const ToggleRow& row : kToggles) {
+    const bool visible = ::IsWindowVisible(FindShellWindow(row.target)) != FALSE;
+    ButtonOf(row.target).SetCaption(visible ? row.hideCaption : row.showCaption);
+  }
+}
+
+void ShellToggles::Toggle(ShellWindow target) {
+  const ToggleRow& row = RowOf(target);
+  ui::Button& button = ButtonOf(target);
+  const bool hide = button.Caption() == row.hideCaption;
+  Show(target, !hide);
+  button.SetCaption(hide ? row.showCaption : row.hideCaption);
+}
+
+void ShellToggles::ApplyTaskbarOpacity() {
+  const HWND taskbar = FindShellWindow(ShellWindow::Taskbar);
+  // Changing the style sends the taskbar messages that no bounded call can carry: a taskbar
+  // that does not answer now is left alone.
+  if (taskbar && platform::WindowResponds(taskbar, platform::kWindowChangeWait))
+    SetWindowOpacity(taskbar, controls_.taskbarOpacity.Position());
+}
+
+}  // namespace shell
