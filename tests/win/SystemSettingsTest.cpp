@@ -152,7 +152,8 @@ TEST_F(SystemSettingsTest, TheMouseButtonsSwapUntilUnswappedWithoutTouchingThePr
 }
 
 TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTurnedOff) {
-  { ForeignWindows copier(L"--count 0 --copy \"before blocking\""); }
+  // Each copying program stays while the clipboard is looked at, as a program that copied does.
+  ForeignWindows first(L"--count 0 --copy \"before blocking\"");
   ASSERT_EQ(ClipboardText(), L"before blocking");
   ASSERT_FALSE(form.Timer1.Enabled());
   form.Button28.Click();
@@ -160,7 +161,7 @@ TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTu
   EXPECT_EQ(form.Label9.Caption(), L"Status: Clipboard Disabled");
   EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L""; }, 1000));
 
-  { ForeignWindows copier(L"--count 0 --copy \"copied while blocked\""); }
+  ForeignWindows second(L"--count 0 --copy \"copied while blocked\"");
   EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L""; }, 1000));
   // What stays is one CF_TEXT block of a single zero byte, owned by the application window.
   ASSERT_TRUE(::OpenClipboard(nullptr));
@@ -180,7 +181,7 @@ TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTu
   EXPECT_EQ(form.Button28.Caption(), L"Disable Clipboard");
   EXPECT_EQ(form.Label9.Caption(), L"Status: Clipboard Enabled");
   EXPECT_FALSE(form.Timer1.Enabled());
-  { ForeignWindows copier(L"--count 0 --copy \"kept after unblocking\""); }
+  ForeignWindows third(L"--count 0 --copy \"kept after unblocking\"");
   Pump(500);
   EXPECT_EQ(ClipboardText(), L"kept after unblocking");
 }
