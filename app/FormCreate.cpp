@@ -4,7 +4,6 @@
 #include "app/VantoraMain.h"
 #include "app/portable/HotKeyTable.h"
 #include "platform/FileSystem.h"
-#include "platform/Hotkeys.h"
 #include "platform/ModulePath.h"
 #include "platform/Registry.h"
 #include "res/resource.h"
@@ -25,7 +24,7 @@ void TForm6::FormCreate() {
     Button30.SetEnabled(false);
     sSkinManager1.SetSkinName(kStartupSkin);
     HotKeysRemembered = false;
-    NewIconLoaded = false;
+    windowList.NewIconLoaded = false;
     RegisterDefaultHotKeys();
     ShowTrayIcon();
     for (ui::Image* image : {&Image5, &Image4, &Image3}) image->CopyPictureFrom(Image6);
@@ -34,7 +33,7 @@ void TForm6::FormCreate() {
     RefreshCatalogue();
     UpdateSelectionState();
     if (ListView1.Count() > 0) ListView1.SetItemIndex(0);
-    shellToggles_.ApplyStartupCaptions();
+    shellToggles.ApplyStartupCaptions();
   } catch (...) {
     ui::Application::Instance().HandleException();
   }
@@ -48,7 +47,7 @@ void TForm6::ShowSplashIfPresent() {
 void TForm6::RegisterDefaultHotKeys() {
   // A combination another program holds stays unregistered, silently.
   for (const vantora::HotKeyDefinition& key : vantora::kHotKeys)
-    platform::RegisterGlobalHotKey(Handle(), key.id, key.modifiers, key.virtualKey);
+    hotKeys_.Register(key.id, key.modifiers, key.virtualKey);
 }
 
 void TForm6::ShowTrayIcon() {
@@ -63,6 +62,6 @@ void TForm6::ApplyStartupRegistry() {
   if (!platform::RegistryKey::Exists(HKEY_CURRENT_USER, kProgramKey))
     platform::RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteString(L"FilePath", platform::ExecutablePath());
 
-  systemSettings_.ShowStartWithWindowsState();
-  systemSettings_.ReadBrowserTitle();
+  systemSettings.ShowStartWithWindowsState();
+  systemSettings.ReadBrowserTitle();
 }

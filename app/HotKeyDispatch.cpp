@@ -2,6 +2,7 @@
 // variant of one bulk command on the listed windows.
 #include "app/VantoraMain.h"
 #include "app/portable/HotKeyTable.h"
+#include "platform/Error.h"
 
 namespace {
 
@@ -24,15 +25,6 @@ constexpr HotKeyAction kHotKeyActions[] = {
 
 }  // namespace
 
-void TForm6::BindHotKeyDispatch() {
-  AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message != WM_HOTKEY) return false;
-    DispatchHotKey(wParam);
-    result = 0;
-    return true;
-  });
-}
-
 void TForm6::DispatchHotKey(WPARAM id) {
   RefreshCatalogue();  // a window opened since the last rebuild is acted on too
   ::Sleep(100);
@@ -43,16 +35,12 @@ void TForm6::DispatchHotKey(WPARAM id) {
         break;
       }
     }
-  } catch (...) {
+  } catch (const platform::Win32Error&) {
     return;  // a hotkey reports nothing, and leaves the controls alone after a failure
   }
   // The window list's rebuild can leave these three unpainted; hiding and showing repaints them.
   for (ui::Control* control : std::initializer_list<ui::Control*>{&CheckBox1, &RadioButton1, &RadioButton2}) {
-    try {
-      control->SetVisible(false);
-      control->SetVisible(true);
-    } catch (...) {
-      // Only a repaint: nothing to tell anyone.
-    }
+    control->SetVisible(false);
+    control->SetVisible(true);
   }
 }

@@ -1,9 +1,7 @@
 // The main window's own events: activation, the fade-out on closing, and the release of the
 // hotkeys and the keyboard hook with the window.
 #include "app/VantoraMain.h"
-#include "app/portable/HotKeyTable.h"
 #include "commands/WindowRoutines.h"
-#include "platform/Hotkeys.h"
 
 void TForm6::BindLifeCycle() {
   OnActivate = [this] { FormActivate(); };
@@ -31,7 +29,6 @@ bool TForm6::FormCloseQuery() {
 void TForm6::FormClose() { ExitProgram(); }
 
 void TForm6::FormDestroy() {
-  for (const vantora::HotKeyDefinition& key : vantora::kHotKeys)  // ids 1 to 6, in this order
-    platform::UnregisterGlobalHotKey(Handle(), key.id);
+  hotKeys_.UnregisterAll();  // ids 1 to 6, in the order they were registered
   refreshKeyHook_.Remove();
 }

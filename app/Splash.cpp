@@ -42,7 +42,7 @@ class SplashForm : public ui::Form {
 
   // Natural size from the top-left corner: a larger picture is cut off, a smaller one leaves
   // the window's colour around it.
-  ui::Image picture{*this, ui::Placement{"Image1", {0, 0, kSplashWidth, kSplashHeight}, L""}, false};
+  ui::Image picture{*this, ui::Placement{"Image1", ui::ControlKind::Image, {0, 0, kSplashWidth, kSplashHeight}, L""}};
 };
 
 }  // namespace

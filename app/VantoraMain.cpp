@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/portable/MainLayout.h"
+#include "catalogue/portable/SelectionGroups.h"
 #include "skin/SkinFolder.h"
 #include "res/resource.h"
 
@@ -27,44 +27,109 @@ platform::UniqueBitmap LoadPlaceholder() {
                                                                   MAKEINTRESOURCEW(IDB_PLACEHOLDER), IMAGE_BITMAP,
                                                                   0, 0, LR_CREATEDIBSECTION)));
 }
-}  // namespace
 
-ui::Placement TForm6::Place(std::string_view name) {
-  const vantora::ControlLayout* row = vantora::FindMainControl(name);
-  if (!row) throw std::logic_error("the main window's layout has no control named " + std::string(name));
-  const auto b = vantora::MainControlBounds(*row);
-  return ui::Placement{std::string(name), {b.left, b.top, b.width, b.height}, std::wstring(row->caption)};
+// The names of a control group, resolved on this form. Every name must be a row of the layout
+// table, which the compiler checks.
+template <size_t N>
+std::vector<ui::Control*> Resolve(const ui::Form& form, const std::string_view (&names)[N]) {
+  std::vector<ui::Control*> controls;
+  for (auto name : names) controls.push_back(form.FindControl(std::string(name)));
+  return controls;
 }
 
-TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesideProgram()) {
-  ListView1.SetImages(ImageList1);
+template <size_t N>
+constexpr bool AllInMainLayout(const std::string_view (&names)[N]) {
+  for (auto name : names)
+    if (!ui::FindRow(vantora::MainWindowLayout(), name)) return false;
+  return true;
+}
+static_assert(AllInMainLayout(vantora::kBulkGroup) && AllInMainLayout(vantora::kPerWindowGroup) &&
+              AllInMainLayout(vantora::kNewIconGroup));
+
+}  // namespace
+
+TForm6::TForm6()
+    : ui::Form(MainStyle()),
+      windowList(*this,
+                 {ListView1, ImageList1, Edit1, CheckBox1, Image1, Image2, Button2, sButton25,
+                  Resolve(*this, vantora::kBulkGroup), Resolve(*this, vantora::kPerWindowGroup),
+                  Resolve(*this, vantora::kNewIconGroup), Timer2, DXTimer1},
+                 [this](HWND window) { return OwnWindow(window); }),
+      windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
+      bulkCommands(*this, windowList),
+      sSkinManager1(skin::SkinFilesBesideProgram()) {
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
   Image2.CopyPictureFrom(Image6);
   RadioButton1.SetHint(L"Save The Window's Large Icon");
   RadioButton2.SetHint(L"Save The Window's Small Icon");
-  ApplyInitialStates();
   BuildMenus();
   ArrangeControls();
-  BindCatalogue();
-  BindWindowCommands();
-  BindBulkCommands();
-  BindShellSettings();
-  BindHotKeyDispatch();
+  BindEvents();
   BindLifeCycle();
   FormCreate();
 }
 
 TForm6::~TForm6() { DestroyHandle(); }
 
-void TForm6::ApplyInitialStates() {
-  for (const auto& row : vantora::MainWindowLayout()) {
-    ui::Control* control = FindControl(std::string(row.name));
-    if (!control) throw std::logic_error("the main window lacks the control " + std::string(row.name));
-    if (row.flags & vantora::kChecked) static_cast<ui::CheckBox*>(control)->SetChecked(true);
-    if (row.flags & vantora::kDisabled) control->SetEnabled(false);
-    if (row.flags & vantora::kHidden) control->SetVisible(false);
-  }
+bool TForm6::OwnWindow(HWND window) const {
+  const auto is = [window](const ui::Form* form) { return form && form->Handle() == window; };
+  return window == Handle() || window == ui::Application::Instance().Handle() || is(optionsDialog) || is(infoDialog);
+}
+
+// The events of the catalogue, the window commands, the bulk commands, the shell toggles and
+// system settings, and the hotkeys.
+void TForm6::BindEvents() {
+  Button13.OnClick = [this] { Button13Click(); };
+  ListView1.OnClick = [this] { ListView1Click(); };
+  ListView1.OnKeyDown = [this](ui::KeyEvent& key) { ListView1KeyDown(key); };
+  ListView1.OnKeyUp = [this](ui::KeyEvent& key) { ListView1KeyUp(key); };
+  Timer2.OnTimer = [this] { Timer2Timer(); };
+  DXTimer1.OnTimer = [this] { DXTimer1Timer(); };
+
+  Button1.OnClick = [this] { Button1Click(); };
+  // The title is set when Enter is released, so the key-down has already reached the box.
+  Edit1.OnKeyUp = [this](ui::KeyEvent& key) { Edit1KeyDown(key); };
+  Button3.OnClick = [this] { Button3Click(); };
+  Button4.OnClick = [this] { Button4Click(); };
+  Button5.OnClick = [this] { Button5Click(); };
+  Button6.OnClick = [this] { Button6Click(); };
+  Button16.OnClick = [this] { sButton2Click(); };
+  TrackBar1.OnChange = [this] { TrackBar1Change(); };
+  CheckBox1.OnClick = [this] { sCheckBox1Click(); };
+  sButton25.OnClick = [this] { sButton25Click(); };
+  Button2.OnClick = [this] { Button2Click(); };
+
+  Button15.OnClick = [this] { Button15Click(); };
+  Button17.OnClick = [this] { Button17Click(); };
+  Button22.OnClick = [this] { Button22Click(); };
+  Button18.OnClick = [this] { Button18Click(); };
+  Button19.OnClick = [this] { Button19Click(); };
+  Button23.OnClick = [this] { Button23Click(); };
+
+  Button27.OnClick = [this] { Button27Click(); };
+  Button24.OnClick = [this] { Button24Click(); };
+  Button25.OnClick = [this] { Button25Click(); };
+  Button26.OnClick = [this] { Button26Click(); };
+  TrackBar3.OnChange = [this] { TrackBar3Change(); };
+  Button29.OnClick = [this] { Button29Click(); };
+  Button30.OnClick = [this] { Button30Click(); };
+  Button32.OnClick = [this] { Button32Click(); };
+  Button31.OnClick = [this] { Button31Click(); };
+  Button33.OnClick = [this] { Button33Click(); };
+  s.OnClick = [this] { sClick(); };
+  Button28.OnClick = [this] { Button28Click(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  sBitBtn5.OnClick = [this] { sBitBtn5Click(); };
+  sBitBtn7.OnClick = [this] { sBitBtn7Click(); };
+  PopupMenu1.Item(L"ShutdownPC1").OnClick = [this] { ShutdownPC1Click(); };
+
+  AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_HOTKEY) return false;
+    DispatchHotKey(wParam);
+    result = 0;
+    return true;
+  });
 }
 
 void TForm6::BuildMenus() {

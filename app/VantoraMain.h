@@ -1,11 +1,17 @@
 #pragma once
-// The main window: the list of other programs' windows and every command of the program.
-// Handlers are defined in the room (folder) of the subsystem that owns them.
+// The main window: the list of other programs' windows and every command of the program. It
+// reads as a table of controls (each built from its row of the layout table) and events; each
+// event forwards to the subsystem that owns it.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/RefreshKeyHook.h"
+#include "app/portable/MainLayout.h"
+#include "catalogue/Catalogue.h"
+#include "commands/WindowCommands.h"
+#include "platform/Hotkeys.h"
+#include "shell/BulkCommands.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
@@ -13,6 +19,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
+#include "res/resource.h"
 #include "shell/ShellToggles.h"
 #include "shell/SystemSettings.h"
 #include "skin/portable/SkinEngine.h"
@@ -23,118 +30,118 @@ class TForm6 : public ui::Form {
   ~TForm6() override;
 
   // Headings and separators
-  ui::Label sLabel16{*this, Place("sLabel16"), kHeadingFont};
-  ui::Label sLabel17{*this, Place("sLabel17"), kHeadingFont};
-  ui::Bevel Bevel1{*this, Place("Bevel1"), ui::BevelShape::VerticalLine};
-  ui::Bevel Bevel3{*this, Place("Bevel3"), ui::BevelShape::HorizontalLine};
-  ui::Image Image6{*this, Place("Image6"), false, false};
+  ui::Label sLabel16{*this, vantora::MainRow("sLabel16")};
+  ui::Label sLabel17{*this, vantora::MainRow("sLabel17")};
+  ui::Bevel Bevel1{*this, vantora::MainRow("Bevel1")};
+  ui::Bevel Bevel3{*this, vantora::MainRow("Bevel3")};
+  ui::Image Image6{*this, vantora::MainRow("Image6")};
 
   // Left half: window list and per-window commands
-  ui::ListView ListView1{*this, Place("ListView1"), {{L"Open Windows:", 550}}};
-  ui::Button Button13{*this, Place("Button13")};
-  ui::Panel sPanel3{*this, Place("sPanel3")};
-  ui::Label sLabel18{*this, Place("sLabel18")};
-  ui::Edit Edit1{*this, Place("Edit1")};
-  ui::Button Button1{*this, Place("Button1")};
-  ui::Button Button3{*this, Place("Button3")};
-  ui::Button Button4{*this, Place("Button4")};
-  ui::Button Button16{*this, Place("Button16")};
-  ui::Button Button5{*this, Place("Button5")};
-  ui::Button Button6{*this, Place("Button6")};
-  ui::Button Button7{*this, Place("Button7")};
+  ui::ListView ListView1{*this, vantora::MainRow("ListView1"), {{L"Open Windows:", 550}}};
+  ui::Button Button13{*this, vantora::MainRow("Button13")};
+  ui::Panel sPanel3{*this, vantora::MainRow("sPanel3")};
+  ui::Label sLabel18{*this, vantora::MainRow("sLabel18")};
+  ui::Edit Edit1{*this, vantora::MainRow("Edit1")};
+  ui::Button Button1{*this, vantora::MainRow("Button1")};
+  ui::Button Button3{*this, vantora::MainRow("Button3")};
+  ui::Button Button4{*this, vantora::MainRow("Button4")};
+  ui::Button Button16{*this, vantora::MainRow("Button16")};
+  ui::Button Button5{*this, vantora::MainRow("Button5")};
+  ui::Button Button6{*this, vantora::MainRow("Button6")};
+  ui::Button Button7{*this, vantora::MainRow("Button7")};
 
-  ui::Panel sPanel4{*this, Place("sPanel4")};
-  ui::Label sLabel19{*this, Place("sLabel19"), kGroupFont};
-  ui::Label sLabel6{*this, Place("sLabel6")};
-  ui::Label sLabel8{*this, Place("sLabel8")};
-  ui::Label sLabel7{*this, Place("sLabel7")};
-  ui::Image Image1{*this, Place("Image1"), true};
-  ui::Image Image2{*this, Place("Image2"), true};
-  ui::Image Image3{*this, Place("Image3"), true};
-  ui::Bevel Bevel2{*this, Place("Bevel2"), ui::BevelShape::VerticalLine};
-  ui::RadioButton RadioButton1{*this, Place("RadioButton1"), true};
-  ui::RadioButton RadioButton2{*this, Place("RadioButton2")};
-  ui::Label sLabel4{*this, Place("sLabel4")};
-  ui::Label sLabel5{*this, Place("sLabel5")};
-  ui::Button Button12{*this, Place("Button12")};
-  ui::Button Button11{*this, Place("Button11")};
-  ui::Button Button10{*this, Place("Button10")};
-  ui::Button Button8{*this, Place("Button8")};
-  ui::Button Button9{*this, Place("Button9")};
+  ui::Panel sPanel4{*this, vantora::MainRow("sPanel4")};
+  ui::Label sLabel19{*this, vantora::MainRow("sLabel19")};
+  ui::Label sLabel6{*this, vantora::MainRow("sLabel6")};
+  ui::Label sLabel8{*this, vantora::MainRow("sLabel8")};
+  ui::Label sLabel7{*this, vantora::MainRow("sLabel7")};
+  ui::Image Image1{*this, vantora::MainRow("Image1")};
+  ui::Image Image2{*this, vantora::MainRow("Image2")};
+  ui::Image Image3{*this, vantora::MainRow("Image3")};
+  ui::Bevel Bevel2{*this, vantora::MainRow("Bevel2")};
+  ui::RadioButton RadioButton1{*this, vantora::MainRow("RadioButton1"), true};
+  ui::RadioButton RadioButton2{*this, vantora::MainRow("RadioButton2")};
+  ui::Label sLabel4{*this, vantora::MainRow("sLabel4")};
+  ui::Label sLabel5{*this, vantora::MainRow("sLabel5")};
+  ui::Button Button12{*this, vantora::MainRow("Button12")};
+  ui::Button Button11{*this, vantora::MainRow("Button11")};
+  ui::Button Button10{*this, vantora::MainRow("Button10")};
+  ui::Button Button8{*this, vantora::MainRow("Button8")};
+  ui::Button Button9{*this, vantora::MainRow("Button9")};
 
-  ui::Button Button14{*this, Place("Button14")};
-  ui::Button Button20{*this, Place("Button20")};
-  ui::Button Button15{*this, Place("Button15")};
-  ui::Button Button17{*this, Place("Button17")};
-  ui::Button Button22{*this, Place("Button22")};
-  ui::Button Button18{*this, Place("Button18")};
-  ui::Button Button19{*this, Place("Button19")};
-  ui::Button Button23{*this, Place("Button23")};
+  ui::Button Button14{*this, vantora::MainRow("Button14")};
+  ui::Button Button20{*this, vantora::MainRow("Button20")};
+  ui::Button Button15{*this, vantora::MainRow("Button15")};
+  ui::Button Button17{*this, vantora::MainRow("Button17")};
+  ui::Button Button22{*this, vantora::MainRow("Button22")};
+  ui::Button Button18{*this, vantora::MainRow("Button18")};
+  ui::Button Button19{*this, vantora::MainRow("Button19")};
+  ui::Button Button23{*this, vantora::MainRow("Button23")};
 
-  ui::Panel sPanel6{*this, Place("sPanel6")};
-  ui::Label sLabel14{*this, Place("sLabel14"), kGroupFont};
-  ui::CheckBox CheckBox1{*this, Place("CheckBox1")};
-  ui::Label SLabel39{*this, Place("SLabel39")};
-  ui::TrackBar TrackBar1{*this, Place("TrackBar1"), 0, 100, 100, 2};
-  ui::Label Label3{*this, Place("Label3")};
-  ui::Button sButton1{*this, Place("sButton1")};
-  ui::Button sButton25{*this, Place("sButton25")};
-  ui::Button Button2{*this, Place("Button2")};
+  ui::Panel sPanel6{*this, vantora::MainRow("sPanel6")};
+  ui::Label sLabel14{*this, vantora::MainRow("sLabel14")};
+  ui::CheckBox CheckBox1{*this, vantora::MainRow("CheckBox1")};
+  ui::Label SLabel39{*this, vantora::MainRow("SLabel39")};
+  ui::TrackBar TrackBar1{*this, vantora::MainRow("TrackBar1"), 0, 100, 100, 2};
+  ui::Label Label3{*this, vantora::MainRow("Label3")};
+  ui::Button sButton1{*this, vantora::MainRow("sButton1")};
+  ui::Button sButton25{*this, vantora::MainRow("sButton25")};
+  ui::Button Button2{*this, vantora::MainRow("Button2")};
 
   // Right half: desktop and shell
-  ui::Panel sPanel5{*this, Place("sPanel5")};
-  ui::Label sLabel15{*this, Place("sLabel15"), kGroupFont};
-  ui::TrackBar TrackBar3{*this, Place("TrackBar3"), 1, 100, 100, 1};
-  ui::Label sLabel12{*this, Place("sLabel12")};
-  ui::Label sLabel13{*this, Place("sLabel13")};
+  ui::Panel sPanel5{*this, vantora::MainRow("sPanel5")};
+  ui::Label sLabel15{*this, vantora::MainRow("sLabel15")};
+  ui::TrackBar TrackBar3{*this, vantora::MainRow("TrackBar3"), 1, 100, 100, 1};
+  ui::Label sLabel12{*this, vantora::MainRow("sLabel12")};
+  ui::Label sLabel13{*this, vantora::MainRow("sLabel13")};
 
-  ui::Panel sPanel2{*this, Place("sPanel2")};
-  ui::Label sLabel20{*this, Place("sLabel20"), kGroupFont};
-  ui::Label sLabel11{*this, Place("sLabel11")};
-  ui::Edit Edit4{*this, Place("Edit4"), true};
-  ui::Button Button34{*this, Place("Button34")};
-  ui::Image Image4{*this, Place("Image4"), true};
-  ui::Label sLabel10{*this, Place("sLabel10")};
-  ui::Button Button35{*this, Place("Button35")};
-  ui::Image Image5{*this, Place("Image5"), true};
-  ui::Label sLabel9{*this, Place("sLabel9")};
-  ui::Button Button36{*this, Place("Button36")};
-  ui::Button Button37{*this, Place("Button37")};
+  ui::Panel sPanel2{*this, vantora::MainRow("sPanel2")};
+  ui::Label sLabel20{*this, vantora::MainRow("sLabel20")};
+  ui::Label sLabel11{*this, vantora::MainRow("sLabel11")};
+  ui::Edit Edit4{*this, vantora::MainRow("Edit4")};
+  ui::Button Button34{*this, vantora::MainRow("Button34")};
+  ui::Image Image4{*this, vantora::MainRow("Image4")};
+  ui::Label sLabel10{*this, vantora::MainRow("sLabel10")};
+  ui::Button Button35{*this, vantora::MainRow("Button35")};
+  ui::Image Image5{*this, vantora::MainRow("Image5")};
+  ui::Label sLabel9{*this, vantora::MainRow("sLabel9")};
+  ui::Button Button36{*this, vantora::MainRow("Button36")};
+  ui::Button Button37{*this, vantora::MainRow("Button37")};
 
-  ui::Panel v{*this, Place("v")};
-  ui::Label sLabel21{*this, Place("sLabel21"), kGroupFont};
-  ui::Label sLabel1{*this, Place("sLabel1")};
-  ui::Edit Edit2{*this, Place("Edit2"), true};
-  ui::Button Button29{*this, Place("Button29")};
-  ui::Button Button30{*this, Place("Button30")};
+  ui::Panel v{*this, vantora::MainRow("v")};
+  ui::Label sLabel21{*this, vantora::MainRow("sLabel21")};
+  ui::Label sLabel1{*this, vantora::MainRow("sLabel1")};
+  ui::Edit Edit2{*this, vantora::MainRow("Edit2")};
+  ui::Button Button29{*this, vantora::MainRow("Button29")};
+  ui::Button Button30{*this, vantora::MainRow("Button30")};
 
-  ui::Panel sPanel1{*this, Place("sPanel1")};
-  ui::Label sLabel23{*this, Place("sLabel23"), kGroupFont};
-  ui::Label sLabel2{*this, Place("sLabel2")};
-  ui::ComboBox sComboBox1{*this, Place("sComboBox1"),
+  ui::Panel sPanel1{*this, vantora::MainRow("sPanel1")};
+  ui::Label sLabel23{*this, vantora::MainRow("sLabel23")};
+  ui::Label sLabel2{*this, vantora::MainRow("sLabel2")};
+  ui::ComboBox sComboBox1{*this, vantora::MainRow("sComboBox1"),
                           {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
-  ui::Label sLabel3{*this, Place("sLabel3")};
-  ui::Edit Edit3{*this, Place("Edit3")};
-  ui::Button Button32{*this, Place("Button32")};
-  ui::Button Button31{*this, Place("Button31")};
+  ui::Label sLabel3{*this, vantora::MainRow("sLabel3")};
+  ui::Edit Edit3{*this, vantora::MainRow("Edit3")};
+  ui::Button Button32{*this, vantora::MainRow("Button32")};
+  ui::Button Button31{*this, vantora::MainRow("Button31")};
 
-  ui::Button Button28{*this, Place("Button28")};
-  ui::Label Label9{*this, Place("Label9"), {}, ui::Alignment::Center, kStatusColour};
-  ui::Button Button33{*this, Place("Button33")};
-  ui::Button s{*this, Place("s")};
-  ui::Button Button26{*this, Place("Button26")};
-  ui::Button Button27{*this, Place("Button27")};
-  ui::Button Button24{*this, Place("Button24")};
-  ui::Button Button25{*this, Place("Button25")};
+  ui::Button Button28{*this, vantora::MainRow("Button28")};
+  ui::Label Label9{*this, vantora::MainRow("Label9"), kStatusColour};
+  ui::Button Button33{*this, vantora::MainRow("Button33")};
+  ui::Button s{*this, vantora::MainRow("s")};
+  ui::Button Button26{*this, vantora::MainRow("Button26")};
+  ui::Button Button27{*this, vantora::MainRow("Button27")};
+  ui::Button Button24{*this, vantora::MainRow("Button24")};
+  ui::Button Button25{*this, vantora::MainRow("Button25")};
 
   // Bottom row
-  ui::BitBtn sBitBtn7{*this, Place("sBitBtn7"), 110};
-  ui::BitBtn sBitBtn6{*this, Place("sBitBtn6"), 111};
-  ui::BitBtn sBitBtn5{*this, Place("sBitBtn5"), 112};
-  ui::BitBtn sBitBtn4{*this, Place("sBitBtn4"), 113};
-  ui::BitBtn sBitBtn2{*this, Place("sBitBtn2"), 114};
-  ui::BitBtn sBitBtn8{*this, Place("sBitBtn8"), 115};
-  ui::BitBtn sBitBtn1{*this, Place("sBitBtn1"), 116};
+  ui::BitBtn sBitBtn7{*this, vantora::MainRow("sBitBtn7"), IDB_GLYPH_SHUTDOWN};
+  ui::BitBtn sBitBtn6{*this, vantora::MainRow("sBitBtn6"), IDB_GLYPH_TRAYICON};
+  ui::BitBtn sBitBtn5{*this, vantora::MainRow("sBitBtn5"), IDB_GLYPH_STARTUP};
+  ui::BitBtn sBitBtn4{*this, vantora::MainRow("sBitBtn4"), IDB_GLYPH_OPTIONS};
+  ui::BitBtn sBitBtn2{*this, vantora::MainRow("sBitBtn2"), IDB_GLYPH_ABOUT};
+  ui::BitBtn sBitBtn8{*this, vantora::MainRow("sBitBtn8"), IDB_GLYPH_TOTRAY};
+  ui::BitBtn sBitBtn1{*this, vantora::MainRow("sBitBtn1"), IDB_GLYPH_EXIT};
 
   // Non-visual components
   ui::ImageList ImageList1{18, 18};
@@ -156,71 +163,76 @@ class TForm6 : public ui::Form {
   ui::Form* optionsDialog = nullptr;
   ui::Form* infoDialog = nullptr;
 
-  // --- Window catalogue (catalogue/) ---
-  void RefreshCatalogue();
-  void UpdateSelectionState();
-  HWND SelectedWindow() const;  // null when no row is selected
-  std::vector<HWND> CatalogueWindows() const;  // row i of ListView1 shows window i
-  void Button13Click();
-  void ListView1Click();
-  void ListView1KeyDown(ui::KeyEvent& key);
-  void ListView1KeyUp(ui::KeyEvent& key);
-  void Timer2Timer();
-  void DXTimer1Timer();
-  bool NewIconLoaded = false;
+  // The subsystems, each driving the controls above that it owns.
+  catalogue::Catalogue windowList;
+  commands::WindowCommands windowCommands;
+  shell::BulkCommands bulkCommands;
+  shell::ShellToggles shellToggles{{Button27, Button24, Button25, Button26, TrackBar3}};
+  shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
+  skin::SkinEngine sSkinManager1;
 
-  // --- Per-window commands (commands/) ---
-  void Button1Click();                   // "Update Text"
-  void Edit1KeyDown(ui::KeyEvent& key);  // bound to Edit1's key-up event: Enter sets the title
-  void Button3Click();                   // "Maximize"
-  void Button4Click();                   // "Minimize"
-  void Button5Click();                   // "Restore"
-  void Button6Click();                   // "Close Window"
-  void sButton2Click();                  // Button16, "Bring To Front"
-  void TrackBar1Change();                // opacity of the selected window
-  void sCheckBox1Click();
-  void sButton25Click();                 // "Disable Window" / "Enable Window"
-  void Button2Click();                   // "Disable Close Button" / "Enable Close Button"
+  // --- Window catalogue ---
+  void RefreshCatalogue() { windowList.Refresh(); }
+  void UpdateSelectionState() { windowList.UpdateSelectionState(); }
+  HWND SelectedWindow() const { return windowList.SelectedWindow(); }
+  std::vector<HWND> CatalogueWindows() const { return windowList.Windows(); }
+  void Button13Click() { windowList.RefreshAndUpdate(); }
+  void ListView1Click() { windowList.ListClick(); }
+  void ListView1KeyDown(ui::KeyEvent& key) { windowList.ListKeyDown(key); }
+  void ListView1KeyUp(ui::KeyEvent&) { windowList.RefreshAndUpdate(); }
+  void Timer2Timer() { windowList.ArmTimerTick(); }
+  void DXTimer1Timer() { windowList.RefreshTimerTick(); }
 
-  // --- Window arrangement and bulk commands (shell/) ---
-  // The button variants let pending messages be processed after each window; the hotkey
-  // variants walk without that and differ in the steps around the walk.
-  enum class BulkVariant { Button, HotKey };
-  void Button15Click();  // "Cascade Windows"
-  void Button17Click();  // "Tile Windows Horizontal"
-  void Button22Click();  // "Tile Windows Vertical"
-  void Button18Click();  // "Minimize All Windows"
-  void Button19Click();  // "Close All Windows"
-  void Button23Click();  // "Restore All Windows"
-  void CloseAllWindows(BulkVariant variant);
-  void MinimizeAllWindows(BulkVariant variant);
-  void MaximizeAllWindows();  // hotkey only
-  void RestoreAllWindows(BulkVariant variant);
-  void SetAllWindowsOpacity(int percent);  // hotkey only
-  void BringProgramForward();
+  // --- Per-window commands ---
+  void Button1Click() { windowCommands.SetTitleFromEdit(); }                 // "Update Text"
+  void Edit1KeyDown(ui::KeyEvent& key) { windowCommands.TitleKeyUp(key); }  // bound to the key-up
+  void Button3Click() { windowCommands.ShowSelected(SW_SHOWMAXIMIZED); }     // "Maximize"
+  void Button4Click() { windowCommands.ShowSelected(SW_MINIMIZE); }          // "Minimize"
+  void Button5Click() { windowCommands.ShowSelected(SW_RESTORE); }           // "Restore"
+  void Button6Click() { windowCommands.CloseSelected(); }                    // "Close Window"
+  void sButton2Click() { windowCommands.BringSelectedToFront(); }            // Button16
+  void TrackBar1Change() { windowCommands.ApplyOpacity(); }
+  void sCheckBox1Click() { windowCommands.ApplyStayOnTop(); }
+  void sButton25Click() { windowCommands.ToggleEnabled(); }
+  void Button2Click() { windowCommands.ToggleCloseButton(); }
 
-  // --- Taskbar and desktop toggles, system settings (shell/) ---
-  void Button27Click();    // "Hide TaskBar" / "Show TaskBar"
-  void Button24Click();    // "Hide TaskBar Items" / "Show TaskBar Items"
-  void Button25Click();    // "Hide TaskBar Clock" / "Show TaskBar Clock"
-  void Button26Click();    // "Hide Desktop" / "Show Desktop"
-  void TrackBar3Change();  // the taskbar's opacity
-  void Button29Click();    // "Browse..." for the wallpaper
-  void Button30Click();    // "Apply" the wallpaper
-  void Button32Click();    // "Change" the browser's title text
-  void Button31Click();    // "Get Current Text"
-  void Button33Click();    // "Swap Mouse Buttons"
-  void sClick();           // "UnSwap Mouse Buttons"
-  void Button28Click();    // "Disable Clipboard" / "Enable Clipboard"
-  void Timer1Timer();
-  void sBitBtn5Click();    // "Start on Windows Startup" / "Do Not Start on Windows Startup"
-  void sBitBtn7Click();    // "Shutdown PC"
-  void ShutdownPC1Click();
+  // --- Window arrangement and bulk commands ---
+  using BulkVariant = shell::BulkVariant;
+  void Button15Click() { bulkCommands.Cascade(); }
+  void Button17Click() { bulkCommands.TileHorizontal(); }
+  void Button22Click() { bulkCommands.TileVertical(); }
+  void Button18Click() { bulkCommands.MinimizeAll(BulkVariant::Button); }
+  void Button19Click() { bulkCommands.CloseAll(BulkVariant::Button); }
+  void Button23Click() { bulkCommands.RestoreAll(BulkVariant::Button); }
+  void CloseAllWindows(BulkVariant variant) { bulkCommands.CloseAll(variant); }
+  void MinimizeAllWindows(BulkVariant variant) { bulkCommands.MinimizeAll(variant); }
+  void MaximizeAllWindows() { bulkCommands.MaximizeAll(); }
+  void RestoreAllWindows(BulkVariant variant) { bulkCommands.RestoreAll(variant); }
+  void SetAllWindowsOpacity(int percent) { bulkCommands.SetAllOpacity(percent); }
+  void BringProgramForward() { bulkCommands.BringProgramForward(); }
 
-  // --- Global hotkeys (app/) ---
+  // --- Taskbar and desktop toggles, system settings ---
+  void Button27Click() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }          // "Hide TaskBar"
+  void Button24Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }     // "Hide TaskBar Items"
+  void Button25Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }     // "Hide TaskBar Clock"
+  void Button26Click() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }     // "Hide Desktop"
+  void TrackBar3Change() { shellToggles.ApplyTaskbarOpacity(); }
+  void Button29Click() { systemSettings.BrowseWallpaper(); }                          // "Browse..."
+  void Button30Click() { systemSettings.ApplyWallpaper(); }                           // "Apply"
+  void Button32Click() { systemSettings.WriteBrowserTitle(); }                        // "Change"
+  void Button31Click() { systemSettings.ReadBrowserTitle(); }                         // "Get Current Text"
+  void Button33Click() { shell::SystemSettings::SwapMouseButtons(true); }             // "Swap Mouse Buttons"
+  void sClick() { shell::SystemSettings::SwapMouseButtons(false); }                   // "UnSwap Mouse Buttons"
+  void Button28Click() { systemSettings.ToggleClipboardBlocker(); }                   // "Disable Clipboard"
+  void Timer1Timer() { systemSettings.ClipboardTick(); }
+  void sBitBtn5Click() { systemSettings.ToggleStartWithWindows(); }                   // "Start on Windows Startup"
+  void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }                       // "Shutdown PC"
+  void ShutdownPC1Click() { shell::SystemSettings::ShutdownPC(); }
+
+  // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
 
-  // --- Main window life cycle, tray and exit (app/) ---
+  // --- Main window life cycle, tray and exit ---
   void FormActivate();
   bool FormCloseQuery();
   void FormClose();
@@ -238,14 +250,11 @@ class TForm6 : public ui::Form {
   // Ends the process with exit code 0; returns only when a test session stands in for the system.
   void ExitProgram();
 
-  // --- Start-up (app/) ---
+  // --- Start-up ---
   void FormCreate();  // runs once, at the end of the constructor
-  skin::SkinEngine sSkinManager1;
   bool HotKeysRemembered = false;  // read by the options dialog
 
  private:
-  static constexpr ui::FontSpec kHeadingFont{-13, true};
-  static constexpr ui::FontSpec kGroupFont{-11, true};
   static constexpr COLORREF kStatusColour = 18504;  // dark olive
   static constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
   // Hidden files shown, no read-only box, resizable; an existing file is replaced without asking.
@@ -263,44 +272,9 @@ class TForm6 : public ui::Form {
       L"All Executables (*.exe;*.scr;*.ocx;*.cpl)|*.exe;*.scr;*.ocx;*.cpl|Applications (*.exe)|*.exe|"
       L"Screensaver (*.scr)|*.scr|OCX (*.ocx)|*.ocx|Control Panel Application (*.cpl)|*.cpl";
 
-  static ui::Placement Place(std::string_view name);
-  void ApplyInitialStates();
   void BuildMenus();
-
-  // Window catalogue
-  void BindCatalogue();
+  void BindEvents();
   bool OwnWindow(HWND window) const;
-  bool ProgramIsActive() const;
-  // What a row shows. The icon is the window's own, borrowed: it only tells whether the picture
-  // already drawn into ImageList1 can stay.
-  struct CatalogueRow {
-    HWND window;
-    std::wstring title;
-    HICON icon;
-    int image;
-    friend bool operator==(const CatalogueRow&, const CatalogueRow&) = default;
-  };
-  void DrawRowImages(std::vector<CatalogueRow>& rows);
-  void ShowRows(const std::vector<CatalogueRow>& rows);
-  std::vector<CatalogueRow> rows_;  // what ListView1 shows, row by row
-  std::vector<ui::Control*> bulkGroup_, perWindowGroup_, newIconGroup_;
-  bool autoRefreshArmed_ = false;
-
-  // Per-window commands
-  void BindWindowCommands();
-  void SetTitleFromEdit();
-
-  // Window arrangement and bulk commands
-  void BindBulkCommands();
-
-  // Taskbar and desktop toggles, system settings
-  void BindShellSettings();
-  shell::ShellToggles shellToggles_{{Button27, Button24, Button25, Button26, TrackBar3}};
-  shell::SystemSettings systemSettings_{
-      {Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
-
-  // Global hotkeys
-  void BindHotKeyDispatch();
 
   // Start-up
   void ShowSplashIfPresent();
@@ -308,6 +282,7 @@ class TForm6 : public ui::Form {
   void ShowTrayIcon();
   void ApplyStartupRegistry();
   RefreshKeyHookInstallation refreshKeyHook_;
+  platform::GlobalHotKeys hotKeys_{Handle()};
   platform::UniqueIcon trayIconPicture_;
 
   // Main window life cycle, tray and exit

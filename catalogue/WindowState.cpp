@@ -13,10 +13,10 @@ HICON WindowIcon(HWND window, bool large) {
   return icon;
 }
 
-platform::UniqueIcon CopyWindowIcon(HWND window, bool large) {
+platform::UniqueIcon CopyAtSystemSize(HICON icon, bool large) {
   const int width = ::GetSystemMetrics(large ? SM_CXICON : SM_CXSMICON);
   const int height = ::GetSystemMetrics(large ? SM_CYICON : SM_CYSMICON);
-  return platform::CopyIconScaled(WindowIcon(window, large), width, height);
+  return platform::CopyIconScaled(icon, width, height);
 }
 
 bool IsWindowTopmost(HWND window) { return (platform::ExtendedStyle(window) & WS_EX_TOPMOST) != 0; }

@@ -4,13 +4,13 @@
 
 #include "platform/UniqueHandle.h"
 
-// A new icon of the system size for its kind, owned by the caller; empty when the window has none.
-// The class icon comes first, then the window's own (asked with a bounded wait, so a hung window
+// The window's icon, borrowed from the window, not to be destroyed; null when it has none. The
+// class icon comes first, then the window's own (asked with a bounded wait, so a hung window
 // cannot hold the list up), and a missing small icon falls back to the large one.
-platform::UniqueIcon CopyWindowIcon(HWND window, bool large);
-
-// The icon CopyWindowIcon would copy: borrowed from the window, not to be destroyed.
 HICON WindowIcon(HWND window, bool large);
+
+// A new copy of `icon` at the system size of the large or small kind; empty for a null icon.
+platform::UniqueIcon CopyAtSystemSize(HICON icon, bool large);
 
 bool IsWindowTopmost(HWND window);
 

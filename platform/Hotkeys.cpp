@@ -1,11 +1,23 @@
 #include "platform/Hotkeys.h"
 
+#include <algorithm>
+
 namespace platform {
 
-bool RegisterGlobalHotKey(HWND window, int id, unsigned modifiers, unsigned virtualKey) {
-  return ::RegisterHotKey(window, id, modifiers, virtualKey) != FALSE;
+bool GlobalHotKeys::Register(int id, unsigned modifiers, unsigned virtualKey) {
+  if (!::RegisterHotKey(window_, id, modifiers, virtualKey)) return false;
+  if (std::find(ids_.begin(), ids_.end(), id) == ids_.end()) ids_.push_back(id);
+  return true;
 }
 
-void UnregisterGlobalHotKey(HWND window, int id) { ::UnregisterHotKey(window, id); }
+void GlobalHotKeys::Unregister(int id) {
+  ::UnregisterHotKey(window_, id);
+  std::erase(ids_, id);
+}
+
+void GlobalHotKeys::UnregisterAll() {
+  for (int id : ids_) ::UnregisterHotKey(window_, id);
+  ids_.clear();
+}
 
 }  // namespace platform

@@ -2,10 +2,28 @@
 // System-wide hotkeys delivered to a window of ours as WM_HOTKEY.
 #include <windows.h>
 
+#include <vector>
+
 namespace platform {
 
-// RegisterHotKey with MOD_* modifiers; false when another registration holds the combination.
-bool RegisterGlobalHotKey(HWND window, int id, unsigned modifiers, unsigned virtualKey);
-void UnregisterGlobalHotKey(HWND window, int id);
+// The hotkeys registered on one window: each is released when the object is cleared or
+// destroyed, in the order they were registered.
+class GlobalHotKeys {
+ public:
+  explicit GlobalHotKeys(HWND window) : window_(window) {}
+  GlobalHotKeys(const GlobalHotKeys&) = delete;
+  GlobalHotKeys& operator=(const GlobalHotKeys&) = delete;
+  ~GlobalHotKeys() { UnregisterAll(); }
+
+  // RegisterHotKey with MOD_* modifiers; false (GetLastError set) when another registration
+  // holds the combination.
+  bool Register(int id, unsigned modifiers, unsigned virtualKey);
+  void Unregister(int id);
+  void UnregisterAll();
+
+ private:
+  HWND window_;
+  std::vector<int> ids_;
+};
 
 }  // namespace platform

@@ -83,4 +83,10 @@ UniqueIcon CopyIconScaled(HICON icon, int width, int height) {
   return UniqueIcon(static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, width, height, 0)));
 }
 
+bool ForegroundIsOurs() {
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(::GetForegroundWindow(), &owner);
+  return owner == ::GetCurrentProcessId();
+}
+
 }  // namespace platform

@@ -28,6 +28,9 @@ std::optional<RECT> WindowRectangle(HWND window);
 // ShowWindow with an SW_* command; other programs' windows report nothing useful back.
 void ShowWindowState(HWND window, int command);
 
+// Whether the foreground window belongs to this process: the program is the active application.
+bool ForegroundIsOurs();
+
 // Calls `visit` for each top-level window, front to back. The handles are collected first, so
 // `visit` may throw or change windows without disturbing the enumeration.
 void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit);

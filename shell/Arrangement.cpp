@@ -1,15 +1,16 @@
 // Cascade and tile. On Windows the desktop's own CascadeWindows/TileWindows arrange the
 // top-level windows; under Wine those are stubs that move nothing, so the program arranges the
 // listed windows itself with the same kind of geometry.
+#include "shell/BulkCommands.h"
+
 #include <algorithm>
 #include <vector>
 
-#include "app/VantoraMain.h"
 #include "platform/WindowArrangement.h"
 #include "platform/Wine.h"
 #include "shell/portable/ArrangeGeometry.h"
 
-namespace {
+namespace shell {
 
 struct Arrangement {
   void (*desktopCall)(UINT how);
@@ -19,6 +20,8 @@ struct Arrangement {
   // others, and every caption stays visible; tiles follow the list from the front window.
   bool backWindowsFirst;
 };
+
+namespace {
 
 constexpr Arrangement kCascade{
     platform::CascadeDesktopWindows, MDITILE_SKIPDISABLED,
@@ -39,15 +42,15 @@ constexpr Arrangement kTileVertical{
 
 // The listed windows the desktop call would take: enabled (disabled ones are skipped) and not
 // minimized, in list order.
-std::vector<HWND> ArrangeableWindows(const TForm6& form) {
+std::vector<HWND> ArrangeableWindows(const std::vector<HWND>& listed) {
   std::vector<HWND> windows;
-  for (HWND window : form.CatalogueWindows())
+  for (HWND window : listed)
     if (::IsWindow(window) && ::IsWindowEnabled(window) && !::IsIconic(window)) windows.push_back(window);
   return windows;
 }
 
-void ArrangeOurselves(const TForm6& form, const Arrangement& arrangement) {
-  std::vector<HWND> windows = ArrangeableWindows(form);
+void ArrangeOurselves(const std::vector<HWND>& listed, const Arrangement& arrangement) {
+  std::vector<HWND> windows = ArrangeableWindows(listed);
   if (arrangement.backWindowsFirst) std::reverse(windows.begin(), windows.end());
   const RECT work = platform::WorkArea();
   const auto rects =
@@ -56,17 +59,19 @@ void ArrangeOurselves(const TForm6& form, const Arrangement& arrangement) {
     platform::PlaceWindow(windows[i], RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
 }
 
-void Arrange(TForm6& form, const Arrangement& arrangement) {
-  platform::RaiseToTop(form.Handle());
-  if (platform::RunningOnWine())
-    ArrangeOurselves(form, arrangement);
-  else
-    arrangement.desktopCall(arrangement.how);
-  platform::RaiseToTop(form.Handle());
-}
-
 }  // namespace
 
-void TForm6::Button15Click() { Arrange(*this, kCascade); }
-void TForm6::Button17Click() { Arrange(*this, kTileHorizontal); }
-void TForm6::Button22Click() { Arrange(*this, kTileVertical); }
+void BulkCommands::Arrange(const Arrangement& arrangement) {
+  platform::RaiseToTop(form_.Handle());
+  if (platform::RunningOnWine())
+    ArrangeOurselves(catalogue_.Windows(), arrangement);
+  else
+    arrangement.desktopCall(arrangement.how);
+  platform::RaiseToTop(form_.Handle());
+}
+
+void BulkCommands::Cascade() { Arrange(kCascade); }
+void BulkCommands::TileHorizontal() { Arrange(kTileHorizontal); }
+void BulkCommands::TileVertical() { Arrange(kTileVertical); }
+
+}  // namespace shell

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/portable/HotKeyCodes.h"
+#include "platform/portable/HotKeyCodes.h"
 
 namespace vantora {
 
@@ -16,11 +16,11 @@ struct HotKeyDefinition {
   int id;
   unsigned modifiers;   // MOD_* flags for RegisterHotKey
   unsigned virtualKey;
-  ShortCut shortcut;    // the same combination as a hotkey control holds it
+  platform::ShortCut shortcut;    // the same combination as a hotkey control holds it
   std::wstring_view optionsLabel;
 };
 
-inline constexpr unsigned kDefaultHotKeyModifiers = kModAlt | kModControl;
+inline constexpr unsigned kDefaultHotKeyModifiers = platform::kModAlt | platform::kModControl;
 
 inline constexpr std::array<HotKeyDefinition, 6> kHotKeys{{
     {kCloseAll, kDefaultHotKeyModifiers, 'C', 49219, L"To Close All Windows:"},

@@ -12,5 +12,8 @@ inline constexpr int kEditTitleBuffer = 1024;
 // A listed window has a title, and not one of the shell's own desktop and start button.
 bool IsListedTitle(std::wstring_view title);
 
+// Under Wine the notification area is a titled top-level window of its own, shown while it holds
+// an icon. It is part of the shell, as the taskbar is on Windows, and is never listed there.
+inline constexpr std::wstring_view kWineTrayClass = L"__winex11_standalone_tray";
 
 }  // namespace vantora

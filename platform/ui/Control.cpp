@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "platform/Error.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -24,8 +27,12 @@ KeyEvent MakeKeyEvent(WPARAM key) {
   return KeyEvent{static_cast<WORD>(key), KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU), false};
 }
 
-Control::Control(Form& form, const Placement& placement, FontSpec font)
-    : form_(form), name_(placement.name), bounds_(placement.bounds), initialCaption_(placement.caption), font_(font) {}
+Control::Control(Form& form, const Placement& placement, std::initializer_list<ControlKind> kinds, FontSpec font)
+    : form_(form), name_(placement.name), bounds_(placement.bounds), initialCaption_(placement.caption),
+      flags_(placement.flags), font_(font) {
+  if (std::find(kinds.begin(), kinds.end(), placement.kind) == kinds.end())
+    throw std::logic_error("the layout row of " + name_ + " is of another kind of control");
+}
 
 Control::~Control() {
   form_.Unregister(this);
@@ -44,6 +51,8 @@ HMENU Control::ControlId() const {
 void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                                   DWORD exStyle) {
   const Bounds b = WindowBounds();
+  if (HasFlag(kHidden)) style &= ~WS_VISIBLE;
+  if (HasFlag(kDisabled)) style |= WS_DISABLED;
   hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
                             form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
                             form_.Scale(b.height), form_.Handle(), ControlId(),

@@ -6,23 +6,14 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+
+#include "platform/ui/portable/Layout.h"
 
 namespace ui {
 
 class Form;
-
-struct Bounds {
-  int left = 0, top = 0, width = 0, height = 0;
-  friend bool operator==(const Bounds&, const Bounds&) = default;
-};
-
-// Where a control goes and what it first says; the name is the control's name on its form.
-struct Placement {
-  std::string name;
-  Bounds bounds;
-  std::wstring caption;
-};
 
 struct KeyEvent {
   WORD key = 0;
@@ -65,12 +56,15 @@ class Control {
   std::function<void(int x, int y)> OnMouseMove;
 
  protected:
-  Control(Form& form, const Placement& placement, FontSpec font = {});
+  // The placement's kind must be one of `kinds`: the member's type and its row agree.
+  Control(Form& form, const Placement& placement, std::initializer_list<ControlKind> kinds, FontSpec font = {});
 
-  // Creates the window; the derived constructor calls it once with its class and styles.
+  // Creates the window; the derived constructor calls it once with its class and styles. The
+  // row's hidden and disabled flags are applied here.
   void CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                            DWORD exStyle = 0);
   const std::wstring& InitialCaption() const noexcept { return initialCaption_; }
+  bool HasFlag(unsigned flag) const noexcept { return (flags_ & flag) != 0; }
   virtual Bounds WindowBounds() const { return bounds_; }
 
   virtual void HandleCommand(WORD /*code*/) {}
@@ -98,6 +92,7 @@ class Control {
   std::string name_;
   Bounds bounds_;
   std::wstring initialCaption_;
+  unsigned flags_;
   FontSpec font_;
   HWND hwnd_ = nullptr;
 };

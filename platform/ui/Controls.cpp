@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/portable/HotKeyCodes.h"
+#include "platform/portable/HotKeyCodes.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
@@ -17,9 +17,11 @@ constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
 
 // --- Button ---------------------------------------------------------------------------------
 
-Button::Button(Form& form, const Placement& placement) : Button(form, placement, BS_PUSHBUTTON | WS_TABSTOP) {}
+Button::Button(Form& form, const Placement& placement)
+    : Button(form, placement, BS_PUSHBUTTON | WS_TABSTOP, {ControlKind::Button}) {}
 
-Button::Button(Form& form, const Placement& placement, DWORD style) : Control(form, placement) {
+Button::Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds)
+    : Control(form, placement, kinds) {
   CreateWindowOfClass(WC_BUTTONW, InitialCaption(), style | WS_VISIBLE);
   // Narrow margins: several captions only just fit their designed width.
   RECT margin{1, 0, 1, 0};
@@ -35,7 +37,7 @@ void Button::HandleCommand(WORD code) {
 }
 
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
-    : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP) {
+    : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP, {ControlKind::BitBtn}) {
   platform::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
                                                                   MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP,
                                                                   0, 0, LR_CREATEDIBSECTION)));
@@ -83,9 +85,12 @@ void BitBtn::HandleDrawItem(const DRAWITEMSTRUCT& item) {
 // --- CheckBox / RadioButton -----------------------------------------------------------------
 
 CheckBox::CheckBox(Form& form, const Placement& placement)
-    : CheckBox(form, placement, BS_AUTOCHECKBOX | WS_TABSTOP) {}
+    : CheckBox(form, placement, BS_AUTOCHECKBOX | WS_TABSTOP, ControlKind::CheckBox) {}
 
-CheckBox::CheckBox(Form& form, const Placement& placement, DWORD style) : Button(form, placement, style) {}
+CheckBox::CheckBox(Form& form, const Placement& placement, DWORD style, ControlKind kind)
+    : Button(form, placement, style, {kind}) {
+  if (HasFlag(kChecked)) ::SendMessageW(Handle(), BM_SETCHECK, BST_CHECKED, 0);
+}
 
 bool CheckBox::Checked() const { return ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -96,18 +101,26 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 RadioButton::RadioButton(Form& form, const Placement& placement, bool startsGroup)
-    : CheckBox(form, placement, BS_AUTORADIOBUTTON | WS_TABSTOP | (startsGroup ? WS_GROUP : 0)) {}
+    : CheckBox(form, placement, BS_AUTORADIOBUTTON | WS_TABSTOP | (startsGroup ? WS_GROUP : 0),
+               ControlKind::RadioButton) {}
 
-GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement) {
+GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::GroupBox}) {
   CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_VISIBLE);
 }
 
 // --- Label ----------------------------------------------------------------------------------
 
-Label::Label(Form& form, const Placement& placement, FontSpec font, Alignment alignment, COLORREF color)
-    : Control(form, placement, font), color_(color), alignment_(alignment) {
-  CreateWindowOfClass(WC_STATICW, InitialCaption(),
-                      (alignment == Alignment::Center ? SS_CENTER : SS_LEFTNOWORDWRAP) | WS_VISIBLE);
+namespace {
+// Headings are larger and bold; a bold label keeps the form's size.
+FontSpec LabelFont(const Placement& placement) {
+  if (placement.kind == ControlKind::Heading) return {-13, true};
+  return {-11, placement.Has(kBold)};
+}
+}  // namespace
+
+Label::Label(Form& form, const Placement& placement, COLORREF color)
+    : Control(form, placement, {ControlKind::Label, ControlKind::Heading}, LabelFont(placement)), color_(color) {
+  CreateWindowOfClass(WC_STATICW, InitialCaption(), (HasFlag(kCentred) ? SS_CENTER : SS_LEFTNOWORDWRAP) | WS_VISIBLE);
   Reposition();
 }
 
@@ -123,7 +136,7 @@ Bounds Label::AutoSized() const {
   const UINT dpi = Owner().Dpi();
   const int textWidth = ::MulDiv(rect.right, 96, static_cast<int>(dpi)) + 1;
   const int textHeight = ::MulDiv(rect.bottom, 96, static_cast<int>(dpi));
-  if (alignment_ == Alignment::Left) b.width = std::max(b.width, textWidth);
+  if (!HasFlag(kCentred)) b.width = std::max(b.width, textWidth);
   b.height = std::max(b.height, textHeight);
   return b;
 }
@@ -144,8 +157,8 @@ HBRUSH Label::HandleColor(HDC dc) {
 
 // --- Edit -----------------------------------------------------------------------------------
 
-Edit::Edit(Form& form, const Placement& placement, bool readOnly) : Control(form, placement) {
-  CreateWindowOfClass(WC_EDITW, InitialCaption(), ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (readOnly ? ES_READONLY : 0),
+Edit::Edit(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::Edit}) {
+  CreateWindowOfClass(WC_EDITW, InitialCaption(), ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (HasFlag(kReadOnly) ? ES_READONLY : 0),
                       WS_EX_CLIENTEDGE);
 }
 
@@ -163,7 +176,7 @@ HBRUSH Edit::HandleColor(HDC dc) {
 // --- ComboBox -------------------------------------------------------------------------------
 
 ComboBox::ComboBox(Form& form, const Placement& placement, const std::vector<std::wstring>& items)
-    : Control(form, placement) {
+    : Control(form, placement, {ControlKind::ComboBox}) {
   CreateWindowOfClass(WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE);
   for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   SetText(InitialCaption());
@@ -207,7 +220,7 @@ void ComboBox::HandleCommand(WORD code) {
 
 TrackBar::TrackBar(Form& form, const Placement& placement, int minimum, int maximum, int position,
                    int tickFrequency)
-    : Control(form, placement), position_(position) {
+    : Control(form, placement, {ControlKind::TrackBar}), position_(position) {
   CreateWindowOfClass(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP | WS_VISIBLE);
   ::SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, minimum);
   ::SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, maximum);
@@ -232,21 +245,21 @@ void TrackBar::HandleScroll() {
 
 // --- HotKeyEdit -----------------------------------------------------------------------------
 
-HotKeyEdit::HotKeyEdit(Form& form, const Placement& placement) : Control(form, placement) {
+HotKeyEdit::HotKeyEdit(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::HotKey}) {
   CreateWindowOfClass(HOTKEY_CLASSW, L"", WS_TABSTOP | WS_VISIBLE, WS_EX_CLIENTEDGE);
 }
 
 std::uint16_t HotKeyEdit::ShortCut() const {
-  return vantora::ShortCutFromHotKeyControl(static_cast<std::uint16_t>(::SendMessageW(Handle(), HKM_GETHOTKEY, 0, 0)));
+  return platform::ShortCutFromHotKeyControl(static_cast<std::uint16_t>(::SendMessageW(Handle(), HKM_GETHOTKEY, 0, 0)));
 }
 
 void HotKeyEdit::SetShortCut(std::uint16_t shortcut) {
-  ::SendMessageW(Handle(), HKM_SETHOTKEY, vantora::HotKeyControlFromShortCut(shortcut), 0);
+  ::SendMessageW(Handle(), HKM_SETHOTKEY, platform::HotKeyControlFromShortCut(shortcut), 0);
 }
 
 // --- Panel / Bevel --------------------------------------------------------------------------
 
-Panel::Panel(Form& form, const Placement& placement) : Control(form, placement) {
+Panel::Panel(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::Panel}) {
   CreateWindowOfClass(WC_STATICW, InitialCaption(), SS_OWNERDRAW | WS_VISIBLE);
 }
 
@@ -257,14 +270,14 @@ void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 // Drawn by us: the etched static styles resize the control to the line's own width.
-Bevel::Bevel(Form& form, const Placement& placement, BevelShape shape) : Control(form, placement), shape_(shape) {
+Bevel::Bevel(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::Bevel}) {
   CreateWindowOfClass(WC_STATICW, L"", SS_OWNERDRAW | WS_VISIBLE);
 }
 
 void Bevel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
   ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
-  const UINT side = shape_ == BevelShape::VerticalLine ? BF_LEFT : shape_ == BevelShape::HorizontalLine ? BF_TOP : BF_RECT;
+  const UINT side = HasFlag(kVertical) ? BF_LEFT : BF_TOP;
   ::DrawEdge(item.hDC, &rect, EDGE_ETCHED, side);
 }
 

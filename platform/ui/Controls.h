@@ -18,7 +18,7 @@ class Button : public Control {
   std::function<void()> OnClick;
 
  protected:
-  Button(Form& form, const Placement& placement, DWORD style);
+  Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds);
   void HandleCommand(WORD code) override;
 };
 
@@ -45,7 +45,7 @@ class CheckBox : public Button {
   void SetChecked(bool checked);
 
  protected:
-  CheckBox(Form& form, const Placement& placement, DWORD style);
+  CheckBox(Form& form, const Placement& placement, DWORD style, ControlKind kind);
 };
 
 class RadioButton : public CheckBox {
@@ -61,13 +61,10 @@ class GroupBox : public Control {
   int Layer() const override { return 1; }
 };
 
-enum class Alignment { Left, Center };
-
 class Label : public Control {
  public:
-  // A width or height of 0 sizes the label to its text.
-  Label(Form& form, const Placement& placement, FontSpec font = {},
-        Alignment alignment = Alignment::Left, COLORREF color = RGB(0, 0, 0));
+  // A width or height of 0 sizes a left-aligned label to its text; a centred one keeps its width.
+  Label(Form& form, const Placement& placement, COLORREF color = RGB(0, 0, 0));
   void SetCaption(const std::wstring& text) override;
 
  protected:
@@ -78,12 +75,11 @@ class Label : public Control {
  private:
   Bounds AutoSized() const;
   COLORREF color_;
-  Alignment alignment_;
 };
 
 class Edit : public Control {
  public:
-  Edit(Form& form, const Placement& placement, bool readOnly = false);
+  Edit(Form& form, const Placement& placement);
   std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
   std::function<void()> OnChange;
@@ -149,18 +145,14 @@ class Panel : public Control {
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
-enum class BevelShape { VerticalLine, HorizontalLine, Box };
-
 class Bevel : public Control {
  public:
-  Bevel(Form& form, const Placement& placement, BevelShape shape);
+  // A vertical line for a row flagged vertical, else a horizontal one.
+  Bevel(Form& form, const Placement& placement);
 
  protected:
   int Layer() const override { return 1; }
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
-
- private:
-  BevelShape shape_;
 };
 
 }  // namespace ui

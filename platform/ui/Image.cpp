@@ -19,9 +19,8 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {bm.bmWidth, bm.bmHeight};
 }
 
-Image::Image(Form& form, const Placement& placement, bool centred, bool visible)
-    : Control(form, placement), centred_(centred) {
-  CreateWindowOfClass(WC_STATICW, L"", SS_OWNERDRAW | SS_NOTIFY | (visible ? WS_VISIBLE : 0));
+Image::Image(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::Image}) {
+  CreateWindowOfClass(WC_STATICW, L"", SS_OWNERDRAW | SS_NOTIFY | WS_VISIBLE);
 }
 
 template <class Picture>
@@ -66,8 +65,8 @@ void Image::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
   ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
   const SIZE size = Icon() ? IconSize(Icon()) : Bitmap() ? BitmapSize(Bitmap()) : SIZE{0, 0};
-  const int x = centred_ ? (rect.right - rect.left - size.cx) / 2 : 0;
-  const int y = centred_ ? (rect.bottom - rect.top - size.cy) / 2 : 0;
+  const int x = HasFlag(kCentred) ? (rect.right - rect.left - size.cx) / 2 : 0;
+  const int y = HasFlag(kCentred) ? (rect.bottom - rect.top - size.cy) / 2 : 0;
   if (HICON icon = Icon()) {
     ::DrawIconEx(item.hDC, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
   } else if (HBITMAP bitmap = Bitmap()) {

@@ -9,7 +9,8 @@ namespace ui {
 
 class Image : public Control {
  public:
-  Image(Form& form, const Placement& placement, bool centred, bool visible = true);
+  // The picture is centred when the row says so, else drawn at the top-left corner.
+  Image(Form& form, const Placement& placement);
 
   void SetIcon(platform::UniqueIcon icon);  // a null icon shows nothing
   void SetBitmap(platform::UniqueBitmap bitmap);
@@ -25,7 +26,6 @@ class Image : public Control {
  private:
   template <class Picture>
   void Show(Picture picture);
-  bool centred_;
   std::variant<std::monostate, platform::UniqueIcon, platform::UniqueBitmap> picture_;
 };
 

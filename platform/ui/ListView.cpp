@@ -35,7 +35,7 @@ int ImageList::Count() const { return ::ImageList_GetImageCount(list_.get()); }
 // --- ListView -------------------------------------------------------------------------------
 
 ListView::ListView(Form& form, const Placement& placement, std::vector<Column> columns)
-    : Control(form, placement), columns_(std::move(columns)) {
+    : Control(form, placement, {ControlKind::ListView, ControlKind::Grid}), columns_(std::move(columns)) {
   CreateWindowOfClass(WC_LISTVIEWW, L"",
                       LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_VISIBLE,
                       WS_EX_CLIENTEDGE);

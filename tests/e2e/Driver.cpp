@@ -120,6 +120,10 @@ std::wstring WindowsPath(const std::string& path) {
 
 std::wstring VantoraExePath() { return WindowsPath(VANTORA_EXE_DIR "/vantora.exe"); }
 
+bool RunningOnWine() {
+  return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 std::wstring HelperExePath(const std::wstring& helperName) {
   return WindowsPath(VANTORA_EXE_DIR) + L"\\" + helperName + L".exe";
 }
@@ -320,6 +324,18 @@ std::wstring ListViewItemText(HWND list, int item, int subItem) {
   query.iSubItem = subItem;
   query.cchTextMax = kMaxListText;
   return RemoteTextQuery(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), query, &LVITEMW::pszText);
+}
+
+int ListViewItemImage(HWND list, int item) {
+  LVITEMW query{};
+  query.mask = LVIF_IMAGE;
+  query.iItem = item;
+  RemoteBuffer remote(list, sizeof(query));
+  DWORD_PTR ok = 0;
+  if (!remote || !remote.Write(&query, sizeof(query)) ||
+      !BoundedSend(list, LVM_GETITEMW, 0, remote.Param(), &ok) || !ok || !remote.Read(&query, sizeof(query)))
+    return -1;
+  return query.iImage;
 }
 
 std::vector<std::wstring> ListViewRows(HWND list) {

@@ -46,6 +46,9 @@ std::wstring WindowsPath(const std::string& path);
 std::wstring VantoraExePath();
 std::wstring HelperExePath(const std::wstring& helperName);  // e.g. L"driver_target_helper"
 
+// True under Wine (ntdll exports wine_get_version).
+bool RunningOnWine();
+
 // --- Waiting -----------------------------------------------------------------------------------
 
 // Polls the condition until it holds or the time is up; true when it held.
@@ -122,7 +125,9 @@ int CheckState(HWND button);
 
 int ListViewItemCount(HWND list);
 std::wstring ListViewItemText(HWND list, int item, int subItem = 0);
-std::vector<std::wstring> ListViewRows(HWND list);  // the text of the first column, row by row
+std::vector<std::wstring> ListViewRows(HWND list);
+// The row's image index (I_IMAGENONE, -2, for none); -1 when it cannot be read.
+int ListViewItemImage(HWND list, int item);  // the text of the first column, row by row
 int ListViewColumnCount(HWND list);
 std::wstring ListViewColumnTitle(HWND list, int column);
 int ListViewColumnWidth(HWND list, int column);

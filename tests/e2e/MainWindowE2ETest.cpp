@@ -1,10 +1,11 @@
 // Vantora started as the user starts it and looked at from a second process: the main window,
 // its controls where the layout table puts them, their first states, and the end by the
-// title-bar close button. The test session's desktop holds no other program's window; under Wine
-// the notification area itself is one ("Wine System Tray", shown while it holds our tray icon),
-// so the list may start with a selected row.
+// title-bar close button. The test session's desktop holds no other program's window unless a
+// test starts one; Wine's notification area, a window of its own there, is part of the shell
+// and never listed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string>
@@ -15,7 +16,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using vantora::ControlKind;
+using ui::ControlKind;
 
 const wchar_t* WindowClassOf(ControlKind kind) {
   switch (kind) {
@@ -46,7 +47,7 @@ std::wstring OtherCaptionOf(std::wstring_view designed) {
   return {};
 }
 
-POINT TopLeftOf(const vantora::ControlLayout& row) {
+POINT TopLeftOf(const ui::LayoutRow& row) {
   const auto bounds = vantora::MainControlBounds(row);
   return {bounds.left, bounds.top};
 }
@@ -61,7 +62,7 @@ class MainWindowE2E : public testing::Test {
 
   // The control of the row, found by its class and caption among the main window's children
   // and then by its place; a caption-less control by its class and place alone.
-  HWND Locate(const vantora::ControlLayout& row) const {
+  HWND Locate(const ui::LayoutRow& row) const {
     const wchar_t* windowClass = WindowClassOf(row.kind);
     const POINT at = TopLeftOf(row);
     if (row.caption.empty() || row.kind == ControlKind::ComboBox) return e2e::ChildAt(main, windowClass, at);
@@ -78,7 +79,7 @@ class MainWindowE2E : public testing::Test {
   }
 
   HWND Control(std::string_view name) const {
-    const vantora::ControlLayout* row = vantora::FindMainControl(name);
+    const ui::LayoutRow* row = vantora::FindMainControl(name);
     return row ? Locate(*row) : nullptr;
   }
 
@@ -189,6 +190,43 @@ TEST_F(MainWindowE2E, ClosingTheMainWindowEndsTheProgramWithExitCodeZero) {
   ASSERT_TRUE(code.has_value()) << "still running after WM_CLOSE";
   EXPECT_EQ(*code, 0u);
   EXPECT_EQ(vantora.FindTopLevel(nullptr, nullptr), nullptr) << "a window outlived the process";
+}
+
+TEST(MainWindowStartE2E, TheOneOtherWindowOnTheDesktopIsRowZeroAndItsTitleIsInTheBox) {
+  e2e::Process other(e2e::HelperExePath(L"foreign_windows_helper"), L"--title \"Alone beside Vantora\"");
+  HWND window = other.WaitForWindow(nullptr, L"Alone beside Vantora");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10s));
+  e2e::Process vantora;
+  HWND main = vantora.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND list = e2e::ChildAt(main, L"SysListView32", TopLeftOf(*vantora::FindMainControl("ListView1")));
+  HWND title = e2e::ChildAt(main, L"Edit", TopLeftOf(*vantora::FindMainControl("Edit1")));
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(e2e::ListViewRows(list), std::vector<std::wstring>{L"Alone beside Vantora"});
+  EXPECT_EQ(e2e::ListViewSelectedIndex(list), 0);
+  EXPECT_EQ(e2e::TextOf(title), L"Alone beside Vantora");
+  other.Stop(0ms);
+}
+
+TEST(MainWindowStartE2E, UnderWineNotepadsRowShowsItsProgramsIcon) {
+  if (!e2e::RunningOnWine()) GTEST_SKIP() << "Windows hands a window's icon across processes itself";
+  e2e::Process notepad(L"C:\\windows\\system32\\notepad.exe");
+  HWND window = notepad.WaitForWindow(nullptr, L"Untitled - Notepad");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10s));
+  e2e::Process vantora;
+  HWND main = vantora.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND list = e2e::ChildAt(main, L"SysListView32", TopLeftOf(*vantora::FindMainControl("ListView1")));
+  ASSERT_NE(list, nullptr);
+  const auto rows = e2e::ListViewRows(list);
+  const auto row = std::find(rows.begin(), rows.end(), L"Untitled - Notepad");
+  ASSERT_NE(row, rows.end());
+  EXPECT_GE(e2e::ListViewItemImage(list, static_cast<int>(row - rows.begin())), 0);
+  e2e::SaveScreenshot(main, L"notepad-row-icon.bmp");
+  notepad.Stop(0ms);
 }
 
 }  // namespace

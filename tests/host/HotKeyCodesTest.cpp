@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/portable/HotKeyCodes.h"
+#include "platform/portable/HotKeyCodes.h"
 
-using namespace vantora;
+using namespace platform;
 
 TEST(ShortCutToHotKey, DefaultsAreCtrlAltAndTheirLetter) {
   // The six defaults: 0xC000 plus C, M, X, R, H, F.

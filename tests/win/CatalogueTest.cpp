@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "app/VantoraMain.h"
-#include "catalogue/AutoRefresh.h"
+#include "catalogue/portable/CatalogueRules.h"
+#include "platform/Processes.h"
+#include "platform/Wine.h"
 #include "support/ForeignWindows.h"
+#include "support/ScriptedPrompts.h"
 #include "support/Icons.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
+#include "catalogue/portable/SelectionGroups.h"
 #include "support/TestWindow.h"
 
 using testsupport::TestWindow;
@@ -20,7 +24,7 @@ namespace {
 
 class CatalogueTest : public testsupport::MainFormTest {
  protected:
-  ~CatalogueTest() override { AutoRefreshPeriod = 0; }
+  ~CatalogueTest() override { form.windowList.AutoRefreshPeriod = 0; }
 
   std::vector<std::wstring> Rows() const {
     std::vector<std::wstring> rows;
@@ -164,13 +168,16 @@ TEST_F(CatalogueTest, AnEmptyDesktopDisablesTheBulkAndPerWindowControls) {
   form.RefreshCatalogue();
   ASSERT_EQ(form.ListView1.Count(), 0) << "only the test's windows should be on this desktop";
   form.UpdateSelectionState();
-  for (auto name : {"Button15", "Button19", "Button23", "Button1", "Edit1", "TrackBar1", "CheckBox1", "sButton25"})
-    EXPECT_FALSE(form.FindControl(name)->Enabled()) << name;
+  const auto expectGroup = [this](const auto& group, bool enabled) {
+    for (std::string_view name : group) EXPECT_EQ(form.FindControl(std::string(name))->Enabled(), enabled) << name;
+  };
+  expectGroup(vantora::kBulkGroup, false);
+  expectGroup(vantora::kPerWindowGroup, false);
   TestWindow one(L"Now there is one");
   form.Button13Click();
-  EXPECT_TRUE(form.Button19.Enabled());
-  EXPECT_TRUE(form.Button1.Enabled());
-  EXPECT_FALSE(form.Button11.Enabled());  // no new icon loaded
+  expectGroup(vantora::kBulkGroup, true);
+  expectGroup(vantora::kPerWindowGroup, true);
+  expectGroup(vantora::kNewIconGroup, false);  // no new icon loaded
 }
 
 TEST_F(CatalogueTest, SelectionStateIsReadFromTheSelectedWindow) {
@@ -216,7 +223,7 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
   ::SetForegroundWindow(form.Handle());
   testsupport::PumpFor(100);
   const std::wstring shownTitle = form.Edit1.Text();
-  AutoRefreshPeriod = 1;
+  form.windowList.AutoRefreshPeriod = 1;
   ::ShowWindow(second.get(), SW_SHOWNOACTIVATE);
   testsupport::PumpFor(2000);
   EXPECT_TRUE(Listed(L"Auto second"));
@@ -228,6 +235,65 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
   ::ShowWindow(third.get(), SW_SHOWNOACTIVATE);
   testsupport::PumpFor(2500);
   EXPECT_FALSE(Listed(L"Auto third"));
+}
+
+TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) {
+  if (!platform::RunningOnWine()) GTEST_SKIP() << "the notification area is a window of its own only under Wine";
+  ASSERT_TRUE(form.TrayIcon1.Visible()) << "the start-up shows the tray icon";
+  testsupport::PumpFor(200);
+  const HWND tray = ::FindWindowW(vantora::kWineTrayClass.data(), nullptr);
+  ASSERT_NE(tray, nullptr);
+  ASSERT_TRUE(::IsWindowVisible(tray));
+  TestWindow other(L"Beside the tray");
+  form.RefreshCatalogue();
+  EXPECT_EQ(form.CatalogueWindows(), std::vector<HWND>{other.get()});
+
+  testsupport::ScriptedPrompts prompts;
+  prompts.confirmAnswers = {true};
+  form.Button19Click();
+  EXPECT_TRUE(::IsWindowVisible(tray));
+  EXPECT_EQ(form.ListView1.Count(), 0);
+}
+
+// Every pixel of image `index`, drawn out of the list.
+std::vector<COLORREF> CellPixels(const ui::ImageList& images, int index) {
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < images.Height(); ++y)
+    for (int x = 0; x < images.Width(); ++x) pixels.push_back(testsupport::CellPixel(images, index, x, y));
+  return pixels;
+}
+
+TEST_F(CatalogueTest, UnderWineAnotherProgramsWindowShowsTheIconOfItsProgramFile) {
+  if (!platform::RunningOnWine()) GTEST_SKIP() << "elsewhere a window without an icon keeps its empty image";
+  testsupport::ForeignWindows iconic(L"--count 2 --title \"Iconic %d\"", L"iconic_windows_helper");
+  testsupport::ForeignWindows plain(L"--title \"Nothing in my file\"");
+  TestWindow own(L"Own red icon");
+  const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false);
+  ::SendMessageW(own.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
+  form.RefreshCatalogue();
+
+  ui::ImageList expected(18, 18);
+  const auto fileIcons = platform::FirstFileIcons(testsupport::ForeignWindows::HelperPath(L"iconic_windows_helper"));
+  ASSERT_TRUE(fileIcons.large) << "the helper's file carries an icon";
+  const auto want = CellPixels(expected, expected.AddIcon(fileIcons.large.get()));
+  for (const wchar_t* title : {L"Iconic 1", L"Iconic 2"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(title)));
+    const int image = form.ListView1.ItemImage(RowOf(iconic.Find(title)));
+    ASSERT_GE(image, 0);
+    EXPECT_EQ(CellPixels(form.ImageList1, image), want);
+  }
+  EXPECT_EQ(form.ListView1.ItemImage(RowOf(plain.Find(L"Nothing in my file"))), ui::kNoImage);
+  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(own.get())), 9, 9), RGB(255, 0, 0));
+  EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+
+  // The icon panel shows the same pictures, at the system's sizes.
+  Select(iconic.Find(L"Iconic 1"));
+  ASSERT_NE(form.Image1.Icon(), nullptr);
+  ASSERT_NE(form.Image2.Icon(), nullptr);
+  EXPECT_EQ(ui::IconSize(form.Image1.Icon()).cx, ::GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(ui::IconSize(form.Image2.Icon()).cx, ::GetSystemMetrics(SM_CXSMICON));
+  Select(plain.Find(L"Nothing in my file"));
+  EXPECT_EQ(form.Image1.Icon(), nullptr);
 }
 
 }  // namespace

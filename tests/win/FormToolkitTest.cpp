@@ -26,7 +26,7 @@ LOGFONTW FontOf(HWND window) {
 }
 
 TEST_F(ToolkitTest, CheckBoxFromCodeRaisesClickOnlyWhenTheStateChanges) {
-  ui::CheckBox box{form, {"CheckBox1", {10, 10, 120, 17}, L"Stay On Top Window"}};
+  ui::CheckBox box{form, {"CheckBox1", ui::ControlKind::CheckBox, {10, 10, 120, 17}, L"Stay On Top Window"}};
   int clicks = 0;
   box.OnClick = [&] { ++clicks; };
   box.SetChecked(true);
@@ -43,7 +43,7 @@ TEST_F(ToolkitTest, CheckBoxFromCodeRaisesClickOnlyWhenTheStateChanges) {
 }
 
 TEST_F(ToolkitTest, TrackBarRaisesChangeOnEveryPositionChange) {
-  ui::TrackBar bar{form, {"TrackBar1", {10, 10, 180, 26}}, 0, 100, 100, 2};
+  ui::TrackBar bar{form, {"TrackBar1", ui::ControlKind::TrackBar, {10, 10, 180, 26}}, 0, 100, 100, 2};
   std::vector<int> seen;
   bar.OnChange = [&] { seen.push_back(bar.Position()); };
   bar.SetPosition(35);
@@ -58,7 +58,7 @@ TEST_F(ToolkitTest, TrackBarRaisesChangeOnEveryPositionChange) {
 }
 
 TEST_F(ToolkitTest, ComboBoxRaisesChangeOnTypingAndOnSelection) {
-  ui::ComboBox combo{form, {"sComboBox1", {10, 10, 200, 21}, L"Internet Explorer 7"},
+  ui::ComboBox combo{form, {"sComboBox1", ui::ControlKind::ComboBox, {10, 10, 200, 21}, L"Internet Explorer 7"},
                      {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
   std::vector<std::wstring> seen;
   combo.OnChange = [&] { seen.push_back(combo.Text()); };
@@ -77,8 +77,8 @@ TEST_F(ToolkitTest, ComboBoxRaisesChangeOnTypingAndOnSelection) {
 }
 
 TEST_F(ToolkitTest, CaptionsAreWindowTextAndDoubleAmpersandsStay) {
-  ui::Label label{form, {"sLabel17", {10, 0, 177, 16}, L"Customize Desktop && Shell:"}};
-  ui::Button button{form, {"sBitBtn4", {10, 40, 86, 25}, L"Options && Hotkeys"}};
+  ui::Label label{form, {"sLabel17", ui::ControlKind::Label, {10, 0, 177, 16}, L"Customize Desktop && Shell:"}};
+  ui::Button button{form, {"sBitBtn4", ui::ControlKind::Button, {10, 40, 86, 25}, L"Options && Hotkeys"}};
   wchar_t text[64];
   ::GetWindowTextW(label.Handle(), text, 64);
   EXPECT_STREQ(text, L"Customize Desktop && Shell:");
@@ -94,8 +94,8 @@ TEST_F(ToolkitTest, CaptionsAreWindowTextAndDoubleAmpersandsStay) {
 }
 
 TEST_F(ToolkitTest, LabelFontsFollowTheirSpecAndLabelsGrowToTheirText) {
-  ui::Label heading{form, {"sLabel16", {19, 0, 60, 16}, L"Customize Windows:"}, ui::FontSpec{-13, true}};
-  ui::Label plain{form, {"sLabel18", {98, 30, 0, 0}, L"New Text:"}};
+  ui::Label heading{form, {"sLabel16", ui::ControlKind::Heading, {19, 0, 60, 16}, L"Customize Windows:"}};
+  ui::Label plain{form, {"sLabel18", ui::ControlKind::Label, {98, 30, 0, 0}, L"New Text:"}};
   EXPECT_EQ(FontOf(heading.Handle()).lfWeight, FW_BOLD);
   EXPECT_EQ(FontOf(heading.Handle()).lfHeight, -13);
   EXPECT_EQ(std::wstring(FontOf(plain.Handle()).lfFaceName), L"Tahoma");
@@ -117,7 +117,7 @@ TEST_F(ToolkitTest, ApplicationWindowOwnsTheFormAndCarriesTheTitle) {
 }
 
 TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
-  ui::Button button{form, {"Button13", {18, 161, 100, 27}, L"Refresh List (F5)"}};
+  ui::Button button{form, {"Button13", ui::ControlKind::Button, {18, 161, 100, 27}, L"Refresh List (F5)"}};
   ASSERT_EQ(form.Dpi(), 96u);  // Wine's default
   RECT r = ClientRectOf(button.Handle());
   EXPECT_EQ(r.left, 18);
@@ -140,7 +140,7 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
 
 TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
   ui::ImageList images{18, 18};
-  ui::ListView list{form, {"ListView1", {19, 16, 300, 142}}, {{L"Open Windows:", 250}}};
+  ui::ListView list{form, {"ListView1", ui::ControlKind::ListView, {19, 16, 300, 142}}, {{L"Open Windows:", 250}}};
   list.SetImages(images);
   HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
   list.AddItem(L"first", images.AddIcon(icon));
@@ -187,10 +187,10 @@ int StackPosition(HWND child) {
 }
 
 TEST_F(ToolkitTest, ControlsStackInCreationOrderAbovePanelsAndLines) {
-  ui::Panel panel{form, {"sPanel3", {10, 10, 300, 100}, L""}};
-  ui::Button first{form, {"Button1", {20, 20, 80, 25}, L"First"}};
-  ui::Bevel line{form, {"Bevel2", {120, 15, 12, 80}}, ui::BevelShape::VerticalLine};
-  ui::Button second{form, {"Button3", {140, 20, 80, 25}, L"Second"}};
+  ui::Panel panel{form, {"sPanel3", ui::ControlKind::Panel, {10, 10, 300, 100}, L""}};
+  ui::Button first{form, {"Button1", ui::ControlKind::Button, {20, 20, 80, 25}, L"First"}};
+  ui::Bevel line{form, {"Bevel2", ui::ControlKind::Bevel, {120, 15, 12, 80}, L"", ui::kVertical}};
+  ui::Button second{form, {"Button3", ui::ControlKind::Button, {140, 20, 80, 25}, L"Second"}};
   form.ArrangeControls();
   EXPECT_LT(StackPosition(first.Handle()), StackPosition(second.Handle()));  // also the tab order
   EXPECT_LT(StackPosition(second.Handle()), StackPosition(line.Handle()));
@@ -199,7 +199,7 @@ TEST_F(ToolkitTest, ControlsStackInCreationOrderAbovePanelsAndLines) {
 }
 
 TEST_F(ToolkitTest, ControlKeyEventsReachTheirHandlerAndCanBeSwallowed) {
-  ui::Edit edit{form, {"Edit1", {10, 10, 200, 21}, L"abc"}};
+  ui::Edit edit{form, {"Edit1", ui::ControlKind::Edit, {10, 10, 200, 21}, L"abc"}};
   std::vector<WORD> ups;
   edit.OnKeyUp = [&](ui::KeyEvent& e) { ups.push_back(e.key); };
   edit.OnKeyDown = [&](ui::KeyEvent& e) { e.handled = e.key == VK_END; };

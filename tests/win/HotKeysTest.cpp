@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/Error.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"
@@ -125,7 +126,7 @@ class FailingPrompts final : public platform::Prompts {
   ~FailingPrompts() override { platform::SetPrompts(nullptr); }
   int errors = 0;
   void Information(const std::wstring&) override {}
-  bool Confirm(const std::wstring&) override { throw std::runtime_error("the question could not be shown"); }
+  bool Confirm(const std::wstring&) override { throw platform::Win32Error("MessageBox", ERROR_NOT_ENOUGH_MEMORY); }
   void Error(const std::wstring&) override { ++errors; }
   std::optional<std::wstring> OpenFile(const platform::FileDialogOptions&) override { return std::nullopt; }
   std::optional<std::wstring> SaveFile(const platform::FileDialogOptions&) override { return std::nullopt; }

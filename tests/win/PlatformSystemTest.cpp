@@ -51,22 +51,31 @@ TEST(RunningOnWine, AgreesWithTheWineRegistryOfThePrefix) {
   EXPECT_EQ(RunningOnWine(), RunningOnWine());
 }
 
-TEST(GlobalHotKey, ACombinationCanBeHeldOnlyOnce) {
+TEST(GlobalHotKey, ACombinationCanBeHeldOnlyOnceAndIsFreeAgainWithItsOwner) {
   TestWindow window(L"hotkeys");
   const unsigned modifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
-  ASSERT_TRUE(RegisterGlobalHotKey(window.get(), 1, modifiers, VK_F11));
-  EXPECT_FALSE(RegisterGlobalHotKey(window.get(), 2, modifiers, VK_F11));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
-  UnregisterGlobalHotKey(window.get(), 1);
-  EXPECT_TRUE(RegisterGlobalHotKey(window.get(), 2, modifiers, VK_F11));
-  UnregisterGlobalHotKey(window.get(), 2);
+  {
+    GlobalHotKeys keys(window.get());
+    ASSERT_TRUE(keys.Register(1, modifiers, VK_F11));
+    EXPECT_FALSE(keys.Register(2, modifiers, VK_F11));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
+    keys.Unregister(1);
+    EXPECT_TRUE(keys.Register(2, modifiers, VK_F11));
+    ASSERT_TRUE(keys.Register(3, modifiers, VK_F12));
+  }
+  // The owner's end released both: another window can take them.
+  TestWindow other(L"hotkeys again");
+  GlobalHotKeys keys(other.get());
+  EXPECT_TRUE(keys.Register(1, modifiers, VK_F11));
+  EXPECT_TRUE(keys.Register(2, modifiers, VK_F12));
 }
 
 TEST(GlobalHotKey, SynthesisedKeysReachTheWindowAsWmHotkey) {
   TestWindow window(L"hotkey target");
   SetForegroundWindow(window.get());
   SetFocus(window.get());
-  ASSERT_TRUE(RegisterGlobalHotKey(window.get(), 5, MOD_CONTROL | MOD_ALT, 'M'));
+  GlobalHotKeys hotKeys(window.get());
+  ASSERT_TRUE(hotKeys.Register(5, MOD_CONTROL | MOD_ALT, 'M'));
   INPUT inputs[6] = {};
   const WORD keys[] = {VK_CONTROL, VK_MENU, 'M'};
   for (int i = 0; i < 3; ++i) {
@@ -86,7 +95,6 @@ TEST(GlobalHotKey, SynthesisedKeysReachTheWindowAsWmHotkey) {
       Sleep(10);
     }
   }
-  UnregisterGlobalHotKey(window.get(), 5);
   EXPECT_TRUE(received);
 }
 

@@ -12,12 +12,14 @@ namespace testsupport {
 
 class ForeignWindows {
  public:
-  explicit ForeignWindows(const std::wstring& arguments) {
+  // `helper` names the program: foreign_windows_helper, or iconic_windows_helper, the same
+  // program from a file that carries an icon.
+  explicit ForeignWindows(const std::wstring& arguments, const wchar_t* helper = L"foreign_windows_helper") {
     static int serial = 0;
     const std::wstring readyName = L"VantoraHelperReady-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
                                    std::to_wstring(++serial);
     ready_ = ::CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    std::wstring command = L"\"" + HelperPath() + L"\" --ready " + readyName + L" " + arguments;
+    std::wstring command = L"\"" + HelperPath(helper) + L"\" --ready " + readyName + L" " + arguments;
     STARTUPINFOW startup{sizeof(startup)};
     if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process_)) {
@@ -73,12 +75,12 @@ class ForeignWindows {
   }
 
   // The helpers are built beside win_tests.exe; its own path is already in Windows form.
-  static std::wstring HelperPath() {
+  static std::wstring HelperPath(const wchar_t* helper = L"foreign_windows_helper") {
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring dir = self;
     dir.resize(dir.find_last_of(L"\\/") + 1);
-    return dir + L"foreign_windows_helper.exe";
+    return dir + helper + L".exe";
   }
 
  private:

@@ -22,10 +22,6 @@ struct ApplicationReady {
 
 class MainFormTest : public ::testing::Test, private ApplicationReady {
  protected:
-  // Under Wine the notification area is a top-level window of its own ("Wine System Tray"),
-  // shown while it holds an icon, and the list would show it; the tests want a desktop of
-  // their own windows only.
-  MainFormTest() { form.TrayIcon1.SetVisible(false); }
 
   int RowOf(HWND window) const {
     const auto& handles = form.CatalogueWindows();

@@ -1,6 +1,6 @@
-#include "app/portable/HotKeyCodes.h"
+#include "platform/portable/HotKeyCodes.h"
 
-namespace vantora {
+namespace platform {
 
 namespace {
 constexpr unsigned kControlShift = 1, kControlCtrl = 2, kControlAlt = 4;
@@ -32,4 +32,4 @@ std::uint16_t HotKeyControlFromShortCut(ShortCut shortcut) {
   return static_cast<std::uint16_t>((flags << 8) | (shortcut & 0xFF));
 }
 
-}  // namespace vantora
+}  // namespace platform

@@ -2,7 +2,7 @@
 // Shortcut values as a hotkey edit control keeps them, and their conversion for RegisterHotKey.
 #include <cstdint>
 
-namespace vantora {
+namespace platform {
 
 // Bits 0-12: virtual key; 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.
 using ShortCut = std::uint16_t;
@@ -30,4 +30,4 @@ HotKeyCombination ShortCutToHotKey(ShortCut shortcut);
 ShortCut ShortCutFromHotKeyControl(std::uint16_t controlValue);
 std::uint16_t HotKeyControlFromShortCut(ShortCut shortcut);
 
-}  // namespace vantora
+}  // namespace platform

@@ -1,0 +1,94 @@
+#pragma once
+// The window list: which windows of other programs it shows, how it is rebuilt, the controls
+// that follow the selected row, and the automatic refresh.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/ProgramIcons.h"
+#include "platform/UniqueHandle.h"
+#include "platform/ui/Components.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/ListView.h"
+
+namespace catalogue {
+
+// The controls the catalogue drives; they belong to the main window.
+struct CatalogueControls {
+  ui::ListView& list;
+  ui::ImageList& images;
+  ui::Edit& title;              // the selected window's title
+  ui::CheckBox& stayOnTop;      // checked while the selected window is topmost
+  ui::Image& largeIcon;
+  ui::Image& smallIcon;
+  ui::Button& closeButtonToggle;
+  ui::Button& enableToggle;
+  std::vector<ui::Control*> bulkGroup, perWindowGroup, newIconGroup;
+  ui::Timer& armTimer;     // checks the refresh period every 100 ms
+  ui::Timer& refreshTimer; // rebuilds the list every period while the program is active
+};
+
+class Catalogue {
+ public:
+  // `ownWindow` tells which windows are the program's own and never listed.
+  Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow);
+  Catalogue(const Catalogue&) = delete;
+  Catalogue& operator=(const Catalogue&) = delete;
+  ~Catalogue();
+
+  // Rebuilds the list; the selected row index is kept where it still exists.
+  void Refresh();
+  // Enables the control groups and reads the selected window's title, icons and states.
+  void UpdateSelectionState();
+  void RefreshAndUpdate() {
+    Refresh();
+    UpdateSelectionState();
+  }
+
+  HWND SelectedWindow() const;  // null when no row is selected
+  // A copy of the window's icon at the system's size for its kind, as the icon panel shows it;
+  // empty when the window has none.
+  platform::UniqueIcon CopyWindowIcon(HWND window, bool large);
+  std::vector<HWND> Windows() const;  // row i of the list shows window i
+
+  // Events of the list and the timers.
+  void ListClick();
+  void ListKeyDown(ui::KeyEvent& key);
+  void ArmTimerTick();
+  void RefreshTimerTick();
+
+  // Seconds between automatic rebuilds; 0 or less is off. Only the options dialog writes it;
+  // every start begins with 0.
+  int AutoRefreshPeriod = 0;
+  // Set once a new icon has been loaded: the "Change" buttons then follow the selection too.
+  bool NewIconLoaded = false;
+
+ private:
+  // What a row shows. The icon is the window's own, borrowed: it only tells whether the picture
+  // already drawn into the image list can stay.
+  struct Row {
+    HWND window;
+    std::wstring title;
+    HICON icon;
+    int image;
+    friend bool operator==(const Row&, const Row&) = default;
+  };
+  HICON IconOf(HWND window, bool large);
+  void DrawRowImages(std::vector<Row>& rows);
+  void ShowRows(const std::vector<Row>& rows);
+
+  ui::Form& form_;
+  int activationHandler_;
+  CatalogueControls c_;
+  std::function<bool(HWND)> ownWindow_;
+  bool onWine_;
+  ProgramIcons programIcons_;  // used under Wine only
+  std::vector<Row> rows_;  // what the list shows, row by row
+  bool autoRefreshArmed_ = false;
+};
+
+}  // namespace catalogue

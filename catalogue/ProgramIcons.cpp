@@ -1,0 +1,37 @@
+#include "catalogue/ProgramIcons.h"
+
+namespace catalogue {
+
+HICON ProgramIcons::For(HWND window, bool large) {
+  const DWORD processId = platform::WindowProcessId(window);
+  if (processId == 0 || processId == ::GetCurrentProcessId()) return nullptr;
+  auto found = processes_.find(processId);
+  if (found == processes_.end()) {
+    Program* program = nullptr;
+    if (const auto path = platform::ProcessImagePath(processId)) {
+      auto [entry, added] = programs_.try_emplace(*path);
+      if (added) entry->second.icons = platform::FirstFileIcons(*path);
+      program = &entry->second;
+    }
+    found = processes_.emplace(processId, Process{program}).first;
+  }
+  Process& process = found->second;
+  process.used = true;
+  if (!process.program) return nullptr;
+  process.program->used = true;
+  const platform::FileIcons& icons = process.program->icons;
+  // A file with a large icon only serves the small size too, as a window's own icons do.
+  return large ? icons.large.get() : (icons.small ? icons.small.get() : icons.large.get());
+}
+
+void ProgramIcons::BeginRebuild() {
+  for (auto& [id, process] : processes_) process.used = false;
+  for (auto& [path, program] : programs_) program.used = false;
+}
+
+void ProgramIcons::EndRebuild() {
+  std::erase_if(processes_, [](const auto& entry) { return !entry.second.used; });
+  std::erase_if(programs_, [](const auto& entry) { return !entry.second.used; });
+}
+
+}  // namespace catalogue

@@ -1,0 +1,37 @@
+#pragma once
+// Under Wine a window of another process hands out no icon at all (the messages and the class
+// icon do not cross processes), so the first icon of the program file that owns the window
+// stands in. Each program file is looked up once and kept while it has windows listed.
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "platform/Processes.h"
+
+namespace catalogue {
+
+class ProgramIcons {
+ public:
+  // The program's icon for a window of another process (borrowed; valid until the program's last
+  // listed window is gone); null when the program file has none or the process cannot be asked.
+  HICON For(HWND window, bool large);
+
+  // A rebuild marks what it asks for; what no listed window asked for is let go afterwards.
+  void BeginRebuild();
+  void EndRebuild();
+
+ private:
+  struct Program {
+    platform::FileIcons icons;
+    bool used = false;
+  };
+  struct Process {
+    Program* program;  // null: the process could not be asked, or its file has no icon
+    bool used = false;
+  };
+  std::map<std::wstring, Program> programs_;  // by executable path
+  std::map<DWORD, Process> processes_;        // by process id
+};
+
+}  // namespace catalogue

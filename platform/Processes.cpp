@@ -1,0 +1,35 @@
+#include "platform/Processes.h"
+
+#include <shellapi.h>
+
+namespace platform {
+
+DWORD WindowProcessId(HWND window) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+std::optional<std::wstring> ProcessImagePath(DWORD processId) {
+  const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (!process) return std::nullopt;
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = static_cast<DWORD>(path.size());
+    if (::QueryFullProcessImageNameW(process.get(), 0, path.data(), &length)) {
+      path.resize(length);
+      return path;
+    }
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= 32768) return std::nullopt;
+    path.resize(path.size() * 2);
+  }
+}
+
+FileIcons FirstFileIcons(const std::wstring& path) {
+  HICON large = nullptr, small = nullptr;
+  // Only the count tells: Wine writes something into both even for a file without icons.
+  if (::ExtractIconExW(path.c_str(), 0, &large, &small, 1) == 0) return {};
+  return {UniqueIcon(large), UniqueIcon(small)};
+}
+
+}  // namespace platform

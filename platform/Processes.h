@@ -1,0 +1,25 @@
+#pragma once
+// Other programs' processes and the files they were started from.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/UniqueHandle.h"
+
+namespace platform {
+
+// The process that created the window; 0 when the window has gone.
+DWORD WindowProcessId(HWND window);
+
+// The full path of the process's executable. The process is opened for limited queries only
+// and closed at once; nullopt when it cannot be opened or asked.
+std::optional<std::wstring> ProcessImagePath(DWORD processId);
+
+// The first icon of an executable or icon file, large and small; each empty when the file has none.
+struct FileIcons {
+  UniqueIcon large, small;
+};
+FileIcons FirstFileIcons(const std::wstring& path);
+
+}  // namespace platform

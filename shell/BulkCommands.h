@@ -1,0 +1,46 @@
+#pragma once
+// Commands on every window of the list: close, minimize, maximize, restore and the opacity of
+// all, each in the variant of its button and of its hotkey; cascade and tile.
+#include <functional>
+#include <span>
+
+#include "catalogue/Catalogue.h"
+#include "platform/ui/Form.h"
+
+namespace shell {
+
+// The button variants let pending messages be processed after each window; the hotkey variants
+// walk without that and differ in the steps around the walk.
+enum class BulkVariant { Button, HotKey };
+
+enum class Step;          // what the program does with its own window around a walk
+struct ShowAllOperation;  // a show command for every window and the steps after the walk
+struct Arrangement;       // cascade or tile
+
+class BulkCommands {
+ public:
+  BulkCommands(ui::Form& mainForm, catalogue::Catalogue& catalogue) : form_(mainForm), catalogue_(catalogue) {}
+
+  void CloseAll(BulkVariant variant);
+  void MinimizeAll(BulkVariant variant);
+  void MaximizeAll();  // hotkey only
+  void RestoreAll(BulkVariant variant);
+  void SetAllOpacity(int percent);  // hotkey only
+  // Restores the main and application windows where they are minimized.
+  void BringProgramForward();
+
+  void Cascade();
+  void TileHorizontal();
+  void TileVertical();
+
+ private:
+  void Run(std::span<const Step> steps);
+  void Walk(BulkVariant variant, const std::function<void(HWND)>& act) const;
+  void ShowAll(const ShowAllOperation& operation, BulkVariant variant);
+  void Arrange(const Arrangement& arrangement);
+
+  ui::Form& form_;
+  catalogue::Catalogue& catalogue_;
+};
+
+}  // namespace shell
