@@ -10,15 +10,14 @@ struct ToggleRow {
   ShellWindow target;
   const wchar_t* hideCaption;  // while the target is shown
   const wchar_t* showCaption;  // while it is hidden
-  int showCommand;
 };
 
 // In the order start-up reads the shell.
 constexpr ToggleRow kToggles[] = {
-    {ShellWindow::TaskbarClock, L"Hide TaskBar Clock", L"Show TaskBar Clock", SW_SHOWNORMAL},
-    {ShellWindow::Taskbar, L"Hide TaskBar", L"Show TaskBar", SW_SHOWNORMAL},
-    {ShellWindow::DesktopIcons, L"Hide Desktop", L"Show Desktop", SW_SHOW},
-    {ShellWindow::TaskbarItems, L"Hide TaskBar Items", L"Show TaskBar Items", SW_SHOWNORMAL},
+    {ShellWindow::TaskbarClock, L"Hide TaskBar Clock", L"Show TaskBar Clock"},
+    {ShellWindow::Taskbar, L"Hide TaskBar", L"Show TaskBar"},
+    {ShellWindow::DesktopIcons, L"Hide Desktop", L"Show Desktop"},
+    {ShellWindow::TaskbarItems, L"Hide TaskBar Items", L"Show TaskBar Items"},
 };
 
 const ToggleRow& RowOf(ShellWindow target) {
@@ -28,14 +27,13 @@ const ToggleRow& RowOf(ShellWindow target) {
 }
 
 // The shell's windows belong to another program, which may have stopped answering.
-void Show(ShellWindow target, bool visible) {
-  platform::ShowWindowBounded(FindShellWindow(target), visible ? RowOf(target).showCommand : SW_HIDE,
-                              platform::kWindowChangeWait);
+void ShowShellWindow(ShellWindow target, int command) {
+  platform::ShowWindowBounded(FindShellWindow(target), command, platform::kWindowChangeWait);
 }
 
 }  // namespace
 
-void SetDesktopIconsVisible(bool visible) { Show(ShellWindow::DesktopIcons, visible); }
+void SetDesktopIconsVisible(bool visible) { ShowShellWindow(ShellWindow::DesktopIcons, visible ? SW_SHOW : SW_HIDE); }
 
 ui::Button& ShellToggles::ButtonOf(ShellWindow target) const {
   switch (target) {
@@ -58,7 +56,11 @@ void ShellToggles::Toggle(ShellWindow target) {
   const ToggleRow& row = RowOf(target);
   ui::Button& button = ButtonOf(target);
   const bool hide = button.Caption() == row.hideCaption;
-  Show(target, !hide);
+  // The taskbar's windows come back restored (SW_SHOWNORMAL); the desktop icons only shown.
+  if (target == ShellWindow::DesktopIcons)
+    SetDesktopIconsVisible(!hide);
+  else
+    ShowShellWindow(target, hide ? SW_HIDE : SW_SHOWNORMAL);
   button.SetCaption(hide ? row.showCaption : row.hideCaption);
 }
 
