@@ -31,7 +31,7 @@ ui::FormStyle SplashStyle() {
 
 class SplashForm : public ui::Form {
  public:
-  SplashForm() : ui::Form(SplashStyle()) {}
+  explicit SplashForm(const ui::FormKey& key) : ui::Form(key, SplashStyle()) {}
 
   void Load(const std::wstring& path) {
     platform::UniqueBitmap bitmap(static_cast<HBITMAP>(
@@ -51,7 +51,7 @@ void ShowSplash(const std::wstring& picturePath, ui::Form& mainWindow) {
   auto& app = ui::Application::Instance();
   std::exception_ptr failure;
   {
-    SplashForm splash;
+    ui::Owned<SplashForm> splash;
     try {
       splash.Load(picturePath);
       splash.Show();

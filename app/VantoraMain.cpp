@@ -48,8 +48,8 @@ static_assert(AllInMainLayout(vantora::kBulkGroup) && AllInMainLayout(vantora::k
 
 }  // namespace
 
-TForm6::TForm6()
-    : ui::Form(MainStyle()),
+TForm6::TForm6(const ui::FormKey& key)
+    : ui::Form(key, MainStyle()),
       windowList(*this,
                  {ListView1, ImageList1, Edit1, CheckBox1, Image1, Image2, Button2, sButton25,
                   Resolve(*this, vantora::kBulkGroup), Resolve(*this, vantora::kPerWindowGroup),
@@ -69,8 +69,6 @@ TForm6::TForm6()
   BindLifeCycle();
   FormCreate();
 }
-
-TForm6::~TForm6() { DestroyHandle(); }
 
 bool TForm6::OwnWindow(HWND window) const {
   const auto is = [window](const ui::Form* form) { return form && form->Handle() == window; };

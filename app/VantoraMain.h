@@ -26,8 +26,7 @@
 
 class TForm6 : public ui::Form {
  public:
-  TForm6();
-  ~TForm6() override;
+  explicit TForm6(const ui::FormKey& key);  // built as ui::Owned<TForm6>
 
   // Headings and separators
   ui::Label sLabel16{*this, vantora::MainRow("sLabel16")};

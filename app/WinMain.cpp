@@ -33,7 +33,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       platform::CurrentPrompts().Information(L"Operating System Too Old");
       return 0;
     }
-    TForm6 form;
+    ui::Owned<TForm6> form;
     app.SetMainForm(&form);
     form.Show();
     return app.Run();  // the guard gives this copy's place back as it goes

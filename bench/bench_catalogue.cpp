@@ -148,7 +148,7 @@ int main() {
   ::InitCommonControlsEx(&controls);
   try {
     ui::Application::Instance().Initialize(::GetModuleHandleW(nullptr), L"Vantora");
-    TForm6 form;
+    ui::Owned<TForm6> form;
     form.Show();
     PumpFor(300);
     bench::PrintHeader();

@@ -81,9 +81,17 @@ bool Application::Dispatch(MSG& message) {
 }
 
 int Application::Run() {
-  MSG message;
-  while (!terminated_ && ::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  while (HandleMessage()) {
+  }
   return exitCode_;
+}
+
+bool Application::HandleMessage() {
+  if (terminated_) return false;
+  MSG message;
+  const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+  if (got < 0) return false;
+  return Dispatch(message) && !terminated_;
 }
 
 void Application::ProcessMessages() {

@@ -26,6 +26,8 @@ class Application {
 
   int Run();               // message loop until Terminate; returns the exit code
   void ProcessMessages();  // dispatches everything pending, then returns
+  // Waits for one message and dispatches it; false once the program is terminating.
+  bool HandleMessage();
   void Terminate(int exitCode = 0);
   bool Terminated() const noexcept { return terminated_; }
 

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Error.h"
+#include "platform/UniqueHandle.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
@@ -16,12 +18,16 @@ constexpr UINT_PTR kSubclassId = 0x56414E54;  // one subclass per control
 
 bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
-MouseButton ButtonOf(UINT message) {
-  if (message == WM_RBUTTONDOWN) return MouseButton::Right;
-  if (message == WM_MBUTTONDOWN) return MouseButton::Middle;
+// The control whose window is being created on this thread: the creation hook binds it to the
+// window before the window's first message.
+thread_local Control* t_creating = nullptr;
+}  // namespace
+
+MouseButton MouseButtonOf(UINT message) {
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) return MouseButton::Right;
+  if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) return MouseButton::Middle;
   return MouseButton::Left;
 }
-}  // namespace
 
 KeyEvent MakeKeyEvent(WPARAM key) {
   return KeyEvent{static_cast<WORD>(key), KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU), false};
@@ -53,12 +59,17 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
   const Bounds b = WindowBounds();
   if (HasFlag(kHidden)) style &= ~WS_VISIBLE;
   if (HasFlag(kDisabled)) style |= WS_DISABLED;
-  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
-                            form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
-                            form_.Scale(b.height), form_.Handle(), ControlId(),
-                            Application::Instance().InstanceHandle(), nullptr);
-  if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
-  ::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  {
+    const platform::UniqueHook hook(::SetWindowsHookExW(WH_CBT, &Control::CreationHook, nullptr, ::GetCurrentThreadId()));
+    if (!hook) platform::ThrowLastError("SetWindowsHookEx");
+    t_creating = this;
+    const HWND created = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
+                                           form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
+                                           form_.Scale(b.height), form_.Handle(), ControlId(),
+                                           Application::Instance().InstanceHandle(), nullptr);
+    t_creating = nullptr;
+    if (!created) platform::ThrowLastError("CreateWindowEx");
+  }
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), FALSE);
   form_.Register(this);
 }
@@ -119,6 +130,24 @@ HBRUSH Control::HandleColor(HDC dc) {
   return form_.BackgroundBrush();
 }
 
+LRESULT CALLBACK Control::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  // The first window created is the control's own; a combo box creates its parts after it.
+  if (code == HCBT_CREATEWND && t_creating) {
+    Control* control = std::exchange(t_creating, nullptr);
+    control->hwnd_ = reinterpret_cast<HWND>(wParam);
+    ::SetWindowSubclass(control->hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(control));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+Control* Control::FromHandle(HWND window) {
+  DWORD_PTR data = 0;
+  if (!window || !::GetWindowSubclass(window, SubclassProc, kSubclassId, &data)) return nullptr;
+  return reinterpret_cast<Control*>(data);
+}
+
+bool Control::WantsMouse() const { return captureMouse_ || OnMouseDown || OnMouseMove || OnMouseUp; }
+
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR data) {
   try {
@@ -144,14 +173,32 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       if (event.handled) return 0;
       break;
     }
+    case WM_NCHITTEST: {
+      // Static controls (panels, labels) let the mouse through to the form unless they handle it.
+      const LRESULT hit = ::DefSubclassProc(hwnd_, message, wParam, lParam);
+      return hit == HTTRANSPARENT && WantsMouse() ? HTCLIENT : hit;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      if (OnMouseDown) OnMouseDown(ButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      if (captureMouse_) ::SetCapture(hwnd_);
+      if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_MOUSEMOVE:
       if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (captureMouse_ && ::GetCapture() == hwnd_) ::ReleaseCapture();
+      if (OnMouseUp) OnMouseUp(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_NCDESTROY: {
+      // The window is gone after this message (the subclass goes with it): nothing may use or
+      // destroy the handle again, whoever destroyed the window.
+      HWND window = std::exchange(hwnd_, nullptr);
+      return ::DefSubclassProc(window, message, wParam, lParam);
+    }
     default:
       break;
   }

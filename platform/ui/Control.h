@@ -23,6 +23,9 @@ struct KeyEvent {
 
 enum class MouseButton { Left, Right, Middle };
 
+// What a modal form answers; any value but None ends Form::ShowModal.
+enum class ModalResult { None, Ok, Cancel, Abort, Retry, Ignore, Yes, No, Close };
+
 struct FontSpec {
   int height = -11;  // in 96-DPI pixels, negative = character height
   bool bold = false;
@@ -49,11 +52,17 @@ class Control {
   void SetVisible(bool visible);
   void SetFocus();
   void SetHint(const std::wstring& hint);
+  // With the capture on, the control keeps the mouse from a button down to its up, so a drag
+  // reports moves (and the up) outside the control too.
+  void SetMouseCapture(bool on) noexcept { captureMouse_ = on; }
+  // The control of a window of this thread, or null.
+  static Control* FromHandle(HWND window);
 
   std::function<void(KeyEvent&)> OnKeyDown;
   std::function<void(KeyEvent&)> OnKeyUp;
   std::function<void(MouseButton, int x, int y)> OnMouseDown;
   std::function<void(int x, int y)> OnMouseMove;
+  std::function<void(MouseButton, int x, int y)> OnMouseUp;
 
  protected:
   // The placement's kind must be one of `kinds`: the member's type and its row agree.
@@ -83,6 +92,8 @@ class Control {
  private:
   friend class Form;
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+  bool WantsMouse() const;
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
   HMENU ControlId() const;
@@ -95,8 +106,10 @@ class Control {
   unsigned flags_;
   FontSpec font_;
   HWND hwnd_ = nullptr;
+  bool captureMouse_ = false;
 };
 
 KeyEvent MakeKeyEvent(WPARAM key);
+MouseButton MouseButtonOf(UINT message);  // of a WM_*BUTTONDOWN or WM_*BUTTONUP
 
 }  // namespace ui

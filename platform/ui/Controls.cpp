@@ -33,7 +33,9 @@ void Button::Click() {
 }
 
 void Button::HandleCommand(WORD code) {
-  if (code == BN_CLICKED && OnClick) OnClick();
+  if (code != BN_CLICKED) return;
+  if (OnClick) OnClick();
+  if (modalResult_ != ModalResult::None) Owner().SetModalResult(modalResult_);
 }
 
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)

@@ -15,11 +15,16 @@ class Button : public Control {
  public:
   Button(Form& form, const Placement& placement);
   void Click();  // as a mouse click does: raises OnClick when the button is enabled
+  // A click then sets this result on the form, ending its ShowModal (an OK or Cancel button).
+  void SetModalResult(ModalResult result) noexcept { modalResult_ = result; }
   std::function<void()> OnClick;
 
  protected:
   Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds);
   void HandleCommand(WORD code) override;
+
+ private:
+  ModalResult modalResult_ = ModalResult::None;
 };
 
 // A push button with a glyph above its caption, drawn by us: the themed button's own layout of

@@ -1,7 +1,10 @@
 #include "platform/ui/Form.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 
 #include "platform/Error.h"
 #include "platform/portable/Dpi.h"
@@ -47,6 +50,37 @@ void RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
   registered.insert(name);
 }
 
+// The program's other windows, disabled while a modal form runs and enabled again after it,
+// whatever way the loop ends.
+class DisabledWindows {
+ public:
+  explicit DisabledWindows(HWND modal) : modal_(modal) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &DisabledWindows::Visit, reinterpret_cast<LPARAM>(this));
+  }
+  DisabledWindows(const DisabledWindows&) = delete;
+  DisabledWindows& operator=(const DisabledWindows&) = delete;
+  ~DisabledWindows() {
+    for (HWND window : windows_)
+      if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+  }
+
+ private:
+  static BOOL CALLBACK Visit(HWND window, LPARAM self) {
+    auto& me = *reinterpret_cast<DisabledWindows*>(self);
+    // The application window stays enabled (the taskbar entry), and so do the modal form's own
+    // windows: its tooltip and whatever it opens itself.
+    const bool own = window == me.modal_ || ::GetWindow(window, GW_OWNER) == me.modal_;
+    if (!own && window != Application::Instance().Handle() && ::IsWindowEnabled(window)) {
+      ::EnableWindow(window, FALSE);
+      me.windows_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND modal_;
+  std::vector<HWND> windows_;
+};
+
 }  // namespace
 
 UINT DpiOfWindow(HWND window) {
@@ -59,7 +93,7 @@ UINT DpiOfWindow(HWND window) {
   return static_cast<UINT>(::GetDeviceCaps(screen.get(), LOGPIXELSX));
 }
 
-Form::Form(const FormStyle& style) : style_(style), background_(::CreateSolidBrush(style.color)) {
+Form::Form(const FormKey&, const FormStyle& style) : style_(style), background_(::CreateSolidBrush(style.color)) {
   RegisterFormClass(style_.className, &Form::StaticWindowProc);
   auto& app = Application::Instance();
   // Created at its final place and size, so nobody ever sees it elsewhere; only a window that
@@ -69,10 +103,9 @@ Form::Form(const FormStyle& style) : style_(style), background_(::CreateSolidBru
   hwnd_ = ::CreateWindowExW(WindowExStyle(style_), style_.className.c_str(), style_.caption.c_str(),
                             WindowStyle(style_), place.left, place.top, place.right - place.left,
                             place.bottom - place.top, style_.ownedByApplication ? app.Handle() : nullptr, nullptr,
-                            app.InstanceHandle(), nullptr);
+                            app.InstanceHandle(), this);  // bound at WM_NCCREATE
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  if (const UINT dpi = DpiOfWindow(hwnd_); dpi != dpi_) {
+  if (const UINT dpi = DpiOfWindow(hwnd_); dpi != dpi_ && !style_.physicalPixels) {
     dpi_ = dpi;
     const RECT again = ScreenRect();
     ::SetWindowPos(hwnd_, nullptr, again.left, again.top, again.right - again.left, again.bottom - again.top,
@@ -103,12 +136,48 @@ Form::~Form() {
   OnCloseQuery = nullptr;
   OnClose = nullptr;
   OnDestroy = nullptr;
+  OnMouseDown = nullptr;
+  OnMouseMove = nullptr;
+  OnMouseUp = nullptr;
   handlers_.clear();
-  if (hwnd_) {
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    ::DestroyWindow(hwnd_);
+  // Only a form whose derived part failed to construct gets here with its window: Owned has
+  // destroyed it otherwise. The tooltip, owned by the window, goes with it.
+  if (hwnd_) ::DestroyWindow(hwnd_);
+}
+
+Form* Form::FromHandle(HWND window) {
+  DWORD process = 0;
+  if (!window || !::GetWindowThreadProcessId(window, &process) || process != ::GetCurrentProcessId() ||
+      static_cast<ULONG_PTR>(::GetClassLongPtrW(window, GCLP_WNDPROC)) !=
+          reinterpret_cast<ULONG_PTR>(&Form::StaticWindowProc))
+    return nullptr;
+  return reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+ModalResult Form::ShowModal() {
+  if (modal_) throw std::logic_error("the form is already shown modally");
+  auto& app = Application::Instance();
+  HWND previous = ::GetActiveWindow();
+  modalResult_ = ModalResult::None;
+  modal_ = true;
+  {
+    DisabledWindows others(hwnd_);
+    Show();
+    ::SetForegroundWindow(hwnd_);
+    while (modalResult_ == ModalResult::None && hwnd_ && app.HandleMessage()) {
+    }
+    modal_ = false;
+    // The others are enabled before the form hides, so the activation goes back to them.
   }
-  if (tooltip_) ::DestroyWindow(tooltip_);
+  if (hwnd_) Hide();
+  if (previous && previous != hwnd_ && ::IsWindow(previous)) ::SetActiveWindow(previous);
+  if (modalResult_ == ModalResult::None) modalResult_ = ModalResult::Cancel;
+  return modalResult_;
+}
+
+void Form::SetScreenBounds(const RECT& bounds) {
+  ::SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::DestroyHandle() {
@@ -126,7 +195,9 @@ SIZE Form::OuterSize() const {
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-int Form::Scale(int designPixels) const { return vantora::ScaleForDpi(designPixels, dpi_); }
+int Form::Scale(int designPixels) const {
+  return style_.physicalPixels ? designPixels : vantora::ScaleForDpi(designPixels, dpi_);
+}
 
 std::wstring Form::Caption() const {
   wchar_t buffer[512];
@@ -140,7 +211,7 @@ HFONT Form::FontFor(const FontSpec& wanted) {
   auto& font = fonts_[{wanted.height, wanted.bold}];
   if (!font) {
     LOGFONTW lf{};
-    lf.lfHeight = Scale(wanted.height);
+    lf.lfHeight = vantora::ScaleForDpi(wanted.height, dpi_);
     lf.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(lf.lfFaceName, style_.fontName.c_str(), LF_FACESIZE - 1);
@@ -219,19 +290,29 @@ Control* Form::ControlOf(HWND child) const {
 void Form::ApplyDpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
   fonts_.clear();
+  // A form in physical pixels stays exactly where it is; only its fonts change.
+  if (style_.physicalPixels) suggested = nullptr;
   if (suggested) {
     ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // The client area must stay the designed size at the new DPI, whatever the suggestion was.
-  const SIZE size = OuterSize();
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  if (!style_.physicalPixels) {
+    const SIZE size = OuterSize();
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
   for (Control* c : controls_) c->ApplyDpi();
   ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 LRESULT CALLBACK Form::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    // Bound at the first message that carries the object, so every later one reaches it.
+    form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
   if (!form) return ::DefWindowProcW(window, message, wParam, lParam);
   try {
     return form->WindowProc(message, wParam, lParam);
@@ -304,6 +385,21 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (handler) handler(event);
       return 0;
     }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      ::SetCapture(hwnd_);
+      if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_MOUSEMOVE:
+      if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (::GetCapture() == hwnd_) ::ReleaseCapture();
+      if (OnMouseUp) OnMouseUp(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;  // a right button's up still raises WM_CONTEXTMENU
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
         Application::Instance().Minimize();
@@ -313,7 +409,10 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (OnCloseQuery && !OnCloseQuery()) return 0;
       if (OnClose) OnClose();
-      if (Application::Instance().MainForm() == this) {
+      if (modal_) {
+        // ShowModal hides the form when its loop ends.
+        if (modalResult_ == ModalResult::None) modalResult_ = ModalResult::Cancel;
+      } else if (Application::Instance().MainForm() == this) {
         Application::Instance().Terminate(0);
         ::DestroyWindow(hwnd_);
       } else {
@@ -327,6 +426,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       HWND window = hwnd_;
       ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
+      tooltip_ = nullptr;  // owned by the form: already destroyed
       return ::DefWindowProcW(window, message, wParam, lParam);
     }
     default:

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/UniqueHandle.h"
@@ -28,13 +29,31 @@ struct FormStyle {
   bool stayOnTop = false;
   bool centred = true;
   bool ownedByApplication = true;  // false: no owner (a splash screen)
+  // The form's size and its controls' bounds are physical pixels, never scaled for the DPI: a
+  // form that must lie one to one on the screen. Fonts still follow the DPI.
+  bool physicalPixels = false;
   std::wstring fontName = L"Tahoma";
   int fontHeight = -11;
 };
 
+template <class T>
+class Owned;
+
+// Only Owned can make one, so every form is built inside an Owned and destroyed through it.
+class FormKey {
+ public:
+  FormKey(const FormKey&) = delete;
+  FormKey& operator=(const FormKey&) = delete;
+
+ private:
+  FormKey() = default;
+  template <class T>
+  friend class Owned;
+};
+
 class Form {
  public:
-  explicit Form(const FormStyle& style);
+  Form(const FormKey& key, const FormStyle& style);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
   virtual ~Form();
@@ -56,6 +75,19 @@ class Form {
   void SetDoubleBuffered(bool on);
   // Destroys the window while the derived form is still alive, so OnDestroy can run.
   void DestroyHandle();
+  // The form of a window of this program, or null.
+  static Form* FromHandle(HWND window);
+
+  // Shows the form with every other window of the program disabled and runs the messages until
+  // the form's modal result is set, the form is closed (Cancel) or the program terminates.
+  ModalResult ShowModal();
+  ModalResult CurrentModalResult() const noexcept { return modalResult_; }
+  void SetModalResult(ModalResult result) noexcept { modalResult_ = result; }
+  bool Modal() const noexcept { return modal_; }
+
+  // Places the window (its outer rectangle) on the screen in physical pixels; a physicalPixels
+  // form keeps it through DPI changes.
+  void SetScreenBounds(const RECT& bounds);
 
   // Form events.
   std::function<void()> OnShow;
@@ -65,6 +97,11 @@ class Form {
   std::function<void()> OnDestroy;
   std::function<void(KeyEvent&)> OnKeyDown;
   std::function<void(KeyEvent&)> OnKeyUp;
+  // Mouse in client coordinates; the form holds the capture from a button down to its up, so a
+  // drag keeps reporting moves outside the form.
+  std::function<void(MouseButton, int x, int y)> OnMouseDown;
+  std::function<void(int x, int y)> OnMouseMove;
+  std::function<void(MouseButton, int x, int y)> OnMouseUp;
 
   // Extra message handling (timers, tray icon, hotkeys); a handler returns true when it consumed
   // the message and set the result.
@@ -102,6 +139,19 @@ class Form {
   int nextToken_ = 1;
   HWND tooltip_ = nullptr;
   bool shownOnce_ = false;
+  bool modal_ = false;
+  ModalResult modalResult_ = ModalResult::None;
+};
+
+// A form as the program holds it: the final class, whose destructor destroys the window while
+// the whole form is still alive, so OnDestroy and the last messages see a complete form.
+// `ui::Owned<TForm6> form;` or `std::make_unique<ui::Owned<OptionsForm>>()`.
+template <class T>
+class Owned final : public T {
+ public:
+  template <class... Args>
+  explicit Owned(Args&&... args) : T(FormKey{}, std::forward<Args>(args)...) {}
+  ~Owned() override { this->DestroyHandle(); }
 };
 
 // DPI of a window (per-monitor aware where the system supports it).

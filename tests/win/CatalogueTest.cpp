@@ -64,11 +64,11 @@ TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
 TEST_F(CatalogueTest, OptionsAndInformationDialogsAreLeftOutButTheResizeScreenIsListed) {
   auto style = testing_support::PlainFormStyle(L"TDialogStandIn");
   style.caption = L"Options";
-  ui::Form options(style);
+  ui::Owned<ui::Form> options(style);
   style.caption = L"Window Info";
-  ui::Form info(style);
+  ui::Owned<ui::Form> info(style);
   style.caption = L"Resize";
-  ui::Form resize(style);
+  ui::Owned<ui::Form> resize(style);
   for (ui::Form* f : {&options, &info, &resize}) f->Show();
   form.optionsDialog = &options;
   form.infoDialog = &info;

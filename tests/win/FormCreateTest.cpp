@@ -113,17 +113,17 @@ class FormCreateTest : public ::testing::Test {
 TEST_F(FormCreateTest, FilePathIsWrittenOnlyWhenTheProgramsKeyIsMissing) {
   SavedRegistryValue saved(kProgramKey, L"FilePath");
   RemoveKey(kProgramKey);
-  { TForm6 form; }
+  { ui::Owned<TForm6> form; }
   EXPECT_EQ(ReadValue(kProgramKey, L"FilePath"), platform::ExecutablePath());
 
   // A later start from elsewhere keeps the first path.
   WriteValue(kProgramKey, L"FilePath", L"C:\\Elsewhere\\vantora.exe");
-  { TForm6 form; }
+  { ui::Owned<TForm6> form; }
   EXPECT_EQ(ReadValue(kProgramKey, L"FilePath"), L"C:\\Elsewhere\\vantora.exe");
 
   // The key without the value counts as present too.
   DeleteValue(kProgramKey, L"FilePath");
-  { TForm6 form; }
+  { ui::Owned<TForm6> form; }
   EXPECT_EQ(ReadValue(kProgramKey, L"FilePath"), std::nullopt);
 }
 
@@ -131,13 +131,13 @@ TEST_F(FormCreateTest, TheBrowserKeyIsCreatedWhenMissingAndItsTitleFillsEdit3) {
   SavedRegistryValue saved(kBrowserKey, L"Window Title");
   RemoveKey(kBrowserKey);
   {
-    TForm6 form;
+    ui::Owned<TForm6> form;
     EXPECT_TRUE(KeyExists(kBrowserKey));
     EXPECT_EQ(ReadValue(kBrowserKey, L"Window Title"), std::nullopt);
     EXPECT_EQ(form.Edit3.Text(), L"");
   }
   WriteValue(kBrowserKey, L"Window Title", L"Браузер \u2013 Vantora");
-  TForm6 form;
+  ui::Owned<TForm6> form;
   EXPECT_EQ(form.Edit3.Text(), L"Браузер \u2013 Vantora");
 }
 
@@ -145,11 +145,11 @@ TEST_F(FormCreateTest, TheStartupButtonSaysWhetherTheRunKeyHoldsVantora) {
   SavedRegistryValue saved(kRunKey, L"Vantora");
   WriteValue(kRunKey, L"Vantora", L"\"C:\\Tools\\vantora.exe\"");
   {
-    TForm6 form;
+    ui::Owned<TForm6> form;
     EXPECT_EQ(form.sBitBtn5.Caption(), L"Do Not Start on Windows Startup");
   }
   DeleteValue(kRunKey, L"Vantora");
-  TForm6 form;
+  ui::Owned<TForm6> form;
   EXPECT_EQ(form.sBitBtn5.Caption(), L"Start on Windows Startup");
 }
 
@@ -172,7 +172,7 @@ TEST_F(FormCreateTest, ShellToggleCaptionsFollowWhatTheShellShows) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(std::wstring(c.hidden)));
     ForeignWindows shell(std::wstring(L"--count 0 --shell --shell-hide ") + c.hidden);
-    TForm6 form;
+    ui::Owned<TForm6> form;
     EXPECT_EQ(form.Button25.Caption(), c.clock);
     EXPECT_EQ(form.Button27.Caption(), c.taskbar);
     EXPECT_EQ(form.Button26.Caption(), c.desktop);
@@ -182,7 +182,7 @@ TEST_F(FormCreateTest, ShellToggleCaptionsFollowWhatTheShellShows) {
 
 TEST_F(FormCreateTest, ThePlaceholderTheSkinTheApplyButtonAndTheFirstRow) {
   TestWindow listed(L"A window to list");
-  TForm6 form;
+  ui::Owned<TForm6> form;
   for (const ui::Image* image : {&form.Image5, &form.Image4, &form.Image3}) {
     ASSERT_NE(image->Bitmap(), nullptr);
     EXPECT_NE(image->Bitmap(), form.Image6.Bitmap());  // each its own copy
@@ -200,7 +200,7 @@ TEST_F(FormCreateTest, ThePlaceholderTheSkinTheApplyButtonAndTheFirstRow) {
 }
 
 TEST_F(FormCreateTest, TheTrayIconIsShownWithTheProgramsIcon) {
-  TForm6 form;
+  ui::Owned<TForm6> form;
   // The notification area knows the icon: changing it succeeds only for an icon it holds.
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
@@ -214,7 +214,7 @@ TEST_F(FormCreateTest, TheTrayIconIsShownWithTheProgramsIcon) {
 }
 
 TEST_F(FormCreateTest, TheSixDefaultHotKeysReachTheMainWindow) {
-  TForm6 form;
+  ui::Owned<TForm6> form;
   Focus(form);
   // The messages are taken from the queue as the system posts them, without running the
   // commands they stand for.
@@ -231,7 +231,7 @@ TEST_F(FormCreateTest, TheSixDefaultHotKeysReachTheMainWindow) {
 }
 
 TEST_F(FormCreateTest, F5RebuildsTheListOnThePressAndAgainOnTheRelease) {
-  TForm6 form;
+  ui::Owned<TForm6> form;
   Focus(form);
   // Shown without activation, so the main window's own activation refresh does not run.
   const auto quietWindow = [](const wchar_t* title) {
@@ -262,7 +262,7 @@ TEST_F(FormCreateTest, F5RebuildsTheListOnThePressAndAgainOnTheRelease) {
 TEST_F(FormCreateTest, WithoutSplashBmpThereIsNoSplashWindow) {
   ASSERT_EQ(::GetFileAttributesW(SplashPath().c_str()), INVALID_FILE_ATTRIBUTES);
   WindowCreationLog log;
-  TForm6 form;
+  ui::Owned<TForm6> form;
   EXPECT_TRUE(log.Created(kSplashClassName).empty());
   EXPECT_EQ(log.Created(L"TForm6").size(), 1u);  // the log does see the program's windows
 }
@@ -292,7 +292,7 @@ TEST_F(FormCreateTest, ASplashBmpThatIsNoBitmapIsReportedAndTheMainWindowStillOp
       ::Sleep(10);
     }
   });
-  TForm6 form;
+  ui::Owned<TForm6> form;
   watcher.join();
 
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);

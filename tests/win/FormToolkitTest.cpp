@@ -16,7 +16,7 @@ class ToolkitTest : public ::testing::Test {
   // Declared first: members are built before the constructor body runs, and the form needs
   // the application window as its owner.
   ui::Application& application = testing_support::TestApplication();
-  ui::Form form{testing_support::PlainFormStyle()};
+  ui::Owned<ui::Form> form{testing_support::PlainFormStyle()};
 };
 
 LOGFONTW FontOf(HWND window) {

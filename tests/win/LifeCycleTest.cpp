@@ -89,7 +89,7 @@ class LifeCycleTest : public ::testing::Test {
   ui::Application& app = testing_support::TestApplication();
   ScriptedPrompts prompts;
   testsupport::RecordingSession session;
-  TForm6 form;
+  ui::Owned<TForm6> form;
 };
 
 TEST_F(LifeCycleTest, TrayMenuSendsToTrayWithBalloonAndRestores) {
@@ -244,8 +244,8 @@ TEST_F(LifeCycleTest, YesToTheExitQuestionEndsAtOnceWithoutFade) {
 }
 
 TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
-  ui::Form resize(testing_support::PlainFormStyle(L"TStandInResize"));
-  ui::Form options(testing_support::PlainFormStyle(L"TStandInOptions"));
+  ui::Owned<ui::Form> resize(testing_support::PlainFormStyle(L"TStandInResize"));
+  ui::Owned<ui::Form> options(testing_support::PlainFormStyle(L"TStandInOptions"));
   int resizeDestroyed = 0, optionsDestroyed = 0;
   resize.OnDestroy = [&] {
     ++resizeDestroyed;

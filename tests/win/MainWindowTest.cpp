@@ -37,7 +37,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   // Declared first: the form needs the application window and its module's resources.
   ui::Application& application = testing_support::TestApplication();
-  TForm6 form;
+  ui::Owned<TForm6> form;
 };
 
 TEST_F(MainWindowTest, WindowHasItsCaptionClientSizeColourAndBorder) {

@@ -77,7 +77,7 @@ class MainFormTest : public ::testing::Test, private ApplicationReady {
   }
   static bool Layered(HWND window) { return ::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED; }
 
-  TForm6 form;
+  ui::Owned<TForm6> form;
 };
 
 }  // namespace testsupport
