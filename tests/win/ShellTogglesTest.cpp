@@ -43,7 +43,7 @@ class ShellTogglesTest : public ::testing::Test, private testsupport::Applicatio
   }
 
   ForeignWindows shellProcess{L"--count 0 --shell"};
-  TForm6 form;
+  ui::Owned<TForm6> form;
 };
 
 DWORD OwnerOf(HWND window) {
@@ -149,7 +149,7 @@ TEST(ShellToggles, AHungShellCostsAboutASecondAndTheCaptionsStillFlip) {
   testsupport::ApplicationReady ready;
   // The main window first: the notification area's icon calls the taskbar unbounded, and that
   // is not the toggles' business. The shell hangs while the program runs.
-  TForm6 form;
+  ui::Owned<TForm6> form;
   form.TrayIcon1.SetVisible(false);
   ForeignWindows hung(L"--count 0 --shell --hung");
   ASSERT_EQ(OwnerOf(FindShellWindow(ShellWindow::Taskbar)), hung.ProcessId());
@@ -171,7 +171,7 @@ TEST(ShellToggles, WithoutTheShellsWindowsOnlyTheCaptionsChange) {
   // Wine has no "ProgMan", and its own tray no clock.
   ASSERT_EQ(FindShellWindow(ShellWindow::DesktopIcons), nullptr);
   ASSERT_EQ(FindShellWindow(ShellWindow::TaskbarClock), nullptr);
-  TForm6 form;
+  ui::Owned<TForm6> form;
   form.TrayIcon1.SetVisible(false);
   EXPECT_EQ(form.Button26.Caption(), L"Show Desktop");
   EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");

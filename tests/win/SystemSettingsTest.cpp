@@ -189,7 +189,7 @@ TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTu
 TEST_F(SystemSettingsTest, TwoPressesWriteTheQuotedRunValueThenDeleteIt) {
   SavedRegistryValue saved(kRunKey, L"Vantora");
   DeleteValue(kRunKey, L"Vantora");
-  TForm6 fresh;  // starts without the value
+  ui::Owned<TForm6> fresh;  // starts without the value
   fresh.TrayIcon1.SetVisible(false);
   ASSERT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
   wchar_t self[MAX_PATH] = {};
