@@ -75,7 +75,8 @@ bool TForm6::OwnWindow(HWND window) const {
   return window == Handle() || window == ui::Application::Instance().Handle() || is(optionsDialog) || is(infoDialog);
 }
 
-// The events of the catalogue, the window commands, the bulk commands and the hotkeys.
+// The events of the catalogue, the window commands, the bulk commands, the shell toggles and
+// system settings, and the hotkeys.
 void TForm6::BindEvents() {
   Button13.OnClick = [this] { Button13Click(); };
   ListView1.OnClick = [this] { ListView1Click(); };
@@ -103,6 +104,23 @@ void TForm6::BindEvents() {
   Button18.OnClick = [this] { Button18Click(); };
   Button19.OnClick = [this] { Button19Click(); };
   Button23.OnClick = [this] { Button23Click(); };
+
+  Button27.OnClick = [this] { Button27Click(); };
+  Button24.OnClick = [this] { Button24Click(); };
+  Button25.OnClick = [this] { Button25Click(); };
+  Button26.OnClick = [this] { Button26Click(); };
+  TrackBar3.OnChange = [this] { TrackBar3Change(); };
+  Button29.OnClick = [this] { Button29Click(); };
+  Button30.OnClick = [this] { Button30Click(); };
+  Button32.OnClick = [this] { Button32Click(); };
+  Button31.OnClick = [this] { Button31Click(); };
+  Button33.OnClick = [this] { Button33Click(); };
+  s.OnClick = [this] { sClick(); };
+  Button28.OnClick = [this] { Button28Click(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  sBitBtn5.OnClick = [this] { sBitBtn5Click(); };
+  sBitBtn7.OnClick = [this] { sBitBtn7Click(); };
+  PopupMenu1.Item(L"ShutdownPC1").OnClick = [this] { ShutdownPC1Click(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HOTKEY) return false;

@@ -20,6 +20,8 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
 #include "res/resource.h"
+#include "shell/ShellToggles.h"
+#include "shell/SystemSettings.h"
 #include "skin/portable/SkinEngine.h"
 
 class TForm6 : public ui::Form {
@@ -164,6 +166,8 @@ class TForm6 : public ui::Form {
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
+  shell::ShellToggles shellToggles{{Button27, Button24, Button25, Button26, TrackBar3}};
+  shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
   skin::SkinEngine sSkinManager1;
 
   // --- Window catalogue ---
@@ -205,6 +209,24 @@ class TForm6 : public ui::Form {
   void RestoreAllWindows(BulkVariant variant) { bulkCommands.RestoreAll(variant); }
   void SetAllWindowsOpacity(int percent) { bulkCommands.SetAllOpacity(percent); }
   void BringProgramForward() { bulkCommands.BringProgramForward(); }
+
+  // --- Taskbar and desktop toggles, system settings ---
+  void Button27Click() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }          // "Hide TaskBar"
+  void Button24Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }     // "Hide TaskBar Items"
+  void Button25Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }     // "Hide TaskBar Clock"
+  void Button26Click() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }     // "Hide Desktop"
+  void TrackBar3Change() { shellToggles.ApplyTaskbarOpacity(); }
+  void Button29Click() { systemSettings.BrowseWallpaper(); }                          // "Browse..."
+  void Button30Click() { systemSettings.ApplyWallpaper(); }                           // "Apply"
+  void Button32Click() { systemSettings.WriteBrowserTitle(); }                        // "Change"
+  void Button31Click() { systemSettings.ReadBrowserTitle(); }                         // "Get Current Text"
+  void Button33Click() { shell::SystemSettings::SwapMouseButtons(true); }             // "Swap Mouse Buttons"
+  void sClick() { shell::SystemSettings::SwapMouseButtons(false); }                   // "UnSwap Mouse Buttons"
+  void Button28Click() { systemSettings.ToggleClipboardBlocker(); }                   // "Disable Clipboard"
+  void Timer1Timer() { systemSettings.ClipboardTick(); }
+  void sBitBtn5Click() { systemSettings.ToggleStartWithWindows(); }                   // "Start on Windows Startup"
+  void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }                       // "Shutdown PC"
+  void ShutdownPC1Click() { shell::SystemSettings::ShutdownPC(); }
 
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
@@ -258,7 +280,6 @@ class TForm6 : public ui::Form {
   void RegisterDefaultHotKeys();
   void ShowTrayIcon();
   void ApplyStartupRegistry();
-  void ApplyShellToggleCaptions();
   RefreshKeyHookInstallation refreshKeyHook_;
   platform::GlobalHotKeys hotKeys_{Handle()};
   platform::UniqueIcon trayIconPicture_;
