@@ -10,6 +10,7 @@
 #include "app/portable/MainLayout.h"
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
+#include "commands/WindowDialogs.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
 #include "platform/ui/Application.h"
@@ -164,6 +165,7 @@ class TForm6 : public ui::Form {
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
+  commands::WindowDialogs windowDialogs;
   skin::SkinEngine sSkinManager1;
 
   // --- Window catalogue ---
@@ -190,6 +192,8 @@ class TForm6 : public ui::Form {
   void sCheckBox1Click() { windowCommands.ApplyStayOnTop(); }
   void sButton25Click() { windowCommands.ToggleEnabled(); }
   void Button2Click() { windowCommands.ToggleCloseButton(); }
+  void Button7Click() { windowDialogs.ResizeSelected(); }     // "Resize Window"
+  void sButton1Click() { windowDialogs.ShowSelectedInfo(); }  // "Window Info"
 
   // --- Window arrangement and bulk commands ---
   using BulkVariant = shell::BulkVariant;
