@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Image.h"
+#include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"
 #include "support/Mouse.h"
@@ -172,6 +173,30 @@ TEST_F(ResizeScreenTest, ApplyWithoutASelectedRowMovesNothing) {
   form.Button7Click();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 740, 560});
+  EXPECT_TRUE(form.Visible());
+}
+
+TEST_F(ResizeScreenTest, ApplyOnAWindowWhoseProgramHangsReturnsPromptly) {
+  testsupport::ForeignWindows hung(L"--hung --title \"Hung target\"");
+  const HWND window = hung.Find(L"Hung target");
+  ASSERT_NE(window, nullptr);
+  const RECT before = ScreenRect(window);
+  Select(window);
+  ULONGLONG applyMs = 0;
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] {
+    const POINT onPanel = ScreenPoint(Screen()->Shape1.Handle(), 5, 100);
+    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+    const ULONGLONG start = ::GetTickCount64();
+    Screen()->Button2.Click();
+    applyMs = ::GetTickCount64() - start;
+  });
+  const ULONGLONG start = ::GetTickCount64();
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  EXPECT_LT(applyMs, 2000u);
+  EXPECT_LT(::GetTickCount64() - start, 8000u);
+  ExpectRect(window, before);  // left alone
   EXPECT_TRUE(form.Visible());
 }
 
