@@ -16,18 +16,6 @@ struct Pointer {
   int x, y;
 };
 
-TEST(ResizeModel, StartsAtTheWindowWithTheHandleInsideItsCorner) {
-  ResizeModel model;
-  model.Start({100, 80, 640, 480});
-  EXPECT_EQ(model.shape, (Bounds{100, 80, 640, 480}));
-  EXPECT_EQ(Right(model.handle), 740);
-  EXPECT_EQ(Bottom(model.handle), 560);
-  EXPECT_EQ(model.handle.width, 27);
-  EXPECT_EQ(model.handle.height, 23);
-  EXPECT_EQ(model.BaseWidth, 640);
-  EXPECT_EQ(model.BaseHeight, 480);
-}
-
 TEST(ResizeModel, MoveDragKeepsThePressedPointUnderThePointer) {
   ResizeModel model;
   model.Start({100, 80, 640, 480});
@@ -102,13 +90,6 @@ TEST(ResizeLayout, CancelEndsOnThePanelsCentreLineAndApplyFollows) {
     EXPECT_EQ(contents.label.left, c.shape.left);
     EXPECT_EQ(contents.label.width, c.shape.width);
   }
-}
-
-TEST(ResizeLayout, DesignedPanelAndHandleAgree) {
-  // The designer put the handle exactly in the panel's corner.
-  constexpr auto shape = commands::resize_layout::Local("Shape1");
-  constexpr auto handle = commands::resize_layout::Local("Panel3");
-  EXPECT_EQ(commands::HandleAtCorner(shape), handle);
 }
 
 }  // namespace
