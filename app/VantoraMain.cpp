@@ -57,6 +57,7 @@ TForm6::TForm6(const ui::FormKey& key)
                  [this](HWND window) { return OwnWindow(window); }),
       windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
       bulkCommands(*this, windowList),
+      windowDialogs(*this, windowList, ListView1, {resizeDialog, infoDialog}),
       sSkinManager1(skin::SkinFilesBesideProgram()) {
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
@@ -97,6 +98,8 @@ void TForm6::BindEvents() {
   CheckBox1.OnClick = [this] { sCheckBox1Click(); };
   sButton25.OnClick = [this] { sButton25Click(); };
   Button2.OnClick = [this] { Button2Click(); };
+  Button7.OnClick = [this] { Button7Click(); };
+  sButton1.OnClick = [this] { sButton1Click(); };
 
   Button15.OnClick = [this] { Button15Click(); };
   Button17.OnClick = [this] { Button17Click(); };

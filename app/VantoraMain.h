@@ -10,6 +10,7 @@
 #include "app/portable/MainLayout.h"
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
+#include "commands/WindowDialogs.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
 #include "platform/ui/Application.h"
@@ -168,6 +169,7 @@ class TForm6 : public ui::Form {
   shell::BulkCommands bulkCommands;
   shell::ShellToggles shellToggles{{Button27, Button24, Button25, Button26, TrackBar3}};
   shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
+  commands::WindowDialogs windowDialogs;
   skin::SkinEngine sSkinManager1;
 
   // --- Window catalogue ---
@@ -194,6 +196,8 @@ class TForm6 : public ui::Form {
   void sCheckBox1Click() { windowCommands.ApplyStayOnTop(); }
   void sButton25Click() { windowCommands.ToggleEnabled(); }
   void Button2Click() { windowCommands.ToggleCloseButton(); }
+  void Button7Click() { windowDialogs.ResizeSelected(); }     // "Resize Window"
+  void sButton1Click() { windowDialogs.ShowSelectedInfo(); }  // "Window Info"
 
   // --- Window arrangement and bulk commands ---
   using BulkVariant = shell::BulkVariant;

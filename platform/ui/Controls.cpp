@@ -265,10 +265,22 @@ Panel::Panel(Form& form, const Placement& placement) : Control(form, placement, 
   CreateWindowOfClass(WC_STATICW, InitialCaption(), SS_OWNERDRAW | WS_VISIBLE);
 }
 
+void Panel::SetColor(COLORREF color) {
+  brush_.reset(::CreateSolidBrush(color));
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
-  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
+  ::FillRect(item.hDC, &rect, brush_ ? brush_.get() : Owner().BackgroundBrush());
   ::DrawEdge(item.hDC, &rect, BDR_RAISEDINNER, BF_RECT);
+  const std::wstring caption = Caption();
+  if (caption.empty()) return;
+  platform::SelectRestorer font(item.hDC, Owner().FontFor(Font()));
+  ::SetBkMode(item.hDC, TRANSPARENT);
+  ::SetTextColor(item.hDC, ::GetSysColor(COLOR_BTNTEXT));
+  ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // Drawn by us: the etched static styles resize the control to the line's own width.

@@ -140,14 +140,20 @@ class HotKeyEdit : public Control {
   HBRUSH HandleColor(HDC) override { return nullptr; }
 };
 
-// A raised panel that groups controls; the controls are siblings placed on top of it.
+// A raised panel that groups controls; the controls are siblings placed on top of it. Its
+// caption, if any, is drawn in its middle.
 class Panel : public Control {
  public:
   Panel(Form& form, const Placement& placement);
+  // Fills the panel with its own colour instead of the form's.
+  void SetColor(COLORREF color);
 
  protected:
   int Layer() const override { return 2; }
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  platform::UniqueBrush brush_;
 };
 
 class Bevel : public Control {
