@@ -50,6 +50,7 @@ TForm6::TForm6() : ui::Form(MainStyle()), sSkinManager1(skin::SkinFilesBesidePro
   BindWindowCommands();
   BindBulkCommands();
   BindHotKeyDispatch();
+  BindIcons();
   BindLifeCycle();
   FormCreate();
 }

@@ -105,6 +105,7 @@ using UniqueFile = UniqueHandle<traits::File>;
 using UniqueIcon = UniqueHandle<traits::Icon>;
 using UniqueBitmap = UniqueHandle<traits::GdiObject<HBITMAP>>;
 using UniqueBrush = UniqueHandle<traits::GdiObject<HBRUSH>>;
+using UniquePalette = UniqueHandle<traits::GdiObject<HPALETTE>>;
 using UniqueFont = UniqueHandle<traits::GdiObject<HFONT>>;
 using UniqueMemoryDc = UniqueHandle<traits::MemoryDc>;
 using UniqueHkey = UniqueHandle<traits::Hkey>;

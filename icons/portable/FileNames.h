@@ -1,0 +1,12 @@
+#pragma once
+// File-name tests of the icon commands.
+#include <string>
+#include <string_view>
+
+namespace icons {
+
+// The extension of the name's last part, from its last "." on (dot included), in upper case;
+// empty when that part has no dot. Folders are not looked at: "C:\a.b\file" has none.
+std::wstring UpperExtension(std::wstring_view path);
+
+}  // namespace icons
