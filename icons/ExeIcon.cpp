@@ -6,6 +6,7 @@
 #include "icons/portable/IconGroup.h"
 #include "icons/portable/PeLayout.h"
 #include "platform/FileBytes.h"
+#include "platform/FileSystem.h"
 #include "platform/ResourceUpdate.h"
 
 namespace icons {
@@ -17,6 +18,7 @@ constexpr WORD kNeutral = 0;
 constexpr size_t kHeaderBytes = 64 * 1024;
 
 bool RewritableExecutable(const std::wstring& exeFile) {
+  if (platform::IsReadOnlyFile(exeFile)) return false;
   const auto headers = platform::ReadFileBytes(exeFile, kHeaderBytes);
   const auto layout = ReadPeLayout(headers);
   return layout && !layout->TrailingData(platform::FileSize(exeFile));

@@ -11,6 +11,11 @@ bool FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsReadOnlyFile(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern) {
   std::vector<std::wstring> names;
   std::wstring query = folder;

@@ -1,0 +1,56 @@
+#!/bin/sh
+# Reads the files the icon tests write with tools that share no code with ours: icoutils for
+# the icons inside rewritten executables and for saved icon files, ImageMagick for the saved
+# bitmaps. Runs those tests first (under Wine), so the files are this build's.
+# Usage: icons_check.sh path/to/win_tests.exe path/to/wine-run.sh
+set -u
+tests=$1
+wine_run=$2
+out=$(dirname "$tests")/icon-out
+seeds=$(dirname "$tests")/test-icons
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+rm -rf "$out"
+"$wine_run" "$tests" --gtest_filter='*IconFiles.*' >/dev/null 2>&1 || fail "the tests that write the files failed"
+
+# The first image of the three-image icon (16 x 16) is icon 1, and the group says so.
+listing=$(wrestool -l "$out/replaced.exe") || fail "wrestool cannot read the rewritten program"
+echo "$listing"
+echo "$listing" | grep -q -- '--type=3 --name=1 ' || fail "no icon 1"
+first=$(icotool -l "$seeds/icotool-16-32-48.ico" | head -1)
+icotool -x -i 1 -o "$out/seed-first.png" "$seeds/icotool-16-32-48.ico" || fail "icotool cannot extract the seed"
+wrestool -x --type=14 --name=1 -o "$out/group.ico" "$out/replaced.exe" || fail "wrestool cannot extract the group"
+group=$(icotool -l "$out/group.ico") || fail "icotool cannot read the rewritten group"
+echo "$group"
+echo "$group" | head -1 | grep -q -- '--width=16 --height=16' || fail "icon 1 is not 16x16 in the group: $group"
+echo "$first" | sed 's/--index=1 //' | grep -q -- "$(echo "$group" | head -1 | sed 's/--index=1 //')" ||
+  fail "icon 1 differs from the seed's first image: $first / $(echo "$group" | head -1)"
+icotool -x -i 1 -o "$out/written-first.png" "$out/group.ico" || fail "icotool cannot extract icon 1"
+[ "$(convert "$out/seed-first.png" rgba:- | md5sum)" = "$(convert "$out/written-first.png" rgba:- | md5sum)" ] ||
+  fail "icon 1's pixels differ from the seed's first image"
+
+# A PNG first image: the group names a 256 x 256 icon 1.
+wrestool -x --type=14 --name=1 -o "$out/png-group.ico" "$out/png-replaced.exe" || fail "no group in png-replaced.exe"
+icotool -l "$out/png-group.ico" | grep -q -- '--width=256 --height=256' || fail "the PNG icon is not in the group"
+
+# "Save To File" wrote an icon file under a bitmap's name.
+saved=$(icotool -l "$out/old-icon.bmp") || fail "icotool cannot read the saved old icon"
+echo "$saved" | grep -q -- '--width=32 --height=32' || fail "the saved old icon is not 32x32: $saved"
+
+# Saved window icons and screenshots: bitmaps whatever their names, of the sizes asked.
+size() { identify -format '%m %w %h' "$1" 2>/dev/null; }
+# ImageMagick calls a bitmap with a BITMAPINFOHEADER "BMP3".
+[ "$(size "BMP:$out/window-icon-large.png")" = "BMP3 32 32" ] || fail "large icon: $(size "BMP:$out/window-icon-large.png")"
+file "$out/window-icon-large.png" | grep -q 'PC bitmap' || fail "the large icon is not a bitmap file"
+[ "$(size "$out/window-icon-small.bmp")" = "BMP3 16 16" ] || fail "small icon: $(size "$out/window-icon-small.bmp")"
+white=$(convert "BMP:$out/window-icon-large.png" -alpha off -format '%[pixel:p{4,4}]' info:)
+blue=$(convert "BMP:$out/window-icon-large.png" -alpha off -format '%[pixel:p{28,28}]' info:)
+echo "transparent part: $white, opaque part: $blue"
+case "$white" in srgb\(255,255,255\)|white) ;; *) fail "the transparent part is $white, not white" ;; esac
+case "$blue" in srgb\(0,0,255\)|blue) ;; *) fail "the opaque part is $blue, not blue" ;; esac
+file "$out/window-shot.jpg" | grep -q 'PC bitmap' || fail "the window screenshot is not a bitmap file"
+file "$out/full-screen.gif" | grep -q 'PC bitmap' || fail "the full-screen shot is not a bitmap file"
+identify "BMP:$out/full-screen.gif" || fail "ImageMagick cannot read the full-screen shot"
+
+[ "$failures" -eq 0 ] && echo "all icon files read back" || exit 1
