@@ -2,33 +2,41 @@
 # Reads the files the icon tests write with tools that share no code with ours: icoutils for
 # the icons inside rewritten executables and for saved icon files, ImageMagick for the saved
 # bitmaps. Runs those tests first (under Wine), so the files are this build's.
-# Usage: icons_check.sh path/to/win_tests.exe path/to/wine-run.sh
+# Usage: icons_check.sh path/to/win_tests.exe path/to/e2e_tests.exe path/to/wine-run.sh
 set -u
 tests=$1
-wine_run=$2
+e2e_tests=$2
+wine_run=$3
 out=$(dirname "$tests")/icon-out
+e2e_out=$(dirname "$e2e_tests")/icon-out-e2e
 seeds=$(dirname "$tests")/test-icons
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-rm -rf "$out"
+rm -rf "$out" "$e2e_out"
 "$wine_run" "$tests" --gtest_filter='*IconFiles.*:*IconPanelFiles.*' >/dev/null 2>&1 || fail "the tests that write the files failed"
+"$wine_run" "$e2e_tests" --gtest_filter='IconsE2E.*' >/dev/null 2>&1 || fail "the end-to-end icon tests failed"
 
-# The first image of the three-image icon (16 x 16) is icon 1, and the group says so.
+# Icon 1 of a rewritten program, extracted by icoutils, against the first image of the seed.
+same_as_seed_first() {
+  wrestool -x --type=14 --name=1 -o "$out/check-group.ico" "$1" || { fail "wrestool cannot extract the group of $1"; return; }
+  icotool -l "$out/check-group.ico" | head -1 | grep -q -- '--width=16 --height=16' || fail "icon 1 of $1 is not 16x16"
+  icotool -x -i 1 -o "$out/check-first.png" "$out/check-group.ico" || { fail "icotool cannot extract icon 1 of $1"; return; }
+  [ "$(convert "$out/seed-first.png" rgba:- | md5sum)" = "$(convert "$out/check-first.png" rgba:- | md5sum)" ] ||
+    fail "icon 1 of $1 differs from the seed's first image"
+}
+
+# The first image of the three-image icon (16 x 16) is icon 1, and the group's entry for it
+# matches the seed's first directory entry (size, depth, palette).
 listing=$(wrestool -l "$out/replaced.exe") || fail "wrestool cannot read the rewritten program"
 echo "$listing"
 echo "$listing" | grep -q -- '--type=3 --name=1 ' || fail "no icon 1"
-first=$(icotool -l "$seeds/icotool-16-32-48.ico" | head -1)
 icotool -x -i 1 -o "$out/seed-first.png" "$seeds/icotool-16-32-48.ico" || fail "icotool cannot extract the seed"
-wrestool -x --type=14 --name=1 -o "$out/group.ico" "$out/replaced.exe" || fail "wrestool cannot extract the group"
-group=$(icotool -l "$out/group.ico") || fail "icotool cannot read the rewritten group"
-echo "$group"
-echo "$group" | head -1 | grep -q -- '--width=16 --height=16' || fail "icon 1 is not 16x16 in the group: $group"
-echo "$first" | sed 's/--index=1 //' | grep -q -- "$(echo "$group" | head -1 | sed 's/--index=1 //')" ||
-  fail "icon 1 differs from the seed's first image: $first / $(echo "$group" | head -1)"
-icotool -x -i 1 -o "$out/written-first.png" "$out/group.ico" || fail "icotool cannot extract icon 1"
-[ "$(convert "$out/seed-first.png" rgba:- | md5sum)" = "$(convert "$out/written-first.png" rgba:- | md5sum)" ] ||
-  fail "icon 1's pixels differ from the seed's first image"
+same_as_seed_first "$out/replaced.exe"
+first=$(icotool -l "$seeds/icotool-16-32-48.ico" | head -1)
+written=$(icotool -l "$out/check-group.ico" | head -1)
+[ "$first" = "$written" ] || fail "the group's entry for icon 1 differs from the seed's first image: $first / $written"
+same_as_seed_first "$e2e_out/e2e-target.exe"
 
 # A PNG first image: the group names a 256 x 256 icon 1.
 wrestool -x --type=14 --name=1 -o "$out/png-group.ico" "$out/png-replaced.exe" || fail "no group in png-replaced.exe"
@@ -52,5 +60,10 @@ case "$blue" in srgb\(0,0,255\)|blue) ;; *) fail "the opaque part is $blue, not 
 file "$out/window-shot.jpg" | grep -q 'PC bitmap' || fail "the window screenshot is not a bitmap file"
 file "$out/full-screen.gif" | grep -q 'PC bitmap' || fail "the full-screen shot is not a bitmap file"
 identify "BMP:$out/full-screen.gif" || fail "ImageMagick cannot read the full-screen shot"
+
+# Saved through vantora.exe's own save dialog.
+file "$e2e_out/e2e-full-screen.jpg" | grep -q 'PC bitmap' || fail "the program's full-screen shot is not a bitmap file"
+identify "BMP:$e2e_out/e2e-full-screen.jpg" || fail "ImageMagick cannot read the program's full-screen shot"
+[ "$(size "BMP:$e2e_out/e2e-window-icon.png")" = "BMP3 32 32" ] || fail "the program's icon save: $(size "BMP:$e2e_out/e2e-window-icon.png")"
 
 [ "$failures" -eq 0 ] && echo "all icon files read back" || exit 1
