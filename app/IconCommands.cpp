@@ -38,4 +38,7 @@ void TForm6::BindIcons() {
   Button35.OnClick = [this] { Button35Click(); };
   Button36.OnClick = [this] { Button36Click(); };
   Button37.OnClick = [this] { Button37Click(); };
+  SavePictureDialog1.OnTypeChange = [this](const std::wstring& entered, int filterIndex) {
+    return SavePictureDialog1TypeChange(entered, filterIndex);
+  };
 }

@@ -209,6 +209,9 @@ class TForm6 : public ui::Form {
   void Button10Click() { windowIcons_.Button10Click(); }  // "Load"
   void Button12Click() { windowIcons_.Button12Click(); }  // "Change" (large icon)
   void Button11Click() { windowIcons_.Button11Click(); }  // "Change" (small icon)
+  std::wstring SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
+    return windowIcons_.SavePictureDialog1TypeChange(entered, filterIndex);
+  }
   void Button14Click() { screenshots_.Button14Click(); }  // "Take ScreenShot of Selected Window"
   void Button20Click() { screenshots_.Button20Click(); }  // "Take ScreenShot of Full Screen"
   void Button34Click() { exeIcon_.Button34Click(); }      // "Browse..."

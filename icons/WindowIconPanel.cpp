@@ -4,6 +4,7 @@
 #include "icons/portable/FileNames.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
+#include "platform/portable/FileDialogFilter.h"
 
 namespace icons {
 namespace {
@@ -88,6 +89,13 @@ void WindowIconPanel::SendNewIcon(WPARAM kind) {
     newIconHandedOut_ = true;
   }
   selection_.updateSelectionState();
+}
+
+// The save dialog keeps the entered name without its folder, and the name follows the picked
+// type's extension, so what the dialog shows names the type the user sees picked.
+std::wstring WindowIconPanel::SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
+  const auto& dialog = c_.SavePictureDialog1;
+  return NameForType(entered, platform::FilterExtension(dialog.Options().filter, filterIndex));
 }
 
 void WindowIconPanel::Button12Click() { SendNewIcon(ICON_BIG); }

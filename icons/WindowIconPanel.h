@@ -46,6 +46,7 @@ class WindowIconPanel {
   void Button10Click();
   void Button12Click();
   void Button11Click();
+  std::wstring SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex);
 
  private:
   void OpenIconMenu(ui::MouseButton button, bool large, ui::PopupMenu& menu);

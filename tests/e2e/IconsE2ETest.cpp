@@ -58,8 +58,8 @@ class IconsE2E : public testing::Test {
     return e2e::ChildAt(main, windowClass, {bounds.left, bounds.top});
   }
 
-  // The open or save dialog the program shows: its file name typed key by key, then confirmed.
-  bool AnswerFileDialog(const std::wstring& path) const {
+  // The open or save dialog the program shows, once it is up; null when none appeared.
+  HWND WaitForFileDialog() const {
     HWND dialog = nullptr;
     e2e::WaitUntil([&] {
       for (HWND w : vantora.TopLevelWindows())
@@ -68,15 +68,28 @@ class IconsE2E : public testing::Test {
           dialog = w;
       return dialog != nullptr;
     }, 15s);
-    if (!dialog) return false;
+    return dialog;
+  }
+
+  static HWND FileNameEdit(HWND dialog) {
     HWND name = ::GetDlgItem(dialog, kFileNameBox);
-    HWND edit = name ? EditInside(name) : ::GetDlgItem(dialog, kFileNameEdit);
+    return name ? EditInside(name) : ::GetDlgItem(dialog, kFileNameEdit);
+  }
+
+  static bool Closed(HWND dialog) {
+    return e2e::WaitUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); }, 10s);
+  }
+
+  // The file name typed into the dialog key by key, as a user types it, then confirmed.
+  bool AnswerFileDialog(const std::wstring& path) const {
+    const HWND dialog = WaitForFileDialog();
+    const HWND edit = dialog ? FileNameEdit(dialog) : nullptr;
     if (!edit) return false;
     e2e::SetText(edit, L"");
     for (wchar_t c : path) ::PostMessageW(edit, WM_CHAR, c, 0);
     if (!e2e::WaitUntil([&] { return e2e::TextOf(edit) == path; }, 5s)) return false;
     e2e::Click(::GetDlgItem(dialog, IDOK));
-    return e2e::WaitUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); }, 10s);
+    return Closed(dialog);
   }
 
   bool MainWindowBack() const {
@@ -121,6 +134,34 @@ TEST_F(IconsE2E, FullScreenShotAndWindowIconAreSavedThroughTheSaveDialog) {
   ASSERT_TRUE(AnswerFileDialog(icon));
   ASSERT_TRUE(e2e::WaitUntil([&] { return icons::ReadBmp(Contents(icon)).has_value(); }, 10s));
   EXPECT_EQ(icons::ReadBmp(Contents(icon))->width, static_cast<uint32_t>(::GetSystemMetrics(SM_CXICON)));
+}
+
+TEST_F(IconsE2E, PickingAnotherTypeRenamesTheFileAndTheNameIsProposedAgain) {
+  constexpr int kTypeList = 0x470;  // cmb1
+  HWND shot = e2e::FindChild(main, L"Button", L"Take ScreenShot of Full Screen");
+  e2e::Click(shot);
+  HWND dialog = WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  HWND edit = FileNameEdit(dialog);
+  ASSERT_TRUE(e2e::SetText(edit, L"C:\\shots\\holiday.bmp"));
+  HWND types = ::GetDlgItem(dialog, kTypeList);
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutW(types, CB_SETCURSEL, 4, 0, SMTO_ABORTIFHUNG, 2000, &ignored);  // "Portable Network Graphics"
+  // What the list tells the dialog when the user picks an item: the selection changed, then ended.
+  for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+    ::SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(kTypeList, code), reinterpret_cast<LPARAM>(types),
+                          SMTO_ABORTIFHUNG, 2000, &ignored);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(edit) == L"holiday.png"; }, 5s)) << e2e::TextOf(edit);
+  e2e::Click(::GetDlgItem(dialog, IDCANCEL));
+  ASSERT_TRUE(Closed(dialog));
+  EXPECT_FALSE(::GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_LAYERED) << "a cancelled shot must not fade the window";
+
+  e2e::Click(shot);
+  dialog = WaitForFileDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(e2e::TextOf(FileNameEdit(dialog)), L"holiday.png");
+  e2e::Click(::GetDlgItem(dialog, IDCANCEL));
+  EXPECT_TRUE(Closed(dialog));
 }
 
 TEST_F(IconsE2E, IconOfACopiedProgramIsReplacedThroughThePanel) {

@@ -86,8 +86,10 @@ TEST(ExeIconFiles, PngFirstImageIsWrittenAsItStands) {
   ASSERT_EQ(written.size(), ico->images[0].bytes.size());
   EXPECT_EQ(std::memcmp(written.data(), ico->images[0].bytes.data(), written.size()), 0);
   const auto group = GroupOf(exe);
-  for (const auto& e : group.entries)
-    if (e.id == 1) EXPECT_EQ(e.width, 0);  // 256 pixels
+  for (const auto& e : group.entries) {
+    if (e.id != 1) continue;
+    EXPECT_EQ(e.width, 0);  // 256 pixels
+  }
 }
 
 // The executable must come out byte for byte as it went in whenever the routine says no.
