@@ -8,22 +8,6 @@
 namespace icons {
 namespace {
 
-// A window DC covering the whole window, frame included (GetDC covers the client area only).
-class WholeWindowDc {
- public:
-  explicit WholeWindowDc(HWND window) noexcept : window_(window), dc_(::GetWindowDC(window)) {}
-  WholeWindowDc(const WholeWindowDc&) = delete;
-  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
-  ~WholeWindowDc() {
-    if (dc_) ::ReleaseDC(window_, dc_);
-  }
-  HDC get() const noexcept { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 void CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
   const platform::WindowDc screen(nullptr);
   const platform::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
@@ -45,7 +29,7 @@ bool CaptureForegroundWindow(CaptureBitmap& bitmap) {
   const HWND window = ::GetForegroundWindow();
   RECT rect{};
   if (!window || !::GetWindowRect(window, &rect)) return false;
-  const WholeWindowDc dc(window);
+  const platform::WindowDc dc(window, true);
   if (!dc.get()) return false;
   bitmap.Resize(rect.right - rect.left, rect.bottom - rect.top);
   CopyInto(bitmap, dc.get(), 0, 0);
@@ -69,40 +53,42 @@ void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& 
   CopyInto(bitmap, screen.get(), left, top);
 }
 
+Bytes BitmapRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits, std::vector<uint32_t>* palette) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header = {sizeof(BITMAPINFOHEADER), width, height, 1, bits, BI_RGB, 0, 0, 0, 0, 0};
+  Bytes rows(RowStride(static_cast<uint32_t>(width), bits) * static_cast<size_t>(height));
+  if (::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), rows.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                  DIB_RGB_COLORS) != height)
+    throw std::runtime_error("Bitmap image is not valid");
+  if (palette && bits <= 8) {
+    const size_t colours = info.header.biClrUsed ? info.header.biClrUsed : (size_t{1} << bits);
+    for (size_t i = 0; i < colours && i < 256; ++i) {
+      uint32_t value;
+      std::memcpy(&value, &info.colours[i], 4);
+      palette->push_back(value);
+    }
+  }
+  return rows;
+}
+
 std::vector<uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette) {
   BITMAP shape{};
   if (!::GetObjectW(bitmap, sizeof(shape), &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0)
     throw std::runtime_error("Bitmap image is not valid");
   const WORD bits = shape.bmBitsPixel * shape.bmPlanes;
-  struct {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-  } info{};
-  info.header.biSize = sizeof(BITMAPINFOHEADER);
-  info.header.biWidth = shape.bmWidth;
-  info.header.biHeight = shape.bmHeight;
-  info.header.biPlanes = 1;
-  info.header.biBitCount = bits;
-  info.header.biCompression = BI_RGB;
-
   BmpPicture picture{static_cast<uint32_t>(shape.bmWidth), static_cast<uint32_t>(shape.bmHeight), bits, {}, {}};
-  picture.rows.resize(RowStride(picture.width, bits) * picture.height);
   const platform::WindowDc screen(nullptr);
   const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
-  HPALETTE previous = palette ? ::SelectPalette(dc.get(), palette, FALSE) : nullptr;
-  if (palette) ::RealizePalette(dc.get());
-  const int lines = ::GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), picture.rows.data(),
-                                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  if (previous) ::SelectPalette(dc.get(), previous, FALSE);
-  if (lines != shape.bmHeight) throw std::runtime_error("Bitmap image is not valid");
-  if (bits <= 8) {
-    const size_t colours = info.header.biClrUsed ? info.header.biClrUsed : (size_t{1} << bits);
-    for (size_t i = 0; i < colours && i < 256; ++i) {
-      uint32_t value;
-      std::memcpy(&value, &info.colours[i], 4);
-      picture.palette.push_back(value);
-    }
+  // The colour table of a palette depth comes from the palette selected into the DC, which is
+  // deleted (not the palette) when this returns.
+  if (palette) {
+    ::SelectPalette(dc.get(), palette, FALSE);
+    ::RealizePalette(dc.get());
   }
+  picture.rows = BitmapRows(dc.get(), bitmap, shape.bmWidth, shape.bmHeight, bits, &picture.palette);
   auto file = WriteBmp(picture);
   if (!file) throw std::runtime_error("Bitmap image is not valid");
   return std::move(*file);

@@ -28,6 +28,11 @@ bool CaptureForegroundWindow(CaptureBitmap& bitmap);
 // bitmap as it was.
 void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap);
 
+// The rows of a bitmap at `bits` per pixel, bottom-up and padded as in a DIB; the colour table
+// goes to `palette` for 8 bits and below. Throws when the system cannot read the bitmap.
+std::vector<uint8_t> BitmapRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits,
+                                std::vector<uint32_t>* palette);
+
 // The bitmap as a BMP file in its own colour depth, with its palette (or, for a palette depth
 // without one, the system palette) as colour table.
 std::vector<uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette);

@@ -7,31 +7,6 @@
 #include "platform/FileBytes.h"
 
 namespace icons {
-namespace {
-
-// The rows of one of the icon's bitmaps in its own depth (or `bits`), bottom-up as in a DIB.
-Bytes DibRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits, std::vector<uint32_t>* palette) {
-  struct {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[256];
-  } info{};
-  info.header = {sizeof(BITMAPINFOHEADER), width, height, 1, bits, BI_RGB, 0, 0, 0, 0, 0};
-  Bytes rows(RowStride(static_cast<uint32_t>(width), bits) * static_cast<size_t>(height));
-  if (::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), rows.data(), reinterpret_cast<BITMAPINFO*>(&info),
-                  DIB_RGB_COLORS) != height)
-    throw std::runtime_error("Icon image is not valid");
-  if (palette && bits <= 8) {
-    for (size_t i = 0; i < (size_t{1} << bits); ++i) {
-      uint32_t value;
-      std::memcpy(&value, &info.colours[i], 4);
-      palette->push_back(value);
-    }
-  }
-  return rows;
-}
-
-}  // namespace
-
 void ExportIcon(HICON icon, int width, int height, const std::wstring& path) {
   CaptureBitmap picture;
   picture.Resize(width, height);
@@ -60,13 +35,13 @@ void SaveIconFile(HICON icon, const std::wstring& path) {
   if (colour) {
     picture.height = static_cast<uint32_t>(shape.bmHeight);
     picture.bitCount = shape.bmBitsPixel * shape.bmPlanes;
-    picture.colourRows = DibRows(dc.get(), colour.get(), shape.bmWidth, shape.bmHeight, picture.bitCount, &picture.palette);
-    picture.maskRows = DibRows(dc.get(), mask.get(), shape.bmWidth, shape.bmHeight, 1, nullptr);
+    picture.colourRows = BitmapRows(dc.get(), colour.get(), shape.bmWidth, shape.bmHeight, picture.bitCount, &picture.palette);
+    picture.maskRows = BitmapRows(dc.get(), mask.get(), shape.bmWidth, shape.bmHeight, 1, nullptr);
   } else {
     // A monochrome icon keeps both halves in its mask: AND on top, XOR below (first, bottom-up).
     picture.height = static_cast<uint32_t>(shape.bmHeight / 2);
     picture.bitCount = 1;
-    Bytes both = DibRows(dc.get(), mask.get(), shape.bmWidth, shape.bmHeight, 1, &picture.palette);
+    Bytes both = BitmapRows(dc.get(), mask.get(), shape.bmWidth, shape.bmHeight, 1, &picture.palette);
     const auto half = static_cast<std::ptrdiff_t>(both.size() / 2);
     picture.colourRows.assign(both.begin(), both.begin() + half);
     picture.maskRows.assign(both.begin() + half, both.end());
