@@ -131,6 +131,29 @@ TEST(ExeIconTest, ReadOnlyExecutableAndTrailingDataAreRefusedUnchanged) {
   ExpectRefusedAndUnchanged(icoPath, payload);
 }
 
+TEST(ExeIconTest, ProgramWithRelocationsAfterItsResourcesStillRunsAfterTheChange) {
+  const std::wstring exe = CopyOfProgram(L"icon_target_relocated.exe", L"relocated-target.exe");
+  ASSERT_TRUE(icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe));
+  EXPECT_EQ(ExitCodeOf(exe), 7u);
+  EXPECT_EQ(IconResource(exe, 1).size(), icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
+}
+
+TEST(ExeIconTest, ACommitThatCannotWriteIsReportedAsAFailure) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"locked-target.exe");
+  const auto before = Contents(exe);
+  platform::ResourceUpdate update(exe);
+  ASSERT_TRUE(update.Opened());
+  const uint8_t data[] = {1, 2, 3};
+  ASSERT_TRUE(update.Update(RT_RCDATA, MAKEINTRESOURCEW(5), 0, data));
+  {
+    // Another program holds the file open without sharing it.
+    const platform::UniqueFile lock(::CreateFileW(exe.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock) << "cannot lock the copy, error " << ::GetLastError();
+    EXPECT_FALSE(update.Commit());
+  }
+  EXPECT_EQ(Contents(exe), before);
+}
+
 TEST(ExeIconTest, ResourceUpdateDiscardsUnlessCommitted) {
   const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"discard-target.exe");
   const auto before = Contents(exe);

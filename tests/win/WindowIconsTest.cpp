@@ -2,6 +2,8 @@
 // between processes). tests/icons_check.sh reads the saved files back with ImageMagick.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "icons/Capture.h"
 #include "icons/portable/BmpFile.h"
 #include "support/IconFilesOut.h"
@@ -50,6 +52,22 @@ icons::BmpPicture ReadBack(const std::wstring& path) {
 COLORREF PixelAt(const icons::BmpPicture& p, uint32_t x, uint32_t y) {
   const size_t at = icons::RowStride(p.width, p.bitCount) * (p.height - 1 - y) + x * (p.bitCount / 8);
   return RGB(p.rows[at + 2], p.rows[at + 1], p.rows[at]);
+}
+
+// The pop-up menus that open while `act` runs; each is closed as soon as it shows.
+int MenusOpenedDuring(const std::function<void()>& act) {
+  static int opened;
+  opened = 0;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) WINAPI {
+    const HWND menu = ::FindWindowW(L"#32768", nullptr);
+    if (menu && ::IsWindowVisible(menu)) {
+      ++opened;
+      ::EndMenu();
+    }
+  });
+  act();
+  ::KillTimer(nullptr, timer);
+  return opened;
 }
 
 class WindowIconsTest : public testsupport::MainFormTest {
@@ -128,6 +146,24 @@ TEST_F(WindowIconFiles, WindowScreenshotHasTheWindowsSizeAndFullScreenTheMonitor
   EXPECT_EQ(picture.height, static_cast<uint32_t>(monitor.rcMonitor.bottom - monitor.rcMonitor.top));
   EXPECT_EQ(LayeredAlpha(form.Handle()), 255);
   EXPECT_FALSE(::IsIconic(ui::Application::Instance().Handle()));
+}
+
+TEST_F(WindowIconsTest, OnlyTheRightButtonOpensTheIconMenusAndOnlyWhenTheIconExists) {
+  TestWindow plain(L"Without icons");
+  Select(plain.get());
+  EXPECT_EQ(MenusOpenedDuring([&] { form.Image1MouseDown(ui::MouseButton::Right); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.Image2MouseDown(ui::MouseButton::Right); }), 0);
+
+  TestWindow window(L"With icons");
+  const auto big = HalfTransparentIcon();
+  Give(window.get(), big.get(), big.get());
+  Select(window.get());
+  form.Show();
+  EXPECT_EQ(MenusOpenedDuring([&] { form.Image1MouseDown(ui::MouseButton::Left); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.Image2MouseDown(ui::MouseButton::Middle); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.Image1MouseDown(ui::MouseButton::Right); }), 1);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.Image2MouseDown(ui::MouseButton::Right); }), 1);
+  EXPECT_NE(form.Image1.Icon(), nullptr);
 }
 
 TEST_F(WindowIconsTest, FullScreenSaveErrorComesAfterTheMainWindowIsBack) {
