@@ -152,6 +152,7 @@ TEST_F(IconsE2E, PickingAnotherTypeRenamesTheFileAndTheNameIsProposedAgain) {
     ::SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(kTypeList, code), reinterpret_cast<LPARAM>(types),
                           SMTO_ABORTIFHUNG, 2000, &ignored);
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(edit) == L"holiday.png"; }, 5s)) << e2e::TextOf(edit);
+  EXPECT_FALSE(e2e::SaveScreenshot(dialog, L"save-picture-dialog.bmp").empty());
   e2e::Click(::GetDlgItem(dialog, IDCANCEL));
   ASSERT_TRUE(Closed(dialog));
   EXPECT_FALSE(::GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_LAYERED) << "a cancelled shot must not fade the window";
