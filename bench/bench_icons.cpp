@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kRuns = 15;
+constexpr int kRuns = 25;
 
 void WriteBare(const std::wstring& path, const std::vector<uint8_t>& bytes) {
   const platform::UniqueFile file(
@@ -69,7 +69,7 @@ void BenchReplaceExeIcon(const std::wstring& dir) {
       },
       [&] { ::CopyFileW(source.c_str(), copy.c_str(), FALSE); });
   bench::PrintRow("ReplaceExeIcon, 1 MB program", pair.measured, pair.reference, "<= 1.2x");
-  bench::PrintNote("program size " + std::to_string(platform::FileSize(source)) + " bytes");
+  bench::PrintNote("program size " + std::to_string(platform::ReadFileBytes(source).size()) + " bytes");
   ::DeleteFileW(copy.c_str());
 }
 

@@ -19,9 +19,10 @@ constexpr size_t kHeaderBytes = 64 * 1024;
 
 bool RewritableExecutable(const std::wstring& exeFile) {
   if (platform::IsReadOnlyFile(exeFile)) return false;
-  const auto headers = platform::ReadFileBytes(exeFile, kHeaderBytes);
+  uint64_t size = 0;
+  const auto headers = platform::ReadFileBytes(exeFile, kHeaderBytes, &size);
   const auto layout = ReadPeLayout(headers);
-  return layout && !layout->TrailingData(platform::FileSize(exeFile));
+  return layout && !layout->TrailingData(size);
 }
 
 }  // namespace

@@ -24,17 +24,11 @@ UniqueFile OpenForReading(const std::wstring& path) {
 
 }  // namespace
 
-uint64_t FileSize(const std::wstring& path) {
+std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit, uint64_t* fileSize) {
   const UniqueFile file = OpenForReading(path);
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) ThrowFileError(L"Cannot open file", path);
-  return static_cast<uint64_t>(size.QuadPart);
-}
-
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit) {
-  const UniqueFile file = OpenForReading(path);
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.get(), &size)) ThrowFileError(L"Cannot open file", path);
+  if (fileSize) *fileSize = static_cast<uint64_t>(size.QuadPart);
   if (static_cast<uint64_t>(size.QuadPart) > 0x7FFFFFFF) throw std::runtime_error("the file is too large");
   std::vector<uint8_t> bytes(std::min(static_cast<size_t>(size.QuadPart), limit));
   DWORD read = 0;

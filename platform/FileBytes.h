@@ -9,11 +9,9 @@
 
 namespace platform {
 
-// At most `limit` bytes from the start of the file.
-std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit = SIZE_MAX);
+// At most `limit` bytes from the start of the file; its whole size in `fileSize` when asked.
+std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit = SIZE_MAX, uint64_t* fileSize = nullptr);
 // Creates or replaces the file.
 void WriteFileBytes(const std::wstring& path, std::span<const uint8_t> bytes);
-// The file's size in bytes; throws as ReadFileBytes does.
-uint64_t FileSize(const std::wstring& path);
 
 }  // namespace platform
