@@ -67,6 +67,7 @@ TForm6::TForm6(const ui::FormKey& key)
   BuildMenus();
   ArrangeControls();
   BindEvents();
+  BindIcons();
   BindLifeCycle();
   FormCreate();
 }

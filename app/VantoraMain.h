@@ -13,6 +13,9 @@
 #include "commands/WindowDialogs.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
+#include "icons/ExeIconPanel.h"
+#include "icons/Screenshots.h"
+#include "icons/WindowIconPanel.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
@@ -232,6 +235,25 @@ class TForm6 : public ui::Form {
   void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }                       // "Shutdown PC"
   void ShutdownPC1Click() { shell::SystemSettings::ShutdownPC(); }
 
+  // --- Window icons, screenshots and executable icons ---
+  void Image1MouseDown(ui::MouseButton button) { windowIcons_.Image1MouseDown(button); }
+  void Image2MouseDown(ui::MouseButton button) { windowIcons_.Image2MouseDown(button); }
+  void SaveToFile1Click() { windowIcons_.SaveToFile1Click(); }
+  void MenuItem1Click() { windowIcons_.MenuItem1Click(); }
+  void Button8Click() { windowIcons_.Button8Click(); }    // "Save Window Icon To File"
+  void Button10Click() { windowIcons_.Button10Click(); }  // "Load"
+  void Button12Click() { windowIcons_.Button12Click(); }  // "Change" (large icon)
+  void Button11Click() { windowIcons_.Button11Click(); }  // "Change" (small icon)
+  std::wstring SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
+    return windowIcons_.SavePictureDialog1TypeChange(entered, filterIndex);
+  }
+  void Button14Click() { screenshots_.Button14Click(); }  // "Take ScreenShot of Selected Window"
+  void Button20Click() { screenshots_.Button20Click(); }  // "Take ScreenShot of Full Screen"
+  void Button34Click() { exeIcon_.Button34Click(); }      // "Browse..."
+  void Button35Click() { exeIcon_.Button35Click(); }      // "Save To File"
+  void Button36Click() { exeIcon_.Button36Click(); }      // "Load"
+  void Button37Click() { exeIcon_.Button37Click(); }      // "Change"
+
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
 
@@ -278,6 +300,16 @@ class TForm6 : public ui::Form {
   void BuildMenus();
   void BindEvents();
   bool OwnWindow(HWND window) const;
+
+  // Window icons, screenshots and executable icons
+  void BindIcons();
+  icons::WindowIconPanel::Controls WindowIconControls();
+  icons::SelectionLink IconSelectionLink();
+  icons::Screenshots::Links ScreenshotLinks();
+  icons::ExeIconPanel::Controls ExeIconControls();
+  icons::WindowIconPanel windowIcons_{WindowIconControls(), IconSelectionLink(), windowList.NewIconLoaded};
+  icons::Screenshots screenshots_{ScreenshotLinks()};
+  icons::ExeIconPanel exeIcon_{ExeIconControls()};
 
   // Start-up
   void ShowSplashIfPresent();

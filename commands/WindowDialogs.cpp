@@ -70,13 +70,14 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   if (::IsIconic(window)) return false;
   // A refused screen stays, hidden, for the next run.
   if (rect.top == rect.bottom || rect.left == rect.right) return false;
-  ::SetForegroundWindow(window);
+  platform::BringToForeground(window);
   mainWindow_.Hide();
   ::Sleep(kSettleMs);
   const SIZE size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  platform::UniqueBitmap picture = platform::CaptureScreenRect(RECT{0, 0, size.cx, size.cy});
+  platform::CaptureBitmap picture;
+  platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
   ResizeHandles = catalogue_.Windows();
-  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture), size);
+  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap), size);
   WaitUntil([this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
   DestroyResizeScreen();
   return true;

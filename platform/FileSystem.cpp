@@ -22,6 +22,11 @@ std::optional<std::vector<unsigned char>> ReadFileStart(const std::wstring& path
   return bytes;
 }
 
+bool IsReadOnlyFile(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern) {
   std::vector<std::wstring> names;
   std::wstring query = folder;

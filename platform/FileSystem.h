@@ -14,6 +14,10 @@ bool FileExists(const std::wstring& path);
 // cannot be opened for reading.
 std::optional<std::vector<unsigned char>> ReadFileStart(const std::wstring& path, std::size_t maxBytes);
 
+// True when the file carries the read-only attribute. Windows refuses to write such a file;
+// Wine running as root would write it all the same, so writers ask first.
+bool IsReadOnlyFile(const std::wstring& path);
+
 // The names (not paths) of the files in `folder` that match the wildcard `pattern` ("*.vskin");
 // empty when the folder does not exist.
 std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern);
