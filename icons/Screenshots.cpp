@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "icons/Capture.h"
+#include "platform/WindowArrangement.h"
+#include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
 
 namespace icons {
@@ -16,7 +18,7 @@ constexpr DWORD kFadeStepMs = 1;
 
 void Screenshots::BringProgramBack() {
   ui::Application::Instance().BringToFront();
-  ::SetWindowPos(links_.mainForm.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  platform::RaiseToTop(links_.mainForm.Handle());
 }
 
 void Screenshots::Fade(int from, int to) {
@@ -32,8 +34,9 @@ void Screenshots::Button14Click() {
   if (!links_.SavePictureDialog1.Execute()) return;
   platform::CaptureBitmap picture;
   const HWND window = links_.selectedWindow();
-  if (::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
-  ::SetForegroundWindow(window);
+  // The selected window belongs to another program, which may have stopped answering.
+  if (::IsIconic(window)) platform::ShowWindowState(window, SW_RESTORE);
+  platform::BringToForeground(window);
   ::Sleep(kWindowSettleMs);
   std::exception_ptr failure;
   try {
