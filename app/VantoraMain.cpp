@@ -57,7 +57,9 @@ TForm6::TForm6(const ui::FormKey& key)
                  [this](HWND window) { return OwnWindow(window); }),
       windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
       bulkCommands(*this, windowList),
-      sSkinManager1(skin::SkinFilesBesideProgram()) {
+      sSkinManager1(skin::SkinFilesBesideProgram()),
+      optionsCommand({windowList.AutoRefreshPeriod, hotKeys_, sSkinManager1, TrackBar1, TrackBar3}, sBitBtn4,
+                     optionsDialog) {
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
   Image2.CopyPictureFrom(Image6);
@@ -75,7 +77,7 @@ bool TForm6::OwnWindow(HWND window) const {
   return window == Handle() || window == ui::Application::Instance().Handle() || is(optionsDialog) || is(infoDialog);
 }
 
-// The events of the catalogue, the window commands, the bulk commands and the hotkeys.
+// The events of the catalogue, the window commands, the bulk commands, the options and the hotkeys.
 void TForm6::BindEvents() {
   Button13.OnClick = [this] { Button13Click(); };
   ListView1.OnClick = [this] { ListView1Click(); };
@@ -103,6 +105,9 @@ void TForm6::BindEvents() {
   Button18.OnClick = [this] { Button18Click(); };
   Button19.OnClick = [this] { Button19Click(); };
   Button23.OnClick = [this] { Button23Click(); };
+
+  sBitBtn4.OnClick = [this] { sBitBtn4Click(); };
+  sSkinManager1.OnAfterChange = [this] { sSkinManager1AfterChange(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HOTKEY) return false;

@@ -10,6 +10,7 @@
 #include "app/portable/MainLayout.h"
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
+#include "options/OptionsCommand.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
 #include "platform/ui/Application.h"
@@ -165,6 +166,7 @@ class TForm6 : public ui::Form {
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
   skin::SkinEngine sSkinManager1;
+  options::OptionsCommand optionsCommand;
 
   // --- Window catalogue ---
   void RefreshCatalogue() { windowList.Refresh(); }
@@ -209,6 +211,11 @@ class TForm6 : public ui::Form {
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
 
+  // --- Options ---
+  void sBitBtn4Click() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
+  void RunOptionsDialog() { optionsCommand.RunOptionsDialog(); }
+  void sSkinManager1AfterChange() { optionsCommand.RefocusMainSliders(); }
+
   // --- Main window life cycle, tray and exit ---
   void FormActivate();
   bool FormCloseQuery();
@@ -229,7 +236,6 @@ class TForm6 : public ui::Form {
 
   // --- Start-up ---
   void FormCreate();  // runs once, at the end of the constructor
-  bool HotKeysRemembered = false;  // read by the options dialog
 
  private:
   static constexpr COLORREF kStatusColour = 18504;  // dark olive

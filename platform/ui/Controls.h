@@ -101,6 +101,8 @@ class ComboBox : public Control {
   std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
   std::vector<std::wstring> Items() const;
+  // Replaces the entries of the list, in the given order.
+  void SetItems(const std::vector<std::wstring>& items);
   std::wstring ItemText(int index) const;
   int ItemIndex() const;
   void SetItemIndex(int index);
