@@ -107,7 +107,15 @@ RadioButton::RadioButton(Form& form, const Placement& placement, bool startsGrou
                ControlKind::RadioButton) {}
 
 GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::GroupBox}) {
-  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_VISIBLE);
+  // Clipped by the controls standing on it, so filling its inside never paints over them.
+  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_CLIPSIBLINGS | WS_VISIBLE);
+}
+
+bool GroupBox::HandleEraseBackground(HDC dc) {
+  RECT rect;
+  ::GetClientRect(Handle(), &rect);
+  ::FillRect(dc, &rect, Owner().BackgroundBrush());
+  return true;
 }
 
 // --- Label ----------------------------------------------------------------------------------

@@ -64,6 +64,8 @@ class GroupBox : public Control {
 
  protected:
   int Layer() const override { return 1; }
+  // The frame paints no inside, and the form does not paint under its children.
+  bool HandleEraseBackground(HDC dc) override;
 };
 
 class Label : public Control {
