@@ -103,7 +103,11 @@ void TForm10::RegisterHotKeyLine(size_t index) {
   const platform::HotKeyCombination keys = platform::ShortCutToHotKey(hotKeyEdits_[index]->ShortCut());
   links_.hotKeys.Unregister(id);
   if (links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey)) return;
-  platform::CurrentPrompts().Information(L"Error");
+  {
+    // The dialog stays on top: the box must belong to it to be seen.
+    platform::PromptsOwnedBy dialogOwned(Handle());
+    platform::CurrentPrompts().Information(L"Error");
+  }
   // Once more, in case the holder let go meanwhile; if not, the id stays without a combination
   // until a later registration succeeds.
   links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey);

@@ -101,4 +101,35 @@ TEST_F(OptionsDialogE2E, OpensWithEveryControlInPlaceAndTakesTheRefreshPeriodAtO
   EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(again); }, 5s));
 }
 
+// Whether `upper` stands above `lower` in the Z order of the top-level windows.
+bool Above(HWND upper, HWND lower) {
+  for (HWND window = ::GetWindow(upper, GW_HWNDNEXT); window; window = ::GetWindow(window, GW_HWNDNEXT))
+    if (window == lower) return true;
+  return false;
+}
+
+TEST_F(OptionsDialogE2E, ACombinationAnotherProgramHoldsGivesErrorInFrontOfTheDialog) {
+  e2e::Process holder(e2e::HelperExePath(L"foreign_windows_helper"), L"--title \"Holds Ctrl+Alt+K\" --hotkey 3,75");
+  ASSERT_NE(holder.WaitForWindow(nullptr, L"Holds Ctrl+Alt+K"), nullptr);
+  HWND dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  HWND hotKey = Locate(dialog, "HotKey3");
+  ASSERT_NE(hotKey, nullptr);
+  ::SendMessageW(hotKey, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  e2e::Click(Locate(dialog, "Button5"));
+
+  HWND box = vantora.WaitForMessageBox(e2e::kApplicationTitle);
+  ASSERT_NE(box, nullptr) << "no \"Error\" box";
+  EXPECT_EQ(e2e::MessageBoxText(box), L"Error");
+  EXPECT_EQ(::GetWindow(box, GW_OWNER), dialog);
+  EXPECT_TRUE(Above(box, dialog)) << "the box must not open behind the dialog, which stays on top";
+  EXPECT_FALSE(e2e::SaveScreenshot(box, L"options-hotkey-error.bmp").empty());
+  EXPECT_TRUE(e2e::AnswerMessageBox(box, L"OK"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }, 5s));
+
+  e2e::Click(Locate(dialog, "Button1"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
+  holder.Stop(0ms);  // closing its window does not end the helper: no grace time to wait out
+}
+
 }  // namespace
