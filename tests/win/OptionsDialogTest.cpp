@@ -17,6 +17,7 @@
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"
+#include "support/RecordingSession.h"
 #include "support/ScriptedPrompts.h"
 
 using testsupport::ForeignWindows;
@@ -355,6 +356,22 @@ TEST_F(OptionsDialogTest, KeyboardCloseCountsAsCancel) {
   EXPECT_EQ(form.windowList.AutoRefreshPeriod, 20);
   EXPECT_TRUE(form.optionsCommand.HotKeysRemembered);
   EXPECT_EQ(form.optionsCommand.HotKeyShortCuts[0], platform::kShortCutCtrl | platform::kShortCutAlt | 'Q');
+}
+
+TEST_F(OptionsDialogTest, ExitWhileTheDialogIsOpenDestroysItAndTakesNothingFromIt) {
+  testsupport::RecordingSession session;  // the process is not really ended
+  HWND dialogWindow = nullptr;
+  RunDialog({
+      Click(&TForm10::CheckBox1),
+      Check([&](TForm10& dialog) {
+        dialogWindow = dialog.Handle();
+        form.ExitProgram();
+      }),
+  });
+  EXPECT_EQ(session.terminations.size(), 1u);
+  EXPECT_FALSE(::IsWindow(dialogWindow));
+  EXPECT_EQ(form.windowList.AutoRefreshPeriod, 0);
+  EXPECT_FALSE(form.optionsCommand.HotKeysRemembered);
 }
 
 TEST_F(OptionsDialogTest, SkinControlsShowTheEngineAndReachItOnlyThroughTheirOwnHandlers) {
