@@ -213,7 +213,6 @@ class TForm6 : public ui::Form {
 
   // --- Options ---
   void sBitBtn4Click() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
-  void RunOptionsDialog() { optionsCommand.RunOptionsDialog(); }
   void sSkinManager1AfterChange() { optionsCommand.RefocusMainSliders(); }
 
   // --- Main window life cycle, tray and exit ---

@@ -81,20 +81,19 @@ consteval ui::Placement OptionsRow(std::string_view name) { return ui::Place(opt
 // Position on the dialog: the row's position plus that of the group box it sits in.
 inline ui::Bounds OptionsControlBounds(const ui::LayoutRow& row) { return ui::FormBounds(options_layout::kRows, row); }
 
-// The six hotkey lines: the id registered on the main window, the control that edits its
-// combination with the value it shows until the dialog has been closed once, and its button.
+// The six hotkey lines in order, HotKey1 with Button3 to HotKey6 with Button8: the id each one
+// registers on the main window, and the combination its control shows until a dialog has closed.
 struct HotKeyLine {
   int id;
-  std::string_view hotKey, button;
   platform::ShortCut designed;
 };
 inline constexpr std::array<HotKeyLine, 6> kHotKeyLines{{
-    {1, "HotKey1", "Button3", 49219},  // Ctrl+Alt+C
-    {2, "HotKey2", "Button4", 49229},  // Ctrl+Alt+M
-    {3, "HotKey3", "Button5", 49240},  // Ctrl+Alt+X
-    {4, "HotKey4", "Button6", 49234},  // Ctrl+Alt+R
-    {5, "HotKey5", "Button7", 49224},  // Ctrl+Alt+H
-    {6, "HotKey6", "Button8", 49222},  // Ctrl+Alt+F
+    {1, 49219},  // Ctrl+Alt+C
+    {2, 49229},  // Ctrl+Alt+M
+    {3, 49240},  // Ctrl+Alt+X
+    {4, 49234},  // Ctrl+Alt+R
+    {5, 49224},  // Ctrl+Alt+H
+    {6, 49222},  // Ctrl+Alt+F
 }};
 
 }  // namespace options
