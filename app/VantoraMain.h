@@ -11,6 +11,7 @@
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
 #include "commands/WindowDialogs.h"
+#include "options/OptionsCommand.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
 #include "icons/ExeIconPanel.h"
@@ -174,6 +175,7 @@ class TForm6 : public ui::Form {
   shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
   commands::WindowDialogs windowDialogs;
   skin::SkinEngine sSkinManager1;
+  options::OptionsCommand optionsCommand;
 
   // --- Window catalogue ---
   void RefreshCatalogue() { windowList.Refresh(); }
@@ -257,6 +259,10 @@ class TForm6 : public ui::Form {
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
 
+  // --- Options ---
+  void sBitBtn4Click() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
+  void sSkinManager1AfterChange() { optionsCommand.RefocusMainSliders(); }
+
   // --- Main window life cycle, tray and exit ---
   void FormActivate();
   bool FormCloseQuery();
@@ -277,7 +283,6 @@ class TForm6 : public ui::Form {
 
   // --- Start-up ---
   void FormCreate();  // runs once, at the end of the constructor
-  bool HotKeysRemembered = false;  // read by the options dialog
 
  private:
   static constexpr COLORREF kStatusColour = 18504;  // dark olive

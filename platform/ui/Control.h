@@ -85,6 +85,8 @@ class Control {
   // Background and text colours for WM_CTLCOLOR*: by default the form's colour behind the text.
   virtual HBRUSH HandleColor(HDC dc);
   virtual void HandleDpiChanged() {}
+  // WM_ERASEBKGND: true when the control filled its background itself.
+  virtual bool HandleEraseBackground(HDC /*dc*/) { return false; }
   // Z layer: 0 controls, 1 lines and group frames, 2 panels; higher layers lie underneath.
   virtual int Layer() const { return 0; }
 

@@ -107,7 +107,15 @@ RadioButton::RadioButton(Form& form, const Placement& placement, bool startsGrou
                ControlKind::RadioButton) {}
 
 GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::GroupBox}) {
-  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_VISIBLE);
+  // Clipped by the controls standing on it, so filling its inside never paints over them.
+  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_CLIPSIBLINGS | WS_VISIBLE);
+}
+
+bool GroupBox::HandleEraseBackground(HDC dc) {
+  RECT rect;
+  ::GetClientRect(Handle(), &rect);
+  ::FillRect(dc, &rect, Owner().BackgroundBrush());
+  return true;
 }
 
 // --- Label ----------------------------------------------------------------------------------
@@ -180,8 +188,13 @@ HBRUSH Edit::HandleColor(HDC dc) {
 ComboBox::ComboBox(Form& form, const Placement& placement, const std::vector<std::wstring>& items)
     : Control(form, placement, {ControlKind::ComboBox}) {
   CreateWindowOfClass(WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE);
-  for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SetItems(items);
   SetText(InitialCaption());
+}
+
+void ComboBox::SetItems(const std::vector<std::wstring>& items) {
+  ::SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 // The window's height includes its drop-down list.

@@ -64,6 +64,8 @@ class Form {
   std::wstring Caption() const;
   void SetCaption(const std::wstring& caption);
   COLORREF Color() const noexcept { return style_.color; }
+  // A new background colour, painted at the next repaint.
+  void SetColor(COLORREF color);
   HBRUSH BackgroundBrush() const noexcept { return background_.get(); }
   HFONT FontFor(const FontSpec& wanted);
 
@@ -73,6 +75,8 @@ class Form {
   void Close();  // asks the form to close, as the title-bar close button does
   void BringToFront();
   void SetDoubleBuffered(bool on);
+  // Paints the form, its frame and all its controls again, now.
+  void Repaint();
   // Destroys the window while the derived form is still alive, so OnDestroy can run.
   void DestroyHandle();
   // The form of a window of this program, or null.
