@@ -75,13 +75,15 @@ void Catalogue::Refresh() {
   const int remembered = c_.list.ItemIndex();
   programIcons_.BeginRebuild();
   try {
+    // Looked up once per rebuild rather than asking every window for its class.
+    const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
     std::vector<Row> rows;
-    platform::EnumerateTopLevelWindows([this, &rows](HWND window) {
+    platform::EnumerateTopLevelWindows([this, &rows, wineTray](HWND window) {
       // Cheapest tests first: the result is the same in any order, and most windows are hidden.
       if (ownWindow_(window) || !::IsWindowVisible(window)) return;
       std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
       if (!vantora::IsListedTitle(title)) return;
-      if (onWine_ && platform::WindowClassName(window) == vantora::kWineTrayClass) return;
+      if (window == wineTray) return;
       rows.push_back({window, std::move(title), IconOf(window, true), ui::kNoImage});
     });
     DrawRowImages(rows);

@@ -3,6 +3,19 @@
 namespace catalogue {
 
 HICON ProgramIcons::For(HWND window, bool large) {
+  // A window keeps its process: only a window not seen before is asked for it.
+  auto known = windows_.find(window);
+  if (known == windows_.end()) known = windows_.emplace(window, Entry<Program*>{ProgramOf(window)}).first;
+  known->second.used = true;
+  Program* program = known->second.value;
+  if (!program) return nullptr;
+  program->used = true;
+  const platform::FileIcons& icons = program->icons;
+  // A file with a large icon only serves the small size too, as a window's own icons do.
+  return large ? icons.large.get() : (icons.small ? icons.small.get() : icons.large.get());
+}
+
+ProgramIcons::Program* ProgramIcons::ProgramOf(HWND window) {
   const DWORD processId = platform::WindowProcessId(window);
   if (processId == 0 || processId == ::GetCurrentProcessId()) return nullptr;
   auto found = processes_.find(processId);
@@ -13,23 +26,20 @@ HICON ProgramIcons::For(HWND window, bool large) {
       if (added) entry->second.icons = platform::FirstFileIcons(*path);
       program = &entry->second;
     }
-    found = processes_.emplace(processId, Process{program}).first;
+    found = processes_.emplace(processId, Entry<Program*>{program}).first;
   }
-  Process& process = found->second;
-  process.used = true;
-  if (!process.program) return nullptr;
-  process.program->used = true;
-  const platform::FileIcons& icons = process.program->icons;
-  // A file with a large icon only serves the small size too, as a window's own icons do.
-  return large ? icons.large.get() : (icons.small ? icons.small.get() : icons.large.get());
+  found->second.used = true;
+  return found->second.value;
 }
 
 void ProgramIcons::BeginRebuild() {
+  for (auto& [window, entry] : windows_) entry.used = false;
   for (auto& [id, process] : processes_) process.used = false;
   for (auto& [path, program] : programs_) program.used = false;
 }
 
 void ProgramIcons::EndRebuild() {
+  std::erase_if(windows_, [](const auto& entry) { return !entry.second.used; });
   std::erase_if(processes_, [](const auto& entry) { return !entry.second.used; });
   std::erase_if(programs_, [](const auto& entry) { return !entry.second.used; });
 }

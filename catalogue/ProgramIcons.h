@@ -26,12 +26,16 @@ class ProgramIcons {
     platform::FileIcons icons;
     bool used = false;
   };
-  struct Process {
-    Program* program;  // null: the process could not be asked, or its file has no icon
+  template <class T>
+  struct Entry {
+    T value;  // a null program: the process could not be asked, or its file has no icon
     bool used = false;
   };
-  std::map<std::wstring, Program> programs_;  // by executable path
-  std::map<DWORD, Process> processes_;        // by process id
+  Program* ProgramOf(HWND window);
+
+  std::map<std::wstring, Program> programs_;          // by executable path
+  std::map<DWORD, Entry<Program*>> processes_;        // by process id
+  std::map<HWND, Entry<Program*>> windows_;           // by window
 };
 
 }  // namespace catalogue

@@ -29,15 +29,15 @@ bool RecentlySilent(HWND window) {
 
 std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    std::chrono::milliseconds wait) {
-  const bool foreign = !OfThisThread(window);
-  if (foreign && RecentlySilent(window)) return std::nullopt;
+  // Only windows of other threads ever time out, so only they are ever remembered.
+  if (!t_silent.empty() && RecentlySilent(window)) return std::nullopt;
   DWORD_PTR result = 0;
   const UINT timeout = static_cast<UINT>(wait.count() < 0 ? 0 : wait.count());
   if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeout,
                              &result)) {
     // Only silence counts: a message the system cannot carry to another process (Wine's
     // WM_GETICON) fails at once and says nothing about the window.
-    if (foreign && ::GetLastError() == ERROR_TIMEOUT) t_silent.push_back({window, ::GetTickCount64()});
+    if (::GetLastError() == ERROR_TIMEOUT && !OfThisThread(window)) t_silent.push_back({window, ::GetTickCount64()});
     return std::nullopt;
   }
   return static_cast<LRESULT>(result);
