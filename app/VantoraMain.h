@@ -20,6 +20,7 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
 #include "res/resource.h"
+#include "skin/LookInstaller.h"
 #include "skin/portable/SkinEngine.h"
 
 class TForm6 : public ui::Form {
@@ -165,6 +166,9 @@ class TForm6 : public ui::Form {
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
   skin::SkinEngine sSkinManager1;
+  // Paints every form of the program in the engine's look; its OnAfterChange follows the
+  // engine's changes once the forms are repainted.
+  skin::LookInstaller skinLook{sSkinManager1};
 
   // --- Window catalogue ---
   void RefreshCatalogue() { windowList.Refresh(); }

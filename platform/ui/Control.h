@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/ui/Look.h"
 #include "platform/ui/portable/Layout.h"
 
 namespace ui {
@@ -80,8 +81,16 @@ class Control {
   virtual LRESULT HandleNotify(NMHDR& /*header*/) { return 0; }
   virtual void HandleScroll() {}
   virtual void HandleDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
-  // Background and text colours for WM_CTLCOLOR*: by default the form's colour behind the text.
+  // Background and text colours for WM_CTLCOLOR*: by default the look's background of what the
+  // control stands on, behind the text.
   virtual HBRUSH HandleColor(HDC dc);
+  // Messages to the control itself, before the common handling; true when consumed.
+  virtual bool HandleOwnMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+  // The look changed; the form repaints everything afterwards.
+  virtual void LookChanged() {}
+  Surface StandsOn() const noexcept { return onPanel_ ? Surface::Panel : Surface::Window; }
+  COLORREF SurfaceColour() const;
+  HBRUSH SurfaceBrush() const;
   virtual void HandleDpiChanged() {}
   // Z layer: 0 controls, 1 lines and group frames, 2 panels; higher layers lie underneath.
   virtual int Layer() const { return 0; }
@@ -104,10 +113,13 @@ class Control {
   Bounds bounds_;
   std::wstring initialCaption_;
   unsigned flags_;
+  bool onPanel_;
   FontSpec font_;
   HWND hwnd_ = nullptr;
   bool captureMouse_ = false;
 };
+
+Look& CurrentLook();  // the application's
 
 KeyEvent MakeKeyEvent(WPARAM key);
 MouseButton MouseButtonOf(UINT message);  // of a WM_*BUTTONDOWN or WM_*BUTTONUP

@@ -64,7 +64,7 @@ UINT DpiOfWindow(HWND window) {
   return static_cast<UINT>(::GetDeviceCaps(screen.get(), LOGPIXELSX));
 }
 
-Form::Form(const FormKey&, const FormStyle& style) : style_(style), background_(::CreateSolidBrush(style.color)) {
+Form::Form(const FormKey&, const FormStyle& style) : style_(style) {
   RegisterFormClass(style_.className, &Form::StaticWindowProc);
   auto& app = Application::Instance();
   // Created at its final place and size, so nobody ever sees it elsewhere; only a window that
@@ -192,6 +192,16 @@ HFONT Form::FontFor(const FontSpec& wanted) {
   return font.get();
 }
 
+HBRUSH Form::BackgroundBrush() const {
+  return Application::Instance().CurrentLook().BackgroundBrush(Surface::Window, style_.color);
+}
+
+void Form::LookChanged() {
+  for (Control* c : controls_) c->LookChanged();
+  // The title bar stays the system's; RDW_FRAME repaints the controls' borders.
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Form::Show() {
   if (Application::Instance().MainForm() == this) Application::Instance().ShowTaskbarEntry(true);
   ::ShowWindow(hwnd_, SW_SHOW);
@@ -304,7 +314,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
       RECT rect;
       ::GetClientRect(hwnd_, &rect);
-      ::FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
+      ::FillRect(reinterpret_cast<HDC>(wParam), &rect, BackgroundBrush());
       return 1;
     }
     case WM_CTLCOLORSTATIC:
