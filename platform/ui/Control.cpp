@@ -126,6 +126,23 @@ void Control::SetHint(const std::wstring& hint) {
 
 Look& CurrentLook() { return Application::Instance().CurrentLook(); }
 
+namespace {
+thread_local HWND t_hover = nullptr;
+}  // namespace
+
+void BeginHover(HWND window) {
+  MouseMovedOver(window);
+  t_hover = window;
+}
+
+void EndHover(HWND window) {
+  if (t_hover == window) t_hover = nullptr;
+}
+
+void MouseMovedOver(HWND window) {
+  if (t_hover && t_hover != window) ::SendMessageW(std::exchange(t_hover, nullptr), WM_MOUSELEAVE, 0, 0);
+}
+
 COLORREF Control::SurfaceColour() const { return CurrentLook().Background(StandsOn(), form_.Color()); }
 HBRUSH Control::SurfaceBrush() const { return CurrentLook().BackgroundBrush(StandsOn(), form_.Color()); }
 
@@ -191,6 +208,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_MOUSEMOVE:
+      MouseMovedOver(hwnd_);
       if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_LBUTTONUP:

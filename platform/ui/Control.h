@@ -121,6 +121,12 @@ class Control {
 
 Look& CurrentLook();  // the application's
 
+// Hover of the control that shows one. Wine reports WM_MOUSELEAVE only some 200 ms after the
+// mouse has gone, so a mouse move over any other window of the program sends it at once.
+void BeginHover(HWND window);
+void EndHover(HWND window);  // when it is the one hovered
+void MouseMovedOver(HWND window);
+
 KeyEvent MakeKeyEvent(WPARAM key);
 MouseButton MouseButtonOf(UINT message);  // of a WM_*BUTTONDOWN or WM_*BUTTONUP
 

@@ -143,11 +143,14 @@ bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         hot_ = true;
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
         ::TrackMouseEvent(&track);
+        BeginHover(Handle());
         StateMayHaveChanged(ButtonEvent::MouseEnter);
       }
       return false;
     case WM_MOUSELEAVE:
+      if (!hot_) return false;
       hot_ = false;
+      EndHover(Handle());
       StateMayHaveChanged(ButtonEvent::MouseLeave);
       return false;
     case WM_LBUTTONDOWN:
@@ -219,7 +222,16 @@ GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, place
 }
 
 bool GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (!CurrentLook().PaintsButton(ButtonKind::Group)) return false;
+  if (!CurrentLook().PaintsButton(ButtonKind::Group)) {
+    // Under Wine the control leaves its inside unpainted, and the form does not paint under
+    // its children: the inside would show whatever was there before.
+    if (message != WM_ERASEBKGND) return false;
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    ::FillRect(reinterpret_cast<HDC>(wParam), &client, SurfaceBrush());
+    result = 1;
+    return true;
+  }
   if (message == WM_SETTEXT || message == WM_ENABLE) {
     result = ::DefSubclassProc(Handle(), message, wParam, lParam);
     ::InvalidateRect(Handle(), nullptr, FALSE);

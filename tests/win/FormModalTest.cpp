@@ -10,6 +10,7 @@
 
 #include "platform/UniqueHandle.h"
 #include "platform/ui/Controls.h"
+#include "support/Mouse.h"
 #include "support/TestApp.h"
 
 using testing_support::ClientRectOf;
@@ -73,23 +74,8 @@ TEST_F(ModalTest, TerminatingTheProgramEndsTheModalLoop) {
   EXPECT_EQ(application.Run(), 3);  // the main loop does not start again
 }
 
-// Real mouse input at a point of the screen, as the user's hand makes it.
-void MouseAt(POINT screen, DWORD flags = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  ASSERT_EQ(::SendInput(1, &input, sizeof(input)), 1u);
-  ::Sleep(20);
-  ui::Application::Instance().ProcessMessages();
-}
-
-POINT ScreenPoint(HWND window, int x, int y) {
-  POINT p{x, y};
-  ::ClientToScreen(window, &p);
-  return p;
-}
+using testsupport::MouseAt;
+using testsupport::ScreenPoint;
 
 using Point = std::pair<int, int>;
 
