@@ -14,6 +14,17 @@ COLORREF Ref(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 int Scaled(const ui::ButtonPaint& paint, int pixels96) { return ::MulDiv(pixels96, paint.scale96, 96); }
 
+// Spacing between letters that makes the caption fit `width`: 0 when it fits as it is, else
+// the few pixels less per letter that a slightly too long caption needs.
+int TightSpacing(const ui::ButtonPaint& paint, int width) {
+  platform::SelectRestorer font(paint.dc, paint.font);
+  RECT measured{0, 0, 0, 0};
+  ::DrawTextW(paint.dc, paint.caption.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+  const int letters = static_cast<int>(paint.caption.size());
+  if (measured.right <= width || letters < 2) return 0;
+  return -((measured.right - width + letters - 2) / (letters - 1));
+}
+
 // Fills without a brush.
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   ::SetBkColor(dc, colour);
@@ -110,9 +121,12 @@ void SkinnedLook::PaintButton(const ui::ButtonPaint& paint) {
   }
   PaintFace(paint, paint.rect);
   RECT text = paint.rect;
-  ::InflateRect(&text, -1, 0);
+  ::InflateRect(&text, -2, 0);
   if (paint.state == ButtonState::Pressed) ::OffsetRect(&text, 1, 1);
+  // A caption a little wider than its button is set tighter rather than cut off at both ends.
+  const int spacing = ::SetTextCharacterExtra(paint.dc, TightSpacing(paint, text.right - text.left));
   DrawCaption(paint, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, paint.state == ButtonState::Disabled);
+  ::SetTextCharacterExtra(paint.dc, spacing);
 }
 
 void SkinnedLook::PaintBitmapButton(const ui::ButtonPaint& paint) {

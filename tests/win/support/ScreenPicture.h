@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace testsupport {
@@ -35,6 +37,29 @@ class ScreenPicture {
     ::GetClientRect(window, &client);
     ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return ScreenPicture(client);
+  }
+
+  // The whole window, frame and title bar included.
+  static ScreenPicture OfWindow(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return ScreenPicture(r);
+  }
+
+  // Writes a 32-bit top-down BMP file; false when it cannot.
+  bool SaveBmp(const std::wstring& path) const {
+    BITMAPINFOHEADER info{sizeof(info), width_, -height_, 1, 32, BI_RGB};
+    const DWORD bytes = static_cast<DWORD>(pixels_.size() * 4);
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(file) + sizeof(info) + bytes), 0, 0,
+                          static_cast<DWORD>(sizeof(file) + sizeof(info))};
+    // The screen has no alpha: every pixel is written opaque, or viewers would show it clear.
+    std::vector<std::uint32_t> opaque(pixels_);
+    for (std::uint32_t& p : opaque) p |= 0xFF000000u;
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(opaque.data()), bytes);
+    return static_cast<bool>(out);
   }
 
   int Width() const noexcept { return width_; }
