@@ -65,6 +65,7 @@ TEST_F(MainWindowSkinsTest, EverySkinPaintsTheMainWindowAtHueZeroAndHalfATurn) {
   engine.SetActive(false);
   Pump(100);
   EXPECT_EQ(PixelAt(ScreenPicture::OfClient(form.Handle()), "sPanel3", -4, 20), form.Color());
+  EXPECT_TRUE(ScreenPicture::OfWindow(form.Handle()).SaveBmp((ScreenshotFolder() / L"skin-off.bmp").wstring()));
   engine.SetActive(true);
   Pump(100);
   EXPECT_EQ(PixelAt(ScreenPicture::OfClient(form.Handle()), "sPanel3", -4, 20), Ref(engine.Colours().window));
