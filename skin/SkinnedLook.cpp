@@ -12,7 +12,19 @@ using ui::ButtonState;
 
 COLORREF Ref(Rgb c) { return RGB(c.r, c.g, c.b); }
 
-int Scaled(const ui::ButtonPaint& paint, int pixels96) { return ::MulDiv(pixels96, paint.scale96, 96); }
+// The engine's name for a mouse event; 0 for a change no mouse event made.
+unsigned EngineEvent(ui::ButtonEvent event) {
+  switch (event) {
+    case ui::ButtonEvent::MouseEnter: return kMouseEnter;
+    case ui::ButtonEvent::MouseLeave: return kMouseLeave;
+    case ui::ButtonEvent::MouseDown: return kMouseDown;
+    case ui::ButtonEvent::MouseUp: return kMouseUp;
+    case ui::ButtonEvent::Other: break;
+  }
+  return 0;
+}
+
+int Scaled(const ui::ButtonPaint& paint, int pixels96) { return ::MulDiv(pixels96, paint.dpi, 96); }
 
 // Spacing between letters that makes the caption fit `width`: 0 when it fits as it is, else
 // the few pixels less per letter that a slightly too long caption needs.
@@ -73,9 +85,8 @@ Rgb SkinnedLook::ShownFace(const ui::ButtonPaint& paint) const {
 }
 
 void SkinnedLook::ButtonStateChanged(HWND button, ButtonKind kind, ButtonState from, ButtonState to, ui::ButtonEvent event) {
-  static constexpr unsigned kEventBits[] = {kMouseEnter, kMouseLeave, kMouseDown, kMouseUp, 0};
-  const unsigned bit = kEventBits[static_cast<int>(event)];
-  if (!(engine_.AnimationEvents() & bit) || to == ButtonState::Disabled || from == ButtonState::Disabled) {
+  if (!(engine_.AnimationEvents() & EngineEvent(event)) || to == ButtonState::Disabled ||
+      from == ButtonState::Disabled) {
     fades_.Stop(button);  // a change the engine does not animate shows at once
     return;
   }

@@ -118,7 +118,7 @@ ButtonPaint Button::Describe(HDC dc, const RECT& rect) const {
   paint.font = Owner().FontFor(Font());
   paint.surface = StandsOn();
   paint.formColour = Owner().Color();
-  paint.scale96 = static_cast<int>(Owner().Dpi());
+  paint.dpi = static_cast<int>(Owner().Dpi());
   return paint;
 }
 
@@ -248,7 +248,7 @@ bool GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     paint.font = Owner().FontFor(Font());
     paint.surface = StandsOn();
     paint.formColour = Owner().Color();
-    paint.scale96 = static_cast<int>(Owner().Dpi());
+    paint.dpi = static_cast<int>(Owner().Dpi());
     return paint;
   });
 }

@@ -196,6 +196,12 @@ HBRUSH Form::BackgroundBrush() const {
   return Application::Instance().CurrentLook().BackgroundBrush(Surface::Window, style_.color);
 }
 
+void Form::SetColor(COLORREF color) {
+  if (color == style_.color) return;
+  style_.color = color;
+  LookChanged();
+}
+
 void Form::LookChanged() {
   for (Control* c : controls_) c->LookChanged();
   // The title bar stays the system's; RDW_FRAME repaints the controls' borders.

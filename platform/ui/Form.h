@@ -64,6 +64,7 @@ class Form {
   std::wstring Caption() const;
   void SetCaption(const std::wstring& caption);
   COLORREF Color() const noexcept { return style_.color; }  // as designed; the look may paint another
+  void SetColor(COLORREF color);  // repaints the form when its look follows the form's colour
   HBRUSH BackgroundBrush() const;  // of the current look
   // Repaints the form and its controls once in the current look.
   void LookChanged();

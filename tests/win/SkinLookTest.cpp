@@ -207,6 +207,24 @@ TEST_F(SkinLookTest, AFormMadeLaterTakesTheLookAndTheNativeLookReturnsWithTheIns
   EXPECT_EQ(later.Pixel(later.Picture(), later.panel, 100, 140), RGB(206, 196, 157));
 }
 
+TEST_F(SkinLookTest, AFormsOwnColourShowsInTheNativeLookWhileTheSkinKeepsItsWindowColour) {
+  const auto beside = [&] {
+    const POINT p = f.In(f.panel, -5, 5);
+    return f.Picture().At(p.x, p.y);
+  };
+  f.form.SetColor(RGB(128, 128, 128));
+  f.Settle();
+  EXPECT_EQ(beside(), RGB(128, 128, 128));
+  EXPECT_EQ(f.Pixel(f.Picture(), f.panel, 100, 140), RGB(128, 128, 128)) << "panels follow the form";
+  Install();
+  f.form.SetColor(RGB(206, 196, 157));
+  f.Settle();
+  EXPECT_EQ(beside(), Ref(P().window));
+  engine.SetActive(false);
+  f.Settle();
+  EXPECT_EQ(beside(), RGB(206, 196, 157));
+}
+
 TEST_F(SkinLookTest, ButtonsShowHoverAndPressedFacesUnderRealMouseInputAtOnceWithoutAnimation) {
   Install();
   const SIZE size = f.Size(f.button);
