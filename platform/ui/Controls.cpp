@@ -53,6 +53,7 @@ bool ChangesAppearance(UINT message) {
   switch (message) {
     case BM_SETSTATE:
     case BM_SETCHECK:
+    case BM_SETSTYLE:  // the dialog manager moves the default button's frame with it
     case WM_ENABLE:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
