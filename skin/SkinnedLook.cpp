@@ -106,7 +106,7 @@ void SkinnedLook::DrawCaption(const ui::ButtonPaint& paint, RECT rect, UINT form
 void SkinnedLook::PaintFace(const ui::ButtonPaint& paint, const RECT& rect) {
   const bool disabled = paint.state == ButtonState::Disabled;
   Fill(paint.dc, rect, Background(paint.surface, paint.formColour));
-  const Rgb border = disabled ? Colours().disabledText : Colours().border;
+  const Rgb border = disabled ? Colours().disabledText : paint.isDefault ? Colours().accent : Colours().border;
   ShapeTools tools(paint.dc, Ref(border), Brush(Ref(ShownFace(paint))));
   const int round = Scaled(paint, 5);
   ::RoundRect(paint.dc, rect.left, rect.top, rect.right, rect.bottom, round, round);

@@ -115,6 +115,7 @@ ButtonPaint Button::Describe(HDC dc, const RECT& rect) const {
   paint.state = State();
   paint.checked = ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
   paint.focused = ::GetFocus() == Handle();
+  paint.isDefault = (::GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   paint.caption = Caption();
   paint.font = Owner().FontFor(Font());
   paint.surface = StandsOn();

@@ -44,6 +44,7 @@ struct ButtonPaint {
   ButtonState state = ButtonState::Normal;
   bool checked = false;
   bool focused = false;
+  bool isDefault = false;  // the push button Enter presses
   std::wstring caption;
   HFONT font = nullptr;
   Surface surface = Surface::Window;

@@ -12,7 +12,9 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
 #include "res/resource.h"
+#include "skin/ButtonFades.h"
 #include "skin/LookInstaller.h"
+#include "skin/portable/Fade.h"
 #include "skin/portable/SkinEngine.h"
 #include "support/Mouse.h"
 #include "support/Pump.h"
@@ -225,6 +227,18 @@ TEST_F(SkinLookTest, AFormsOwnColourShowsInTheNativeLookWhileTheSkinKeepsItsWind
   EXPECT_EQ(beside(), RGB(206, 196, 157));
 }
 
+TEST_F(SkinLookTest, TheDefaultButtonIsFramedInTheAccentAndLosesItWhenTheDefaultMoves) {
+  Install();
+  const SIZE size = f.Size(f.button);
+  const auto frame = [&] { return f.Pixel(f.Picture(), f.button, size.cx / 2, 0); };
+  ::SendMessageW(f.button.Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  testsupport::PumpFor(50);
+  EXPECT_EQ(frame(), Ref(P().accent));
+  ::SendMessageW(f.button.Handle(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  testsupport::PumpFor(50);
+  EXPECT_EQ(frame(), Ref(P().border));
+}
+
 TEST_F(SkinLookTest, ButtonsShowHoverAndPressedFacesUnderRealMouseInputAtOnceWithoutAnimation) {
   Install();
   const SIZE size = f.Size(f.button);
@@ -320,6 +334,48 @@ TEST_F(SkinLookTest, BitmapButtonGlyphTakesTheHueOffset) {
   EXPECT_EQ(turned, Ref(skin::Tint(180, 0)(original)));
   EXPECT_NE(turned, Ref(original));
   EXPECT_EQ(f.Pixel(f.Picture(), f.bitBtn, 4, f.Size(f.bitBtn).cy / 2), Ref(P().button)) << "the face turned too";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ButtonFadesTest, FramesRepaintTheButtonUntilTheFadeEndsAndThenTheTimerStops) {
+  testing_support::TestApplication();
+  ui::Owned<ui::Form> form{TestFormStyle()};
+  form.Show();
+  testsupport::PumpFor(50);
+  int paints = 0;
+  form.AddMessageHandler([&](UINT message, WPARAM, LPARAM, LRESULT&) {
+    paints += message == WM_PAINT;
+    return false;
+  });
+  skin::ButtonFades fades;
+  const skin::Rgb from{0, 0, 0}, to{200, 100, 50};
+  EXPECT_FALSE(fades.Running());
+  EXPECT_EQ(fades.Face(form.Handle(), to), to) << "not fading: the state's own colour";
+  const ULONGLONG start = ::GetTickCount64();
+  fades.Start(form.Handle(), from);
+  EXPECT_TRUE(fades.Running());
+  testsupport::PumpFor(60);
+  const skin::Rgb midway = fades.Face(form.Handle(), to);
+  if (::GetTickCount64() - start < skin::kFadeMilliseconds - 10) {  // a busy machine may be past it
+    EXPECT_GT(midway.r, from.r);
+    EXPECT_LT(midway.r, to.r);
+  }
+  testsupport::PumpFor(300);
+  EXPECT_FALSE(fades.Running()) << "the timer runs only while a fade does";
+  EXPECT_EQ(fades.Face(form.Handle(), to), to);
+  // About one frame per 15 ms over 150 ms; Wine's timers run a little slow.
+  EXPECT_GE(paints, 3);
+  EXPECT_LE(paints, 14);
+  const int afterwards = paints;
+  testsupport::PumpFor(100);
+  EXPECT_EQ(paints, afterwards) << "no frames once the fade is over";
+  // Stopping a fade shows the target at once.
+  fades.Start(form.Handle(), from);
+  fades.Stop(form.Handle());
+  EXPECT_EQ(fades.Face(form.Handle(), to), to);
 }
 
 }  // namespace
