@@ -57,6 +57,7 @@ TForm6::TForm6(const ui::FormKey& key)
                  [this](HWND window) { return OwnWindow(window); }),
       windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
       bulkCommands(*this, windowList),
+      windowDialogs(*this, windowList, ListView1, {resizeDialog, infoDialog}),
       sSkinManager1(skin::SkinFilesBesideProgram()) {
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
@@ -66,6 +67,7 @@ TForm6::TForm6(const ui::FormKey& key)
   BuildMenus();
   ArrangeControls();
   BindEvents();
+  BindIcons();
   BindLifeCycle();
   FormCreate();
 }
@@ -75,7 +77,8 @@ bool TForm6::OwnWindow(HWND window) const {
   return window == Handle() || window == ui::Application::Instance().Handle() || is(optionsDialog) || is(infoDialog);
 }
 
-// The events of the catalogue, the window commands, the bulk commands and the hotkeys.
+// The events of the catalogue, the window commands, the bulk commands, the shell toggles and
+// system settings, and the hotkeys.
 void TForm6::BindEvents() {
   Button13.OnClick = [this] { Button13Click(); };
   ListView1.OnClick = [this] { ListView1Click(); };
@@ -96,6 +99,8 @@ void TForm6::BindEvents() {
   CheckBox1.OnClick = [this] { sCheckBox1Click(); };
   sButton25.OnClick = [this] { sButton25Click(); };
   Button2.OnClick = [this] { Button2Click(); };
+  Button7.OnClick = [this] { Button7Click(); };
+  sButton1.OnClick = [this] { sButton1Click(); };
 
   Button15.OnClick = [this] { Button15Click(); };
   Button17.OnClick = [this] { Button17Click(); };
@@ -103,6 +108,23 @@ void TForm6::BindEvents() {
   Button18.OnClick = [this] { Button18Click(); };
   Button19.OnClick = [this] { Button19Click(); };
   Button23.OnClick = [this] { Button23Click(); };
+
+  Button27.OnClick = [this] { Button27Click(); };
+  Button24.OnClick = [this] { Button24Click(); };
+  Button25.OnClick = [this] { Button25Click(); };
+  Button26.OnClick = [this] { Button26Click(); };
+  TrackBar3.OnChange = [this] { TrackBar3Change(); };
+  Button29.OnClick = [this] { Button29Click(); };
+  Button30.OnClick = [this] { Button30Click(); };
+  Button32.OnClick = [this] { Button32Click(); };
+  Button31.OnClick = [this] { Button31Click(); };
+  Button33.OnClick = [this] { Button33Click(); };
+  s.OnClick = [this] { sClick(); };
+  Button28.OnClick = [this] { Button28Click(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  sBitBtn5.OnClick = [this] { sBitBtn5Click(); };
+  sBitBtn7.OnClick = [this] { sBitBtn7Click(); };
+  PopupMenu1.Item(L"ShutdownPC1").OnClick = [this] { ShutdownPC1Click(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HOTKEY) return false;

@@ -10,8 +10,12 @@
 #include "app/portable/MainLayout.h"
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
+#include "commands/WindowDialogs.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
+#include "icons/ExeIconPanel.h"
+#include "icons/Screenshots.h"
+#include "icons/WindowIconPanel.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
@@ -20,6 +24,8 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
 #include "res/resource.h"
+#include "shell/ShellToggles.h"
+#include "shell/SystemSettings.h"
 #include "skin/LookInstaller.h"
 #include "skin/portable/SkinEngine.h"
 
@@ -165,6 +171,9 @@ class TForm6 : public ui::Form {
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
+  shell::ShellToggles shellToggles{{Button27, Button24, Button25, Button26, TrackBar3}};
+  shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
+  commands::WindowDialogs windowDialogs;
   skin::SkinEngine sSkinManager1;
   // Paints every form of the program in the engine's look; its OnAfterChange follows the
   // engine's changes once the forms are repainted.
@@ -194,6 +203,8 @@ class TForm6 : public ui::Form {
   void sCheckBox1Click() { windowCommands.ApplyStayOnTop(); }
   void sButton25Click() { windowCommands.ToggleEnabled(); }
   void Button2Click() { windowCommands.ToggleCloseButton(); }
+  void Button7Click() { windowDialogs.ResizeSelected(); }     // "Resize Window"
+  void sButton1Click() { windowDialogs.ShowSelectedInfo(); }  // "Window Info"
 
   // --- Window arrangement and bulk commands ---
   using BulkVariant = shell::BulkVariant;
@@ -209,6 +220,43 @@ class TForm6 : public ui::Form {
   void RestoreAllWindows(BulkVariant variant) { bulkCommands.RestoreAll(variant); }
   void SetAllWindowsOpacity(int percent) { bulkCommands.SetAllOpacity(percent); }
   void BringProgramForward() { bulkCommands.BringProgramForward(); }
+
+  // --- Taskbar and desktop toggles, system settings ---
+  void Button27Click() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }          // "Hide TaskBar"
+  void Button24Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }     // "Hide TaskBar Items"
+  void Button25Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }     // "Hide TaskBar Clock"
+  void Button26Click() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }     // "Hide Desktop"
+  void TrackBar3Change() { shellToggles.ApplyTaskbarOpacity(); }
+  void Button29Click() { systemSettings.BrowseWallpaper(); }                          // "Browse..."
+  void Button30Click() { systemSettings.ApplyWallpaper(); }                           // "Apply"
+  void Button32Click() { systemSettings.WriteBrowserTitle(); }                        // "Change"
+  void Button31Click() { systemSettings.ReadBrowserTitle(); }                         // "Get Current Text"
+  void Button33Click() { shell::SystemSettings::SwapMouseButtons(true); }             // "Swap Mouse Buttons"
+  void sClick() { shell::SystemSettings::SwapMouseButtons(false); }                   // "UnSwap Mouse Buttons"
+  void Button28Click() { systemSettings.ToggleClipboardBlocker(); }                   // "Disable Clipboard"
+  void Timer1Timer() { systemSettings.ClipboardTick(); }
+  void sBitBtn5Click() { systemSettings.ToggleStartWithWindows(); }                   // "Start on Windows Startup"
+  void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }                       // "Shutdown PC"
+  void ShutdownPC1Click() { shell::SystemSettings::ShutdownPC(); }
+
+  // --- Window icons, screenshots and executable icons ---
+  void Image1MouseDown(ui::MouseButton button) { windowIcons_.Image1MouseDown(button); }
+  void Image2MouseDown(ui::MouseButton button) { windowIcons_.Image2MouseDown(button); }
+  void SaveToFile1Click() { windowIcons_.SaveToFile1Click(); }
+  void MenuItem1Click() { windowIcons_.MenuItem1Click(); }
+  void Button8Click() { windowIcons_.Button8Click(); }    // "Save Window Icon To File"
+  void Button10Click() { windowIcons_.Button10Click(); }  // "Load"
+  void Button12Click() { windowIcons_.Button12Click(); }  // "Change" (large icon)
+  void Button11Click() { windowIcons_.Button11Click(); }  // "Change" (small icon)
+  std::wstring SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
+    return windowIcons_.SavePictureDialog1TypeChange(entered, filterIndex);
+  }
+  void Button14Click() { screenshots_.Button14Click(); }  // "Take ScreenShot of Selected Window"
+  void Button20Click() { screenshots_.Button20Click(); }  // "Take ScreenShot of Full Screen"
+  void Button34Click() { exeIcon_.Button34Click(); }      // "Browse..."
+  void Button35Click() { exeIcon_.Button35Click(); }      // "Save To File"
+  void Button36Click() { exeIcon_.Button36Click(); }      // "Load"
+  void Button37Click() { exeIcon_.Button37Click(); }      // "Change"
 
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
@@ -257,12 +305,21 @@ class TForm6 : public ui::Form {
   void BindEvents();
   bool OwnWindow(HWND window) const;
 
+  // Window icons, screenshots and executable icons
+  void BindIcons();
+  icons::WindowIconPanel::Controls WindowIconControls();
+  icons::SelectionLink IconSelectionLink();
+  icons::Screenshots::Links ScreenshotLinks();
+  icons::ExeIconPanel::Controls ExeIconControls();
+  icons::WindowIconPanel windowIcons_{WindowIconControls(), IconSelectionLink(), windowList.NewIconLoaded};
+  icons::Screenshots screenshots_{ScreenshotLinks()};
+  icons::ExeIconPanel exeIcon_{ExeIconControls()};
+
   // Start-up
   void ShowSplashIfPresent();
   void RegisterDefaultHotKeys();
   void ShowTrayIcon();
   void ApplyStartupRegistry();
-  void ApplyShellToggleCaptions();
   RefreshKeyHookInstallation refreshKeyHook_;
   platform::GlobalHotKeys hotKeys_{Handle()};
   platform::UniqueIcon trayIconPicture_;

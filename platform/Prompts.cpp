@@ -15,6 +15,28 @@ std::wstring g_title = L"Vantora";
 
 // Long enough for any path the dialogs can return.
 constexpr DWORD kPathBufferChars = 32768;
+constexpr int kFileNameBox = 0x47C;  // cmb13: the file name field of the explorer-style dialogs
+
+// Tells the options' typeChanged about a new file type and shows the name it returns. The hook
+// sits in the child dialog the system creates for it; the real dialog is its parent.
+UINT_PTR CALLBACK TypeChangeHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+    ::SetWindowLongPtrW(child, GWLP_USERDATA, static_cast<LONG_PTR>(dialog->lCustData));
+    return 0;
+  }
+  if (message != WM_NOTIFY) return 0;
+  const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+  if (notify->hdr.code != CDN_TYPECHANGE) return 0;
+  const auto* options = reinterpret_cast<const FileDialogOptions*>(::GetWindowLongPtrW(child, GWLP_USERDATA));
+  if (!options || !options->typeChanged) return 0;
+  const HWND dialog = ::GetParent(child);
+  std::vector<wchar_t> entered(kPathBufferChars, L'\0');
+  ::SendMessageW(dialog, CDM_GETSPEC, entered.size(), reinterpret_cast<LPARAM>(entered.data()));
+  const std::wstring shown = options->typeChanged(entered.data(), static_cast<int>(notify->lpOFN->nFilterIndex));
+  if (!shown.empty()) ::SendMessageW(dialog, CDM_SETCONTROLTEXT, kFileNameBox, reinterpret_cast<LPARAM>(shown.c_str()));
+  return 0;
+}
 
 class Win32Prompts final : public Prompts {
  public:
@@ -54,6 +76,11 @@ class Win32Prompts final : public Prompts {
     dialog.nMaxFile = kPathBufferChars;
     dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     dialog.Flags = options.flags;
+    if (options.typeChanged) {
+      dialog.Flags |= OFN_EXPLORER | OFN_ENABLEHOOK;
+      dialog.lpfnHook = TypeChangeHook;
+      dialog.lCustData = reinterpret_cast<LPARAM>(&options);
+    }
     ThreadWindowsDisabled others(nullptr, g_owner);
     if (!show(&dialog)) return std::nullopt;
     return std::wstring(path.data());

@@ -3,6 +3,7 @@
 // replace it with a scripted double; the program uses the Win32 implementation.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,9 @@ struct FileDialogOptions {
   std::wstring fileName;    // initial file name, may be empty
   DWORD flags = 0;          // OFN_* flags, passed through
   int filterIndex = 1;      // 1-based, as the dialogs count
+  // Called when the user picks another file type, with the name entered at that moment and the
+  // new type's number; returns the name the dialog shows from then on (empty: left as it is).
+  std::function<std::wstring(const std::wstring& entered, int filterIndex)> typeChanged;
 };
 
 class Prompts {

@@ -13,11 +13,23 @@ std::optional<RegistryKey> RegistryKey::Open(HKEY root, const std::wstring& path
   return RegistryKey(UniqueHkey(key));
 }
 
+namespace {
+LSTATUS CreateKey(HKEY root, const std::wstring& path, HKEY& key) {
+  return ::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                           nullptr);
+}
+}  // namespace
+
 RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path) {
   HKEY key = nullptr;
-  const LSTATUS status = ::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  const LSTATUS status = CreateKey(root, path, key);
   if (status != ERROR_SUCCESS) throw Win32Error("RegCreateKeyExW " + Narrow(path), static_cast<DWORD>(status));
+  return RegistryKey(UniqueHkey(key));
+}
+
+std::optional<RegistryKey> RegistryKey::TryCreate(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  if (CreateKey(root, path, key) != ERROR_SUCCESS) return std::nullopt;
   return RegistryKey(UniqueHkey(key));
 }
 

@@ -22,6 +22,8 @@ class RegistryKey {
   static std::optional<RegistryKey> Open(HKEY root, const std::wstring& path, REGSAM access = KEY_ALL_ACCESS);
   // Opens the key, creating it (and its missing parents) first; throws Win32Error on failure.
   static RegistryKey Create(HKEY root, const std::wstring& path);
+  // The same without the exception: nullopt when the key can be neither opened nor created.
+  static std::optional<RegistryKey> TryCreate(HKEY root, const std::wstring& path);
   static bool Exists(HKEY root, const std::wstring& path);
 
   bool HasValue(const std::wstring& name) const;

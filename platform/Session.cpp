@@ -18,11 +18,9 @@ void EnableShutdownPrivilege() {
 
 class Win32Session final : public Session {
  public:
-  bool PowerOff() override {
+  bool PowerOff(UINT flags, DWORD reason) override {
     EnableShutdownPrivilege();
-    // EWX_FORCEIFHUNG rather than EWX_FORCE: programs that answer may still save their work.
-    return ::ExitWindowsEx(EWX_POWEROFF | EWX_FORCEIFHUNG,
-                           SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED) != FALSE;
+    return ::ExitWindowsEx(flags, reason) != FALSE;
   }
 
   void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {

@@ -7,9 +7,9 @@ namespace platform {
 class Session {
  public:
   virtual ~Session() = default;
-  // Enables the shutdown privilege and asks the system to power off; other programs may still
-  // hold the shutdown back to save their work. True when the system accepted the request.
-  virtual bool PowerOff() = 0;
+  // Enables the shutdown privilege and calls ExitWindowsEx with the flags and the reason code.
+  // True when the system accepted the request.
+  virtual bool PowerOff(UINT flags, DWORD reason) = 0;
   // Ends the process that owns `applicationWindow` (our own) at once with `exitCode`.
   virtual void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) = 0;
 };

@@ -110,6 +110,7 @@ using UniqueFile = UniqueHandle<traits::File>;
 using UniqueIcon = UniqueHandle<traits::Icon>;
 using UniqueBitmap = UniqueHandle<traits::GdiObject<HBITMAP>>;
 using UniqueBrush = UniqueHandle<traits::GdiObject<HBRUSH>>;
+using UniquePalette = UniqueHandle<traits::GdiObject<HPALETTE>>;
 using UniqueFont = UniqueHandle<traits::GdiObject<HFONT>>;
 using UniqueMemoryDc = UniqueHandle<traits::MemoryDc>;
 using UniqueHkey = UniqueHandle<traits::Hkey>;
@@ -122,10 +123,12 @@ using UniqueModule = UniqueHandle<traits::Module>;
 using UniqueWindow = UniqueHandle<traits::Window>;
 using UniqueFindSearch = UniqueHandle<traits::FindSearch>;
 
-// A window's device context, released to the window it came from.
+// A window's device context, released to the window it came from: its client area, or with
+// wholeWindow its frame and title bar too (GetWindowDC).
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+  explicit WindowDc(HWND window, bool wholeWindow = false) noexcept
+      : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {

@@ -5,38 +5,46 @@
 
 namespace platform {
 
-std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   std::chrono::milliseconds wait) {
-  DWORD_PTR result = 0;
-  const UINT timeout = static_cast<UINT>(wait.count() < 0 ? 0 : wait.count());
-  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeout,
-                             &result))
-    return std::nullopt;
-  return static_cast<LRESULT>(result);
-}
-
 namespace {
 
 constexpr ULONGLONG kRememberSilenceMs = 1000;
 
-// Windows that failed to answer lately, with when. Only the user-interface thread asks.
+// Windows of other threads that failed to answer lately, with when. Only the user-interface
+// thread asks.
 struct Silence {
   HWND window;
   ULONGLONG since;
 };
 thread_local std::vector<Silence> t_silent;
 
-}  // namespace
+bool OfThisThread(HWND window) { return ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId(); }
 
-bool Answering(HWND window) {
-  if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) return true;
+bool RecentlySilent(HWND window) {
   const ULONGLONG now = ::GetTickCount64();
   std::erase_if(t_silent, [now](const Silence& s) { return now - s.since >= kRememberSilenceMs; });
-  if (std::any_of(t_silent.begin(), t_silent.end(), [window](const Silence& s) { return s.window == window; }))
-    return false;
-  if (!::IsHungAppWindow(window) && BoundedSend(window, WM_NULL, 0, 0, kAnswerWait)) return true;
-  t_silent.push_back({window, now});
-  return false;
+  return std::any_of(t_silent.begin(), t_silent.end(), [window](const Silence& s) { return s.window == window; });
+}
+
+}  // namespace
+
+std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   std::chrono::milliseconds wait) {
+  const bool foreign = !OfThisThread(window);
+  if (foreign && RecentlySilent(window)) return std::nullopt;
+  DWORD_PTR result = 0;
+  const UINT timeout = static_cast<UINT>(wait.count() < 0 ? 0 : wait.count());
+  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeout,
+                             &result)) {
+    // Only silence counts: a message the system cannot carry to another process (Wine's
+    // WM_GETICON) fails at once and says nothing about the window.
+    if (foreign && ::GetLastError() == ERROR_TIMEOUT) t_silent.push_back({window, ::GetTickCount64()});
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+bool Answering(HWND window) {
+  return OfThisThread(window) || (!::IsHungAppWindow(window) && BoundedSend(window, WM_NULL, 0, 0, kAnswerWait));
 }
 
 }  // namespace platform

@@ -15,7 +15,9 @@ inline constexpr std::chrono::milliseconds kIconQueryWait{200};
 inline constexpr std::chrono::milliseconds kCloseRequestWait{3000};
 
 // SendMessageTimeoutW with SMTO_ABORTIFHUNG | SMTO_BLOCK. The window procedure's result, or
-// nullopt when the window did not answer within `wait`, is hung, or has gone away.
+// nullopt when the window did not answer within `wait`, is hung, or has gone away. A window of
+// another thread that has just failed to answer is not asked again for a second: a command of
+// several calls, or a rebuild asking for several icons, costs one wait, not one per call.
 std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    std::chrono::milliseconds wait);
 
@@ -26,8 +28,8 @@ inline constexpr std::chrono::milliseconds kAnswerWait{200};
 // EnableWindow, SetWindowLong and the like on a window of another thread wait for that thread,
 // and one that has stopped answering would hold the program with it. Windows of the calling
 // thread always may; another thread's window may when the system does not report it hung and it
-// answers a WM_NULL within kAnswerWait. A window that has just failed is not asked again for a
-// second, so a command of several calls costs one wait, not one per call.
+// answers a WM_NULL within kAnswerWait (through BoundedSend, so a window that has just failed
+// is not asked again).
 bool Answering(HWND window);
 
 }  // namespace platform

@@ -234,9 +234,11 @@ void SkinnedLook::PaintGroup(const ui::ButtonPaint& paint) {
   DrawCaption(paint, caption, DT_LEFT | DT_TOP | DT_SINGLELINE, paint.state == ButtonState::Disabled);
 }
 
-void SkinnedLook::PaintPanel(HDC dc, const RECT& rect, COLORREF) {
-  Fill(dc, rect, Ref(Colours().panel));
-  ::FrameRect(dc, &rect, Brush(Ref(Colours().border)));
+// A panel's own colour is what it shows (the resize screen's model of a window), so it stays.
+void SkinnedLook::PaintPanel(const ui::PanelPaint& paint) {
+  Fill(paint.dc, paint.rect, paint.ownColour.value_or(Ref(Colours().panel)));
+  ::FrameRect(paint.dc, &paint.rect, Brush(Ref(Colours().border)));
+  ui::DrawPanelCaption(paint, Ref(Colours().text));
 }
 
 void SkinnedLook::PaintBevel(HDC dc, const RECT& rect, bool vertical, ui::Surface surface, COLORREF formColour) {

@@ -26,7 +26,7 @@ class SkinnedLook final : public ui::Look {
   bool PaintsButton(ui::ButtonKind) const override { return true; }
   void PaintButton(const ui::ButtonPaint& paint) override;
   void PaintBitmapButton(const ui::ButtonPaint& paint) override;
-  void PaintPanel(HDC dc, const RECT& rect, COLORREF formColour) override;
+  void PaintPanel(const ui::PanelPaint& paint) override;
   void PaintBevel(HDC dc, const RECT& rect, bool vertical, ui::Surface surface, COLORREF formColour) override;
   LRESULT TrackBarCustomDraw(NMCUSTOMDRAW& draw) override;
   LRESULT ListCustomDraw(NMLVCUSTOMDRAW& draw) override;

@@ -13,4 +13,9 @@ std::wstring DialogFilter(const std::wstring& pipeSeparated);
 // The default extension as the dialogs want it: without its leading dot.
 std::wstring DialogDefaultExtension(const std::wstring& extension);
 
+// The extension of the first pattern of the filter's type number `filterIndex` (1-based, as the
+// dialogs count), dot included: ".png" for "*.png;*.apng". Empty for a wildcard extension
+// ("*.*") or a number outside the list.
+std::wstring FilterExtension(const std::wstring& pipeSeparated, int filterIndex);
+
 }  // namespace platform

@@ -201,6 +201,12 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       const LRESULT hit = ::DefSubclassProc(hwnd_, message, wParam, lParam);
       return hit == HTTRANSPARENT && WantsMouse() ? HTCLIENT : hit;
     }
+    case WM_SETCURSOR:
+      if (cursor_ && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(cursor_);
+        return TRUE;
+      }
+      break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

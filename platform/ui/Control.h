@@ -56,6 +56,8 @@ class Control {
   // With the capture on, the control keeps the mouse from a button down to its up, so a drag
   // reports moves (and the up) outside the control too.
   void SetMouseCapture(bool on) noexcept { captureMouse_ = on; }
+  // The pointer's shape over the control: a system cursor (IDC_SIZEALL, ...).
+  void SetCursor(LPCWSTR systemCursor) noexcept { cursor_ = ::LoadCursorW(nullptr, systemCursor); }
   // The control of a window of this thread, or null.
   static Control* FromHandle(HWND window);
 
@@ -117,6 +119,7 @@ class Control {
   FontSpec font_;
   HWND hwnd_ = nullptr;
   bool captureMouse_ = false;
+  HCURSOR cursor_ = nullptr;  // shared system cursor, never destroyed
 };
 
 Look& CurrentLook();  // the application's

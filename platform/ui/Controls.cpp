@@ -421,8 +421,20 @@ Panel::Panel(Form& form, const Placement& placement) : Control(form, placement, 
   CreateWindowOfClass(WC_STATICW, InitialCaption(), SS_OWNERDRAW | WS_VISIBLE);
 }
 
+void Panel::SetColor(COLORREF color) {
+  colour_ = color;
+  ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
-  CurrentLook().PaintPanel(item.hDC, item.rcItem, Owner().Color());
+  PanelPaint paint;
+  paint.dc = item.hDC;
+  paint.rect = item.rcItem;
+  paint.formColour = Owner().Color();
+  paint.ownColour = colour_;
+  paint.caption = Caption();
+  paint.font = Owner().FontFor(Font());
+  CurrentLook().PaintPanel(paint);
 }
 
 // Drawn by us: the etched static styles resize the control to the line's own width.

@@ -3,6 +3,7 @@
 // caption as window text, so screen readers and UI automation read what the user sees.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -157,14 +158,20 @@ class HotKeyEdit : public Control {
   HBRUSH HandleColor(HDC dc) override;
 };
 
-// A raised panel that groups controls; the controls are siblings placed on top of it.
+// A raised panel that groups controls; the controls are siblings placed on top of it. Its
+// caption, if any, is drawn in its middle.
 class Panel : public Control {
  public:
   Panel(Form& form, const Placement& placement);
+  // Fills the panel with a colour of its own, in every look, instead of the look's panel colour.
+  void SetColor(COLORREF color);
 
  protected:
   int Layer() const override { return 2; }
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  std::optional<COLORREF> colour_;
 };
 
 class Bevel : public Control {

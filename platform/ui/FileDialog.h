@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/Prompts.h"
@@ -19,6 +20,10 @@ class FileDialog {
   const std::wstring& FileName() const noexcept { return options_.fileName; }
   const platform::FileDialogOptions& Options() const noexcept { return options_; }
   Kind DialogKind() const noexcept { return kind_; }
+
+  // Runs when the user picks another file type while the dialog is open: given the name entered
+  // then and the new type's number, returns the name to keep and show (empty: leave it).
+  std::function<std::wstring(const std::wstring& entered, int filterIndex)> OnTypeChange;
 
  private:
   Kind kind_;

@@ -165,8 +165,8 @@ LRESULT ListView::HandleNotify(NMHDR& header) {
 
 // --- KeyValueGrid ---------------------------------------------------------------------------
 
-KeyValueGrid::KeyValueGrid(Form& form, const Placement& placement, int keyWidth, int valueWidth)
-    : ListView(form, placement, {{L"Key", keyWidth}, {L"Value", valueWidth}}) {
+KeyValueGrid::KeyValueGrid(Form& form, const Placement& placement, Column key, Column value)
+    : ListView(form, placement, {std::move(key), std::move(value)}) {
   ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
 }
 
@@ -181,6 +181,16 @@ std::wstring KeyValueGrid::Value(const std::wstring& key) const {
   for (int i = 0; i < Count(); ++i)
     if (ItemText(i, 0) == key) return ItemText(i, 1);
   return {};
+}
+
+bool KeyValueGrid::SetValue(const std::wstring& key, const std::wstring& value) {
+  for (int i = 0; i < Count(); ++i) {
+    if (ItemText(i, 0) == key) {
+      SetSubItem(i, 1, value);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace ui

@@ -71,9 +71,12 @@ class ListView : public Control {
 
 class KeyValueGrid : public ListView {
  public:
-  KeyValueGrid(Form& form, const Placement& placement, int keyWidth, int valueWidth);
+  KeyValueGrid(Form& form, const Placement& placement, Column key, Column value);
   void SetRows(const std::vector<std::pair<std::wstring, std::wstring>>& rows);
   std::wstring Value(const std::wstring& key) const;
+  // Sets the value of the row with this key; rows keep their order and number. False when no
+  // row has the key.
+  bool SetValue(const std::wstring& key, const std::wstring& value);
 };
 
 }  // namespace ui

@@ -11,6 +11,16 @@ HBRUSH Look::Brush(COLORREF colour) {
   return brush.get();
 }
 
+void DrawPanelCaption(const PanelPaint& paint, COLORREF colour) {
+  if (paint.caption.empty()) return;
+  RECT r = paint.rect;
+  platform::SelectRestorer font(paint.dc, paint.font);
+  ::SetBkMode(paint.dc, TRANSPARENT);
+  ::SetTextColor(paint.dc, colour);
+  ::DrawTextW(paint.dc, paint.caption.c_str(), static_cast<int>(paint.caption.size()), &r,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
 TextColours NativeLook::FieldColours() const {
   return {::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW)};
 }
@@ -47,10 +57,11 @@ void NativeLook::PaintBitmapButton(const ButtonPaint& paint) {
   }
 }
 
-void NativeLook::PaintPanel(HDC dc, const RECT& rect, COLORREF formColour) {
-  RECT r = rect;
-  ::FillRect(dc, &r, BackgroundBrush(Surface::Window, formColour));
-  ::DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+void NativeLook::PaintPanel(const PanelPaint& paint) {
+  RECT r = paint.rect;
+  ::FillRect(paint.dc, &r, Brush(paint.ownColour.value_or(Background(Surface::Window, paint.formColour))));
+  ::DrawEdge(paint.dc, &r, BDR_RAISEDINNER, BF_RECT);
+  DrawPanelCaption(paint, ::GetSysColor(COLOR_BTNTEXT));
 }
 
 void NativeLook::PaintBevel(HDC dc, const RECT& rect, bool vertical, Surface surface, COLORREF formColour) {

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/UniqueHandle.h"
@@ -54,6 +55,16 @@ struct ButtonPaint {
   int glyphTop = 0;  // a bitmap button's glyph: distance from the top
 };
 
+// A panel: raised, in the look's panel colour or a colour of its own, its caption centred.
+struct PanelPaint {
+  HDC dc = nullptr;
+  RECT rect{};
+  COLORREF formColour = 0;
+  std::optional<COLORREF> ownColour;
+  std::wstring caption;
+  HFONT font = nullptr;
+};
+
 class Look {
  public:
   Look() = default;
@@ -76,7 +87,7 @@ class Look {
   virtual bool PaintsButton(ButtonKind kind) const = 0;
   virtual void PaintButton(const ButtonPaint& paint) = 0;
   virtual void PaintBitmapButton(const ButtonPaint& paint) = 0;
-  virtual void PaintPanel(HDC dc, const RECT& rect, COLORREF formColour) = 0;
+  virtual void PaintPanel(const PanelPaint& paint) = 0;
   virtual void PaintBevel(HDC dc, const RECT& rect, bool vertical, Surface surface, COLORREF formColour) = 0;
   // NM_CUSTOMDRAW answers of track bars, list-view rows and list-view headers.
   virtual LRESULT TrackBarCustomDraw(NMCUSTOMDRAW& draw) = 0;
@@ -111,11 +122,14 @@ class NativeLook final : public Look {
   bool PaintsButton(ButtonKind) const override { return false; }
   void PaintButton(const ButtonPaint&) override {}
   void PaintBitmapButton(const ButtonPaint& paint) override;
-  void PaintPanel(HDC dc, const RECT& rect, COLORREF formColour) override;
+  void PaintPanel(const PanelPaint& paint) override;
   void PaintBevel(HDC dc, const RECT& rect, bool vertical, Surface surface, COLORREF formColour) override;
   LRESULT TrackBarCustomDraw(NMCUSTOMDRAW&) override { return CDRF_DODEFAULT; }
   LRESULT ListCustomDraw(NMLVCUSTOMDRAW&) override { return CDRF_DODEFAULT; }
   LRESULT HeaderCustomDraw(NMCUSTOMDRAW&, HFONT) override { return CDRF_DODEFAULT; }
 };
+
+// Both looks write a panel's caption the same way, in their own text colour.
+void DrawPanelCaption(const PanelPaint& paint, COLORREF colour);
 
 }  // namespace ui

@@ -443,4 +443,24 @@ std::wstring SaveScreenshot(HWND window, const std::wstring& fileName) {
   return WriteBmp(file, header, pixels) ? file.wstring() : std::wstring();
 }
 
+// --- The mouse -------------------------------------------------------------------------------------
+
+bool MouseAt(POINT screen, DWORD buttonFlags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = ::MulDiv(screen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = ::MulDiv(screen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+  const bool sent = ::SendInput(1, &input, sizeof(input)) == 1;
+  ::Sleep(40);
+  return sent;
+}
+
+bool Drag(POINT from, POINT to, int steps) {
+  bool sent = MouseAt(from) && MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+  for (int i = 1; sent && i <= steps; ++i)
+    sent = MouseAt({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  return MouseAt(to, MOUSEEVENTF_LEFTUP) && sent;
+}
+
 }  // namespace e2e

@@ -136,6 +136,15 @@ int ListViewSelectedIndex(HWND list);  // -1: none
 // posted to the list): the list selects the row and tells its parent NM_CLICK.
 bool ClickListViewItem(HWND list, int item);
 
+// --- The mouse -------------------------------------------------------------------------------------
+
+// Real mouse input (SendInput), as the user's hand makes it: moves the pointer to the screen
+// point with the button flags (MOUSEEVENTF_LEFTDOWN, ...) if any, then gives the program under
+// it a moment to handle the input. False when the system refused the input.
+bool MouseAt(POINT screen, DWORD buttonFlags = 0);
+// Presses the left button at `from`, moves in `steps` even steps to `to` and releases there.
+bool Drag(POINT from, POINT to, int steps = 5);
+
 // --- Message boxes -------------------------------------------------------------------------------
 
 std::wstring MessageBoxText(HWND box);

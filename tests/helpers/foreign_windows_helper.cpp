@@ -3,7 +3,7 @@
 //   foreign_windows_helper.exe [--count N] [--title "Foreign %d"] [--title-length L]
 //       [--hung] [--refuse-close] [--icon | --no-icon] [--hidden | --minimized] [--shell]
 //       [--shell-hide CLASS,CLASS...]
-//       [--log FILE] [--ready EVENT] [--seconds N]
+//       [--copy TEXT] [--log FILE] [--ready EVENT] [--seconds N]
 //
 // --count/--title: N windows titled by the pattern, %d replaced by 1..N (default one window,
 //   "Foreign %d"). --title-length L: titles of L letters instead ("ABC...Z" repeated).
@@ -14,6 +14,7 @@
 // --shell: also look-alikes of the shell's windows: "Shell_TrayWnd" with the children
 //   "ReBarWindow32" and "TrayNotifyWnd" (child "TrayClockWClass"), and "ProgMan" with one child
 //   ("SHELLDLL_DefView"). --shell-hide: those of the listed classes are created hidden.
+// --copy TEXT: puts TEXT on the clipboard (CF_UNICODETEXT) once the windows exist.
 // --log FILE: every WM_CLOSE a window receives appends "<title>\n" (UTF-8) to FILE.
 // --ready EVENT: the named event is set once every window exists.
 // --seconds N: quit after N seconds (default 120), or on WM_CLOSE to the message-only window
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -38,6 +40,8 @@ struct Options {
   bool minimized = false;
   bool shell = false;
   std::wstring shellHidden;  // ",Class,Class,"
+  std::wstring copy;
+  bool hasCopy = false;
   std::wstring log;
   std::wstring ready;
   int seconds = 120;
@@ -121,6 +125,19 @@ void CreateShellLookAlikes() {
   Make(L"SHELLDLL_DefView", L"", child(L"SHELLDLL_DefView"), progman, 0, 0);
 }
 
+void Copy(const std::wstring& text) {
+  // Another program may hold the clipboard for a moment: try for a while.
+  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
+  ::EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(::GlobalLock(block), text.c_str(), bytes);
+    ::GlobalUnlock(block);
+    if (!::SetClipboardData(CF_UNICODETEXT, block)) ::GlobalFree(block);
+  }
+  ::CloseClipboard();
+}
+
 DWORD WINAPI WindowThread(void*) {
   Register(L"VantoraForeignWindow", ForeignProc,
            g_options.icon ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr);
@@ -132,6 +149,7 @@ DWORD WINAPI WindowThread(void*) {
     if (!g_options.hidden) ::ShowWindow(window, g_options.minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
   }
   if (g_options.shell) CreateShellLookAlikes();
+  if (g_options.hasCopy) Copy(g_options.copy);
   if (!g_options.ready.empty()) {
     if (HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, g_options.ready.c_str())) {
       ::SetEvent(ready);
@@ -154,6 +172,7 @@ void ParseArguments(int argc, wchar_t** argv) {
     if (arg == L"--count" && hasValue) g_options.count = _wtoi(argv[++i]);
     else if (arg == L"--title" && hasValue) g_options.title = argv[++i];
     else if (arg == L"--title-length" && hasValue) g_options.titleLength = _wtoi(argv[++i]);
+    else if (arg == L"--copy" && hasValue) g_options.copy = argv[++i], g_options.hasCopy = true;
     else if (arg == L"--log" && hasValue) g_options.log = argv[++i];
     else if (arg == L"--ready" && hasValue) g_options.ready = argv[++i];
     else if (arg == L"--seconds" && hasValue) g_options.seconds = _wtoi(argv[++i]);

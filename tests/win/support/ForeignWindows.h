@@ -26,9 +26,7 @@ class ForeignWindows {
       ADD_FAILURE() << "cannot start the helper, error " << ::GetLastError();
       return;
     }
-    const HANDLE waits[] = {ready_, process_.hProcess};
-    if (::WaitForMultipleObjects(2, waits, FALSE, 20000) != WAIT_OBJECT_0)
-      ADD_FAILURE() << "the helper's windows did not appear";
+    if (!WaitUntilReady(20000)) ADD_FAILURE() << "the helper's windows did not appear";
   }
   ForeignWindows(const ForeignWindows&) = delete;
   ForeignWindows& operator=(const ForeignWindows&) = delete;
@@ -86,6 +84,23 @@ class ForeignWindows {
   }
 
  private:
+  // Messages the helper sends to this thread's windows meanwhile are answered (a copy to the
+  // clipboard tells its owner, which may be ours); posted ones wait for the test.
+  bool WaitUntilReady(DWORD milliseconds) const {
+    const HANDLE waits[] = {ready_, process_.hProcess};
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    for (;;) {
+      const ULONGLONG now = ::GetTickCount64();
+      if (now >= end) return false;
+      const DWORD woke =
+          ::MsgWaitForMultipleObjects(2, waits, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+      if (woke == WAIT_OBJECT_0) return true;
+      if (woke != WAIT_OBJECT_0 + 2) return false;
+      MSG message;
+      ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+  }
+
   HANDLE ready_ = nullptr;
   PROCESS_INFORMATION process_{};
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Real mouse input at a point of the screen, as the user's hand makes it.
+// Real mouse input, as the user's hand makes it (SendInput), then the program's messages run.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 
 namespace testsupport {
 
+// Moves the pointer to the screen point, with button flags (MOUSEEVENTF_LEFTDOWN, ...) if any.
 inline void MouseAt(POINT screen, DWORD flags = 0) {
   INPUT input{};
   input.type = INPUT_MOUSE;
@@ -19,6 +20,7 @@ inline void MouseAt(POINT screen, DWORD flags = 0) {
   ui::Application::Instance().ProcessMessages();
 }
 
+// A point of the window's client area on the screen.
 inline POINT ScreenPoint(HWND window, int x, int y) {
   POINT p{x, y};
   ::ClientToScreen(window, &p);

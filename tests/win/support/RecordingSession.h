@@ -16,12 +16,12 @@ class RecordingSession final : public platform::Session {
   RecordingSession(const RecordingSession&) = delete;
   RecordingSession& operator=(const RecordingSession&) = delete;
 
-  int powerOffs = 0;
+  std::vector<std::pair<UINT, DWORD>> powerOffs;  // ExitWindowsEx flags, reason
   bool powerOffAnswer = true;
   std::vector<std::pair<HWND, UINT>> terminations;  // application window, exit code
 
-  bool PowerOff() override {
-    ++powerOffs;
+  bool PowerOff(UINT flags, DWORD reason) override {
+    powerOffs.emplace_back(flags, reason);
     return powerOffAnswer;
   }
   void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {

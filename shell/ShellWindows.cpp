@@ -1,5 +1,6 @@
-#include "app/ShellProbes.h"
+#include "shell/ShellWindows.h"
 
+namespace shell {
 namespace {
 
 // How to reach each window: a top-level class, then up to two steps down, each either a child
@@ -33,3 +34,5 @@ HWND FindShellWindow(ShellWindow which) {
   }
   return nullptr;
 }
+
+}  // namespace shell

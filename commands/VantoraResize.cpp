@@ -1,0 +1,158 @@
+#include "commands/VantoraResize.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "platform/WindowQueries.h"
+
+namespace commands {
+
+ModelNote::ModelNote(ui::Form& form, const ui::Placement& placement) : ui::Label(form, placement) {
+  Reposition();  // the label placed itself before this class could centre it
+}
+
+// A static control cannot centre its text vertically: the window is made as high as the
+// wrapped text and put in the middle of the label's place, on the white panel.
+ui::Bounds ModelNote::WindowBounds() const {
+  ui::Bounds place = DesignBounds();
+  if (!Handle() || place.width <= 0) return place;
+  platform::WindowDc dc(Handle());
+  platform::SelectRestorer font(dc.get(), Owner().FontFor(Font()));
+  const std::wstring text = Caption();
+  const int scale = Owner().Scale(100);
+  RECT rect{0, 0, Owner().Scale(place.width), 0};
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+  const int height = std::min(place.height, ::MulDiv(rect.bottom, 100, scale));
+  place.top += (place.height - height) / 2;
+  place.height = height;
+  return place;
+}
+
+HBRUSH ModelNote::HandleColor(HDC dc) {
+  ::SetBkColor(dc, RGB(255, 255, 255));
+  ::SetTextColor(dc, RGB(0, 0, 0));
+  return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+}
+
+}  // namespace commands
+
+namespace {
+ui::FormStyle ResizeStyle() {
+  ui::FormStyle style;
+  style.className = L"TForm7";
+  style.caption = L"Resize";
+  style.border = ui::BorderStyle::None;
+  style.systemMenu = false;
+  style.minimizeBox = false;
+  style.stayOnTop = true;
+  style.centred = false;
+  style.physicalPixels = true;  // a pixel of the picture is a pixel of the screen
+  style.color = ::GetSysColor(COLOR_BTNFACE);
+  style.clientWidth = ::GetSystemMetrics(SM_CXSCREEN);
+  style.clientHeight = ::GetSystemMetrics(SM_CYSCREEN);
+  return style;
+}
+}  // namespace
+
+TForm7::TForm7(const ui::FormKey& key, ui::Form& mainWindow, std::function<HWND()> applyTarget)
+    : ui::Form(key, ResizeStyle()), mainWindow_(mainWindow), applyTarget_(std::move(applyTarget)) {
+  Shape1.SetColor(RGB(255, 255, 255));
+  Shape1.SetCursor(IDC_SIZEALL);
+  Label1.SetCursor(IDC_SIZEALL);
+  Panel3.SetCursor(IDC_SIZENWSE);
+  BindEvents();
+  FormCreate();
+}
+
+void TForm7::BindEvents() {
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.OnClick = [this] { Button2Click(); };
+  // The drags keep the mouse until the button is released, also outside the pressed control.
+  for (ui::Control* surface : {static_cast<ui::Control*>(&Shape1), static_cast<ui::Control*>(&Label1)}) {
+    surface->SetMouseCapture(true);
+    surface->OnMouseDown = [this](ui::MouseButton b, int x, int y) { Shape1MouseDown(b, x, y); };
+    surface->OnMouseMove = [this](int x, int y) { Shape1MouseMove(x, y); };
+    surface->OnMouseUp = [this](ui::MouseButton b, int x, int y) { Shape1MouseUp(b, x, y); };
+  }
+  Panel3.SetMouseCapture(true);
+  Panel3.OnMouseDown = [this](ui::MouseButton b, int x, int y) { Panel3MouseDown(b, x, y); };
+  Panel3.OnMouseMove = [this](int x, int y) { Panel3MouseMove(x, y); };
+  Panel3.OnMouseUp = [this](ui::MouseButton b, int x, int y) { Panel3MouseUp(b, x, y); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  // Alt+F4 and other close requests change nothing: a run ends only through its buttons.
+  OnCloseQuery = [] { return false; };
+}
+
+void TForm7::FormCreate() {
+  model.Resizing = false;
+  model.Moving = false;
+  SetDoubleBuffered(true);
+  Finished = false;
+}
+
+void TForm7::Present(const ui::Bounds& target, platform::UniqueBitmap picture, SIZE screen) {
+  Image1.SetBitmap(std::move(picture));
+  Show();
+  BringToFront();
+  SetScreenBounds(RECT{0, 0, screen.cx, screen.cy});
+  Image1.SetDesignBounds({0, 0, screen.cx, screen.cy});
+  model.Start(target);
+  PlaceModel();
+  Timer1.SetEnabled(true);
+}
+
+void TForm7::PlaceModel() {
+  const commands::ModelContents contents = commands::LayOutContents(model.shape);
+  Shape1.SetDesignBounds(model.shape);
+  Label1.SetDesignBounds(contents.label);
+  Button1.SetDesignBounds(contents.cancel);
+  Button2.SetDesignBounds(contents.apply);
+  Panel3.SetDesignBounds(model.handle);
+  // The panel's frame is drawn along its edges, which a resize leaves behind.
+  ::InvalidateRect(Shape1.Handle(), nullptr, TRUE);
+}
+
+void TForm7::Shape1MouseDown(ui::MouseButton, int x, int y) { model.ShapeDown(x, y); }
+
+void TForm7::Shape1MouseMove(int x, int y) {
+  if (model.ShapeMove(x, y)) PlaceModel();
+}
+
+void TForm7::Shape1MouseUp(ui::MouseButton, int, int) { model.ShapeUp(); }
+
+void TForm7::Panel3MouseDown(ui::MouseButton, int, int) { model.HandleDown(); }
+
+void TForm7::Panel3MouseMove(int x, int y) {
+  if (model.HandleMove(x, y)) PlaceModel();
+}
+
+void TForm7::Panel3MouseUp(ui::MouseButton, int, int) {
+  model.HandleUp();
+  PlaceModel();
+}
+
+void TForm7::Timer1Timer() { BringToFront(); }
+
+// "Apply": the window takes the model's rectangle and comes to the top of its band, activated.
+void TForm7::Button2Click() {
+  Timer1.SetEnabled(false);
+  if (const HWND target = applyTarget_()) {
+    const ui::Bounds& m = model.shape;
+    platform::PositionWindow(target, HWND_TOP, RECT{m.left, m.top, m.left + m.width, m.top + m.height},
+                             SWP_NOSENDCHANGING);
+  }
+  End();
+}
+
+// "Cancel": the window is not touched.
+void TForm7::Button1Click() {
+  Timer1.SetEnabled(false);
+  End();
+}
+
+void TForm7::End() {
+  Hide();
+  mainWindow_.Show();
+  Finished = true;
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The resize screen: a frozen picture of the whole screen, lying one to one over the desktop,
+// with a white panel where the target window stands. The user drags the panel to move it and
+// the handle at its south-east corner to resize it, then applies the panel's rectangle to the
+// window or cancels.
+#include <windows.h>
+
+#include <functional>
+
+#include "commands/portable/ResizeLayout.h"
+#include "platform/UniqueHandle.h"
+#include "platform/ui/Components.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Image.h"
+
+namespace commands {
+
+// The explanation on the white panel: white like it, its text wrapped and centred both ways.
+class ModelNote : public ui::Label {
+ public:
+  ModelNote(ui::Form& form, const ui::Placement& placement);
+
+ protected:
+  ui::Bounds WindowBounds() const override;
+  HBRUSH HandleColor(HDC dc) override;
+};
+
+}  // namespace commands
+
+class TForm7 : public ui::Form {
+ public:
+  // `mainWindow` is hidden while the screen is up and shown again when it ends; `applyTarget`
+  // names the window "Apply" places (null: none).
+  TForm7(const ui::FormKey& key, ui::Form& mainWindow, std::function<HWND()> applyTarget);
+
+  // Stacked top to bottom in this order, as new child windows go underneath the earlier ones:
+  // the buttons over the label, the handle and the panel's contents over the panel, and the
+  // picture under everything.
+  ui::Button Button1{*this, commands::ResizeRow("Button1")};  // "Cancel"
+  ui::Button Button2{*this, commands::ResizeRow("Button2")};  // "Apply"
+  commands::ModelNote Label1{*this, commands::ResizeRow("Label1")};
+  ui::Panel Panel3{*this, commands::ResizeRow("Panel3")};  // the corner handle
+  ui::Panel Shape1{*this, commands::ResizeRow("Shape1")};  // the model of the target window
+  ui::Image Image1{*this, commands::ResizeRow("Image1")};  // the frozen screen
+  ui::Timer Timer1{*this, 500, false};
+
+  // The model's rectangle, the size at the start of a corner drag and the drag states.
+  commands::ResizeModel model;
+  bool Finished = false;  // set by "Apply" and "Cancel"
+
+  // Covers the screen (`screen` pixels from 0, 0) with the picture and puts the model at the
+  // target window's rectangle.
+  void Present(const ui::Bounds& target, platform::UniqueBitmap picture, SIZE screen);
+
+  void FormCreate();
+  void Button1Click();
+  void Button2Click();
+  void Panel3MouseDown(ui::MouseButton button, int x, int y);
+  void Panel3MouseMove(int x, int y);
+  void Panel3MouseUp(ui::MouseButton button, int x, int y);
+  void Shape1MouseDown(ui::MouseButton button, int x, int y);
+  void Shape1MouseMove(int x, int y);
+  void Shape1MouseUp(ui::MouseButton button, int x, int y);
+  void Timer1Timer();
+
+ private:
+  void BindEvents();
+  void PlaceModel();  // the panel, its contents and the handle where the model says
+  void End();
+
+  ui::Form& mainWindow_;
+  std::function<HWND()> applyTarget_;
+};

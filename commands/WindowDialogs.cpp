@@ -1,0 +1,122 @@
+#include "commands/WindowDialogs.h"
+
+#include <functional>
+#include <utility>
+
+#include "platform/Prompts.h"
+#include "platform/ScreenCapture.h"
+#include "platform/WindowQueries.h"
+#include "platform/ui/Application.h"
+
+namespace commands {
+
+namespace {
+// The wait of a dialog: sleeps 10 ms, then runs every pending message of the program, until
+// `done` or the program ends.
+void WaitUntil(const std::function<bool()>& done) {
+  auto& application = ui::Application::Instance();
+  while (!done() && !application.Terminated()) {
+    ::Sleep(10);
+    application.ProcessMessages();
+  }
+}
+
+// Lets the target come to the front and the desktop redraw before the picture is taken.
+constexpr DWORD kSettleMs = 400;
+}  // namespace
+
+WindowDialogs::WindowDialogs(ui::Form& mainWindow, catalogue::Catalogue& catalogue, ui::ListView& list,
+                             DialogSlots slots)
+    : mainWindow_(mainWindow), catalogue_(catalogue), list_(list), slots_(slots) {}
+
+WindowDialogs::~WindowDialogs() {
+  DestroyResizeScreen();
+  DestroyInfoDialog();
+}
+
+// --- Resize screen ----------------------------------------------------------------------------
+
+void WindowDialogs::ResizeSelected() {
+  catalogue_.RefreshAndUpdate();
+  if (list_.Count() == 0) return;
+  if (!RunResizeScreen(catalogue_.SelectedWindow()))
+    platform::CurrentPrompts().Information(L"Cannot Resize A Minimized Or Invisible Window.");
+}
+
+TForm7& WindowDialogs::CreateResizeScreen() {
+  // The exit may have destroyed the window of a screen kept from a refused run.
+  if (!resizeScreen_ || !resizeScreen_->Handle()) {
+    DestroyResizeScreen();
+    resizeScreen_ = std::make_unique<ui::Owned<TForm7>>(mainWindow_, [this] { return ApplyTarget(); });
+    slots_.resizeDialog = resizeScreen_.get();
+  }
+  return *resizeScreen_;
+}
+
+void WindowDialogs::DestroyResizeScreen() {
+  slots_.resizeDialog = nullptr;
+  resizeScreen_.reset();
+}
+
+HWND WindowDialogs::ApplyTarget() const {
+  const int row = list_.ItemIndex();
+  if (row < 0 || static_cast<size_t>(row) >= ResizeHandles.size()) return nullptr;
+  return ResizeHandles[static_cast<size_t>(row)];
+}
+
+bool WindowDialogs::RunResizeScreen(HWND window) {
+  TForm7& screen = CreateResizeScreen();
+  const RECT rect = platform::WindowRectangle(window).value_or(RECT{});
+  if (::IsIconic(window)) return false;
+  // A refused screen stays, hidden, for the next run.
+  if (rect.top == rect.bottom || rect.left == rect.right) return false;
+  platform::BringToForeground(window);
+  mainWindow_.Hide();
+  ::Sleep(kSettleMs);
+  const SIZE size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  platform::CaptureBitmap picture;
+  platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
+  ResizeHandles = catalogue_.Windows();
+  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap), size);
+  WaitUntil([this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
+  DestroyResizeScreen();
+  return true;
+}
+
+// --- Information dialog ------------------------------------------------------------------------
+
+void WindowDialogs::ShowSelectedInfo() {
+  try {
+    ShowWindowInfo(catalogue_.SelectedWindow());
+  } catch (...) {
+    // Nothing of this dialog is reported to the user.
+  }
+}
+
+void WindowDialogs::ShowWindowInfo(HWND window) {
+  InfoTarget = window;
+  if (!info_) {
+    info_ = std::make_unique<ui::Owned<TForm13>>([this] { return InfoTarget; });  // fills itself
+    slots_.infoDialog = info_.get();
+    ++infoSerial_;
+  }
+  const unsigned mine = infoSerial_;
+  const auto ownStillOpen = [this, mine] { return info_ && infoSerial_ == mine; };
+  try {
+    info_->Show();
+    WaitUntil([&] { return !ownStillOpen() || info_->Finished || !info_->Handle(); });
+  } catch (...) {
+    if (ownStillOpen()) DestroyInfoDialog();
+    throw;
+  }
+  // An earlier press waiting for the same dialog finds it gone and ends too.
+  if (ownStillOpen()) DestroyInfoDialog();
+}
+
+void WindowDialogs::DestroyInfoDialog() {
+  slots_.infoDialog = nullptr;
+  if (info_) info_->Hide();
+  info_.reset();
+}
+
+}  // namespace commands

@@ -1,0 +1,55 @@
+#include "icons/Capture.h"
+
+#include <stdexcept>
+
+#include "icons/portable/BmpFile.h"
+#include "platform/FileBytes.h"
+
+namespace icons {
+
+Bytes BitmapRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits, std::vector<uint32_t>* palette) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header = {sizeof(BITMAPINFOHEADER), width, height, 1, bits, BI_RGB, 0, 0, 0, 0, 0};
+  Bytes rows(RowStride(static_cast<uint32_t>(width), bits) * static_cast<size_t>(height));
+  if (::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), rows.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                  DIB_RGB_COLORS) != height)
+    throw std::runtime_error("Bitmap image is not valid");
+  if (palette && bits <= 8) {
+    const size_t colours = info.header.biClrUsed ? info.header.biClrUsed : (size_t{1} << bits);
+    for (size_t i = 0; i < colours && i < 256; ++i) {
+      uint32_t value;
+      std::memcpy(&value, &info.colours[i], 4);
+      palette->push_back(value);
+    }
+  }
+  return rows;
+}
+
+std::vector<uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette) {
+  BITMAP shape{};
+  if (!::GetObjectW(bitmap, sizeof(shape), &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0)
+    throw std::runtime_error("Bitmap image is not valid");
+  const WORD bits = shape.bmBitsPixel * shape.bmPlanes;
+  BmpPicture picture{static_cast<uint32_t>(shape.bmWidth), static_cast<uint32_t>(shape.bmHeight), bits, {}, {}};
+  const platform::WindowDc screen(nullptr);
+  const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  // The colour table of a palette depth comes from the palette selected into the DC, which is
+  // deleted (not the palette) when this returns.
+  if (palette) {
+    ::SelectPalette(dc.get(), palette, FALSE);
+    ::RealizePalette(dc.get());
+  }
+  picture.rows = BitmapRows(dc.get(), bitmap, shape.bmWidth, shape.bmHeight, bits, &picture.palette);
+  auto file = WriteBmp(picture);
+  if (!file) throw std::runtime_error("Bitmap image is not valid");
+  return std::move(*file);
+}
+
+void SaveBitmapFile(const platform::CaptureBitmap& bitmap, const std::wstring& path) {
+  platform::WriteFileBytes(path, BitmapFileBytes(bitmap.bitmap.get(), bitmap.palette.get()));
+}
+
+}  // namespace icons

@@ -1,0 +1,72 @@
+#include "icons/ExeIconPanel.h"
+
+#include <shellapi.h>
+
+#include <stdexcept>
+
+#include "icons/ExeIcon.h"
+#include "icons/IconFiles.h"
+#include "icons/portable/IcoFile.h"
+#include "platform/FileBytes.h"
+#include "platform/Prompts.h"
+
+namespace icons {
+namespace {
+
+// ExtractIcon answers 1 for a file that is not a program, library or icon file.
+constexpr UINT_PTR kNotAnIconSource = 1;
+
+}  // namespace
+
+void ExeIconPanel::Button34Click() {
+  if (!c_.OpenDialog1.Execute()) return;
+  c_.Edit4.SetText(c_.OpenDialog1.FileName());
+  c_.Button36.SetEnabled(true);
+  const HICON icon = ::ExtractIconW(::GetModuleHandleW(nullptr), c_.Edit4.Text().c_str(), 0);
+  if (icon && reinterpret_cast<UINT_PTR>(icon) != kNotAnIconSource) {
+    c_.Image4.SetIcon(platform::UniqueIcon(icon));
+    c_.Button35.SetEnabled(true);
+  } else {
+    c_.Image4.CopyPictureFrom(c_.Image6);
+    c_.Button35.SetEnabled(false);
+  }
+}
+
+void ExeIconPanel::Button35Click() {
+  if (!c_.SavePictureDialog1.Execute()) return;
+  if (!c_.Image4.Icon()) {
+    c_.Image4.Clear();
+    throw std::runtime_error("Icon image is not valid");
+  }
+  SaveIconFile(c_.Image4.Icon(), c_.SavePictureDialog1.FileName());
+}
+
+void ExeIconPanel::Button36Click() {
+  if (!c_.OpenPictureDialog1.Execute()) return;
+  const std::wstring path = c_.OpenPictureDialog1.FileName();
+  // A refused file leaves the panel as it was, except that the placeholder goes.
+  try {
+    const auto head = platform::ReadFileBytes(path, sizeof(IconDir));  // "Cannot open file ..." when unreadable
+    const auto header = ReadAt<IconDir>(head, 0);
+    if (!header || header->reserved != 0 || header->type != kIconType)
+      throw std::runtime_error("Icon image is not valid");
+  } catch (...) {
+    if (!c_.Image5.Icon()) c_.Image5.Clear();
+    throw;
+  }
+  newExeIconFile_ = path;
+  platform::UniqueIcon icon = LoadIconFile(path);
+  const bool loaded = static_cast<bool>(icon);
+  if (loaded)
+    c_.Image5.SetIcon(std::move(icon));
+  else
+    c_.Image5.CopyPictureFrom(c_.Image6);
+  c_.Button37.SetEnabled(loaded);
+  if (!loaded) throw std::runtime_error("Icon image is not valid");
+}
+
+void ExeIconPanel::Button37Click() {
+  if (!ReplaceExeIcon(newExeIconFile_, c_.Edit4.Text())) platform::CurrentPrompts().Information(L"Error");
+}
+
+}  // namespace icons

@@ -1,0 +1,31 @@
+#pragma once
+// The two screenshot commands: the selected window, and the monitor that holds the main window.
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/Form.h"
+
+namespace icons {
+
+class Screenshots {
+ public:
+  struct Links {
+    ui::Form& mainForm;
+    ui::FileDialog& SavePictureDialog1;
+    std::function<HWND()> selectedWindow;
+    std::function<void(HWND, int percent)> setWindowOpacity;
+  };
+  explicit Screenshots(Links links) : links_(std::move(links)) {}
+
+  void Button14Click();  // "Take ScreenShot of Selected Window"
+  void Button20Click();  // "Take ScreenShot of Full Screen"
+
+ private:
+  void BringProgramBack();
+  void Fade(int from, int to);
+  Links links_;
+};
+
+}  // namespace icons

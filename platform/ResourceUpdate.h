@@ -1,0 +1,46 @@
+#pragma once
+// Changing the resources of an executable file: a transaction that writes only when committed.
+// Anything that leaves it uncommitted (an early return, an exception) discards every change.
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class ResourceUpdate {
+ public:
+  // BeginUpdateResource, keeping the existing resources. Opened() is false when the file cannot
+  // be opened for updating (missing, read-only, not a program file); the error is in Error().
+  explicit ResourceUpdate(const std::wstring& file);
+  ResourceUpdate(const ResourceUpdate&) = delete;
+  ResourceUpdate& operator=(const ResourceUpdate&) = delete;
+  ~ResourceUpdate();  // discards unless committed
+
+  bool Opened() const noexcept { return handle_ != nullptr; }
+  DWORD Error() const noexcept { return error_; }
+  // Adds or replaces one resource; false (and Error()) when the system refuses.
+  bool Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data);
+  // Writes the changes into the file; false (and Error()) when that fails. Once called, the
+  // transaction is over either way.
+  bool Commit();
+
+ private:
+  HANDLE handle_ = nullptr;
+  DWORD error_ = 0;
+};
+
+// One resource of a module, copied out of it.
+struct ResourceCopy {
+  WORD id = 0;           // integer names only: the icon resources of programs use them
+  WORD language = 0;
+  std::vector<uint8_t> bytes;
+};
+
+// Every resource of the type with an integer name, each language separately. The file is
+// loaded as data and released before this returns, so it can be updated afterwards.
+std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type);
+
+}  // namespace platform

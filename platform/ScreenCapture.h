@@ -1,0 +1,28 @@
+#pragma once
+// Pictures of the screen and of windows, in the display's own format. Sizes are physical
+// pixels: the program is per-monitor DPI aware.
+#include <windows.h>
+
+#include "platform/UniqueHandle.h"
+
+namespace platform {
+
+// A bitmap in the display's device format, with the system palette on a palette display.
+struct CaptureBitmap {
+  UniqueBitmap bitmap;
+  UniquePalette palette;
+  int width = 0;
+  int height = 0;
+  // Replaces the bitmap with a new one of this size, compatible with the screen.
+  void Resize(int newWidth, int newHeight);
+};
+
+// Copies the foreground window, frame and title bar included, into the bitmap sized to it.
+// False (the bitmap untouched) when there is no foreground window at this moment.
+bool CaptureForegroundWindow(CaptureBitmap& bitmap);
+
+// Copies the screen rectangle into the bitmap sized to it. A width or height of 0 leaves the
+// bitmap as it was.
+void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap);
+
+}  // namespace platform

@@ -1,0 +1,40 @@
+#pragma once
+// The four buttons that hide and show parts of the shell, and the taskbar's opacity slider.
+// Each toggle keeps its state only in its button's caption, which names what the next click
+// does; nothing is stored and nothing is undone when the program ends.
+#include "platform/ui/Controls.h"
+#include "shell/ShellWindows.h"
+
+namespace shell {
+
+// Shows or hides the desktop icons (the first child of "ProgMan"): SW_SHOW or SW_HIDE.
+void SetDesktopIconsVisible(bool visible);
+
+class ShellToggles {
+ public:
+  struct Controls {
+    ui::Button& taskbar;       // "Hide TaskBar" / "Show TaskBar"
+    ui::Button& taskbarItems;  // "Hide TaskBar Items" / "Show TaskBar Items"
+    ui::Button& taskbarClock;  // "Hide TaskBar Clock" / "Show TaskBar Clock"
+    ui::Button& desktopIcons;  // "Hide Desktop" / "Show Desktop"
+    ui::TrackBar& taskbarOpacity;
+  };
+  explicit ShellToggles(const Controls& controls) : controls_(controls) {}
+
+  // Once at start-up: each caption from whether its target is visible now (a missing window
+  // counts as hidden), in the order clock, taskbar, desktop icons, taskbar items.
+  void ApplyStartupCaptions();
+
+  // A click on the target's button: the hide caption hides the target, any other caption shows
+  // it; the caption flips whatever the shell did.
+  void Toggle(ShellWindow target);
+
+  // The taskbar's opacity from the slider's position, as a percentage.
+  void ApplyTaskbarOpacity();
+
+ private:
+  ui::Button& ButtonOf(ShellWindow target) const;
+  Controls controls_;
+};
+
+}  // namespace shell

@@ -1,0 +1,50 @@
+// The mouse buttons, the clipboard blocker and the shutdown.
+#include "platform/Clipboard.h"
+#include "platform/Prompts.h"
+#include "platform/Session.h"
+#include "platform/SystemParameters.h"
+#include "platform/ui/Application.h"
+#include "shell/SystemSettings.h"
+
+namespace shell {
+namespace {
+
+constexpr const wchar_t* kDisableClipboard = L"Disable Clipboard";
+constexpr const wchar_t* kEnableClipboard = L"Enable Clipboard";
+constexpr const wchar_t* kClipboardEnabled = L"Status: Clipboard Enabled";
+constexpr const wchar_t* kClipboardDisabled = L"Status: Clipboard Disabled";
+
+}  // namespace
+
+void SystemSettings::SwapMouseButtons(bool swapped) { platform::SetMouseButtonsSwapped(swapped); }
+
+void SystemSettings::ToggleClipboardBlocker() {
+  const bool block = controls_.clipboardButton.Caption() == kDisableClipboard;
+  controls_.clipboardTimer.SetEnabled(block);
+  controls_.clipboardStatus.SetCaption(block ? kClipboardDisabled : kClipboardEnabled);
+  controls_.clipboardButton.SetCaption(block ? kEnableClipboard : kDisableClipboard);
+}
+
+void SystemSettings::ClipboardTick() {
+  // Opening the clipboard ten times a second would keep it from other programs and tell every
+  // clipboard viewer of a change each time: only a change since our own wipe is wiped.
+  if (wiped_ && platform::ClipboardSequence() == wipedSequence_) return;
+  // A clipboard held by another program fails this tick; the next one tries again.
+  if (platform::ReplaceClipboardWithEmptyText(ui::Application::Instance().Handle())) {
+    wiped_ = true;
+    wipedSequence_ = platform::ClipboardSequence();
+  }
+  ui::Application::Instance().ProcessMessages();
+}
+
+bool ShutdownComputer(UINT flags) {
+  return platform::CurrentSession().PowerOff(flags, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED);
+}
+
+void SystemSettings::ShutdownPC() {
+  if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Shutdown Windows?")) return;
+  // Programs that still answer may ask to save their work; only hung ones are closed by force.
+  ShutdownComputer(EWX_POWEROFF | EWX_FORCEIFHUNG);
+}
+
+}  // namespace shell

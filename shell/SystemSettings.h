@@ -1,0 +1,68 @@
+#pragma once
+// Settings of the logged-on user: the wallpaper, the browser's title-bar text, the mouse
+// buttons, the clipboard blocker, starting with Windows and shutting down. All registry access
+// is under HKEY_CURRENT_USER; keys are created when missing, and one that can be neither
+// opened nor created leaves its command without effect on the registry, silently.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/ui/Components.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FileDialog.h"
+
+namespace shell {
+
+// Writes the wallpaper's registry values (the picture, not tiled, stretched, origin 0,0) and
+// has the system show it. Throws std::runtime_error, before anything is written, when the
+// path names no file or a file that is no picture.
+void SetWallpaper(const std::wstring& picture);
+
+// Enables the shutdown privilege and asks the system to end the session with these
+// ExitWindowsEx flags and a planned shutdown reason. True when the system accepted.
+bool ShutdownComputer(UINT flags);
+
+class SystemSettings {
+ public:
+  struct Controls {
+    ui::Edit& wallpaperPath;          // read-only, filled by the browse button
+    ui::Button& applyWallpaper;       // enabled once a picture was chosen
+    ui::FileDialog& wallpaperDialog;
+    ui::Edit& browserTitle;
+    ui::Button& clipboardButton;      // "Disable Clipboard" / "Enable Clipboard"
+    ui::Label& clipboardStatus;       // "Status: Clipboard Enabled" / "Status: Clipboard Disabled"
+    ui::Timer& clipboardTimer;        // empties the clipboard on every tick while enabled
+    ui::Button& startWithWindows;     // "Start on Windows Startup" / "Do Not Start on Windows Startup"
+  };
+  explicit SystemSettings(const Controls& controls) : controls_(controls) {}
+
+  // Wallpaper: choose a picture, then apply it.
+  void BrowseWallpaper();
+  void ApplyWallpaper();
+
+  // The browser's title-bar text, between the registry and its edit box. A value of another
+  // type than a string is reported as RegistryTypeError and leaves the box as it was.
+  void ReadBrowserTitle();
+  void WriteBrowserTitle();
+
+  static void SwapMouseButtons(bool swapped);
+
+  void ToggleClipboardBlocker();
+  void ClipboardTick();
+
+  // Once at start-up: the button names the opposite of what the Run key holds.
+  void ShowStartWithWindowsState();
+  void ToggleStartWithWindows();
+
+  // Both shutdown commands: asks, and powers off on Yes.
+  static void ShutdownPC();
+
+ private:
+  Controls controls_;
+  // The clipboard's sequence number right after our last wipe: while it has not moved, nothing
+  // new was copied and the clipboard is left alone.
+  DWORD wipedSequence_ = 0;
+  bool wiped_ = false;
+};
+
+}  // namespace shell

@@ -1,0 +1,48 @@
+// The desktop wallpaper: a picture chosen with the browse button, applied stretched.
+#include <stdexcept>
+
+#include "platform/Error.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/SystemParameters.h"
+#include "shell/SystemSettings.h"
+#include "shell/portable/PictureFormat.h"
+
+namespace shell {
+namespace {
+
+constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
+
+// A path that names no picture would leave the desktop blank: refused before anything changes.
+void CheckIsPicture(const std::wstring& picture) {
+  if (!platform::FileExists(picture))
+    throw std::runtime_error("The Picture \"" + platform::Narrow(picture) + "\" Does Not Exist.");
+  const auto start = platform::ReadFileStart(picture, vantora::kPictureSignatureBytes);
+  if (!start || vantora::PictureFormatOf(*start) == vantora::PictureFormat::None)
+    throw std::runtime_error("The File \"" + platform::Narrow(picture) + "\" Is Not A Picture.");
+}
+
+}  // namespace
+
+void SetWallpaper(const std::wstring& picture) {
+  CheckIsPicture(picture);
+  if (auto key = platform::RegistryKey::TryCreate(HKEY_CURRENT_USER, kDesktopKey)) {
+    key->WriteString(L"Wallpaper", picture);
+    key->WriteString(L"TileWallpaper", L"0");
+    key->WriteString(L"WallpaperStyle", L"2");  // stretched
+    key->WriteString(L"WallpaperOriginX", L"0");
+    key->WriteString(L"WallpaperOriginY", L"0");
+  }
+  // The system may still refuse a picture kind it cannot show; it says nothing we could use.
+  platform::ShowDesktopWallpaper(picture);
+}
+
+void SystemSettings::BrowseWallpaper() {
+  if (!controls_.wallpaperDialog.Execute()) return;
+  controls_.wallpaperPath.SetText(controls_.wallpaperDialog.FileName());
+  controls_.applyWallpaper.SetEnabled(true);
+}
+
+void SystemSettings::ApplyWallpaper() { SetWallpaper(controls_.wallpaperPath.Text()); }
+
+}  // namespace shell

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "commands/portable/ResizeLayout.h"
+
+namespace {
+
+using commands::ResizeModel;
+using ui::Bounds;
+
+int Right(const Bounds& b) { return b.left + b.width; }
+int Bottom(const Bounds& b) { return b.top + b.height; }
+
+// A pointer on the screen over a control that moves with the model: the events report its
+// position relative to the pressed control, as a control holding the mouse capture sees it.
+struct Pointer {
+  int x, y;
+};
+
+TEST(ResizeModel, MoveDragKeepsThePressedPointUnderThePointer) {
+  ResizeModel model;
+  model.Start({100, 80, 640, 480});
+  // Pressed 30, 40 inside the label, which sits 1 pixel below the panel's top.
+  const int labelTop = 1;
+  Pointer p{100 + 30, 80 + labelTop + 40};
+  const auto local = [&] { return Pointer{p.x - model.shape.left, p.y - model.shape.top - labelTop}; };
+  model.ShapeDown(local().x, local().y);
+  for (int step = 0; step < 10; ++step) {  // 50 right and 20 down in uneven steps
+    p.x += step % 2 ? 7 : 3;
+    p.y += step % 2 ? 1 : 3;
+    EXPECT_TRUE(model.ShapeMove(local().x, local().y));
+    EXPECT_EQ(local().x, 30);
+    EXPECT_EQ(local().y, 40);
+  }
+  model.ShapeUp();
+  EXPECT_EQ(model.shape, (Bounds{150, 100, 640, 480}));
+  EXPECT_EQ(Right(model.handle), 790);  // the handle follows a move at once
+  EXPECT_EQ(Bottom(model.handle), 580);
+  EXPECT_FALSE(model.ShapeMove(500, 500));  // released: moves change nothing
+  EXPECT_EQ(model.shape, (Bounds{150, 100, 640, 480}));
+}
+
+TEST(ResizeModel, CornerDragAddsThePressOffsetAndTheHandleJumpsOnRelease) {
+  ResizeModel model;
+  model.Start({100, 80, 640, 480});
+  const Bounds handleBefore = model.handle;
+
+  // Pressed at its top-left pixel and released without moving: nothing changes.
+  model.HandleDown();
+  model.HandleUp();
+  EXPECT_EQ(model.shape, (Bounds{100, 80, 640, 480}));
+
+  // Pressed at 13, 11, then one pixel right and down.
+  model.HandleDown();
+  EXPECT_TRUE(model.HandleMove(14, 12));
+  EXPECT_EQ(model.shape, (Bounds{100, 80, 654, 492}));
+  EXPECT_EQ(model.handle, handleBefore);  // still where the drag began
+  // Far outside the handle, up and to the left: the size may shrink below zero.
+  EXPECT_TRUE(model.HandleMove(-700, -30));
+  EXPECT_EQ(model.shape, (Bounds{100, 80, -60, 450}));
+  EXPECT_TRUE(model.HandleMove(20, 20));
+  model.HandleUp();
+  EXPECT_EQ(model.shape, (Bounds{100, 80, 660, 500}));
+  EXPECT_EQ(Right(model.handle), 760);
+  EXPECT_EQ(Bottom(model.handle), 580);
+
+  // The next drag starts from the new size.
+  model.HandleDown();
+  EXPECT_TRUE(model.HandleMove(5, 0));
+  EXPECT_EQ(model.shape.width, 665);
+  EXPECT_EQ(model.shape.height, 500);
+  model.HandleUp();
+  EXPECT_FALSE(model.HandleMove(100, 100));
+  EXPECT_EQ(model.shape.width, 665);
+}
+
+TEST(ResizeLayout, CancelEndsOnThePanelsCentreLineAndApplyFollows) {
+  struct Case {
+    Bounds shape;
+    int centre;  // the panel's vertical centre line, relative to its left edge
+  };
+  for (const Case& c : {Case{{280, 94, 303, 315}, 151}, Case{{0, 0, 640, 480}, 320}, Case{{-50, 10, 1, 5}, 0},
+                        Case{{10, 10, -7, 40}, -3}}) {
+    const auto contents = commands::LayOutContents(c.shape);
+    EXPECT_EQ(Right(contents.cancel) - c.shape.left, c.centre) << c.shape.width;
+    EXPECT_EQ(contents.apply.left, Right(contents.cancel) + 10);
+    EXPECT_EQ(contents.cancel.top, c.shape.top + 154);
+    EXPECT_EQ(contents.apply.top, c.shape.top + 154);
+    EXPECT_EQ(contents.cancel.width, 91);
+    EXPECT_EQ(contents.apply.width, 84);
+    EXPECT_EQ(contents.label.left, c.shape.left);
+    EXPECT_EQ(contents.label.width, c.shape.width);
+  }
+}
+
+}  // namespace

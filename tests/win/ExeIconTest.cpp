@@ -1,0 +1,235 @@
+// Writing an icon into real executables with the system's resource updater, and the panel that
+// drives it. tests/icons_check.sh reads the rewritten copies back with icoutils.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "icons/ExeIcon.h"
+#include "icons/portable/IcoFile.h"
+#include "icons/portable/IconGroup.h"
+#include "platform/ResourceUpdate.h"
+#include "support/IconFilesOut.h"
+#include "support/MainForm.h"
+#include "support/ScriptedPrompts.h"
+
+using testsupport::Contents;
+using testsupport::CopyOfProgram;
+using testsupport::IconOut;
+using testsupport::ScriptedPrompts;
+using testsupport::SeedIcon;
+
+namespace {
+
+std::vector<uint8_t> IconResource(const std::wstring& exe, WORD id) {
+  for (auto& icon : platform::ReadResources(exe, RT_ICON))
+    if (icon.id == id) return icon.bytes;
+  return {};
+}
+
+icons::IconGroup GroupOf(const std::wstring& exe) {
+  const auto groups = platform::ReadResources(exe, RT_GROUP_ICON);
+  EXPECT_EQ(groups.size(), 1u);
+  return groups.empty() ? icons::IconGroup{} : icons::ReadIconGroup(groups[0].bytes).value_or(icons::IconGroup{});
+}
+
+DWORD ExitCodeOf(const std::wstring& exe) {
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION info{};
+  std::wstring command = L"\"" + exe + L"\"";
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return 0xFFFFFFFF;
+  ::WaitForSingleObject(info.hProcess, 20000);
+  DWORD code = 0;
+  ::GetExitCodeProcess(info.hProcess, &code);
+  ::CloseHandle(info.hThread);
+  ::CloseHandle(info.hProcess);
+  return code;
+}
+
+TEST(ExeIconFiles, ThreeImageIconWritesItsFirstImageAsIcon1AndTheGroupDescribesIt) {
+  const std::wstring icoPath = SeedIcon(L"icotool-16-32-48.ico");
+  const auto file = Contents(icoPath);
+  const auto ico = icons::ReadIco(file);
+  ASSERT_TRUE(ico);
+  ASSERT_EQ(ico->images.size(), 3u);
+  const auto& first = ico->images[0];
+  ASSERT_EQ(first.info.width, 16u);
+
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"replaced.exe");
+  const std::vector<uint8_t> secondBefore = IconResource(exe, 2);
+  ASSERT_TRUE(icons::ReplaceExeIcon(icoPath, exe));
+
+  const auto written = IconResource(exe, 1);
+  ASSERT_EQ(written.size(), first.bytes.size());
+  EXPECT_EQ(std::memcmp(written.data(), first.bytes.data(), written.size()), 0);
+  EXPECT_EQ(IconResource(exe, 2), secondBefore);  // icon 2 is not touched
+  const auto group = GroupOf(exe);
+  ASSERT_EQ(group.entries.size(), 2u);
+  const auto& entry = group.entries[0].id == 1 ? group.entries[0] : group.entries[1];
+  EXPECT_EQ(entry.id, 1);
+  EXPECT_EQ(entry.width, 16);
+  EXPECT_EQ(entry.height, 16);
+  EXPECT_EQ(+entry.bytesInRes, first.bytes.size());
+  EXPECT_EQ(+entry.bitCount, first.info.bitCount);
+  EXPECT_EQ(ExitCodeOf(exe), 7u) << "the rewritten program no longer runs";
+}
+
+TEST(ExeIconFiles, PngFirstImageIsWrittenAsItStands) {
+  const std::wstring icoPath = SeedIcon(L"icotool-256-png.ico");
+  const auto file = Contents(icoPath);
+  const auto ico = icons::ReadIco(file);
+  ASSERT_TRUE(ico);
+  ASSERT_EQ(ico->images[0].info.kind, icons::ImageKind::Png);
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"png-replaced.exe");
+  ASSERT_TRUE(icons::ReplaceExeIcon(icoPath, exe));
+  const auto written = IconResource(exe, 1);
+  ASSERT_EQ(written.size(), ico->images[0].bytes.size());
+  EXPECT_EQ(std::memcmp(written.data(), ico->images[0].bytes.data(), written.size()), 0);
+  const auto group = GroupOf(exe);
+  for (const auto& e : group.entries) {
+    if (e.id != 1) continue;
+    EXPECT_EQ(e.width, 0);  // 256 pixels
+  }
+}
+
+// The executable must come out byte for byte as it went in whenever the routine says no.
+void ExpectRefusedAndUnchanged(const std::wstring& icoPath, const std::wstring& exe) {
+  const auto before = Contents(exe);
+  EXPECT_FALSE(icons::ReplaceExeIcon(icoPath, exe));
+  EXPECT_EQ(Contents(exe), before);
+}
+
+TEST(ExeIconTest, MalformedIconFilesLeaveTheExecutableUnchanged) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"malformed-target.exe");
+  const auto good = Contents(SeedIcon(L"magick-16-red.ico"));
+  const auto writeVariant = [&](const wchar_t* name, auto change) {
+    auto bytes = good;
+    change(bytes);
+    const std::wstring path = IconOut(name);
+    platform::WriteFileBytes(path, bytes);
+    return path;
+  };
+  ExpectRefusedAndUnchanged(writeVariant(L"count0.ico", [](auto& b) { b[4] = b[5] = 0; }), exe);
+  ExpectRefusedAndUnchanged(writeVariant(L"offset-past-end.ico", [](auto& b) { b[18] = 0xFF; b[19] = 0x7F; }), exe);
+  ExpectRefusedAndUnchanged(writeVariant(L"size-past-end.ico", [](auto& b) { b[16] = 0x10; }), exe);
+  ExpectRefusedAndUnchanged(writeVariant(L"truncated.ico", [](auto& b) { b.resize(10); }), exe);
+  ExpectRefusedAndUnchanged(IconOut(L"no-such-file.ico"), exe);
+}
+
+TEST(ExeIconTest, ReadOnlyExecutableAndTrailingDataAreRefusedUnchanged) {
+  const std::wstring icoPath = SeedIcon(L"icotool-16-32-48.ico");
+  const std::wstring readOnly = CopyOfProgram(L"icon_target.exe", L"read-only-target.exe");
+  ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  ExpectRefusedAndUnchanged(icoPath, readOnly);
+  ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // An installer's payload appended to the program.
+  const std::wstring payload = CopyOfProgram(L"icon_target.exe", L"payload-target.exe");
+  auto bytes = Contents(payload);
+  bytes.insert(bytes.end(), 4096, 0x5A);
+  platform::WriteFileBytes(payload, bytes);
+  ExpectRefusedAndUnchanged(icoPath, payload);
+}
+
+TEST(ExeIconTest, ProgramWithRelocationsAfterItsResourcesStillRunsAfterTheChange) {
+  const std::wstring exe = CopyOfProgram(L"icon_target_relocated.exe", L"relocated-target.exe");
+  ASSERT_TRUE(icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe));
+  EXPECT_EQ(ExitCodeOf(exe), 7u);
+  EXPECT_EQ(IconResource(exe, 1).size(), icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
+}
+
+TEST(ExeIconTest, ACommitThatCannotWriteIsReportedAsAFailure) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"locked-target.exe");
+  const auto before = Contents(exe);
+  platform::ResourceUpdate update(exe);
+  ASSERT_TRUE(update.Opened());
+  const uint8_t data[] = {1, 2, 3};
+  ASSERT_TRUE(update.Update(RT_RCDATA, MAKEINTRESOURCEW(5), 0, data));
+  {
+    // Another program holds the file open without sharing it.
+    const platform::UniqueFile lock(::CreateFileW(exe.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock) << "cannot lock the copy, error " << ::GetLastError();
+    EXPECT_FALSE(update.Commit());
+  }
+  EXPECT_EQ(Contents(exe), before);
+}
+
+TEST(ExeIconTest, ResourceUpdateDiscardsUnlessCommitted) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"discard-target.exe");
+  const auto before = Contents(exe);
+  {
+    platform::ResourceUpdate update(exe);
+    ASSERT_TRUE(update.Opened());
+    const uint8_t junk[] = {1, 2, 3};
+    ASSERT_TRUE(update.Update(RT_RCDATA, MAKEINTRESOURCEW(5), 0, junk));
+  }
+  EXPECT_EQ(Contents(exe), before);
+}
+
+class ExeIconPanelTest : public testsupport::MainFormTest {};
+
+TEST_F(ExeIconPanelTest, ChangeWithoutAnExecutableSaysErrorAndLoadEnablesChange) {
+  ScriptedPrompts prompts;
+  EXPECT_FALSE(form.Button37.Enabled());
+  prompts.fileAnswers.push_back(SeedIcon(L"icotool-16-32-48.ico"));
+  form.Button36.Click();
+  EXPECT_TRUE(form.Button37.Enabled());
+  EXPECT_NE(form.Image5.Icon(), nullptr);
+  form.Button37.Click();
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information), std::vector<std::wstring>{L"Error"});
+}
+
+TEST_F(ExeIconPanelTest, NotAnIconKeepsThePanelAndSaysSo) {
+  ScriptedPrompts prompts;
+  const std::wstring notIcon = IconOut(L"not-an-icon.ico");
+  platform::WriteFileBytes(notIcon, std::vector<uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0});
+  prompts.fileAnswers.push_back(notIcon);
+  form.Button36.Click();
+  prompts.fileAnswers.push_back(IconOut(L"missing.ico"));
+  form.Button36.Click();
+  const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], L"Icon image is not valid");
+  EXPECT_EQ(errors[1].rfind(L"Cannot open file \"" + IconOut(L"missing.ico") + L"\". ", 0), 0u) << errors[1];
+  EXPECT_FALSE(form.Button37.Enabled());
+  EXPECT_TRUE(form.Image5.Empty());  // the placeholder is gone, nothing else changed
+}
+
+using ExeIconPanelFiles = ExeIconPanelTest;  // leaves old-icon.bmp for the independent readers
+
+TEST_F(ExeIconPanelFiles, BrowseChangeAndSaveTheOldIconThroughThePanel) {
+  ScriptedPrompts prompts;
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"panel-target.exe");
+  prompts.fileAnswers.push_back(exe);
+  form.Button34.Click();
+  EXPECT_EQ(form.Edit4.Text(), exe);
+  ASSERT_NE(form.Image4.Icon(), nullptr);
+  EXPECT_TRUE(form.Button35.Enabled());
+
+  // "Save To File" writes an icon file even under a bitmap's name.
+  const std::wstring saved = IconOut(L"old-icon.bmp");
+  prompts.fileAnswers.push_back(saved);
+  form.Button35.Click();
+  const auto savedBytes = Contents(saved);
+  const auto ico = icons::ReadIco(savedBytes);
+  ASSERT_TRUE(ico);
+  ASSERT_EQ(ico->images.size(), 1u);
+  EXPECT_EQ(ico->images[0].info.width, static_cast<uint32_t>(::GetSystemMetrics(SM_CXICON)));
+
+  prompts.fileAnswers.push_back(SeedIcon(L"icotool-16-32-48.ico"));
+  form.Button36.Click();
+  form.Button37.Click();
+  EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Information).empty());
+  EXPECT_EQ(IconResource(exe, 1).size(), icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
+
+  // A file without icons shows the placeholder and cannot be saved from.
+  prompts.fileAnswers.push_back(IconOut(L"not-an-icon.ico"));
+  platform::WriteFileBytes(IconOut(L"not-an-icon.ico"), std::vector<uint8_t>{'B', 'M'});
+  form.Button34.Click();
+  EXPECT_EQ(form.Image4.Icon(), nullptr);
+  EXPECT_NE(form.Image4.Bitmap(), nullptr);
+  EXPECT_FALSE(form.Button35.Enabled());
+  EXPECT_TRUE(form.Button36.Enabled());
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// The resize screen over real windows, driven with real mouse input (SendInput): the model
+// stands exactly on the target, drags move and resize it pixel for pixel, "Apply" places the
+// target, and nothing else (Cancel, Alt+F4, clicks on the picture) touches it.
+#include <gtest/gtest.h>
+
+#include "platform/ui/Image.h"
+#include "support/ForeignWindows.h"
+#include "support/Keys.h"
+#include "support/MainForm.h"
+#include "support/Mouse.h"
+#include "support/ScriptedPrompts.h"
+#include "support/Script.h"
+#include "support/TestWindow.h"
+
+namespace {
+
+using testsupport::MouseAt;
+using testsupport::ScreenPoint;
+using testsupport::Script;
+
+RECT ScreenRect(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  return r;
+}
+
+void ExpectRect(HWND window, RECT expected) {
+  const RECT r = ScreenRect(window);
+  EXPECT_EQ(r.left, expected.left);
+  EXPECT_EQ(r.top, expected.top);
+  EXPECT_EQ(r.right, expected.right);
+  EXPECT_EQ(r.bottom, expected.bottom);
+}
+
+// Presses at `from`, moves in a few steps to `to` and releases there.
+void Drag(POINT from, POINT to) {
+  MouseAt(from);
+  MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+  for (int i = 1; i <= 4; ++i)
+    MouseAt({from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4});
+  MouseAt(to, MOUSEEVENTF_LEFTUP);
+}
+
+class ResizeScreenTest : public testsupport::MainFormTest {
+ protected:
+  void SetUp() override {
+    ::SetWindowPos(target.get(), nullptr, 100, 80, 640, 480, SWP_NOZORDER);
+    FocusForm();
+    Select(target.get());
+  }
+  TForm7* Screen() const { return form.windowDialogs.ResizeScreen(); }
+  bool ScreenUp() const { return Screen() && Screen()->Visible() && Screen()->Timer1.Enabled(); }
+  // Ends a stalled run the way the user would.
+  Script MakeScript() {
+    return Script([this] {
+      if (Screen()) Screen()->Button1.Click();
+    });
+  }
+
+  testsupport::TestWindow target{L"Resize target"};
+};
+
+TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
+  Script script = MakeScript();
+  bool checked = false;
+  script.Then([this] { return ScreenUp(); }, [&] {
+    TForm7& screen = *Screen();
+    EXPECT_EQ(form.resizeDialog, &screen);
+    EXPECT_FALSE(form.Visible());
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    ExpectRect(screen.Handle(), {0, 0, cx, cy});
+    const SIZE picture = ui::BitmapSize(screen.Image1.Bitmap());
+    EXPECT_EQ(picture.cx, cx);
+    EXPECT_EQ(picture.cy, cy);
+    ExpectRect(screen.Shape1.Handle(), {100, 80, 740, 560});
+    const RECT handle = ScreenRect(screen.Panel3.Handle());
+    EXPECT_EQ(handle.right, 740);
+    EXPECT_EQ(handle.bottom, 560);
+    // "Cancel" ends on the model's centre line, "Apply" 10 pixels right of it.
+    const RECT cancel = ScreenRect(screen.Button1.Handle()), apply = ScreenRect(screen.Button2.Handle());
+    EXPECT_EQ(cancel.right, 100 + 320);
+    EXPECT_EQ(apply.left, cancel.right + 10);
+    EXPECT_EQ(screen.Button1.Caption(), L"Cancel");
+    EXPECT_EQ(screen.Button2.Caption(), L"Apply");
+    checked = true;
+    screen.Button2.Click();
+  });
+  form.Button7Click();
+  EXPECT_TRUE(checked);
+  ExpectRect(target.get(), {100, 80, 740, 560});
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(form.resizeDialog, nullptr);
+  EXPECT_EQ(Screen(), nullptr);
+}
+
+TEST_F(ResizeScreenTest, DraggingThePanelAndItsLabelMovesTheWindowByTheSame) {
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] {
+    TForm7& screen = *Screen();
+    // Below the label and the buttons: the white panel itself.
+    const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+    Drag(onPanel, {onPanel.x + 30, onPanel.y + 5});
+    const POINT onLabel = ScreenPoint(screen.Label1.Handle(), 20, 4);
+    Drag(onLabel, {onLabel.x + 20, onLabel.y + 15});
+    ExpectRect(screen.Shape1.Handle(), {150, 100, 790, 580});
+    const RECT handle = ScreenRect(screen.Panel3.Handle());  // a move takes the handle along
+    EXPECT_EQ(handle.right, 790);
+    EXPECT_EQ(handle.bottom, 580);
+    screen.Button2.Click();
+  });
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  ExpectRect(target.get(), {150, 100, 790, 580});
+}
+
+TEST_F(ResizeScreenTest, CornerDragAddsThePressOffsetAndTheHandleFollowsOnRelease) {
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] {
+    TForm7& screen = *Screen();
+    const RECT handleBefore = ScreenRect(screen.Panel3.Handle());
+    const POINT press = ScreenPoint(screen.Panel3.Handle(), 13, 11);
+    MouseAt(press);
+    MouseAt(press, MOUSEEVENTF_LEFTDOWN);
+    MouseAt({press.x + 1, press.y + 1});
+    ExpectRect(screen.Shape1.Handle(), {100, 80, 754, 572});  // 14 wider, 12 higher
+    ExpectRect(screen.Panel3.Handle(), handleBefore);         // the handle waits for the release
+    MouseAt({press.x + 1, press.y + 1}, MOUSEEVENTF_LEFTUP);
+    const RECT handle = ScreenRect(screen.Panel3.Handle());
+    EXPECT_EQ(handle.right, 754);
+    EXPECT_EQ(handle.bottom, 572);
+    const RECT cancel = ScreenRect(screen.Button1.Handle());
+    EXPECT_EQ(cancel.right, 100 + 654 / 2);  // laid out for the new width during the drag
+    screen.Button2.Click();
+  });
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  ExpectRect(target.get(), {100, 80, 754, 572});
+}
+
+TEST_F(ResizeScreenTest, AltF4AndClicksOnThePictureChangeNothingAndCancelLeavesTheWindow) {
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] {
+    TForm7& screen = *Screen();
+    const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+    ::SetForegroundWindow(screen.Handle());
+    testsupport::PressChord({VK_MENU}, VK_F4);
+    ::PostMessageW(screen.Handle(), WM_CLOSE, 0, 0);
+    Pump(300);
+    EXPECT_TRUE(screen.Visible());
+    EXPECT_FALSE(screen.Finished);
+    // Pressed and dragged on the frozen picture, away from the model.
+    Drag(ScreenPoint(screen.Handle(), 20, 20), ScreenPoint(screen.Handle(), 60, 50));
+    ExpectRect(screen.Shape1.Handle(), {140, 120, 780, 600});
+    screen.Button1.Click();
+  });
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  ExpectRect(target.get(), {100, 80, 740, 560});
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(Screen(), nullptr);
+}
+
+TEST_F(ResizeScreenTest, ApplyWithoutASelectedRowMovesNothing) {
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] {
+    TForm7& screen = *Screen();
+    const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+    form.ListView1.SetItemIndex(-1);  // a rebuild meanwhile lost the row
+    screen.Button2.Click();
+  });
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  ExpectRect(target.get(), {100, 80, 740, 560});
+  EXPECT_TRUE(form.Visible());
+}
+
+TEST_F(ResizeScreenTest, ApplyOnAWindowWhoseProgramHangsReturnsPromptly) {
+  testsupport::ForeignWindows hung(L"--hung --title \"Hung target\"");
+  const HWND window = hung.Find(L"Hung target");
+  ASSERT_NE(window, nullptr);
+  const RECT before = ScreenRect(window);
+  Select(window);
+  ULONGLONG applyMs = 0;
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] {
+    const POINT onPanel = ScreenPoint(Screen()->Shape1.Handle(), 5, 100);
+    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+    const ULONGLONG start = ::GetTickCount64();
+    Screen()->Button2.Click();
+    applyMs = ::GetTickCount64() - start;
+  });
+  const ULONGLONG start = ::GetTickCount64();
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  EXPECT_LT(applyMs, 2000u);
+  EXPECT_LT(::GetTickCount64() - start, 8000u);
+  ExpectRect(window, before);  // left alone
+  EXPECT_TRUE(form.Visible());
+}
+
+TEST_F(ResizeScreenTest, MinimizedWindowIsRefusedWithAMessageAndNoScreen) {
+  testsupport::ScriptedPrompts prompts;
+  ::ShowWindow(target.get(), SW_MINIMIZE);
+  Select(target.get());
+  form.Button7Click();
+  EXPECT_EQ(prompts.Texts(testsupport::ScriptedPrompts::Kind::Information),
+            std::vector<std::wstring>{L"Cannot Resize A Minimized Or Invisible Window."});
+  EXPECT_TRUE(form.Visible());
+  EXPECT_TRUE(!Screen() || !Screen()->Visible());
+  EXPECT_TRUE(::IsIconic(target.get()));
+
+  // Restored, the same window is accepted by the screen kept from the refused run.
+  ::ShowWindow(target.get(), SW_RESTORE);
+  ::SetWindowPos(target.get(), nullptr, 100, 80, 640, 480, SWP_NOZORDER);
+  Select(target.get());
+  Script script = MakeScript();
+  script.Then([this] { return ScreenUp(); }, [&] { Screen()->Button1.Click(); });
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(prompts.calls.size(), 1u);
+}
+
+}  // namespace

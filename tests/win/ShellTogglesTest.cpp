@@ -1,0 +1,187 @@
+// The taskbar and desktop toggles and the taskbar's opacity, against look-alikes of the shell's
+// windows in another process (Wine's own hidden "Shell_TrayWnd" stands behind them).
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "shell/ShellWindows.h"
+#include "support/ForeignWindows.h"
+#include "support/MainForm.h"
+
+using shell::FindShellWindow;
+using shell::ShellWindow;
+using testsupport::ForeignWindows;
+
+namespace {
+
+// The look-alike shell, then the main window: its start-up captions see the shell.
+class ShellTogglesTest : public ::testing::Test, private testsupport::ApplicationReady {
+ protected:
+  ShellTogglesTest() { form.TrayIcon1.SetVisible(false); }
+
+  static std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    return name;
+  }
+  // Each look-alike by class, and whether it carries WS_VISIBLE itself.
+  std::map<std::wstring, bool> OwnVisibility() const {
+    std::map<std::wstring, bool> seen;
+    for (HWND top : shellProcess.Windows()) {
+      seen[ClassOf(top)] = ::GetWindowLongW(top, GWL_STYLE) & WS_VISIBLE;
+      ::EnumChildWindows(
+          top,
+          [](HWND child, LPARAM context) WINAPI -> BOOL {
+            (*reinterpret_cast<std::map<std::wstring, bool>*>(context))[ClassOf(child)] =
+                ::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE;
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&seen));
+    }
+    return seen;
+  }
+
+  ForeignWindows shellProcess{L"--count 0 --shell"};
+  ui::Owned<TForm6> form;
+};
+
+DWORD OwnerOf(HWND window) {
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+int LayeredAlpha(HWND window) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return -1;
+  return alpha;
+}
+
+TEST_F(ShellTogglesTest, TheLookupsFindTheLookAlikesNotWinesOwnTray) {
+  const struct {
+    ShellWindow which;
+    const wchar_t* className;
+    const wchar_t* parentClass;
+  } expected[] = {
+      {ShellWindow::Taskbar, L"Shell_TrayWnd", nullptr},
+      {ShellWindow::TaskbarItems, L"ReBarWindow32", L"Shell_TrayWnd"},
+      {ShellWindow::TaskbarClock, L"TrayClockWClass", L"TrayNotifyWnd"},
+      {ShellWindow::DesktopIcons, L"SHELLDLL_DefView", L"ProgMan"},
+  };
+  for (const auto& e : expected) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(e.className)));
+    const HWND found = FindShellWindow(e.which);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(OwnerOf(found), shellProcess.ProcessId());
+    EXPECT_EQ(_wcsicmp(ClassOf(found).c_str(), e.className), 0) << ClassOf(found);
+    if (e.parentClass) {
+      // Class names compare without case: Wine's own "Progman" class names the look-alike's too.
+      EXPECT_EQ(_wcsicmp(ClassOf(::GetParent(found)).c_str(), e.parentClass), 0) << ClassOf(::GetParent(found));
+    }
+  }
+}
+
+TEST_F(ShellTogglesTest, EachToggleHidesOnlyItsTargetAndTheCaptionsFlip) {
+  const struct {
+    ui::Button& button;
+    const wchar_t* targetClass;
+    const wchar_t* hideCaption;
+    const wchar_t* showCaption;
+  } toggles[] = {
+      {form.Button27, L"Shell_TrayWnd", L"Hide TaskBar", L"Show TaskBar"},
+      {form.Button24, L"ReBarWindow32", L"Hide TaskBar Items", L"Show TaskBar Items"},
+      {form.Button25, L"TrayClockWClass", L"Hide TaskBar Clock", L"Show TaskBar Clock"},
+      {form.Button26, L"SHELLDLL_DefView", L"Hide Desktop", L"Show Desktop"},
+  };
+  const auto allShown = OwnVisibility();
+  ASSERT_EQ(allShown.size(), 6u);
+  for (const auto& [name, visible] : allShown) ASSERT_TRUE(visible) << ::testing::PrintToString(name);
+
+  for (const auto& toggle : toggles) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(toggle.targetClass)));
+    ASSERT_EQ(toggle.button.Caption(), toggle.hideCaption);  // from start-up: the target is shown
+    toggle.button.Click();
+    auto expected = allShown;
+    expected[toggle.targetClass] = false;
+    EXPECT_EQ(OwnVisibility(), expected);
+    EXPECT_EQ(toggle.button.Caption(), toggle.showCaption);
+    toggle.button.Click();
+    EXPECT_EQ(OwnVisibility(), allShown);
+    EXPECT_EQ(toggle.button.Caption(), toggle.hideCaption);
+  }
+}
+
+TEST_F(ShellTogglesTest, TheTaskbarComesBackRestoredButTheDesktopIconsKeepTheirState) {
+  // Hidden while minimized: "Show TaskBar" restores (SW_SHOWNORMAL), "Show Desktop" only shows
+  // (SW_SHOW) and leaves the window minimized.
+  const HWND taskbar = FindShellWindow(ShellWindow::Taskbar);
+  const HWND icons = FindShellWindow(ShellWindow::DesktopIcons);
+  form.Button27.Click();
+  form.Button26.Click();
+  for (HWND window : {taskbar, icons}) {
+    ::ShowWindowAsync(window, SW_SHOWMINNOACTIVE);
+    ::ShowWindowAsync(window, SW_HIDE);
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 2000, nullptr);
+    ASSERT_TRUE(::IsIconic(window));
+    ASSERT_FALSE(::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE);
+  }
+  form.Button27.Click();
+  form.Button26.Click();
+  EXPECT_TRUE(::IsWindowVisible(taskbar));
+  EXPECT_FALSE(::IsIconic(taskbar));
+  EXPECT_TRUE(::GetWindowLongW(icons, GWL_STYLE) & WS_VISIBLE);
+  EXPECT_TRUE(::IsIconic(icons));
+}
+
+TEST_F(ShellTogglesTest, TheSliderSetsTheTaskbarsOpacity) {
+  const HWND taskbar = FindShellWindow(ShellWindow::Taskbar);
+  EXPECT_FALSE(::GetWindowLongW(taskbar, GWL_EXSTYLE) & WS_EX_LAYERED);  // nothing at start-up
+  for (const auto& [position, alpha] : {std::pair{1, 2}, {50, 127}, {100, 255}}) {
+    form.TrackBar3.SetPosition(position);
+    EXPECT_EQ(LayeredAlpha(taskbar), alpha) << position;
+  }
+  EXPECT_TRUE(::GetWindowLongW(taskbar, GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST(ShellToggles, AHungShellCostsAboutASecondAndTheCaptionsStillFlip) {
+  testsupport::ApplicationReady ready;
+  // The main window first: the notification area's icon calls the taskbar unbounded, and that
+  // is not the toggles' business. The shell hangs while the program runs.
+  ui::Owned<TForm6> form;
+  form.TrayIcon1.SetVisible(false);
+  ForeignWindows hung(L"--count 0 --shell --hung");
+  ASSERT_EQ(OwnerOf(FindShellWindow(ShellWindow::Taskbar)), hung.ProcessId());
+  for (ui::Button* button : {&form.Button27, &form.Button24, &form.Button26}) {
+    const std::wstring before = button->Caption();
+    const ULONGLONG start = ::GetTickCount64();
+    button->Click();
+    EXPECT_LT(::GetTickCount64() - start, 2500u);
+    EXPECT_NE(button->Caption(), before);
+  }
+  const ULONGLONG start = ::GetTickCount64();
+  form.TrackBar3.SetPosition(40);
+  EXPECT_LT(::GetTickCount64() - start, 2500u);
+  EXPECT_FALSE(::GetWindowLongW(FindShellWindow(ShellWindow::Taskbar), GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST(ShellToggles, WithoutTheShellsWindowsOnlyTheCaptionsChange) {
+  testsupport::ApplicationReady ready;
+  // Wine has no "ProgMan", and its own tray no clock.
+  ASSERT_EQ(FindShellWindow(ShellWindow::DesktopIcons), nullptr);
+  ASSERT_EQ(FindShellWindow(ShellWindow::TaskbarClock), nullptr);
+  ui::Owned<TForm6> form;
+  form.TrayIcon1.SetVisible(false);
+  EXPECT_EQ(form.Button26.Caption(), L"Show Desktop");
+  EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");
+  for (const wchar_t* caption : {L"Hide Desktop", L"Show Desktop"}) {
+    form.Button26.Click();
+    EXPECT_EQ(form.Button26.Caption(), caption);
+  }
+  form.Button25.SetCaption(L"hide taskbar clock");  // not the hide caption: shows, then says "Hide"
+  form.Button25.Click();
+  EXPECT_EQ(form.Button25.Caption(), L"Hide TaskBar Clock");
+}
+
+}  // namespace

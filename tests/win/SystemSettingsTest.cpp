@@ -1,0 +1,219 @@
+// The system settings against the real registry, clipboard and mouse settings of the test's
+// Wine prefix; every value a test changes is put back when it ends. Nothing here shuts down.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/ForeignWindows.h"
+#include "support/MainForm.h"
+#include "support/RecordingSession.h"
+#include "support/SavedRegistry.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFile.h"
+
+using testsupport::ForeignWindows;
+using testsupport::ScriptedPrompts;
+using testsupport::TempFile;
+using namespace testsupport::registry;
+
+namespace {
+
+constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
+constexpr const wchar_t* kWallpaperValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle",
+                                               L"WallpaperOriginX", L"WallpaperOriginY"};
+
+class SystemSettingsTest : public testsupport::MainFormTest {
+ protected:
+  std::vector<std::wstring> WallpaperValues() const {
+    std::vector<std::wstring> values;
+    for (const wchar_t* name : kWallpaperValues) values.push_back(ReadValue(kDesktopKey, name).value_or(L"(none)"));
+    return values;
+  }
+  // Chooses the picture with "Browse...", as the user would in the dialog.
+  void Browse(const std::optional<std::wstring>& answer) {
+    prompts.fileAnswers.push_back(answer);
+    form.Button29.Click();
+  }
+
+  ScriptedPrompts prompts;
+};
+
+// The clipboard's text as another reader sees it; nullopt when it holds no text.
+std::optional<std::wstring> ClipboardText() {
+  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
+  std::optional<std::wstring> text;
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(::GlobalLock(data));
+    ::GlobalUnlock(data);
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+// A 2 x 2 bitmap file, written the way the format lays it out.
+void WriteBitmap(const std::wstring& path) {
+  BITMAPINFOHEADER info{sizeof(info), 2, 2, 1, 24, BI_RGB, 16, 0, 0, 0, 0};
+  BITMAPFILEHEADER file{0x4D42, sizeof(BITMAPFILEHEADER) + sizeof(info) + 16, 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof(info)};
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+  out << std::string(16, '\x7f');
+}
+
+TEST_F(SystemSettingsTest, ApplyWritesTheFiveDesktopValuesOfTheChosenPicture) {
+  std::vector<std::unique_ptr<SavedRegistryValue>> saved;
+  for (const wchar_t* name : kWallpaperValues) saved.push_back(std::make_unique<SavedRegistryValue>(kDesktopKey, name));
+  const std::vector<std::wstring> before{L"C:\\old.bmp", L"1", L"0", L"17", L"23"};
+  for (size_t i = 0; i < before.size(); ++i) WriteValue(kDesktopKey, kWallpaperValues[i], before[i]);
+  TempFile picture(L"wallpaper");
+  WriteBitmap(picture.path());
+  ASSERT_TRUE(platform::UniqueBitmap(static_cast<HBITMAP>(
+      ::LoadImageW(nullptr, picture.path().c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE))));  // a real bitmap
+
+  EXPECT_FALSE(::IsWindowEnabled(form.Button30.Handle()));
+  Browse(std::nullopt);  // cancelled: nothing changes
+  EXPECT_FALSE(::IsWindowEnabled(form.Button30.Handle()));
+  EXPECT_EQ(form.Edit2.Text(), L"");
+  Browse(picture.path());
+  EXPECT_EQ(form.Edit2.Text(), picture.path());
+  EXPECT_EQ(WallpaperValues(), before);  // choosing is not applying
+  ASSERT_TRUE(::IsWindowEnabled(form.Button30.Handle()));
+  form.Button30.Click();
+  EXPECT_EQ(WallpaperValues(), (std::vector<std::wstring>{picture.path(), L"0", L"2", L"0", L"0"}));
+  EXPECT_EQ(prompts.calls.size(), 2u);  // the two dialogs, no message
+}
+
+TEST_F(SystemSettingsTest, AMissingFileOrOneThatIsNoPictureIsReportedAndTheRegistryKept) {
+  std::vector<std::unique_ptr<SavedRegistryValue>> saved;
+  for (const wchar_t* name : kWallpaperValues) saved.push_back(std::make_unique<SavedRegistryValue>(kDesktopKey, name));
+  WriteValue(kDesktopKey, L"Wallpaper", L"C:\\kept.bmp");
+  WriteValue(kDesktopKey, L"WallpaperStyle", L"0");
+  const auto before = WallpaperValues();
+  TempFile text(L"not-a-picture");
+  std::ofstream(text.path().c_str()) << "BM but only words, no bitmap header at all";
+  const std::wstring missing = text.path() + L".missing.bmp";
+  for (const std::wstring& path : {missing, text.path()}) {
+    Browse(path);
+    form.Button30.Click();
+  }
+  EXPECT_EQ(WallpaperValues(), before);
+  const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], L"The Picture \"" + missing + L"\" Does Not Exist.");
+  EXPECT_EQ(errors[1], L"The File \"" + text.path() + L"\" Is Not A Picture.");
+}
+
+TEST_F(SystemSettingsTest, TheBrowserTitleGoesBothWaysAndAValueOfAnotherTypeIsReported) {
+  SavedRegistryValue saved(kBrowserKey, L"Window Title");
+  form.Edit3.SetText(L"Vantora \u2013 Браузер");
+  form.Button32.Click();
+  EXPECT_EQ(ReadValue(kBrowserKey, L"Window Title"), L"Vantora \u2013 Браузер");
+  form.Edit3.SetText(L"");
+  form.Button32.Click();  // an empty box writes an empty text
+  EXPECT_EQ(ReadValue(kBrowserKey, L"Window Title"), L"");
+
+  WriteValue(kBrowserKey, L"Window Title", L"From the registry");
+  form.Button31.Click();
+  EXPECT_EQ(form.Edit3.Text(), L"From the registry");
+  DeleteValue(kBrowserKey, L"Window Title");
+  form.Button31.Click();  // a missing value reads as empty
+  EXPECT_EQ(form.Edit3.Text(), L"");
+
+  const DWORD number = 7;
+  ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kBrowserKey, L"Window Title", REG_DWORD, &number, sizeof(number)),
+            ERROR_SUCCESS);
+  form.Edit3.SetText(L"Kept");
+  form.Button31.Click();
+  EXPECT_EQ(form.Edit3.Text(), L"Kept");
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
+            std::vector<std::wstring>{L"Invalid data type for 'Window Title'"});
+}
+
+TEST_F(SystemSettingsTest, TheMouseButtonsSwapUntilUnswappedWithoutTouchingTheProfile) {
+  const bool original = ::GetSystemMetrics(SM_SWAPBUTTON) != 0;
+  struct Restore {
+    bool swapped;
+    ~Restore() { ::SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, swapped, nullptr, 0); }
+  } restore{original};
+  const auto profile = ReadValue(L"Control Panel\\Mouse", L"SwapMouseButtons");
+  form.s.Click();
+  EXPECT_EQ(::GetSystemMetrics(SM_SWAPBUTTON), 0);
+  form.Button33.Click();
+  form.Button33.Click();
+  EXPECT_NE(::GetSystemMetrics(SM_SWAPBUTTON), 0);  // pressed twice: still swapped
+  EXPECT_EQ(ReadValue(L"Control Panel\\Mouse", L"SwapMouseButtons"), profile);
+  form.s.Click();
+  EXPECT_EQ(::GetSystemMetrics(SM_SWAPBUTTON), 0);
+}
+
+TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTurnedOff) {
+  // Each copying program stays while the clipboard is looked at, as a program that copied does.
+  ForeignWindows first(L"--count 0 --copy \"before blocking\"");
+  ASSERT_EQ(ClipboardText(), L"before blocking");
+  ASSERT_FALSE(form.Timer1.Enabled());
+  form.Button28.Click();
+  EXPECT_EQ(form.Button28.Caption(), L"Enable Clipboard");
+  EXPECT_EQ(form.Label9.Caption(), L"Status: Clipboard Disabled");
+  EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L""; }, 1000));
+
+  ForeignWindows second(L"--count 0 --copy \"copied while blocked\"");
+  EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L""; }, 1000));
+  // What stays is one CF_TEXT block of a single zero byte, owned by the application window.
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  const HANDLE text = ::GetClipboardData(CF_TEXT);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(*static_cast<const char*>(::GlobalLock(text)), '\0');
+  ::GlobalUnlock(text);
+  EXPECT_EQ(::GetClipboardOwner(), ui::Application::Instance().Handle());
+  ::CloseClipboard();
+
+  // Nothing new on the clipboard: the ticks leave it alone instead of wiping it again.
+  const DWORD sequence = ::GetClipboardSequenceNumber();
+  Pump(600);
+  EXPECT_EQ(::GetClipboardSequenceNumber(), sequence);
+
+  form.Button28.Click();
+  EXPECT_EQ(form.Button28.Caption(), L"Disable Clipboard");
+  EXPECT_EQ(form.Label9.Caption(), L"Status: Clipboard Enabled");
+  EXPECT_FALSE(form.Timer1.Enabled());
+  ForeignWindows third(L"--count 0 --copy \"kept after unblocking\"");
+  Pump(500);
+  EXPECT_EQ(ClipboardText(), L"kept after unblocking");
+}
+
+TEST_F(SystemSettingsTest, TwoPressesWriteTheQuotedRunValueThenDeleteIt) {
+  SavedRegistryValue saved(kRunKey, L"Vantora");
+  DeleteValue(kRunKey, L"Vantora");
+  ui::Owned<TForm6> fresh;  // starts without the value
+  fresh.TrayIcon1.SetVisible(false);
+  ASSERT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+  wchar_t self[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  fresh.sBitBtn5.Click();
+  EXPECT_EQ(ReadValue(kRunKey, L"Vantora"), L"\"" + std::wstring(self) + L"\"");
+  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Do Not Start on Windows Startup");
+  fresh.sBitBtn5.Click();
+  EXPECT_EQ(ReadValue(kRunKey, L"Vantora"), std::nullopt);
+  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+}
+
+TEST_F(SystemSettingsTest, ShutdownAsksAndPowersOffOnlyOnYesLettingProgramsSaveTheirWork) {
+  testsupport::RecordingSession session;
+  prompts.confirmAnswers = {false, true};
+  form.sBitBtn7.Click();
+  EXPECT_TRUE(session.powerOffs.empty());
+  form.PopupMenu1.Item(L"ShutdownPC1").OnClick();
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Confirm),
+            std::vector<std::wstring>(2, L"Are You Sure You Want To Shutdown Windows?"));
+  ASSERT_EQ(session.powerOffs.size(), 1u);
+  const auto [flags, reason] = session.powerOffs[0];
+  EXPECT_EQ(flags, static_cast<UINT>(EWX_POWEROFF | EWX_FORCEIFHUNG));  // never EWX_FORCE
+  EXPECT_TRUE(reason & SHTDN_REASON_FLAG_PLANNED);
+}
+
+}  // namespace
