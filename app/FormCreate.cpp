@@ -23,7 +23,7 @@ void TForm6::FormCreate() {
     refreshKeyHook_.Install(*this);
     Button30.SetEnabled(false);
     sSkinManager1.SetSkinName(kStartupSkin);
-    HotKeysRemembered = false;
+    optionsCommand.HotKeysRemembered = false;
     windowList.NewIconLoaded = false;
     RegisterDefaultHotKeys();
     ShowTrayIcon();

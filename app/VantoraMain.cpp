@@ -58,7 +58,9 @@ TForm6::TForm6(const ui::FormKey& key)
       windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
       bulkCommands(*this, windowList),
       windowDialogs(*this, windowList, ListView1, {resizeDialog, infoDialog}),
-      sSkinManager1(skin::SkinFilesBesideProgram()) {
+      sSkinManager1(skin::SkinFilesBesideProgram()),
+      optionsCommand({windowList.AutoRefreshPeriod, hotKeys_, sSkinManager1, TrackBar1, TrackBar3}, sBitBtn4,
+                     optionsDialog) {
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
   Image2.CopyPictureFrom(Image6);
@@ -78,7 +80,7 @@ bool TForm6::OwnWindow(HWND window) const {
 }
 
 // The events of the catalogue, the window commands, the bulk commands, the shell toggles and
-// system settings, and the hotkeys.
+// system settings, the options and the hotkeys.
 void TForm6::BindEvents() {
   Button13.OnClick = [this] { Button13Click(); };
   ListView1.OnClick = [this] { ListView1Click(); };
@@ -125,6 +127,9 @@ void TForm6::BindEvents() {
   sBitBtn5.OnClick = [this] { sBitBtn5Click(); };
   sBitBtn7.OnClick = [this] { sBitBtn7Click(); };
   PopupMenu1.Item(L"ShutdownPC1").OnClick = [this] { ShutdownPC1Click(); };
+  sBitBtn4.OnClick = [this] { sBitBtn4Click(); };
+  // The skinned look holds the engine's own notification: it repaints every form, then this.
+  skinLook.OnAfterChange = [this] { sSkinManager1AfterChange(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HOTKEY) return false;

@@ -11,6 +11,7 @@
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
 #include "commands/WindowDialogs.h"
+#include "options/OptionsCommand.h"
 #include "platform/Hotkeys.h"
 #include "shell/BulkCommands.h"
 #include "icons/ExeIconPanel.h"
@@ -178,6 +179,7 @@ class TForm6 : public ui::Form {
   // Paints every form of the program in the engine's look; its OnAfterChange follows the
   // engine's changes once the forms are repainted.
   skin::LookInstaller skinLook{sSkinManager1};
+  options::OptionsCommand optionsCommand;
 
   // --- Window catalogue ---
   void RefreshCatalogue() { windowList.Refresh(); }
@@ -261,6 +263,10 @@ class TForm6 : public ui::Form {
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id);
 
+  // --- Options ---
+  void sBitBtn4Click() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
+  void sSkinManager1AfterChange() { optionsCommand.RefocusMainSliders(); }
+
   // --- Main window life cycle, tray and exit ---
   void FormActivate();
   bool FormCloseQuery();
@@ -281,7 +287,6 @@ class TForm6 : public ui::Form {
 
   // --- Start-up ---
   void FormCreate();  // runs once, at the end of the constructor
-  bool HotKeysRemembered = false;  // read by the options dialog
 
  private:
   static constexpr COLORREF kStatusColour = 18504;  // dark olive

@@ -97,6 +97,7 @@ Prompts& CurrentPrompts() { return *g_current; }
 void SetPrompts(Prompts* prompts) { g_current = prompts ? prompts : &g_win32Prompts; }
 
 void SetPromptsOwner(HWND owner) { g_owner = owner; }
+HWND PromptsOwner() { return g_owner; }
 
 void SetApplicationTitle(std::wstring title) { g_title = std::move(title); }
 

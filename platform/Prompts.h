@@ -41,6 +41,21 @@ void SetPrompts(Prompts* prompts);
 // The window that owns every box and dialog (the application window) and the caption of the
 // information and error boxes; "Vantora" until the application sets its title.
 void SetPromptsOwner(HWND owner);
+HWND PromptsOwner();
+
+// While it lives the boxes belong to another window: one that stays on top of the others,
+// behind which a box owned by the application window would open unseen.
+class PromptsOwnedBy {
+ public:
+  explicit PromptsOwnedBy(HWND owner) : previous_(PromptsOwner()) { SetPromptsOwner(owner); }
+  PromptsOwnedBy(const PromptsOwnedBy&) = delete;
+  PromptsOwnedBy& operator=(const PromptsOwnedBy&) = delete;
+  ~PromptsOwnedBy() { SetPromptsOwner(previous_); }
+
+ private:
+  HWND previous_;
+};
+
 void SetApplicationTitle(std::wstring title);
 
 }  // namespace platform

@@ -223,6 +223,9 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       if (captureMouse_ && ::GetCapture() == hwnd_) ::ReleaseCapture();
       if (OnMouseUp) OnMouseUp(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
+    case WM_ERASEBKGND:
+      if (HandleEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+      break;
     case WM_NCDESTROY: {
       // The window is gone after this message (the subclass goes with it): nothing may use or
       // destroy the handle again, whoever destroyed the window.

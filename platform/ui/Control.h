@@ -94,6 +94,8 @@ class Control {
   COLORREF SurfaceColour() const;
   HBRUSH SurfaceBrush() const;
   virtual void HandleDpiChanged() {}
+  // WM_ERASEBKGND: true when the control filled its background itself.
+  virtual bool HandleEraseBackground(HDC /*dc*/) { return false; }
   // Z layer: 0 controls, 1 lines and group frames, 2 panels; higher layers lie underneath.
   virtual int Layer() const { return 0; }
 

@@ -220,20 +220,19 @@ RadioButton::RadioButton(Form& form, const Placement& placement, bool startsGrou
                ControlKind::RadioButton) {}
 
 GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::GroupBox}) {
-  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_VISIBLE);
+  // Clipped by the controls standing on it, so filling its inside never paints over them.
+  CreateWindowOfClass(WC_BUTTONW, InitialCaption(), BS_GROUPBOX | WS_CLIPSIBLINGS | WS_VISIBLE);
+}
+
+bool GroupBox::HandleEraseBackground(HDC dc) {
+  RECT rect;
+  ::GetClientRect(Handle(), &rect);
+  ::FillRect(dc, &rect, SurfaceBrush());
+  return true;
 }
 
 bool GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (!CurrentLook().PaintsButton(ButtonKind::Group)) {
-    // Under Wine the control leaves its inside unpainted, and the form does not paint under
-    // its children: the inside would show whatever was there before.
-    if (message != WM_ERASEBKGND) return false;
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    ::FillRect(reinterpret_cast<HDC>(wParam), &client, SurfaceBrush());
-    result = 1;
-    return true;
-  }
+  if (!CurrentLook().PaintsButton(ButtonKind::Group)) return false;
   if (message == WM_SETTEXT || message == WM_ENABLE) {
     result = ::DefSubclassProc(Handle(), message, wParam, lParam);
     ::InvalidateRect(Handle(), nullptr, FALSE);
@@ -321,8 +320,13 @@ HBRUSH Edit::HandleColor(HDC dc) { return FieldColour(dc); }
 ComboBox::ComboBox(Form& form, const Placement& placement, const std::vector<std::wstring>& items)
     : Control(form, placement, {ControlKind::ComboBox}) {
   CreateWindowOfClass(WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE);
-  for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SetItems(items);
   SetText(InitialCaption());
+}
+
+void ComboBox::SetItems(const std::vector<std::wstring>& items) {
+  ::SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  for (const auto& item : items) ::SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 // The window's height includes its drop-down list.

@@ -79,6 +79,8 @@ class GroupBox : public Control {
  protected:
   int Layer() const override { return 1; }
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // The frame paints no inside, and the form does not paint under its children.
+  bool HandleEraseBackground(HDC dc) override;
 };
 
 class Label : public Control {
@@ -116,6 +118,8 @@ class ComboBox : public Control {
   std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
   std::vector<std::wstring> Items() const;
+  // Replaces the entries of the list, in the given order.
+  void SetItems(const std::vector<std::wstring>& items);
   std::wstring ItemText(int index) const;
   int ItemIndex() const;
   void SetItemIndex(int index);

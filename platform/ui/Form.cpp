@@ -179,6 +179,10 @@ std::wstring Form::Caption() const {
 
 void Form::SetCaption(const std::wstring& caption) { ::SetWindowTextW(hwnd_, caption.c_str()); }
 
+void Form::Repaint() {
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 HFONT Form::FontFor(const FontSpec& wanted) {
   auto& font = fonts_[{wanted.height, wanted.bold}];
   if (!font) {

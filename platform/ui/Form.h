@@ -76,6 +76,8 @@ class Form {
   void Close();  // asks the form to close, as the title-bar close button does
   void BringToFront();
   void SetDoubleBuffered(bool on);
+  // Paints the form, its frame and all its controls again, now.
+  void Repaint();
   // Destroys the window while the derived form is still alive, so OnDestroy can run.
   void DestroyHandle();
   // The form of a window of this program, or null.

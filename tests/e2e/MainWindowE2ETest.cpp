@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/portable/MainLayout.h"
+#include "e2e/ControlClasses.h"
 #include "e2e/Driver.h"
 #include "skin/portable/SkinLibrary.h"
 
@@ -20,18 +21,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using ui::ControlKind;
-
-const wchar_t* WindowClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Button: case ControlKind::BitBtn: case ControlKind::CheckBox: case ControlKind::RadioButton:
-      return L"Button";
-    case ControlKind::Edit: return L"Edit";
-    case ControlKind::TrackBar: return L"msctls_trackbar32";
-    case ControlKind::ListView: return L"SysListView32";
-    case ControlKind::ComboBox: return L"ComboBox";
-    default: return L"Static";
-  }
-}
 
 // Toggles whose first caption start-up takes from the state of the shell or the registry; the
 // layout table holds the first of the two.
@@ -66,7 +55,7 @@ class MainWindowE2E : public testing::Test {
   // The control of the row, found by its class and caption among the main window's children
   // and then by its place; a caption-less control by its class and place alone.
   HWND Locate(const ui::LayoutRow& row) const {
-    const wchar_t* windowClass = WindowClassOf(row.kind);
+    const wchar_t* windowClass = e2e::WindowClassOf(row.kind);
     const POINT at = TopLeftOf(row);
     if (row.caption.empty() || row.kind == ControlKind::ComboBox) return e2e::ChildAt(main, windowClass, at);
     std::vector<HWND> candidates = e2e::FindChildren(main, windowClass, std::wstring(row.caption).c_str());

@@ -3,7 +3,7 @@
 //   foreign_windows_helper.exe [--count N] [--title "Foreign %d"] [--title-length L]
 //       [--hung] [--refuse-close] [--icon | --no-icon] [--hidden | --minimized] [--shell]
 //       [--shell-hide CLASS,CLASS...]
-//       [--copy TEXT] [--log FILE] [--ready EVENT] [--seconds N]
+//       [--copy TEXT] [--log FILE] [--ready EVENT] [--seconds N] [--hotkey MODIFIERS,KEY]
 //
 // --count/--title: N windows titled by the pattern, %d replaced by 1..N (default one window,
 //   "Foreign %d"). --title-length L: titles of L letters instead ("ABC...Z" repeated).
@@ -17,6 +17,8 @@
 // --copy TEXT: puts TEXT on the clipboard (CF_UNICODETEXT) once the windows exist.
 // --log FILE: every WM_CLOSE a window receives appends "<title>\n" (UTF-8) to FILE.
 // --ready EVENT: the named event is set once every window exists.
+// --hotkey MODIFIERS,KEY: the first window holds this system-wide hotkey (MOD_* flags and a
+//   virtual-key code, in decimal) before the ready event is set.
 // --seconds N: quit after N seconds (default 120), or on WM_CLOSE to the message-only window
 //   titled "foreign-helper-control" (FindWindowExW(HWND_MESSAGE, ...)).
 #include <windows.h>
@@ -45,6 +47,7 @@ struct Options {
   std::wstring log;
   std::wstring ready;
   int seconds = 120;
+  unsigned hotKeyModifiers = 0, hotKeyKey = 0;  // no hotkey while the key is 0
 };
 
 Options g_options;
@@ -141,13 +144,17 @@ void Copy(const std::wstring& text) {
 DWORD WINAPI WindowThread(void*) {
   Register(L"VantoraForeignWindow", ForeignProc,
            g_options.icon ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr);
+  HWND first = nullptr;
   for (int i = 1; i <= g_options.count; ++i) {
     // Born minimized: a window minimized right after it was shown is restored again by Wine
     // once X reports the first map, a few hundred milliseconds later.
     const DWORD style = WS_OVERLAPPEDWINDOW | (g_options.minimized ? WS_MINIMIZE : 0);
     HWND window = Make(L"VantoraForeignWindow", TitleOf(i), style, nullptr, 40 + 20 * i, 40 + 20 * i);
     if (!g_options.hidden) ::ShowWindow(window, g_options.minimized ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+    if (!first) first = window;
   }
+  // A combination that cannot be held ends the helper, so the test learns it at once.
+  if (g_options.hotKeyKey && !::RegisterHotKey(first, 1, g_options.hotKeyModifiers, g_options.hotKeyKey)) ::ExitProcess(3);
   if (g_options.shell) CreateShellLookAlikes();
   if (g_options.hasCopy) Copy(g_options.copy);
   if (!g_options.ready.empty()) {
@@ -177,6 +184,12 @@ void ParseArguments(int argc, wchar_t** argv) {
     else if (arg == L"--ready" && hasValue) g_options.ready = argv[++i];
     else if (arg == L"--seconds" && hasValue) g_options.seconds = _wtoi(argv[++i]);
     else if (arg == L"--shell-hide" && hasValue) g_options.shellHidden = L"," + std::wstring(argv[++i]) + L",";
+    else if (arg == L"--hotkey" && hasValue) {
+      const std::wstring value = argv[++i];
+      g_options.hotKeyModifiers = static_cast<unsigned>(_wtoi(value.c_str()));
+      if (const size_t comma = value.find(L','); comma != std::wstring::npos)
+        g_options.hotKeyKey = static_cast<unsigned>(_wtoi(value.c_str() + comma + 1));
+    }
     else if (arg == L"--hung") g_options.hung = true;
     else if (arg == L"--refuse-close") g_options.refuseClose = true;
     else if (arg == L"--icon") g_options.icon = true;

@@ -1,0 +1,40 @@
+#pragma once
+// The main window's "Options && Hotkeys" command: runs a fresh options dialog each time, waits for
+// it while the rest of the program keeps working, and keeps what outlives the dialog: the
+// hotkey controls' last combinations.
+#include <array>
+
+#include "options/VantoraOptions.h"
+#include "platform/portable/HotKeyCodes.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Form.h"
+
+namespace options {
+
+class OptionsCommand {
+ public:
+  // `openButton` is disabled while a dialog is open; `openDialog` points at the open dialog and
+  // is null otherwise (the window list leaves that dialog out; the program's exit destroys it).
+  OptionsCommand(const OptionsLinks& links, ui::Button& openButton, ui::Form*& openDialog)
+      : links_(links), openButton_(openButton), openDialog_(openDialog) {}
+  OptionsCommand(const OptionsCommand&) = delete;
+  OptionsCommand& operator=(const OptionsCommand&) = delete;
+
+  // The button's click: only one dialog exists at a time.
+  void OpenFromButton();
+  // Creates the dialog, shows it without modality and waits until "Ok" or "Cancel" closes it;
+  // then takes the period (after "Ok" only) and remembers the hotkey controls, and destroys it.
+  void RunOptionsDialog();
+  void RefocusMainSliders() const { options::RefocusMainSliders(links_); }
+
+  // The six hotkey controls' values when a dialog last closed; valid once HotKeysRemembered.
+  std::array<platform::ShortCut, 6> HotKeyShortCuts{};
+  bool HotKeysRemembered = false;
+
+ private:
+  OptionsLinks links_;
+  ui::Button& openButton_;
+  ui::Form*& openDialog_;
+};
+
+}  // namespace options

@@ -1,0 +1,132 @@
+#include "options/VantoraOptions.h"
+
+#include "options/portable/OptionsText.h"
+#include "platform/Prompts.h"
+#include "platform/portable/HotKeyCodes.h"
+#include "platform/ui/Application.h"
+
+namespace options {
+
+void RefocusMainSliders(const OptionsLinks& links) {
+  // A slider of a hidden main window (in the tray) cannot take the focus: it is left alone.
+  for (ui::TrackBar* slider : {&links.opacitySlider, &links.taskbarSlider})
+    if (slider->Enabled() && slider->Visible() && slider->Owner().Visible()) slider->SetFocus();
+}
+
+}  // namespace options
+
+namespace {
+constexpr COLORREF kFlashGrey = 8421504;  // red, green and blue 128
+}  // namespace
+
+ui::FormStyle TForm10::Style() {
+  ui::FormStyle style;
+  style.className = L"TForm10";
+  style.caption = L"Options";
+  style.clientWidth = options::kOptionsClientWidth;
+  style.clientHeight = options::kOptionsClientHeight;
+  style.systemMenu = false;
+  style.minimizeBox = false;
+  style.maximizeBox = false;
+  style.stayOnTop = true;
+  return style;
+}
+
+TForm10::TForm10(const ui::FormKey& key, const options::OptionsLinks& links) : ui::Form(key, Style()), links_(links) {
+  for (size_t i = 0; i < hotKeyEdits_.size(); ++i) hotKeyEdits_[i]->SetShortCut(options::kHotKeyLines[i].designed);
+  ArrangeControls();
+  BindEvents();
+}
+
+void TForm10::BindEvents() {
+  CheckBox1.OnClick = [this] { CheckBox1Click(); };
+  TrackBar1.OnChange = [this] { TrackBar1Change(); };
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.OnClick = [this] { Button2Click(); };
+  Button3.OnClick = [this] { Button3Click(); };
+  Button4.OnClick = [this] { Button4Click(); };
+  Button5.OnClick = [this] { Button5Click(); };
+  Button6.OnClick = [this] { Button6Click(); };
+  Button7.OnClick = [this] { Button7Click(); };
+  Button8.OnClick = [this] { Button8Click(); };
+  OnShow = [this] { FormShow(); };
+  ComboBox1.OnChange = [this] { ComboBox1Change(); };
+  TrackBar2.OnChange = [this] { TrackBar2Change(); };
+  TrackBar3.OnChange = [this] { TrackBar3Change(); };
+  Button9.OnClick = [this] { Button9Click(); };
+  CheckBox6.OnClick = [this] { CheckBox6Click(); };
+  CheckBox2.OnClick = [this] { CheckBox2Click(); };
+  CheckBox3.OnClick = [this] { CheckBox3Click(); };
+  CheckBox4.OnClick = [this] { CheckBox4Click(); };
+  CheckBox5.OnClick = [this] { CheckBox5Click(); };
+  OnKeyUp = [this](ui::KeyEvent& key) { FormKeyUp(key); };
+  // The dialog has no close button, but the keyboard's close command still reaches it: it counts
+  // as "Cancel", so the wait for the dialog ends and the options button comes back.
+  OnClose = [this] { Button2Click(); };
+}
+
+// --- Automatic refresh --------------------------------------------------------------------------
+
+void TForm10::ShowPeriod(int seconds) {
+  const bool on = seconds != 0;
+  CheckBox1.SetChecked(on);
+  SetPeriodControlsEnabled(on);
+  if (!on) return;
+  TrackBar1.SetPosition(seconds);
+  Label4.SetCaption(options::PeriodText(seconds));
+}
+
+void TForm10::SetPeriodControlsEnabled(bool enabled) {
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&Label1, &Label2, &Label3, &Label4, &TrackBar1})
+    control->SetEnabled(enabled);
+}
+
+void TForm10::CheckBox1Click() { SetPeriodControlsEnabled(CheckBox1.Checked()); }  // the period counts at "Ok"
+void TForm10::TrackBar1Change() { Label4.SetCaption(options::PeriodText(TrackBar1.Position())); }
+
+void TForm10::Button1Click() {
+  Hide();
+  DialogClosed = true;
+}
+
+void TForm10::Button2Click() {
+  Hide();
+  DialogClosed = true;
+  DialogCancelled = true;
+}
+
+// --- Hotkeys ------------------------------------------------------------------------------------
+
+void TForm10::RegisterHotKeyLine(size_t index) {
+  const int id = options::kHotKeyLines[index].id;
+  // An empty control gives key 0 without modifiers, which goes to the system as it is.
+  const platform::HotKeyCombination keys = platform::ShortCutToHotKey(hotKeyEdits_[index]->ShortCut());
+  links_.hotKeys.Unregister(id);
+  if (links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey)) return;
+  {
+    // The dialog stays on top: the box must belong to it to be seen.
+    platform::PromptsOwnedBy dialogOwned(Handle());
+    platform::CurrentPrompts().Information(L"Error");
+  }
+  // Once more, in case the holder let go meanwhile; if not, the id stays without a combination
+  // until a later registration succeeds.
+  links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey);
+}
+
+// --- Look ---------------------------------------------------------------------------------------
+
+void TForm10::TrackBar2Change() { Label18.SetCaption(options::CurrentText(TrackBar2.Position())); }
+void TForm10::TrackBar3Change() { Label19.SetCaption(options::CurrentText(TrackBar3.Position())); }
+
+// The skinned controls repaint in the new look; the grey flash forces the dialog's background
+// through a change of colour, and the dialog comes back in front of the focused main window.
+void TForm10::RepaintDialog() {
+  Repaint();
+  const COLORREF own = Color();
+  SetColor(kFlashGrey);
+  SetColor(own);
+  ui::Application::Instance().BringToFront();
+  BringToFront();
+}
+
+void TForm10::FormKeyUp(ui::KeyEvent&) { Repaint(); }

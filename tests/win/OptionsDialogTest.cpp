@@ -1,0 +1,494 @@
+// The options dialog opened from the main window's "Options && Hotkeys" button and worked
+// through its controls while its wait loop runs: the period taken at "Ok" only, hotkeys
+// registered on the main window (or refused with "Error"), the skin settings, and what is
+// remembered from one opening to the next.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/portable/HotKeyTable.h"
+#include "options/VantoraOptions.h"
+#include "support/ForeignWindows.h"
+#include "support/Keys.h"
+#include "support/MainForm.h"
+#include "support/RecordingSession.h"
+#include "support/ScriptedPrompts.h"
+
+using testsupport::ForeignWindows;
+using testsupport::ScriptedPrompts;
+
+namespace {
+
+constexpr unsigned kCtrlAlt = MOD_CONTROL | MOD_ALT;
+
+// Whether some registration, of this program or another, holds the combination: the system
+// refuses a second one.
+bool Held(unsigned modifiers, unsigned key) {
+  if (::RegisterHotKey(nullptr, 0x7A11, modifiers, key)) {
+    ::UnregisterHotKey(nullptr, 0x7A11);
+    return false;
+  }
+  return ::GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
+// Types a combination into a hotkey control as the control itself keeps it.
+void SetControlKeys(const ui::HotKeyEdit& control, BYTE modifiers, BYTE key) {
+  ::SendMessageW(control.Handle(), HKM_SETHOTKEY, MAKEWORD(key, modifiers), 0);
+}
+
+// Counts WM_SETFOCUS (or another message) reaching one window.
+class MessageCounter {
+ public:
+  MessageCounter(HWND window, UINT message) : window_(window), message_(message) {
+    ::SetWindowSubclass(window_, Proc, 0x0D7, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~MessageCounter() { ::RemoveWindowSubclass(window_, Proc, 0x0D7); }
+  MessageCounter(const MessageCounter&) = delete;
+  MessageCounter& operator=(const MessageCounter&) = delete;
+  int count = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<MessageCounter*>(data);
+    if (message == self->message_) ++self->count;
+    return ::DefSubclassProc(window, message, wParam, lParam);
+  }
+  HWND window_;
+  UINT message_;
+};
+
+class OptionsDialogTest : public testsupport::MainFormTest {
+ protected:
+  using Step = std::function<bool(TForm10&)>;
+
+  // Shows the main window, clicks "Options && Hotkeys" and, while the dialog's wait loop pumps the messages, runs the
+  // steps one after another from a timer: a step is tried on every tick until it returns true.
+  // Returns once the dialog has closed. A script that does not close the dialog in time fails
+  // and cancels it.
+  void RunDialog(std::vector<Step> steps) {
+    script_ = std::move(steps);
+    next_ = 0;
+    deadline_ = ::GetTickCount64() + 20000;
+    current_ = this;
+    if (!form.Visible()) FocusForm();  // a hidden window's button takes no click
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &OptionsDialogTest::Tick);
+    form.sBitBtn4.Click();
+    ::KillTimer(nullptr, timer);
+    current_ = nullptr;
+    EXPECT_EQ(next_, script_.size()) << "the dialog closed before its script ended";
+    EXPECT_EQ(form.optionsDialog, nullptr);
+    EXPECT_TRUE(form.sBitBtn4.Enabled());
+  }
+
+  // A step that checks what the dialog shows and goes on.
+  static Step Check(std::function<void(TForm10&)> check) {
+    return [check](TForm10& dialog) {
+      check(dialog);
+      return true;
+    };
+  }
+  template <class AnyButton>
+  static Step Click(AnyButton TForm10::*button) {
+    return [button](TForm10& dialog) {
+      (dialog.*button).Click();
+      return true;
+    };
+  }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    OptionsDialogTest* self = current_;
+    if (!self || self->busy_) return;
+    self->busy_ = true;
+    auto* dialog = dynamic_cast<TForm10*>(self->form.optionsDialog);
+    if (dialog && self->next_ < self->script_.size()) {
+      if (self->script_[self->next_](*dialog)) ++self->next_;
+    }
+    if (dialog && ::GetTickCount64() > self->deadline_) {
+      ADD_FAILURE() << "the script did not close the dialog; step " << self->next_;
+      self->next_ = self->script_.size();
+      dialog->Button2.Click();
+    }
+    self->busy_ = false;
+  }
+
+  static inline OptionsDialogTest* current_ = nullptr;
+  std::vector<Step> script_;
+  size_t next_ = 0;
+  ULONGLONG deadline_ = 0;
+  bool busy_ = false;
+};
+
+TEST_F(OptionsDialogTest, OpensBesideTheUsableMainWindowWithTheDesignedValuesAndIsGoneAfter) {
+  ForeignWindows foreign(L"--title \"Listed beside the options\"");
+  HWND dialogWindow = nullptr;
+  RunDialog({
+      Check([&](TForm10& dialog) {
+        dialogWindow = dialog.Handle();
+        EXPECT_TRUE(dialog.Visible());
+        EXPECT_EQ(dialog.Caption(), L"Options");
+        wchar_t className[32] = {};
+        ::GetClassNameW(dialogWindow, className, 32);
+        EXPECT_STREQ(className, L"TForm10");
+        const LONG style = ::GetWindowLongW(dialogWindow, GWL_STYLE);
+        EXPECT_TRUE(style & WS_CAPTION);
+        EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+        EXPECT_TRUE(::GetWindowLongW(dialogWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        RECT client{};
+        ::GetClientRect(dialogWindow, &client);
+        EXPECT_EQ(client.right, dialog.Scale(720));
+        EXPECT_EQ(client.bottom, dialog.Scale(333));
+
+        // Without modality: the main window takes input, only the options button waits.
+        EXPECT_TRUE(::IsWindowEnabled(form.Handle()));
+        EXPECT_FALSE(form.sBitBtn4.Enabled());
+        form.RefreshCatalogue();
+        EXPECT_EQ(RowOf(dialogWindow), -1);
+        EXPECT_GE(RowOf(foreign.Find(L"Listed beside the options")), 0);
+
+        // The hotkey lines show the combinations the program registers at every start.
+        const ui::Label* labels[] = {&dialog.Label5, &dialog.Label6, &dialog.Label7,
+                                     &dialog.Label8, &dialog.Label9, &dialog.Label10};
+        for (size_t i = 0; i < vantora::kHotKeys.size(); ++i) {
+          EXPECT_EQ(dialog.HotKeyEdits()[i]->ShortCut(), vantora::kHotKeys[i].shortcut) << "line " << i;
+          EXPECT_EQ(labels[i]->Caption(), vantora::kHotKeys[i].optionsLabel);
+          EXPECT_TRUE(Held(vantora::kHotKeys[i].modifiers, vantora::kHotKeys[i].virtualKey));
+        }
+        EXPECT_EQ(::SendMessageW(dialog.HotKey2.Handle(), HKM_GETHOTKEY, 0, 0), MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_ALT));
+
+        // Automatic refresh off: the period's controls wait for the check box.
+        EXPECT_FALSE(dialog.CheckBox1.Checked());
+        for (const ui::Control* control : std::initializer_list<const ui::Control*>{
+                 &dialog.TrackBar1, &dialog.Label1, &dialog.Label2, &dialog.Label3, &dialog.Label4})
+          EXPECT_FALSE(control->Enabled()) << control->Name();
+        EXPECT_EQ(dialog.Label4.Caption(), L"1 Second");
+        EXPECT_EQ(dialog.GroupBox3.Caption(), L"Skins && UI");
+
+        // The start-up skin is the last of the list: the box names it, with nothing after it
+        // to highlight.
+        EXPECT_EQ(dialog.ComboBox1.Items(), form.sSkinManager1.SkinNames());
+        EXPECT_EQ(dialog.ComboBox1.Text(), L"WMP11");
+        EXPECT_EQ(dialog.ComboBox1.ItemIndex(), -1);
+        EXPECT_EQ(dialog.Label18.Caption(), L"Current: 0");
+        EXPECT_EQ(dialog.Label19.Caption(), L"Current: 0");
+        for (const ui::CheckBox* box : {&dialog.CheckBox2, &dialog.CheckBox3, &dialog.CheckBox4, &dialog.CheckBox5,
+                                        &dialog.CheckBox6})
+          EXPECT_TRUE(box->Checked()) << box->Name();
+      }),
+      Click(&TForm10::Button2),
+  });
+  EXPECT_FALSE(::IsWindow(dialogWindow)) << "the dialog is destroyed when it closes";
+  EXPECT_TRUE(form.optionsCommand.HotKeysRemembered);
+}
+
+TEST_F(OptionsDialogTest, HotKeyControlsAreRememberedOnEveryCloseButOnlyRegisterChangesTheHotKey) {
+  RunDialog({
+      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey2, HOTKEYF_CONTROL | HOTKEYF_ALT, 'N'); }),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_TRUE(Held(kCtrlAlt, 'M')) << "the old combination still works";
+  EXPECT_FALSE(Held(kCtrlAlt, 'N'));
+
+  RunDialog({
+      Check([](TForm10& dialog) {
+        EXPECT_EQ(dialog.HotKey2.ShortCut(), platform::kShortCutCtrl | platform::kShortCutAlt | 'N');
+        EXPECT_EQ(dialog.HotKey1.ShortCut(), vantora::kHotKeys[0].shortcut);
+        SetControlKeys(dialog.HotKey6, HOTKEYF_SHIFT, VK_F7);
+      }),
+      Click(&TForm10::Button2),  // remembered after "Cancel" too
+  });
+  RunDialog({
+      Check([](TForm10& dialog) {
+        EXPECT_EQ(dialog.HotKey6.ShortCut(), platform::kShortCutShift | VK_F7);
+        EXPECT_EQ(dialog.HotKey2.ShortCut(), platform::kShortCutCtrl | platform::kShortCutAlt | 'N');
+      }),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_TRUE(Held(kCtrlAlt, 'F'));
+  EXPECT_FALSE(Held(MOD_SHIFT, VK_F7));
+}
+
+TEST_F(OptionsDialogTest, RegisterMovesTheIdToTheNewCombinationWhichKeepsItsAction) {
+  ForeignWindows foreign(L"--count 2 --title \"Minimized by Ctrl+Shift+M %d\"");
+  ScriptedPrompts prompts;
+  RunDialog({
+      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey2, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'M'); }),
+      Click(&TForm10::Button4),
+      Check([&](TForm10&) {
+        EXPECT_TRUE(prompts.calls.empty());  // success says nothing
+        EXPECT_FALSE(Held(kCtrlAlt, 'M'));
+        EXPECT_TRUE(Held(MOD_CONTROL | MOD_SHIFT, 'M'));
+      }),
+      Click(&TForm10::Button2),  // registrations stay after "Cancel"
+  });
+  EXPECT_TRUE(Held(MOD_CONTROL | MOD_SHIFT, 'M'));
+  EXPECT_TRUE(Held(kCtrlAlt, 'C'));  // the other ids are untouched
+
+  FocusForm();
+  Pump(600);  // Wine undoes a minimize that follows the first showing too closely
+  testsupport::PressChord({VK_CONTROL, VK_SHIFT}, 'M');
+  EXPECT_TRUE(PumpUntil([&] {
+    for (HWND window : foreign.Windows())
+      if (!::IsIconic(window)) return false;
+    return true;
+  }));
+}
+
+TEST_F(OptionsDialogTest, CombinationHeldByAnotherProgramGivesErrorOnceAndLeavesTheIdWithoutAny) {
+  ForeignWindows holder(L"--title \"Holds Ctrl+Alt+K\" --hotkey 3,75");
+  ASSERT_TRUE(Held(kCtrlAlt, 'K'));
+  ScriptedPrompts prompts;
+  RunDialog({
+      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey3, HOTKEYF_CONTROL | HOTKEYF_ALT, 'K'); }),
+      Click(&TForm10::Button5),
+      Check([&](TForm10&) {
+        EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information), std::vector<std::wstring>{L"Error"});
+        EXPECT_EQ(prompts.calls.size(), 1u);
+      }),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_FALSE(Held(kCtrlAlt, 'X')) << "the id's old combination was given up";
+  EXPECT_TRUE(Held(kCtrlAlt, 'M'));
+}
+
+// Prompts whose "Error" box stays open until the other program has let go of its hotkey.
+class HolderEndsDuringError final : public platform::Prompts {
+ public:
+  explicit HolderEndsDuringError(std::unique_ptr<ForeignWindows>& holder) : holder_(holder) { platform::SetPrompts(this); }
+  ~HolderEndsDuringError() override { platform::SetPrompts(nullptr); }
+  std::vector<std::wstring> informations;
+  void Information(const std::wstring& text) override {
+    informations.push_back(text);
+    holder_.reset();
+  }
+  bool Confirm(const std::wstring&) override { return false; }
+  void Error(const std::wstring& text) override { ADD_FAILURE() << "error box: " << testing::PrintToString(text); }
+  std::optional<std::wstring> OpenFile(const platform::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::wstring> SaveFile(const platform::FileDialogOptions&) override { return std::nullopt; }
+
+ private:
+  std::unique_ptr<ForeignWindows>& holder_;
+};
+
+TEST_F(OptionsDialogTest, SecondAttemptAfterTheErrorTakesTheCombinationItsHolderGaveUp) {
+  auto holder = std::make_unique<ForeignWindows>(L"--title \"Lets go of Ctrl+Alt+J\" --hotkey 3,74");
+  ASSERT_TRUE(Held(kCtrlAlt, 'J'));
+  HolderEndsDuringError prompts(holder);
+  RunDialog({
+      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey4, HOTKEYF_CONTROL | HOTKEYF_ALT, 'J'); }),
+      Click(&TForm10::Button6),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_EQ(prompts.informations, std::vector<std::wstring>{L"Error"});
+  EXPECT_EQ(holder, nullptr);
+  EXPECT_TRUE(Held(kCtrlAlt, 'J')) << "registered by the second attempt";
+  EXPECT_FALSE(Held(kCtrlAlt, 'R'));
+}
+
+TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens) {
+  int& period = form.windowList.AutoRefreshPeriod;
+  RunDialog({
+      Click(&TForm10::CheckBox1),
+      Check([](TForm10& dialog) {
+        EXPECT_TRUE(dialog.CheckBox1.Checked());
+        for (const ui::Control* control : std::initializer_list<const ui::Control*>{
+                 &dialog.TrackBar1, &dialog.Label1, &dialog.Label2, &dialog.Label3, &dialog.Label4})
+          EXPECT_TRUE(control->Enabled()) << control->Name();
+        dialog.TrackBar1.SetPosition(45);
+        EXPECT_EQ(dialog.Label4.Caption(), L"45 Seconds");
+      }),
+      Check([&](TForm10&) { EXPECT_EQ(period, 0) << "not before \"Ok\""; }),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_EQ(period, 45);
+  EXPECT_TRUE(PumpUntil([&] { return form.DXTimer1.Interval() == 45000u; })) << "the refresh timer follows the period";
+
+  RunDialog({
+      Check([](TForm10& dialog) {
+        EXPECT_TRUE(dialog.CheckBox1.Checked());
+        EXPECT_TRUE(dialog.TrackBar1.Enabled());
+        EXPECT_EQ(dialog.TrackBar1.Position(), 45);
+        EXPECT_EQ(dialog.Label4.Caption(), L"45 Seconds");
+        dialog.TrackBar1.SetPosition(1);
+        EXPECT_EQ(dialog.Label4.Caption(), L"1 Second");
+        dialog.TrackBar1.SetPosition(100);
+      }),
+      Click(&TForm10::Button2),
+  });
+  EXPECT_EQ(period, 45) << "\"Cancel\" keeps the period";
+
+  RunDialog({
+      Check([](TForm10& dialog) { EXPECT_EQ(dialog.TrackBar1.Position(), 45); }),
+      Click(&TForm10::CheckBox1),
+      Check([](TForm10& dialog) {
+        EXPECT_FALSE(dialog.TrackBar1.Enabled());
+        EXPECT_FALSE(dialog.Label4.Enabled());
+      }),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_EQ(period, 0) << "off, whatever the slider shows";
+
+  RunDialog({
+      Check([](TForm10& dialog) {
+        EXPECT_FALSE(dialog.CheckBox1.Checked());
+        EXPECT_FALSE(dialog.TrackBar1.Enabled());
+      }),
+      Click(&TForm10::Button1),
+  });
+  EXPECT_EQ(period, 0);
+}
+
+TEST_F(OptionsDialogTest, KeyboardCloseCountsAsCancel) {
+  form.windowList.AutoRefreshPeriod = 20;
+  RunDialog({
+      Click(&TForm10::CheckBox1),  // off, but not taken
+      Check([](TForm10& dialog) {
+        SetControlKeys(dialog.HotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'Q');
+        ::PostMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      }),
+  });
+  EXPECT_EQ(form.windowList.AutoRefreshPeriod, 20);
+  EXPECT_TRUE(form.optionsCommand.HotKeysRemembered);
+  EXPECT_EQ(form.optionsCommand.HotKeyShortCuts[0], platform::kShortCutCtrl | platform::kShortCutAlt | 'Q');
+}
+
+TEST_F(OptionsDialogTest, ExitWhileTheDialogIsOpenDestroysItAndTakesNothingFromIt) {
+  testsupport::RecordingSession session;  // the process is not really ended
+  HWND dialogWindow = nullptr;
+  RunDialog({
+      Click(&TForm10::CheckBox1),
+      Check([&](TForm10& dialog) {
+        dialogWindow = dialog.Handle();
+        form.ExitProgram();
+      }),
+  });
+  EXPECT_EQ(session.terminations.size(), 1u);
+  EXPECT_FALSE(::IsWindow(dialogWindow));
+  EXPECT_EQ(form.windowList.AutoRefreshPeriod, 0);
+  EXPECT_FALSE(form.optionsCommand.HotKeysRemembered);
+}
+
+TEST_F(OptionsDialogTest, SkinControlsShowTheEngineAndReachItOnlyThroughTheirOwnHandlers) {
+  FocusForm();
+  skin::SkinEngine& engine = form.sSkinManager1;
+  ASSERT_TRUE(engine.SetSkinName(L"Ledenets (internal)"));
+  engine.SetSaturation(-30);
+  engine.SetHueOffset(200);
+  engine.SetAnimationEvents(skin::kMouseEnter | skin::kMouseDown);
+  engine.SetActive(false);
+  int changes = 0;
+  auto afterChange = engine.OnAfterChange;
+  engine.OnAfterChange = [&] {
+    ++changes;
+    afterChange();
+  };
+  MessageCounter mainSliderFocus(form.TrackBar3.Handle(), WM_SETFOCUS);
+
+  RunDialog({
+      Check([&](TForm10& dialog) {
+        EXPECT_EQ(dialog.ComboBox1.Text(), L"Ledenets (internal)");
+        EXPECT_EQ(dialog.ComboBox1.ItemIndex(), 2) << "the entry after the active skin";
+        EXPECT_EQ(dialog.TrackBar2.Position(), -30);
+        EXPECT_EQ(dialog.Label18.Caption(), L"Current: -30");
+        EXPECT_EQ(dialog.TrackBar3.Position(), 200);
+        EXPECT_EQ(dialog.Label19.Caption(), L"Current: 200");
+        EXPECT_TRUE(dialog.CheckBox2.Checked());
+        EXPECT_FALSE(dialog.CheckBox3.Checked());
+        EXPECT_FALSE(dialog.CheckBox4.Checked());
+        EXPECT_TRUE(dialog.CheckBox5.Checked());
+        EXPECT_FALSE(dialog.CheckBox6.Checked());
+        EXPECT_EQ(changes, 0) << "showing changes nothing";
+        EXPECT_EQ(engine.AnimationEvents(), skin::kMouseEnter | skin::kMouseDown);
+
+        // The sliders only move their labels until "Apply".
+        dialog.TrackBar2.SetPosition(40);
+        dialog.TrackBar3.SetPosition(90);
+        EXPECT_EQ(dialog.Label18.Caption(), L"Current: 40");
+        EXPECT_EQ(dialog.Label19.Caption(), L"Current: 90");
+        EXPECT_EQ(engine.Saturation(), -30);
+        EXPECT_EQ(engine.HueOffset(), 200);
+      }),
+      Click(&TForm10::Button9),
+      Check([&](TForm10& dialog) {
+        EXPECT_EQ(engine.Saturation(), 40);
+        EXPECT_EQ(engine.HueOffset(), 90);
+        EXPECT_GE(mainSliderFocus.count, 1) << "the main window's slider was refocused";
+        EXPECT_EQ(::GetForegroundWindow(), dialog.Handle()) << "and the dialog came back in front";
+      }),
+      Click(&TForm10::CheckBox6),
+      Check([&](TForm10&) { EXPECT_TRUE(engine.Active()); }),
+      Click(&TForm10::CheckBox3),
+      Click(&TForm10::CheckBox2),
+      Check([&](TForm10&) { EXPECT_EQ(engine.AnimationEvents(), skin::kMouseUp | skin::kMouseDown); }),
+
+      // Typing in the box selects the skin typed so far; names the engine lacks change nothing.
+      Check([&](TForm10& dialog) {
+        HWND edit = ::FindWindowExW(dialog.ComboBox1.Handle(), nullptr, L"Edit", nullptr);
+        ASSERT_NE(edit, nullptr);
+        ::SendMessageW(edit, EM_SETSEL, 0, -1);
+        ::SendMessageW(edit, WM_CHAR, L'W', 0);
+        EXPECT_EQ(dialog.ComboBox1.Text(), L"W");
+        EXPECT_EQ(engine.SkinName(), L"Ledenets (internal)");
+        for (wchar_t c : std::wstring(L"LM (internal)")) ::SendMessageW(edit, WM_CHAR, c, 0);
+        EXPECT_EQ(engine.SkinName(), L"WLM (internal)");
+      }),
+      // Picking from the list, as the mouse does.
+      Check([&](TForm10& dialog) {
+        ::SendMessageW(dialog.ComboBox1.Handle(), CB_SETCURSEL, 0, 0);
+        ::SendMessageW(dialog.Handle(), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(dialog.ComboBox1.Handle()), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(dialog.ComboBox1.Handle()));
+        EXPECT_EQ(engine.SkinName(), L"Neutral4 (internal)");
+      }),
+      Click(&TForm10::Button2),
+  });
+  // The look stays after "Cancel".
+  EXPECT_EQ(engine.SkinName(), L"Neutral4 (internal)");
+  EXPECT_EQ(engine.Saturation(), 40);
+  EXPECT_TRUE(engine.Active());
+  engine.OnAfterChange = afterChange;
+}
+
+TEST_F(OptionsDialogTest, KeyReleaseOnTheDialogRepaintsIt) {
+  RunDialog({
+      Check([](TForm10& dialog) {
+        ::UpdateWindow(dialog.Handle());
+        MessageCounter paints(dialog.Handle(), WM_PAINT);
+        ::SendMessageW(dialog.Handle(), WM_KEYUP, VK_SPACE, 0);
+        EXPECT_GE(paints.count, 1);
+      }),
+      Click(&TForm10::Button1),
+  });
+}
+
+TEST_F(OptionsDialogTest, MainWindowRefocusesItsUsableSlidersAfterEveryChangeOfLook) {
+  ForeignWindows foreign(L"--title \"Selected for the sliders\"");
+  FocusForm();
+  form.ListView1.SetItemIndex(-1);
+  form.UpdateSelectionState();
+  ASSERT_FALSE(form.TrackBar1.Enabled());
+  MessageCounter opacity(form.TrackBar1.Handle(), WM_SETFOCUS), taskbar(form.TrackBar3.Handle(), WM_SETFOCUS);
+  form.sSkinManager1.SetHueOffset(15);
+  EXPECT_EQ(opacity.count, 0) << "disabled without a selected window";
+  EXPECT_EQ(taskbar.count, 1);
+
+  Select(foreign.Find(L"Selected for the sliders"));
+  ASSERT_TRUE(form.TrackBar1.Enabled());
+  form.sSkinManager1.SetSaturation(-15);
+  EXPECT_EQ(opacity.count, 1);
+  EXPECT_EQ(taskbar.count, 2);
+  EXPECT_EQ(::GetFocus(), form.TrackBar3.Handle());
+
+  form.Hide();  // in the tray: nothing takes the focus
+  form.sSkinManager1.SetHueOffset(30);
+  EXPECT_EQ(opacity.count, 1);
+  EXPECT_EQ(taskbar.count, 2);
+}
+
+}  // namespace
