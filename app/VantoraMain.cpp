@@ -128,7 +128,8 @@ void TForm6::BindEvents() {
   sBitBtn7.OnClick = [this] { sBitBtn7Click(); };
   PopupMenu1.Item(L"ShutdownPC1").OnClick = [this] { ShutdownPC1Click(); };
   sBitBtn4.OnClick = [this] { sBitBtn4Click(); };
-  sSkinManager1.OnAfterChange = [this] { sSkinManager1AfterChange(); };
+  // The skinned look holds the engine's own notification: it repaints every form, then this.
+  skinLook.OnAfterChange = [this] { sSkinManager1AfterChange(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HOTKEY) return false;

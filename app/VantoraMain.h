@@ -27,6 +27,7 @@
 #include "res/resource.h"
 #include "shell/ShellToggles.h"
 #include "shell/SystemSettings.h"
+#include "skin/LookInstaller.h"
 #include "skin/portable/SkinEngine.h"
 
 class TForm6 : public ui::Form {
@@ -175,6 +176,9 @@ class TForm6 : public ui::Form {
   shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
   commands::WindowDialogs windowDialogs;
   skin::SkinEngine sSkinManager1;
+  // Paints every form of the program in the engine's look; its OnAfterChange follows the
+  // engine's changes once the forms are repainted.
+  skin::LookInstaller skinLook{sSkinManager1};
   options::OptionsCommand optionsCommand;
 
   // --- Window catalogue ---

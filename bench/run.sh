@@ -8,7 +8,7 @@ trap stop_all EXIT
 build_all >/dev/null || { echo "build failed" >&2; exit 1; }
 start_display && start_wine_session || exit 1
 rc=0
-for bench in bench_catalogue bench_startup bench_icons; do
+for bench in bench_catalogue bench_startup bench_icons bench_skin; do
   echo "== $bench"
   wine "$BUILD/win/$bench.exe" </dev/null || rc=1
 done

@@ -52,6 +52,11 @@ struct Icon {
   static pointer invalid() { return nullptr; }
   static void close(pointer h) { ::DestroyIcon(h); }
 };
+struct Window {
+  using pointer = HWND;
+  static pointer invalid() { return nullptr; }
+  static void close(pointer h) { ::DestroyWindow(h); }
+};
 template <class T>
 struct GdiObject {
   using pointer = T;
@@ -114,6 +119,8 @@ using UniqueMapView = UniqueHandle<traits::MapView>;
 using UniqueMenu = UniqueHandle<traits::Menu>;
 using UniqueImageList = UniqueHandle<traits::ImageList>;
 using UniqueModule = UniqueHandle<traits::Module>;
+// Only for windows of our own that no form or control owns (message-only windows).
+using UniqueWindow = UniqueHandle<traits::Window>;
 using UniqueFindSearch = UniqueHandle<traits::FindSearch>;
 
 // A window's device context, released to the window it came from: its client area, or with

@@ -125,6 +125,21 @@ void Application::BringToFront() {
 
 void Application::ShowTaskbarEntry(bool show) { ::ShowWindow(hwnd_, show ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
+void Application::SetLook(std::shared_ptr<Look> look) {
+  look_ = look ? std::move(look) : native_;
+  RefreshLook();
+}
+
+void Application::RefreshLook() {
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM) WINAPI -> BOOL {
+        if (Form* form = Form::FromHandle(window)) form->LookChanged();
+        return TRUE;
+      },
+      0);
+}
+
 void Application::HandleException() noexcept {
   std::wstring text;
   try {

@@ -4,7 +4,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "platform/ui/Look.h"
 
 namespace ui {
 
@@ -38,6 +41,13 @@ class Application {
   // Shows or hides the taskbar entry with the main form.
   void ShowTaskbarEntry(bool show);
 
+  // The look every form and control paints with; the native look until another is installed.
+  Look& CurrentLook() const noexcept { return *look_; }
+  // Installs a look (null: the native look) and repaints every open form of the program.
+  void SetLook(std::shared_ptr<Look> look);
+  // Repaints every open form once, after the current look changed its colours.
+  void RefreshLook();
+
   // Reports the exception being handled in the standard error box; used by every dispatch.
   void HandleException() noexcept;
 
@@ -45,6 +55,8 @@ class Application {
   Application() = default;
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   bool Dispatch(MSG& message);
+  std::shared_ptr<Look> native_ = std::make_shared<NativeLook>();
+  std::shared_ptr<Look> look_ = native_;
 
   HINSTANCE instance_ = nullptr;
   HWND hwnd_ = nullptr;

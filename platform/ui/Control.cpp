@@ -35,7 +35,7 @@ KeyEvent MakeKeyEvent(WPARAM key) {
 
 Control::Control(Form& form, const Placement& placement, std::initializer_list<ControlKind> kinds, FontSpec font)
     : form_(form), name_(placement.name), bounds_(placement.bounds), initialCaption_(placement.caption),
-      flags_(placement.flags), font_(font) {
+      flags_(placement.flags), onPanel_(placement.onPanel), font_(font) {
   if (std::find(kinds.begin(), kinds.end(), placement.kind) == kinds.end())
     throw std::logic_error("the layout row of " + name_ + " is of another kind of control");
 }
@@ -124,10 +124,32 @@ void Control::SetHint(const std::wstring& hint) {
   ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+Look& CurrentLook() { return Application::Instance().CurrentLook(); }
+
+namespace {
+thread_local HWND t_hover = nullptr;
+}  // namespace
+
+void BeginHover(HWND window) {
+  MouseMovedOver(window);
+  t_hover = window;
+}
+
+void EndHover(HWND window) {
+  if (t_hover == window) t_hover = nullptr;
+}
+
+void MouseMovedOver(HWND window) {
+  if (t_hover && t_hover != window) ::SendMessageW(std::exchange(t_hover, nullptr), WM_MOUSELEAVE, 0, 0);
+}
+
+COLORREF Control::SurfaceColour() const { return CurrentLook().Background(StandsOn(), form_.Color()); }
+HBRUSH Control::SurfaceBrush() const { return CurrentLook().BackgroundBrush(StandsOn(), form_.Color()); }
+
 HBRUSH Control::HandleColor(HDC dc) {
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetBkColor(dc, form_.Color());
-  return form_.BackgroundBrush();
+  ::SetBkColor(dc, SurfaceColour());
+  return SurfaceBrush();
 }
 
 LRESULT CALLBACK Control::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -159,6 +181,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; message != WM_NCDESTROY && HandleOwnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -191,6 +214,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_MOUSEMOVE:
+      MouseMovedOver(hwnd_);
       if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_LBUTTONUP:

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/ui/Look.h"
 #include "platform/ui/portable/Layout.h"
 
 namespace ui {
@@ -82,8 +83,16 @@ class Control {
   virtual LRESULT HandleNotify(NMHDR& /*header*/) { return 0; }
   virtual void HandleScroll() {}
   virtual void HandleDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
-  // Background and text colours for WM_CTLCOLOR*: by default the form's colour behind the text.
+  // Background and text colours for WM_CTLCOLOR*: by default the look's background of what the
+  // control stands on, behind the text.
   virtual HBRUSH HandleColor(HDC dc);
+  // Messages to the control itself, before the common handling; true when consumed.
+  virtual bool HandleOwnMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+  // The look changed; the form repaints everything afterwards.
+  virtual void LookChanged() {}
+  Surface StandsOn() const noexcept { return onPanel_ ? Surface::Panel : Surface::Window; }
+  COLORREF SurfaceColour() const;
+  HBRUSH SurfaceBrush() const;
   virtual void HandleDpiChanged() {}
   // WM_ERASEBKGND: true when the control filled its background itself.
   virtual bool HandleEraseBackground(HDC /*dc*/) { return false; }
@@ -108,11 +117,20 @@ class Control {
   Bounds bounds_;
   std::wstring initialCaption_;
   unsigned flags_;
+  bool onPanel_;
   FontSpec font_;
   HWND hwnd_ = nullptr;
   bool captureMouse_ = false;
   HCURSOR cursor_ = nullptr;  // shared system cursor, never destroyed
 };
+
+Look& CurrentLook();  // the application's
+
+// Hover of the control that shows one. Wine reports WM_MOUSELEAVE only some 200 ms after the
+// mouse has gone, so a mouse move over any other window of the program sends it at once.
+void BeginHover(HWND window);
+void EndHover(HWND window);  // when it is the one hovered
+void MouseMovedOver(HWND window);
 
 KeyEvent MakeKeyEvent(WPARAM key);
 MouseButton MouseButtonOf(UINT message);  // of a WM_*BUTTONDOWN or WM_*BUTTONUP

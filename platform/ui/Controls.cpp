@@ -1,9 +1,7 @@
 #include "platform/ui/Controls.h"
 
-#include <uxtheme.h>
-#include <vssym32.h>
-
 #include <algorithm>
+#include <utility>
 
 #include "platform/portable/HotKeyCodes.h"
 #include "platform/ui/Application.h"
@@ -13,6 +11,66 @@ namespace ui {
 
 namespace {
 constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
+
+ButtonKind KindOfStyle(DWORD style) {
+  switch (style & BS_TYPEMASK) {
+    case BS_OWNERDRAW: return ButtonKind::Bitmap;
+    case BS_AUTOCHECKBOX: return ButtonKind::Check;
+    case BS_AUTORADIOBUTTON: return ButtonKind::Radio;
+    case BS_GROUPBOX: return ButtonKind::Group;
+    default: return ButtonKind::Push;
+  }
+}
+
+// WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND of a control the look paints whole.
+bool PaintThroughLook(HWND window, UINT message, WPARAM wParam, LRESULT& result,
+                      const std::function<ButtonPaint(HDC, const RECT&)>& describe) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  switch (message) {
+    case WM_ERASEBKGND:
+      result = 1;  // the painter fills every pixel
+      return true;
+    case WM_PRINTCLIENT:
+      CurrentLook().PaintButton(describe(reinterpret_cast<HDC>(wParam), client));
+      result = 0;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(window, &ps);
+      CurrentLook().PaintButton(describe(dc, client));
+      ::EndPaint(window, &ps);
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// Messages after which a button may show another state, caption, check or focus.
+bool ChangesAppearance(UINT message) {
+  switch (message) {
+    case BM_SETSTATE:
+    case BM_SETCHECK:
+    case BM_SETSTYLE:  // the dialog manager moves the default button's frame with it
+    case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+HBRUSH FieldColour(HDC dc) {
+  const TextColours colours = CurrentLook().FieldColours();
+  ::SetBkColor(dc, colours.background);
+  ::SetTextColor(dc, colours.text);
+  return CurrentLook().Brush(colours.background);
+}
 }  // namespace
 
 // --- Button ---------------------------------------------------------------------------------
@@ -21,11 +79,12 @@ Button::Button(Form& form, const Placement& placement)
     : Button(form, placement, BS_PUSHBUTTON | WS_TABSTOP, {ControlKind::Button}) {}
 
 Button::Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds)
-    : Control(form, placement, kinds) {
+    : Control(form, placement, kinds), kind_(KindOfStyle(style)) {
   CreateWindowOfClass(WC_BUTTONW, InitialCaption(), style | WS_VISIBLE);
   // Narrow margins: several captions only just fit their designed width.
   RECT margin{1, 0, 1, 0};
   ::SendMessageW(Handle(), BCM_SETTEXTMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+  shown_ = State();
 }
 
 void Button::Click() {
@@ -38,50 +97,104 @@ void Button::HandleCommand(WORD code) {
   if (modalResult_ != ModalResult::None) Owner().SetModalResult(modalResult_);
 }
 
+ButtonState Button::State() const {
+  if (!Enabled()) return ButtonState::Disabled;
+  if (::SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) return ButtonState::Pressed;
+  return hot_ ? ButtonState::Hot : ButtonState::Normal;
+}
+
+// A bitmap button is always drawn by the look, through its owner-draw message.
+bool Button::PaintedByLook() const { return kind_ == ButtonKind::Bitmap || CurrentLook().PaintsButton(kind_); }
+
+ButtonPaint Button::Describe(HDC dc, const RECT& rect) const {
+  ButtonPaint paint;
+  paint.window = Handle();
+  paint.dc = dc;
+  paint.rect = rect;
+  paint.kind = kind_;
+  paint.state = State();
+  paint.checked = ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  paint.focused = ::GetFocus() == Handle();
+  paint.isDefault = (::GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+  paint.caption = Caption();
+  paint.font = Owner().FontFor(Font());
+  paint.surface = StandsOn();
+  paint.formColour = Owner().Color();
+  paint.dpi = static_cast<int>(Owner().Dpi());
+  return paint;
+}
+
+void Button::StateMayHaveChanged(ButtonEvent event) {
+  if (!Handle()) return;
+  const ButtonState now = State();
+  if (now != shown_) {
+    CurrentLook().ButtonStateChanged(Handle(), kind_, shown_, now, event);
+    shown_ = now;
+  }
+  if (PaintedByLook()) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (kind_ != ButtonKind::Bitmap && CurrentLook().PaintsButton(kind_) &&
+      PaintThroughLook(Handle(), message, wParam, result, [this](HDC dc, const RECT& r) { return Describe(dc, r); }))
+    return true;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      // The system's own hover tracking stays untouched where the system paints the button.
+      if (!hot_ && PaintedByLook()) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+        ::TrackMouseEvent(&track);
+        BeginHover(Handle());
+        StateMayHaveChanged(ButtonEvent::MouseEnter);
+      }
+      return false;
+    case WM_MOUSELEAVE:
+      if (!hot_) return false;
+      hot_ = false;
+      EndHover(Handle());
+      StateMayHaveChanged(ButtonEvent::MouseLeave);
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+      // The button presses or releases itself with BM_SETSTATE while it handles the mouse.
+      mouseEvent_ = message == WM_LBUTTONUP ? ButtonEvent::MouseUp : ButtonEvent::MouseDown;
+      return false;
+    default: {
+      if (!ChangesAppearance(message)) return false;
+      const ButtonEvent event = message == BM_SETSTATE ? std::exchange(mouseEvent_, ButtonEvent::Other) : ButtonEvent::Other;
+      result = ::DefSubclassProc(Handle(), message, wParam, lParam);
+      StateMayHaveChanged(event);
+      return true;
+    }
+  }
+}
+
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
     : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP, {ControlKind::BitBtn}) {
-  platform::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
-                                                                  MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP,
-                                                                  0, 0, LR_CREATEDIBSECTION)));
-  if (!bitmap) return;
+  bitmap_.reset(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
+                                                  MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP, 0, 0,
+                                                  LR_CREATEDIBSECTION)));
+  if (!bitmap_) return;
   BITMAP info{};
-  ::GetObjectW(bitmap.get(), sizeof(info), &info);
-  glyphSize_ = {info.bmWidth, info.bmHeight};
-  glyph_.reset(::ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32 | ILC_MASK, 1, 0));
+  ::GetObjectW(bitmap_.get(), sizeof(info), &info);
+  list_.reset(::ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32 | ILC_MASK, 1, 0));
   if (info.bmBitsPixel == 32)
-    ::ImageList_Add(glyph_.get(), bitmap.get(), nullptr);
+    ::ImageList_Add(list_.get(), bitmap_.get(), nullptr);
   else
-    ::ImageList_AddMasked(glyph_.get(), bitmap.get(), kGlyphKey);
+    ::ImageList_AddMasked(list_.get(), bitmap_.get(), kGlyphKey);
+  // Only 32-bit pixels can be tinted; other pictures keep their colours.
+  glyph_ = Glyph{info.bmBitsPixel == 32 ? bitmap_.get() : nullptr, list_.get(), {info.bmWidth, info.bmHeight}};
 }
 
 void BitBtn::HandleDrawItem(const DRAWITEMSTRUCT& item) {
-  const bool pressed = item.itemState & ODS_SELECTED, disabled = item.itemState & ODS_DISABLED;
-  RECT rect = item.rcItem;
-  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
-  if (HTHEME theme = ::OpenThemeData(Handle(), L"BUTTON")) {
-    const int state = disabled ? PBS_DISABLED : pressed ? PBS_PRESSED : PBS_NORMAL;
-    ::DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, state, &rect, nullptr);
-    ::CloseThemeData(theme);
-  } else {
-    ::DrawFrameControl(item.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-  }
-  const int shift = pressed ? 1 : 0;
-  const int top = rect.top + Owner().Scale(3) + shift;
-  if (glyph_) {
-    ::ImageList_Draw(glyph_.get(), 0, item.hDC, (rect.left + rect.right - glyphSize_.cx) / 2 + shift, top,
-                     ILD_TRANSPARENT);
-  }
-  RECT text{rect.left + 2 + shift, top + glyphSize_.cy + 1, rect.right - 2 + shift, rect.bottom - 2};
-  const std::wstring caption = Caption();
-  ::SetBkMode(item.hDC, TRANSPARENT);
-  ::SetTextColor(item.hDC, ::GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-  platform::SelectRestorer font(item.hDC, Owner().FontFor(Font()));
-  ::DrawTextW(item.hDC, caption.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK);
-  if (item.itemState & ODS_FOCUS) {
-    RECT focus = rect;
-    ::InflateRect(&focus, -3, -3);
-    ::DrawFocusRect(item.hDC, &focus);
-  }
+  ButtonPaint paint = Describe(item.hDC, item.rcItem);
+  if (item.itemState & ODS_SELECTED) paint.state = ButtonState::Pressed;
+  paint.focused = (item.itemState & ODS_FOCUS) != 0;
+  paint.glyph = list_ ? &glyph_ : nullptr;
+  paint.glyphTop = Owner().Scale(3);
+  CurrentLook().PaintBitmapButton(paint);
 }
 
 // --- CheckBox / RadioButton -----------------------------------------------------------------
@@ -114,8 +227,31 @@ GroupBox::GroupBox(Form& form, const Placement& placement) : Control(form, place
 bool GroupBox::HandleEraseBackground(HDC dc) {
   RECT rect;
   ::GetClientRect(Handle(), &rect);
-  ::FillRect(dc, &rect, Owner().BackgroundBrush());
+  ::FillRect(dc, &rect, SurfaceBrush());
   return true;
+}
+
+bool GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (!CurrentLook().PaintsButton(ButtonKind::Group)) return false;
+  if (message == WM_SETTEXT || message == WM_ENABLE) {
+    result = ::DefSubclassProc(Handle(), message, wParam, lParam);
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+    return true;
+  }
+  return PaintThroughLook(Handle(), message, wParam, result, [this](HDC dc, const RECT& rect) {
+    ButtonPaint paint;
+    paint.window = Handle();
+    paint.dc = dc;
+    paint.rect = rect;
+    paint.kind = ButtonKind::Group;
+    paint.state = Enabled() ? ButtonState::Normal : ButtonState::Disabled;
+    paint.caption = Caption();
+    paint.font = Owner().FontFor(Font());
+    paint.surface = StandsOn();
+    paint.formColour = Owner().Color();
+    paint.dpi = static_cast<int>(Owner().Dpi());
+    return paint;
+  });
 }
 
 // --- Label ----------------------------------------------------------------------------------
@@ -161,7 +297,7 @@ void Label::SetCaption(const std::wstring& text) {
 void Label::HandleDpiChanged() { Reposition(); }
 
 HBRUSH Label::HandleColor(HDC dc) {
-  ::SetTextColor(dc, color_);
+  ::SetTextColor(dc, CurrentLook().LabelText(color_));
   return Control::HandleColor(dc);
 }
 
@@ -177,11 +313,7 @@ void Edit::HandleCommand(WORD code) {
 }
 
 // Read-only edits ask with WM_CTLCOLORSTATIC; they stay white like the others.
-HBRUSH Edit::HandleColor(HDC dc) {
-  ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
-  ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-  return ::GetSysColorBrush(COLOR_WINDOW);
-}
+HBRUSH Edit::HandleColor(HDC dc) { return FieldColour(dc); }
 
 // --- ComboBox -------------------------------------------------------------------------------
 
@@ -218,6 +350,14 @@ std::vector<std::wstring> ComboBox::Items() const {
   const int count = static_cast<int>(::SendMessageW(Handle(), CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) items.push_back(ItemText(i));
   return items;
+}
+
+HBRUSH ComboBox::HandleColor(HDC dc) { return FieldColour(dc); }
+
+bool ComboBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message != WM_CTLCOLOREDIT && message != WM_CTLCOLORLISTBOX) return false;
+  result = reinterpret_cast<LRESULT>(FieldColour(reinterpret_cast<HDC>(wParam)));
+  return true;
 }
 
 int ComboBox::ItemIndex() const { return static_cast<int>(::SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
@@ -258,6 +398,11 @@ void TrackBar::HandleScroll() {
   if (OnChange) OnChange();
 }
 
+LRESULT TrackBar::HandleNotify(NMHDR& header) {
+  if (header.code != NM_CUSTOMDRAW) return 0;
+  return CurrentLook().TrackBarCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(&header));
+}
+
 // --- HotKeyEdit -----------------------------------------------------------------------------
 
 HotKeyEdit::HotKeyEdit(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::HotKey}) {
@@ -267,6 +412,8 @@ HotKeyEdit::HotKeyEdit(Form& form, const Placement& placement) : Control(form, p
 std::uint16_t HotKeyEdit::ShortCut() const {
   return platform::ShortCutFromHotKeyControl(static_cast<std::uint16_t>(::SendMessageW(Handle(), HKM_GETHOTKEY, 0, 0)));
 }
+
+HBRUSH HotKeyEdit::HandleColor(HDC dc) { return FieldColour(dc); }
 
 void HotKeyEdit::SetShortCut(std::uint16_t shortcut) {
   ::SendMessageW(Handle(), HKM_SETHOTKEY, platform::HotKeyControlFromShortCut(shortcut), 0);
@@ -279,21 +426,19 @@ Panel::Panel(Form& form, const Placement& placement) : Control(form, placement, 
 }
 
 void Panel::SetColor(COLORREF color) {
-  brush_.reset(::CreateSolidBrush(color));
+  colour_ = color;
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
-  RECT rect = item.rcItem;
-  ::FillRect(item.hDC, &rect, brush_ ? brush_.get() : Owner().BackgroundBrush());
-  ::DrawEdge(item.hDC, &rect, BDR_RAISEDINNER, BF_RECT);
-  const std::wstring caption = Caption();
-  if (caption.empty()) return;
-  platform::SelectRestorer font(item.hDC, Owner().FontFor(Font()));
-  ::SetBkMode(item.hDC, TRANSPARENT);
-  ::SetTextColor(item.hDC, ::GetSysColor(COLOR_BTNTEXT));
-  ::DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &rect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  PanelPaint paint;
+  paint.dc = item.hDC;
+  paint.rect = item.rcItem;
+  paint.formColour = Owner().Color();
+  paint.ownColour = colour_;
+  paint.caption = Caption();
+  paint.font = Owner().FontFor(Font());
+  CurrentLook().PaintPanel(paint);
 }
 
 // Drawn by us: the etched static styles resize the control to the line's own width.
@@ -302,10 +447,7 @@ Bevel::Bevel(Form& form, const Placement& placement) : Control(form, placement, 
 }
 
 void Bevel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
-  RECT rect = item.rcItem;
-  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
-  const UINT side = HasFlag(kVertical) ? BF_LEFT : BF_TOP;
-  ::DrawEdge(item.hDC, &rect, EDGE_ETCHED, side);
+  CurrentLook().PaintBevel(item.hDC, item.rcItem, HasFlag(kVertical), StandsOn(), Owner().Color());
 }
 
 }  // namespace ui

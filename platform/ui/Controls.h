@@ -3,6 +3,7 @@
 // caption as window text, so screen readers and UI automation read what the user sees.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,25 @@ class Button : public Control {
   // A click then sets this result on the form, ending its ShowModal (an OK or Cancel button).
   void SetModalResult(ModalResult result) noexcept { modalResult_ = result; }
   std::function<void()> OnClick;
+  // The state the button shows: disabled, held down, under the mouse or at rest.
+  ButtonState State() const;
 
  protected:
   Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds);
   void HandleCommand(WORD code) override;
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  ButtonPaint Describe(HDC dc, const RECT& rect) const;
 
  private:
+  bool PaintedByLook() const;
+  // After a message that may have changed the state: tells the look and repaints.
+  void StateMayHaveChanged(ButtonEvent event);
+
   ModalResult modalResult_ = ModalResult::None;
+  ButtonKind kind_;
+  bool hot_ = false;  // tracked here: the system's hot state is unreliable under Wine
+  ButtonEvent mouseEvent_ = ButtonEvent::Other;  // the mouse message being handled
+  ButtonState shown_ = ButtonState::Normal;
 };
 
 // A push button with a glyph above its caption, drawn by us: the themed button's own layout of
@@ -38,8 +51,9 @@ class BitBtn : public Button {
   HBRUSH HandleColor(HDC) override { return nullptr; }
 
  private:
-  platform::UniqueImageList glyph_;
-  SIZE glyphSize_{};
+  platform::UniqueBitmap bitmap_;
+  platform::UniqueImageList list_;
+  Glyph glyph_;
 };
 
 class CheckBox : public Button {
@@ -64,6 +78,7 @@ class GroupBox : public Control {
 
  protected:
   int Layer() const override { return 1; }
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // The frame paints no inside, and the form does not paint under its children.
   bool HandleEraseBackground(HDC dc) override;
 };
@@ -113,7 +128,9 @@ class ComboBox : public Control {
  protected:
   Bounds WindowBounds() const override;
   void HandleCommand(WORD code) override;
-  HBRUSH HandleColor(HDC) override { return nullptr; }
+  HBRUSH HandleColor(HDC dc) override;
+  // Its edit part and list ask the combo box for their colours.
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 class TrackBar : public Control {
@@ -128,6 +145,7 @@ class TrackBar : public Control {
 
  protected:
   void HandleScroll() override;
+  LRESULT HandleNotify(NMHDR& header) override;
 
  private:
   int position_;
@@ -141,7 +159,7 @@ class HotKeyEdit : public Control {
   void SetShortCut(std::uint16_t shortcut);
 
  protected:
-  HBRUSH HandleColor(HDC) override { return nullptr; }
+  HBRUSH HandleColor(HDC dc) override;
 };
 
 // A raised panel that groups controls; the controls are siblings placed on top of it. Its
@@ -149,7 +167,7 @@ class HotKeyEdit : public Control {
 class Panel : public Control {
  public:
   Panel(Form& form, const Placement& placement);
-  // Fills the panel with its own colour instead of the form's.
+  // Fills the panel with a colour of its own, in every look, instead of the look's panel colour.
   void SetColor(COLORREF color);
 
  protected:
@@ -157,7 +175,7 @@ class Panel : public Control {
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
-  platform::UniqueBrush brush_;
+  std::optional<COLORREF> colour_;
 };
 
 class Bevel : public Control {

@@ -64,7 +64,7 @@ UINT DpiOfWindow(HWND window) {
   return static_cast<UINT>(::GetDeviceCaps(screen.get(), LOGPIXELSX));
 }
 
-Form::Form(const FormKey&, const FormStyle& style) : style_(style), background_(::CreateSolidBrush(style.color)) {
+Form::Form(const FormKey&, const FormStyle& style) : style_(style) {
   RegisterFormClass(style_.className, &Form::StaticWindowProc);
   auto& app = Application::Instance();
   // Created at its final place and size, so nobody ever sees it elsewhere; only a window that
@@ -179,13 +179,6 @@ std::wstring Form::Caption() const {
 
 void Form::SetCaption(const std::wstring& caption) { ::SetWindowTextW(hwnd_, caption.c_str()); }
 
-void Form::SetColor(COLORREF color) {
-  if (color == style_.color) return;
-  style_.color = color;
-  background_.reset(::CreateSolidBrush(color));
-  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
 void Form::Repaint() {
   ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
@@ -201,6 +194,22 @@ HFONT Form::FontFor(const FontSpec& wanted) {
     font.reset(::CreateFontIndirectW(&lf));
   }
   return font.get();
+}
+
+HBRUSH Form::BackgroundBrush() const {
+  return Application::Instance().CurrentLook().BackgroundBrush(Surface::Window, style_.color);
+}
+
+void Form::SetColor(COLORREF color) {
+  if (color == style_.color) return;
+  style_.color = color;
+  LookChanged();
+}
+
+void Form::LookChanged() {
+  for (Control* c : controls_) c->LookChanged();
+  // The title bar stays the system's; RDW_FRAME repaints the controls' borders.
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::Show() {
@@ -315,7 +324,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
       RECT rect;
       ::GetClientRect(hwnd_, &rect);
-      ::FillRect(reinterpret_cast<HDC>(wParam), &rect, background_.get());
+      ::FillRect(reinterpret_cast<HDC>(wParam), &rect, BackgroundBrush());
       return 1;
     }
     case WM_CTLCOLORSTATIC:
@@ -375,6 +384,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_MOUSEMOVE:
+      MouseMovedOver(hwnd_);
       if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_LBUTTONUP:

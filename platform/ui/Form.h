@@ -63,10 +63,11 @@ class Form {
   int Scale(int designPixels) const;
   std::wstring Caption() const;
   void SetCaption(const std::wstring& caption);
-  COLORREF Color() const noexcept { return style_.color; }
-  // A new background colour, painted at the next repaint.
-  void SetColor(COLORREF color);
-  HBRUSH BackgroundBrush() const noexcept { return background_.get(); }
+  COLORREF Color() const noexcept { return style_.color; }  // as designed; the look may paint another
+  void SetColor(COLORREF color);  // repaints the form when its look follows the form's colour
+  HBRUSH BackgroundBrush() const;  // of the current look
+  // Repaints the form and its controls once in the current look.
+  void LookChanged();
   HFONT FontFor(const FontSpec& wanted);
 
   void Show();
@@ -136,7 +137,6 @@ class Form {
   FormStyle style_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
-  platform::UniqueBrush background_;
   std::map<std::pair<int, bool>, platform::UniqueFont> fonts_;
   std::vector<Control*> controls_;
   std::vector<std::pair<int, MessageHandler>> handlers_;

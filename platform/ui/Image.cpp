@@ -63,7 +63,7 @@ bool Image::Empty() const { return std::holds_alternative<std::monostate>(pictur
 
 void Image::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
-  ::FillRect(item.hDC, &rect, Owner().BackgroundBrush());
+  ::FillRect(item.hDC, &rect, SurfaceBrush());
   const SIZE size = Icon() ? IconSize(Icon()) : Bitmap() ? BitmapSize(Bitmap()) : SIZE{0, 0};
   const int x = HasFlag(kCentred) ? (rect.right - rect.left - size.cx) / 2 : 0;
   const int y = HasFlag(kCentred) ? (rect.bottom - rect.top - size.cy) / 2 : 0;

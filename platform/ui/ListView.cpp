@@ -47,6 +47,24 @@ ListView::ListView(Form& form, const Placement& placement, std::vector<Column> c
     column.cx = Owner().Scale(columns_[i].width);
     ::SendMessageW(Handle(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
+  LookChanged();  // a list made while another look is on takes its colours at once
+}
+
+// The area below the rows is filled with the list's own background colour; the rows and the
+// header follow the look through custom drawing.
+void ListView::LookChanged() {
+  const TextColours colours = CurrentLook().ListColours();
+  ListView_SetBkColor(Handle(), colours.background);
+  ListView_SetTextBkColor(Handle(), colours.background);
+  ListView_SetTextColor(Handle(), colours.text);
+}
+
+bool ListView::HandleOwnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  if (message != WM_NOTIFY) return false;
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->code != NM_CUSTOMDRAW || header->hwndFrom != ListView_GetHeader(Handle())) return false;
+  result = CurrentLook().HeaderCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(header), Owner().FontFor(Font()));
+  return true;
 }
 
 void ListView::HandleDpiChanged() {
@@ -140,6 +158,7 @@ void ListView::SetRedraw(bool on) {
 }
 
 LRESULT ListView::HandleNotify(NMHDR& header) {
+  if (header.code == NM_CUSTOMDRAW) return CurrentLook().ListCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(&header));
   if (header.code == NM_CLICK && OnClick) OnClick();
   return 0;
 }

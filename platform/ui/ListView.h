@@ -61,6 +61,9 @@ class ListView : public Control {
   LRESULT HandleNotify(NMHDR& header) override;
   HBRUSH HandleColor(HDC) override { return nullptr; }
   void HandleDpiChanged() override;
+  void LookChanged() override;
+  // Custom drawing of the header, which tells the list, not the form.
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   std::vector<Column> columns_;

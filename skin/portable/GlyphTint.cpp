@@ -41,4 +41,11 @@ void TintGlyphPixels(std::span<std::uint8_t> bgra, int hueDegrees, int saturatio
   }
 }
 
+void PremultiplyAlpha(std::span<std::uint8_t> bgra) {
+  for (std::size_t at = 0; at + 4 <= bgra.size(); at += 4) {
+    const int alpha = bgra[at + 3];
+    for (int c = 0; c < 3; ++c) bgra[at + c] = Scaled(bgra[at + c], alpha, 255);
+  }
+}
+
 }  // namespace skin

@@ -15,4 +15,7 @@ enum class AlphaForm { Straight, Premultiplied };
 // kept. A trailing partial pixel is left alone.
 void TintGlyphPixels(std::span<std::uint8_t> bgra, int hueDegrees, int saturation, AlphaForm form);
 
+// Multiplies the colour channels of straight-alpha pixels by their alpha, as AlphaBlend wants.
+void PremultiplyAlpha(std::span<std::uint8_t> bgra);
+
 }  // namespace skin

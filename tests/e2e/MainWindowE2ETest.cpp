@@ -8,11 +8,14 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "app/portable/MainLayout.h"
 #include "e2e/ControlClasses.h"
 #include "e2e/Driver.h"
+#include "skin/portable/SkinLibrary.h"
 
 namespace {
 
@@ -106,6 +109,50 @@ TEST_F(MainWindowE2E, OpensCentredWithItsCaptionSizeAndBorderOwnedByTheApplicati
   const RECT frame = e2e::RectInParent(main);
   const auto stride = ((frame.right - frame.left) * 3 + 3) & ~3;
   EXPECT_EQ(std::filesystem::file_size(shot), 54u + static_cast<std::uintmax_t>(stride * (frame.bottom - frame.top)));
+}
+
+// The start-up skin's colours as its file beside the program gives them.
+skin::Palette StartupSkinColours() {
+  std::ifstream file(VANTORA_EXE_DIR "/Skins/WMP11.vskin", std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  const skin::SkinLibrary library = skin::LoadSkins({skin::SkinFile{L"WMP11.vskin", text.str()}});
+  for (const auto& named : library.skins)
+    if (named.name == L"WMP11") return skin::EffectivePalette(named.palette, 0, 0);  // at start-up: no hue, no saturation
+  ADD_FAILURE() << "no skin WMP11 beside the program";
+  return {};
+}
+
+TEST_F(MainWindowE2E, StartsPaintedInTheStartupSkinWithItsControlsStillRealControls) {
+  const skin::Palette wmp11 = StartupSkinColours();
+  const auto screenPixel = [this](const ui::Bounds& b, int dx, int dy) {
+    POINT p{b.left + dx, b.top + dy};
+    ::ClientToScreen(main, &p);
+    const HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, p.x, p.y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+  };
+  const auto ref = [](skin::Rgb c) { return RGB(c.r, c.g, c.b); };
+  ::RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  e2e::SaveScreenshot(main, L"main-window-wmp11.bmp");
+  const auto panel = vantora::MainControlBounds(*vantora::FindMainControl("sPanel3"));
+  EXPECT_EQ(screenPixel(panel, -4, 20), ref(wmp11.window)) << "the form beside a panel";
+  EXPECT_EQ(screenPixel(panel, 4, 60), ref(wmp11.panel)) << "inside the panel";
+  EXPECT_EQ(screenPixel(panel, 0, 60), ref(wmp11.border)) << "the panel's frame";
+  const auto refresh = vantora::MainControlBounds(*vantora::FindMainControl("Button13"));
+  EXPECT_EQ(screenPixel(refresh, 8, refresh.height / 2), ref(wmp11.button)) << "a button's face";
+  const auto edit = vantora::MainControlBounds(*vantora::FindMainControl("Edit1"));
+  EXPECT_EQ(screenPixel(edit, edit.width - 8, edit.height / 2), ref(wmp11.panel)) << "an edit box";
+
+  // Only the pixels changed: the controls are the system's, found by class and caption.
+  for (const char* name : {"Button13", "sBitBtn4", "CheckBox1", "Button6"}) {
+    SCOPED_TRACE(name);
+    const HWND control = Control(name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(e2e::ClassOf(control), L"Button");
+  }
+  EXPECT_NE(e2e::FindChild(main, L"Button", L"Options && Hotkeys"), nullptr);
 }
 
 TEST_F(MainWindowE2E, EveryCaptionedControlHasItsClassCaptionAndPlace) {

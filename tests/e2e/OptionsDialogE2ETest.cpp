@@ -10,7 +10,9 @@
 
 #include "e2e/ControlClasses.h"
 #include "e2e/Driver.h"
+#include "app/portable/MainLayout.h"
 #include "options/portable/OptionsLayout.h"
+#include "skin/portable/BuiltInSkins.h"
 
 namespace {
 
@@ -99,6 +101,50 @@ TEST_F(OptionsDialogE2E, OpensWithEveryControlInPlaceAndTakesTheRefreshPeriodAtO
   EXPECT_EQ(e2e::TextOf(Locate(again, "Label4")), L"1 Second");
   e2e::Click(Locate(again, "Button2"));
   EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(again); }, 5s));
+}
+
+// A pixel of the screen at a point of the window's client area.
+COLORREF ScreenPixel(HWND window, POINT client) {
+  ::ClientToScreen(window, &client);
+  const HDC screen = ::GetDC(nullptr);
+  const COLORREF colour = ::GetPixel(screen, client.x, client.y);
+  ::ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+TEST_F(OptionsDialogE2E, TheSkinBoxAndSkinnedRepaintTheMainWindowAndTheDialogAtOnce) {
+  HWND dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  const skin::Palette pink = skin::EffectivePalette(skin::FindBuiltInSkin(L"Ledenets (internal)")->palette, 0, 0);
+  const COLORREF pinkWindow = RGB(pink.window.r, pink.window.g, pink.window.b);
+  // Beside a panel of the main window, left of the dialog; the dialog's own corner.
+  const ui::Bounds panel = vantora::MainControlBounds(*vantora::FindMainControl("sPanel3"));
+  const POINT beside{panel.left - 4, panel.top + 20}, corner{3, options::kOptionsClientHeight - 3};
+
+  // The user picks a skin from the list: the list says so to the dialog.
+  HWND skins = Locate(dialog, "ComboBox1");
+  DWORD_PTR index = 0, ignored = 0;
+  ::SendMessageTimeoutW(skins, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(L"Ledenets (internal)"), SMTO_ABORTIFHUNG, 2000, &index);
+  ::SendMessageTimeoutW(skins, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  ::SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(skins), CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(skins), SMTO_ABORTIFHUNG, 2000, &ignored);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return ScreenPixel(main, beside) == pinkWindow; }, 5s))
+      << std::hex << ScreenPixel(main, beside);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return ScreenPixel(dialog, corner) == pinkWindow; }, 5s))
+      << std::hex << ScreenPixel(dialog, corner);
+  e2e::SaveScreenshot(dialog, L"options-dialog-ledenets.bmp");
+
+  // "Skinned" off: the native look at once, in the main window's own colour; on: the skin again.
+  HWND skinned = Locate(dialog, "CheckBox6");
+  e2e::Click(skinned);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return ScreenPixel(main, beside) == RGB(206, 196, 157); }, 5s))
+      << std::hex << ScreenPixel(main, beside);
+  e2e::SaveScreenshot(dialog, L"options-dialog-native.bmp");
+  e2e::Click(skinned);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return ScreenPixel(main, beside) == pinkWindow; }, 5s));
+  e2e::Click(Locate(dialog, "Button2"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
 }
 
 // Whether `upper` stands above `lower` in the Z order of the top-level windows.

@@ -43,6 +43,7 @@ struct Placement {
   Bounds bounds;
   std::wstring_view caption;
   unsigned flags = kNoFlags;
+  bool onPanel = false;  // placed in a panel or group box rather than on the form itself
   constexpr bool Has(unsigned flag) const { return (flags & flag) != 0; }
 };
 
@@ -66,7 +67,7 @@ constexpr Bounds FormBounds(std::span<const LayoutRow> table, const LayoutRow& r
 consteval Placement Place(std::span<const LayoutRow> table, std::string_view name) {
   const LayoutRow* row = FindRow(table, name);
   if (!row) throw "the layout table has no row of this name";
-  return Placement{row->name, row->kind, FormBounds(table, *row), row->caption, row->flags};
+  return Placement{row->name, row->kind, FormBounds(table, *row), row->caption, row->flags, !row->parent.empty()};
 }
 
 }  // namespace ui
