@@ -29,6 +29,30 @@ MouseButton MouseButtonOf(UINT message) {
   return MouseButton::Left;
 }
 
+bool MouseEvents::RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool capture) {
+  const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (capture) ::SetCapture(window);
+      if (OnMouseDown) OnMouseDown(MouseButtonOf(message), x, y);
+      return true;
+    case WM_MOUSEMOVE:
+      MouseMovedOver(window);
+      if (OnMouseMove) OnMouseMove(x, y);
+      return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (capture && ::GetCapture() == window) ::ReleaseCapture();
+      if (OnMouseUp) OnMouseUp(MouseButtonOf(message), x, y);
+      return true;
+    default:
+      return false;
+  }
+}
+
 KeyEvent MakeKeyEvent(WPARAM key) {
   return KeyEvent{static_cast<WORD>(key), KeyDown(VK_SHIFT), KeyDown(VK_CONTROL), KeyDown(VK_MENU), false};
 }
@@ -210,18 +234,11 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      if (captureMouse_) ::SetCapture(hwnd_);
-      if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      break;
     case WM_MOUSEMOVE:
-      MouseMovedOver(hwnd_);
-      if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      if (captureMouse_ && ::GetCapture() == hwnd_) ::ReleaseCapture();
-      if (OnMouseUp) OnMouseUp(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      RaiseMouseEvent(hwnd_, message, lParam, captureMouse_);
       break;
     case WM_ERASEBKGND:
       if (HandleEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;

@@ -27,13 +27,25 @@ enum class MouseButton { Left, Right, Middle };
 // What a modal form answers; any value but None ends Form::ShowModal.
 enum class ModalResult { None, Ok, Cancel, Abort, Retry, Ignore, Yes, No, Close };
 
+// Mouse events in client coordinates, raised by a form or a control from its mouse messages.
+struct MouseEvents {
+  std::function<void(MouseButton, int x, int y)> OnMouseDown;
+  std::function<void(int x, int y)> OnMouseMove;
+  std::function<void(MouseButton, int x, int y)> OnMouseUp;
+
+ protected:
+  // Raises the event of a mouse message, false for any other message. With `capture` the window
+  // keeps the mouse from a button's down to its up, so a drag reports moves outside it.
+  bool RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool capture);
+};
+
 struct FontSpec {
   int height = -11;  // in 96-DPI pixels, negative = character height
   bool bold = false;
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-class Control {
+class Control : public MouseEvents {
  public:
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -63,9 +75,6 @@ class Control {
 
   std::function<void(KeyEvent&)> OnKeyDown;
   std::function<void(KeyEvent&)> OnKeyUp;
-  std::function<void(MouseButton, int x, int y)> OnMouseDown;
-  std::function<void(int x, int y)> OnMouseMove;
-  std::function<void(MouseButton, int x, int y)> OnMouseUp;
 
  protected:
   // The placement's kind must be one of `kinds`: the member's type and its row agree.

@@ -380,18 +380,11 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      ::SetCapture(hwnd_);
-      if (OnMouseDown) OnMouseDown(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      break;
     case WM_MOUSEMOVE:
-      MouseMovedOver(hwnd_);
-      if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-      break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      if (::GetCapture() == hwnd_) ::ReleaseCapture();
-      if (OnMouseUp) OnMouseUp(MouseButtonOf(message), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      RaiseMouseEvent(hwnd_, message, lParam, true);
       break;  // a right button's up still raises WM_CONTEXTMENU
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {

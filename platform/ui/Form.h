@@ -51,7 +51,7 @@ class FormKey {
   friend class Owned;
 };
 
-class Form {
+class Form : public MouseEvents {
  public:
   Form(const FormKey& key, const FormStyle& style);
   Form(const Form&) = delete;
@@ -102,11 +102,8 @@ class Form {
   std::function<void()> OnDestroy;
   std::function<void(KeyEvent&)> OnKeyDown;
   std::function<void(KeyEvent&)> OnKeyUp;
-  // Mouse in client coordinates; the form holds the capture from a button down to its up, so a
-  // drag keeps reporting moves outside the form.
-  std::function<void(MouseButton, int x, int y)> OnMouseDown;
-  std::function<void(int x, int y)> OnMouseMove;
-  std::function<void(MouseButton, int x, int y)> OnMouseUp;
+  // The mouse events (MouseEvents) come with the capture held from a button down to its up, so
+  // a drag keeps reporting moves outside the form.
 
   // Extra message handling (timers, tray icon, hotkeys); a handler returns true when it consumed
   // the message and set the result.
