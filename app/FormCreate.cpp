@@ -5,6 +5,7 @@
 #include "app/portable/HotKeyTable.h"
 #include "platform/FileSystem.h"
 #include "platform/ModulePath.h"
+#include "platform/Prompts.h"
 #include "platform/Registry.h"
 #include "res/resource.h"
 
@@ -13,6 +14,10 @@ namespace {
 constexpr const wchar_t* kStartupSkin = L"WMP11";
 
 constexpr const wchar_t* kProgramKey = L"Software\\Kestrelon Software\\Vantora";
+
+// Posted to the main window at start-up: the skin files that could not be used are named once
+// the window is up, not while it is being built.
+constexpr UINT kReportSkinProblems = WM_APP + 0x40;
 
 }  // namespace
 
@@ -23,6 +28,11 @@ void TForm6::FormCreate() {
     refreshKeyHook_.Install(*this);
     Button30.SetEnabled(false);
     sSkinManager1.SetSkinName(kStartupSkin);
+    AddMessageHandler([this](UINT message, WPARAM, LPARAM, LRESULT&) {
+      if (message == kReportSkinProblems) ReportSkinProblems();
+      return message == kReportSkinProblems;
+    });
+    ::PostMessageW(Handle(), kReportSkinProblems, 0, 0);
     optionsCommand.HotKeysRemembered = false;
     windowList.NewIconLoaded = false;
     RegisterDefaultHotKeys();
@@ -37,6 +47,14 @@ void TForm6::FormCreate() {
   } catch (...) {
     ui::Application::Instance().HandleException();
   }
+}
+
+void TForm6::ReportSkinProblems() {
+  const auto problems = sSkinManager1.TakeSkinProblems();
+  if (problems.empty()) return;
+  std::wstring text = L"These skins could not be loaded and were left out:";
+  for (const skin::SkinProblem& problem : problems) text += L"\r" + problem.file + L": " + problem.reason;
+  platform::CurrentPrompts().Error(text);
 }
 
 void TForm6::ShowSplashIfPresent() {

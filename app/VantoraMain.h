@@ -322,6 +322,7 @@ class TForm6 : public ui::Form {
 
   // Start-up
   void ShowSplashIfPresent();
+  void ReportSkinProblems();
   void RegisterDefaultHotKeys();
   void ShowTrayIcon();
   void ApplyStartupRegistry();

@@ -2,6 +2,8 @@
 // process, synthesised keys and the splash picture beside the test program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -197,6 +199,22 @@ TEST_F(FormCreateTest, ThePlaceholderTheSkinTheApplyButtonAndTheFirstRow) {
   EXPECT_EQ(ListView_GetNextItem(form.ListView1.Handle(), -1, LVNI_SELECTED), 0);
   EXPECT_TRUE(Listed(form, listed.get()));
   EXPECT_TRUE(::IsWindowEnabled(form.Edit1.Handle()));  // the selection state was applied
+}
+
+TEST_F(FormCreateTest, AMalformedSkinFileIsLeftOutAndNamedOnceAfterTheWindowIsUp) {
+  FileBesideProgram broken(platform::ExecutableFolder() + L"Skins\\Broken.vskin", "window=#12345\n");
+  ScriptedPrompts prompts;
+  ui::Owned<TForm6> form;
+  EXPECT_TRUE(prompts.calls.empty()) << "nothing is said while the window is built";
+  PumpFor(200);
+  const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find(L"Broken.vskin"), std::wstring::npos);
+  const auto& names = form.sSkinManager1.SkinNames();
+  EXPECT_EQ(std::find(names.begin(), names.end(), L"Broken"), names.end());
+  EXPECT_EQ(form.sSkinManager1.SkinName(), L"WMP11");
+  PumpFor(100);
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 1u);
 }
 
 TEST_F(FormCreateTest, TheTrayIconIsShownWithTheProgramsIcon) {
