@@ -3,6 +3,7 @@
 #include <functional>
 #include <utility>
 
+#include "platform/Error.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenCapture.h"
 #include "platform/WindowQueries.h"
@@ -88,8 +89,8 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
 void WindowDialogs::ShowSelectedInfo() {
   try {
     ShowWindowInfo(catalogue_.SelectedWindow());
-  } catch (...) {
-    // Nothing of this dialog is reported to the user.
+  } catch (const platform::Win32Error&) {
+    // A failing system call of this dialog is not reported to the user.
   }
 }
 
