@@ -1,7 +1,5 @@
 #pragma once
 // Looking for files on disk.
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,10 +7,6 @@ namespace platform {
 
 // True when `path` names an existing file (not a folder).
 bool FileExists(const std::wstring& path);
-
-// Up to `maxBytes` from the start of the file (fewer when it is shorter); nullopt when it
-// cannot be opened for reading.
-std::optional<std::vector<unsigned char>> ReadFileStart(const std::wstring& path, std::size_t maxBytes);
 
 // True when the file carries the read-only attribute. Windows refuses to write such a file;
 // Wine running as root would write it all the same, so writers ask first.

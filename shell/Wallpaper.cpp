@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "platform/Error.h"
+#include "platform/FileBytes.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/SystemParameters.h"
@@ -17,8 +18,13 @@ constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
 void CheckIsPicture(const std::wstring& picture) {
   if (!platform::FileExists(picture))
     throw std::runtime_error("The Picture \"" + platform::Narrow(picture) + "\" Does Not Exist.");
-  const auto start = platform::ReadFileStart(picture, vantora::kPictureSignatureBytes);
-  if (!start || vantora::PictureFormatOf(*start) == vantora::PictureFormat::None)
+  std::vector<uint8_t> start;
+  try {
+    start = platform::ReadFileBytes(picture, vantora::kPictureSignatureBytes);
+  } catch (const std::runtime_error&) {
+    // A file that cannot be read is no picture we can set.
+  }
+  if (vantora::PictureFormatOf(start) == vantora::PictureFormat::None)
     throw std::runtime_error("The File \"" + platform::Narrow(picture) + "\" Is Not A Picture.");
 }
 
