@@ -1,8 +1,8 @@
 #include "skin/SkinFolder.h"
 
-#include <filesystem>
-#include <fstream>
+#include <stdexcept>
 
+#include "platform/FileBytes.h"
 #include "platform/FileSystem.h"
 #include "platform/ModulePath.h"
 #include "skin/portable/SkinFileParser.h"
@@ -13,13 +13,12 @@ namespace {
 // At most one byte more than a skin file may hold, so an oversized file is still refused by
 // its size rather than read whole.
 std::optional<std::string> ReadSkinFile(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text(kMaxSkinFileBytes + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return std::nullopt;
-  text.resize(static_cast<size_t>(in.gcount()));
-  return text;
+  try {
+    const std::vector<uint8_t> bytes = platform::ReadFileBytes(path, kMaxSkinFileBytes + 1);
+    return std::string(bytes.begin(), bytes.end());
+  } catch (const std::runtime_error&) {
+    return std::nullopt;  // an unreadable file is reported as such by the skin list
+  }
 }
 
 }  // namespace
