@@ -1,6 +1,7 @@
 // The platform's floor for the main window's user interface: one window with the same controls
-// (the same classes, count, places and fonts, from the same layout table) created bare, with no
-// logic of the program at all. Vantora's start-up is measured against it.
+// (the same classes, count, places and fonts, from the same layout table, under the program's
+// manifest) created bare, with no logic of the program at all. Vantora's start-up is measured
+// against it.
 #include <windows.h>
 #include <commctrl.h>
 

@@ -51,15 +51,15 @@ int main() {
     StartUntilShown(vantora, L"TForm6");
     StartUntilShown(minimal, L"BenchMinimalWindow");
     StartUntilShown(bare, L"BenchBareControls");
-    const auto times = bench::CompareMedians(
-        kRuns, [&] { StartUntilShown(vantora, L"TForm6"); }, [&] { StartUntilShown(minimal, L"BenchMinimalWindow"); },
-        [] {});
+    const auto times = bench::CompareReportedMedians(
+        kRuns, [&] { return StartUntilShown(vantora, L"TForm6"); },
+        [&] { return StartUntilShown(minimal, L"BenchMinimalWindow"); }, [] {});
     bench::PrintHeader();
     bench::PrintRow("start-up to the main window shown", times.measured, times.reference,
                     "< 2x a one-window program");
-    const auto floor = bench::CompareMedians(
-        kRuns, [&] { StartUntilShown(vantora, L"TForm6"); }, [&] { StartUntilShown(bare, L"BenchBareControls"); },
-        [] {});
+    const auto floor = bench::CompareReportedMedians(
+        kRuns, [&] { return StartUntilShown(vantora, L"TForm6"); },
+        [&] { return StartUntilShown(bare, L"BenchBareControls"); }, [] {});
     bench::PrintRow("  against the same controls created bare", floor.measured, floor.reference,
                     "<= 1.3x the floor");
   } catch (const std::exception& e) {
