@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "platform/Error.h"
-#include "platform/UniqueHandle.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
@@ -17,10 +16,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x56414E54;  // one subclass per control
 
 bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
-
-// The control whose window is being created on this thread: the creation hook binds it to the
-// window before the window's first message.
-thread_local Control* t_creating = nullptr;
 }  // namespace
 
 MouseButton MouseButtonOf(UINT message) {
@@ -83,16 +78,16 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
   const Bounds b = WindowBounds();
   if (HasFlag(kHidden)) style &= ~WS_VISIBLE;
   if (HasFlag(kDisabled)) style |= WS_DISABLED;
-  {
-    const platform::UniqueHook hook(::SetWindowsHookExW(WH_CBT, &Control::CreationHook, nullptr, ::GetCurrentThreadId()));
-    if (!hook) platform::ThrowLastError("SetWindowsHookEx");
-    t_creating = this;
-    const HWND created = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
-                                           form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
-                                           form_.Scale(b.height), form_.Handle(), ControlId(),
-                                           Application::Instance().InstanceHandle(), nullptr);
-    t_creating = nullptr;
-    if (!created) platform::ThrowLastError("CreateWindowEx");
+  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
+                            form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height),
+                            form_.Handle(), ControlId(), Application::Instance().InstanceHandle(), nullptr);
+  if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
+  // Bound once the class has built its window: a subclass that already sees the creation
+  // messages makes every control several times dearer to create, and the program handles none
+  // of them.
+  if (!::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    ::DestroyWindow(std::exchange(hwnd_, nullptr));
+    throw std::runtime_error("cannot subclass the window of " + name_);
   }
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), FALSE);
   form_.Register(this);
@@ -174,16 +169,6 @@ HBRUSH Control::HandleColor(HDC dc) {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetBkColor(dc, SurfaceColour());
   return SurfaceBrush();
-}
-
-LRESULT CALLBACK Control::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
-  // The first window created is the control's own; a combo box creates its parts after it.
-  if (code == HCBT_CREATEWND && t_creating) {
-    Control* control = std::exchange(t_creating, nullptr);
-    control->hwnd_ = reinterpret_cast<HWND>(wParam);
-    ::SetWindowSubclass(control->hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(control));
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 Control* Control::FromHandle(HWND window) {

@@ -114,7 +114,6 @@ class Control : public MouseEvents {
  private:
   friend class Form;
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
   bool WantsMouse() const;
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
