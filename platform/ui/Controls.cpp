@@ -266,17 +266,16 @@ FontSpec LabelFont(const Placement& placement) {
 
 Label::Label(Form& form, const Placement& placement, COLORREF color)
     : Control(form, placement, {ControlKind::Label, ControlKind::Heading}, LabelFont(placement)), color_(color) {
+  // Measured before the window exists, so it is created at its final size.
   CreateWindowOfClass(WC_STATICW, InitialCaption(), (HasFlag(kCentred) ? SS_CENTER : SS_LEFTNOWORDWRAP) | WS_VISIBLE);
-  Reposition();
 }
 
 // A left-aligned label grows to its text, as an auto-sized label does; a centred one keeps its width.
 Bounds Label::AutoSized() const {
   Bounds b = DesignBounds();
-  if (!Handle()) return b;
-  platform::WindowDc dc(Handle());
+  platform::WindowDc dc(Owner().Handle());
   platform::SelectRestorer font(dc.get(), Owner().FontFor(Font()));
-  const std::wstring text = Caption();
+  const std::wstring text = Handle() ? Caption() : InitialCaption();
   RECT rect{0, 0, 0, 0};
   ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
   const UINT dpi = Owner().Dpi();
