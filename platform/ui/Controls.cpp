@@ -172,11 +172,15 @@ bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
-    : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP, {ControlKind::BitBtn}) {
+    : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP, {ControlKind::BitBtn}), glyphResource_(glyphResource) {}
+
+// Loaded at the first paint rather than with the button: the window comes up sooner.
+const Glyph* BitBtn::LoadedGlyph() {
+  if (std::exchange(glyphLoaded_, true)) return list_ ? &glyph_ : nullptr;
   bitmap_.reset(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
-                                                  MAKEINTRESOURCEW(glyphResource), IMAGE_BITMAP, 0, 0,
+                                                  MAKEINTRESOURCEW(glyphResource_), IMAGE_BITMAP, 0, 0,
                                                   LR_CREATEDIBSECTION)));
-  if (!bitmap_) return;
+  if (!bitmap_) return nullptr;
   BITMAP info{};
   ::GetObjectW(bitmap_.get(), sizeof(info), &info);
   list_.reset(::ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32 | ILC_MASK, 1, 0));
@@ -186,13 +190,14 @@ BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
     ::ImageList_AddMasked(list_.get(), bitmap_.get(), kGlyphKey);
   // Only 32-bit pixels can be tinted; other pictures keep their colours.
   glyph_ = Glyph{info.bmBitsPixel == 32 ? bitmap_.get() : nullptr, list_.get(), {info.bmWidth, info.bmHeight}};
+  return list_ ? &glyph_ : nullptr;
 }
 
 void BitBtn::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   ButtonPaint paint = Describe(item.hDC, item.rcItem);
   if (item.itemState & ODS_SELECTED) paint.state = ButtonState::Pressed;
   paint.focused = (item.itemState & ODS_FOCUS) != 0;
-  paint.glyph = list_ ? &glyph_ : nullptr;
+  paint.glyph = LoadedGlyph();
   paint.glyphTop = Owner().Scale(3);
   CurrentLook().PaintBitmapButton(paint);
 }

@@ -51,6 +51,10 @@ class BitBtn : public Button {
   HBRUSH HandleColor(HDC) override { return nullptr; }
 
  private:
+  const Glyph* LoadedGlyph();
+
+  int glyphResource_;
+  bool glyphLoaded_ = false;
   platform::UniqueBitmap bitmap_;
   platform::UniqueImageList list_;
   Glyph glyph_;
