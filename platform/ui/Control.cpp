@@ -13,7 +13,6 @@
 namespace ui {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x56414E54;  // one subclass per control
 
 bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 }  // namespace
@@ -62,7 +61,8 @@ Control::Control(Form& form, const Placement& placement, std::initializer_list<C
 Control::~Control() {
   form_.Unregister(this);
   if (hwnd_) {
-    ::RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    // The messages of the destruction go to the class alone: the derived object is gone.
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     ::DestroyWindow(hwnd_);
   }
 }
@@ -82,12 +82,18 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
                             form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height),
                             form_.Handle(), ControlId(), Application::Instance().InstanceHandle(), nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
-  // Bound once the class has built its window: a subclass that already sees the creation
-  // messages makes every control several times dearer to create, and the program handles none
-  // of them.
-  if (!::SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+  // Our procedure stands in front of the class's once the class has built its window (the
+  // program handles none of the creation messages), with the object in GWLP_USERDATA, which the
+  // system's control classes leave to the program. Not SetWindowSubclass: its chain is looked up
+  // in a window property on every message, a round trip to the window server under Wine that
+  // costs a hundred times the message itself.
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  classProc_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
+  if (!classProc_) {
+    const DWORD code = ::GetLastError();
     ::DestroyWindow(std::exchange(hwnd_, nullptr));
-    throw std::runtime_error("cannot subclass the window of " + name_);
+    throw platform::Win32Error("SetWindowLongPtr(GWLP_WNDPROC)", code);
   }
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), FALSE);
   form_.Register(this);
@@ -172,21 +178,32 @@ HBRUSH Control::HandleColor(HDC dc) {
 }
 
 Control* Control::FromHandle(HWND window) {
-  DWORD_PTR data = 0;
-  if (!window || !::GetWindowSubclass(window, SubclassProc, kSubclassId, &data)) return nullptr;
-  return reinterpret_cast<Control*>(data);
+  const Form* form = window ? Form::FromHandle(::GetParent(window)) : nullptr;
+  if (!form) return nullptr;
+  const auto& controls = form->Controls();
+  const auto found = std::find_if(controls.begin(), controls.end(), [window](Control* c) { return c->hwnd_ == window; });
+  return found == controls.end() ? nullptr : *found;
 }
 
 bool Control::WantsMouse() const { return captureMouse_ || OnMouseDown || OnMouseMove || OnMouseUp; }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* control = reinterpret_cast<Control*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  // Let go of by its object, which may happen while another subclass still calls this one:
+  // the class's procedure, which stood behind ours, handles the rest.
+  if (!control)
+    return ::CallWindowProcW(reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC)), window, message,
+                             wParam, lParam);
   try {
-    return reinterpret_cast<Control*>(data)->Subclassed(message, wParam, lParam);
+    return control->Subclassed(message, wParam, lParam);
   } catch (...) {
     Application::Instance().HandleException();
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return ::CallWindowProcW(control->classProc_, window, message, wParam, lParam);
   }
+}
+
+LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcW(classProc_, hwnd_, message, wParam, lParam);
 }
 
 LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -207,7 +224,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCHITTEST: {
       // Static controls (panels, labels) let the mouse through to the form unless they handle it.
-      const LRESULT hit = ::DefSubclassProc(hwnd_, message, wParam, lParam);
+      const LRESULT hit = DefaultProc(message, wParam, lParam);
       return hit == HTTRANSPARENT && WantsMouse() ? HTCLIENT : hit;
     }
     case WM_SETCURSOR:
@@ -229,15 +246,16 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HandleEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
       break;
     case WM_NCDESTROY: {
-      // The window is gone after this message (the subclass goes with it): nothing may use or
-      // destroy the handle again, whoever destroyed the window.
+      // The window is gone after this message: nothing may use or destroy the handle again,
+      // whoever destroyed the window.
       HWND window = std::exchange(hwnd_, nullptr);
-      return ::DefSubclassProc(window, message, wParam, lParam);
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      return ::CallWindowProcW(classProc_, window, message, wParam, lParam);
     }
     default:
       break;
   }
-  return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+  return DefaultProc(message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -97,6 +97,8 @@ class Control : public MouseEvents {
   virtual HBRUSH HandleColor(HDC dc);
   // Messages to the control itself, before the common handling; true when consumed.
   virtual bool HandleOwnMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
+  // The class's own handling of a message.
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The look changed; the form repaints everything afterwards.
   virtual void LookChanged() {}
   Surface StandsOn() const noexcept { return onPanel_ ? Surface::Panel : Surface::Window; }
@@ -113,7 +115,7 @@ class Control : public MouseEvents {
 
  private:
   friend class Form;
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   bool WantsMouse() const;
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
@@ -128,6 +130,7 @@ class Control : public MouseEvents {
   bool onPanel_;
   FontSpec font_;
   HWND hwnd_ = nullptr;
+  WNDPROC classProc_ = nullptr;
   bool captureMouse_ = false;
   HCURSOR cursor_ = nullptr;  // shared system cursor, never destroyed
 };

@@ -164,7 +164,7 @@ bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     default: {
       if (!ChangesAppearance(message)) return false;
       const ButtonEvent event = message == BM_SETSTATE ? std::exchange(mouseEvent_, ButtonEvent::Other) : ButtonEvent::Other;
-      result = ::DefSubclassProc(Handle(), message, wParam, lParam);
+      result = DefaultProc(message, wParam, lParam);
       StateMayHaveChanged(event);
       return true;
     }
@@ -239,7 +239,7 @@ bool GroupBox::HandleEraseBackground(HDC dc) {
 bool GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (!CurrentLook().PaintsButton(ButtonKind::Group)) return false;
   if (message == WM_SETTEXT || message == WM_ENABLE) {
-    result = ::DefSubclassProc(Handle(), message, wParam, lParam);
+    result = DefaultProc(message, wParam, lParam);
     ::InvalidateRect(Handle(), nullptr, FALSE);
     return true;
   }

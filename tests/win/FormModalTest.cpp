@@ -195,6 +195,15 @@ TEST_F(ModalTest, ObjectsAreBoundToTheirWindowsUntilTheLastMessage) {
   EXPECT_EQ(ui::Control::FromHandle(buttonWindow), nullptr);
   button.reset();
 
+  // Let go of by its object while the tooltip's subclass still stands in front of ours.
+  auto hinted = std::make_unique<ui::Edit>(main, ui::Placement{"Edit2", ui::ControlKind::Edit, {10, 70, 100, 21}, L"y"});
+  hinted->SetHint(L"a hint");
+  const HWND hintedWindow = hinted->Handle();
+  EXPECT_EQ(ui::Control::FromHandle(hintedWindow), hinted.get());
+  hinted.reset();
+  EXPECT_FALSE(::IsWindow(hintedWindow));
+  EXPECT_EQ(ui::Control::FromHandle(hintedWindow), nullptr);
+
   auto form = std::make_unique<ui::Owned<ui::Form>>(PlainFormStyle(L"TDoomedForm"));
   auto edit = std::make_unique<ui::Edit>(*form, ui::Placement{"Edit1", ui::ControlKind::Edit, {10, 10, 100, 21}, L"x"});
   edit->SetHint(L"a hint");
