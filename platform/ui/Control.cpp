@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/Error.h"
@@ -15,6 +16,10 @@ namespace ui {
 namespace {
 
 bool KeyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
+
+// The object of each control window of this thread. Kept here rather than in the window
+// (GWLP_USERDATA): setting a window's data is a round trip to the window server under Wine.
+thread_local std::unordered_map<HWND, Control*> t_objects;
 }  // namespace
 
 MouseButton MouseButtonOf(UINT message) {
@@ -62,7 +67,7 @@ Control::~Control() {
   form_.Unregister(this);
   if (hwnd_) {
     // The messages of the destruction go to the class alone: the derived object is gone.
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    t_objects.erase(hwnd_);
     ::DestroyWindow(hwnd_);
   }
 }
@@ -83,15 +88,15 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
                             form_.Handle(), ControlId(), Application::Instance().InstanceHandle(), nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
   // Our procedure stands in front of the class's once the class has built its window (the
-  // program handles none of the creation messages), with the object in GWLP_USERDATA, which the
-  // system's control classes leave to the program. Not SetWindowSubclass: its chain is looked up
-  // in a window property on every message, a round trip to the window server under Wine that
+  // program handles none of the creation messages). Not SetWindowSubclass: its chain is looked
+  // up in a window property on every message, a round trip to the window server under Wine that
   // costs a hundred times the message itself.
-  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  t_objects[hwnd_] = this;
   classProc_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
   if (!classProc_) {
     const DWORD code = ::GetLastError();
+    t_objects.erase(hwnd_);
     ::DestroyWindow(std::exchange(hwnd_, nullptr));
     throw platform::Win32Error("SetWindowLongPtr(GWLP_WNDPROC)", code);
   }
@@ -178,17 +183,14 @@ HBRUSH Control::HandleColor(HDC dc) {
 }
 
 Control* Control::FromHandle(HWND window) {
-  const Form* form = window ? Form::FromHandle(::GetParent(window)) : nullptr;
-  if (!form) return nullptr;
-  const auto& controls = form->Controls();
-  const auto found = std::find_if(controls.begin(), controls.end(), [window](Control* c) { return c->hwnd_ == window; });
-  return found == controls.end() ? nullptr : *found;
+  const auto found = t_objects.find(window);
+  return found == t_objects.end() ? nullptr : found->second;
 }
 
 bool Control::WantsMouse() const { return captureMouse_ || OnMouseDown || OnMouseMove || OnMouseUp; }
 
 LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* control = reinterpret_cast<Control*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  Control* control = FromHandle(window);
   // Let go of by its object, which may happen while another subclass still calls this one:
   // the class's procedure, which stood behind ours, handles the rest.
   if (!control)
@@ -249,7 +251,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       // The window is gone after this message: nothing may use or destroy the handle again,
       // whoever destroyed the window.
       HWND window = std::exchange(hwnd_, nullptr);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      t_objects.erase(window);
       return ::CallWindowProcW(classProc_, window, message, wParam, lParam);
     }
     default:
