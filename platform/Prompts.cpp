@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/Error.h"
 #include "platform/ModalScope.h"
 #include "platform/portable/FileDialogFilter.h"
 
@@ -38,6 +39,17 @@ UINT_PTR CALLBACK TypeChangeHook(HWND child, UINT message, WPARAM, LPARAM lParam
   return 0;
 }
 
+using ShowFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs are loaded with the first file dialog, not with the program: they bring the
+// print spooler's libraries with them, and most sessions open no file dialog at all.
+ShowFileDialog CommonDialog(const char* name) {
+  static const HMODULE library = ::LoadLibraryW(L"comdlg32.dll");
+  const auto show = library ? reinterpret_cast<ShowFileDialog>(::GetProcAddress(library, name)) : nullptr;
+  if (!show) ThrowLastError("comdlg32.dll");
+  return show;
+}
+
 class Win32Prompts final : public Prompts {
  public:
   void Information(const std::wstring& text) override {
@@ -53,15 +65,14 @@ class Win32Prompts final : public Prompts {
     ::MessageBoxW(g_owner, text.c_str(), g_title.c_str(), MB_OK | MB_ICONSTOP);
   }
   std::optional<std::wstring> OpenFile(const FileDialogOptions& options) override {
-    return RunDialog(options, ::GetOpenFileNameW);
+    return RunDialog(options, CommonDialog("GetOpenFileNameW"));
   }
   std::optional<std::wstring> SaveFile(const FileDialogOptions& options) override {
-    return RunDialog(options, ::GetSaveFileNameW);
+    return RunDialog(options, CommonDialog("GetSaveFileNameW"));
   }
 
  private:
-  static std::optional<std::wstring> RunDialog(const FileDialogOptions& options,
-                                               BOOL(WINAPI* show)(OPENFILENAMEW*)) {
+  static std::optional<std::wstring> RunDialog(const FileDialogOptions& options, ShowFileDialog show) {
     const std::wstring filter = DialogFilter(options.filter);
     const std::wstring defaultExt = DialogDefaultExtension(options.defaultExt);
     std::vector<wchar_t> path(kPathBufferChars, L'\0');
