@@ -274,9 +274,8 @@ Control* Form::FindControl(const std::string& name) const {
 }
 
 Control* Form::ControlOf(HWND child) const {
-  for (Control* c : controls_)
-    if (c->Handle() == child) return c;
-  return nullptr;
+  Control* c = Control::FromHandle(child);
+  return c && &c->form_ == this ? c : nullptr;
 }
 
 void Form::ApplyDpi(UINT dpi, const RECT* suggested) {
