@@ -28,7 +28,7 @@ MouseButton MouseButtonOf(UINT message) {
   return MouseButton::Left;
 }
 
-bool MouseEvents::RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool capture) {
+void MouseEvents::RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool capture) {
   const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -36,19 +36,19 @@ bool MouseEvents::RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool
     case WM_MBUTTONDOWN:
       if (capture) ::SetCapture(window);
       if (OnMouseDown) OnMouseDown(MouseButtonOf(message), x, y);
-      return true;
+      break;
     case WM_MOUSEMOVE:
       MouseMovedOver(window);
       if (OnMouseMove) OnMouseMove(x, y);
-      return true;
+      break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
       if (capture && ::GetCapture() == window) ::ReleaseCapture();
       if (OnMouseUp) OnMouseUp(MouseButtonOf(message), x, y);
-      return true;
+      break;
     default:
-      return false;
+      break;
   }
 }
 
@@ -235,15 +235,6 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      RaiseMouseEvent(hwnd_, message, lParam, captureMouse_);
-      break;
     case WM_ERASEBKGND:
       if (HandleEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
       break;
@@ -255,6 +246,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       return ::CallWindowProcW(classProc_, window, message, wParam, lParam);
     }
     default:
+      RaiseMouseEvent(hwnd_, message, lParam, captureMouse_);
       break;
   }
   return DefaultProc(message, wParam, lParam);

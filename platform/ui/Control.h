@@ -34,9 +34,9 @@ struct MouseEvents {
   std::function<void(MouseButton, int x, int y)> OnMouseUp;
 
  protected:
-  // Raises the event of a mouse message, false for any other message. With `capture` the window
-  // keeps the mouse from a button's down to its up, so a drag reports moves outside it.
-  bool RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool capture);
+  // Raises the event of a mouse message and leaves any other message alone. With `capture` the
+  // window keeps the mouse from a button's down to its up, so a drag reports moves outside it.
+  void RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool capture);
 };
 
 struct FontSpec {

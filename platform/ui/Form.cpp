@@ -376,15 +376,6 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (handler) handler(event);
       return 0;
     }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      RaiseMouseEvent(hwnd_, message, lParam, true);
-      break;  // a right button's up still raises WM_CONTEXTMENU
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
         Application::Instance().Minimize();
@@ -415,7 +406,8 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return ::DefWindowProcW(window, message, wParam, lParam);
     }
     default:
-      break;
+      RaiseMouseEvent(hwnd_, message, lParam, true);
+      break;  // a right button's up still raises WM_CONTEXTMENU
   }
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
