@@ -182,6 +182,19 @@ HBRUSH Control::HandleColor(HDC dc) {
   return SurfaceBrush();
 }
 
+ButtonPaint Control::DescribeForLook(HDC dc, const RECT& rect) const {
+  ButtonPaint paint;
+  paint.window = hwnd_;
+  paint.dc = dc;
+  paint.rect = rect;
+  paint.caption = Caption();
+  paint.font = form_.FontFor(font_);
+  paint.surface = StandsOn();
+  paint.formColour = form_.Color();
+  paint.dpi = static_cast<int>(form_.Dpi());
+  return paint;
+}
+
 Control* Control::FromHandle(HWND window) {
   const auto found = t_objects.find(window);
   return found == t_objects.end() ? nullptr : found->second;

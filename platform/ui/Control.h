@@ -102,6 +102,9 @@ class Control : public MouseEvents {
   // The look changed; the form repaints everything afterwards.
   virtual void LookChanged() {}
   Surface StandsOn() const noexcept { return onPanel_ ? Surface::Panel : Surface::Window; }
+  // What any button-class control tells the look about itself: window, caption, font, surface,
+  // colour and DPI. Kind, state and the rest are the control's own.
+  ButtonPaint DescribeForLook(HDC dc, const RECT& rect) const;
   COLORREF SurfaceColour() const;
   HBRUSH SurfaceBrush() const;
   virtual void HandleDpiChanged() {}

@@ -107,20 +107,12 @@ ButtonState Button::State() const {
 bool Button::PaintedByLook() const { return kind_ == ButtonKind::Bitmap || CurrentLook().PaintsButton(kind_); }
 
 ButtonPaint Button::Describe(HDC dc, const RECT& rect) const {
-  ButtonPaint paint;
-  paint.window = Handle();
-  paint.dc = dc;
-  paint.rect = rect;
+  ButtonPaint paint = DescribeForLook(dc, rect);
   paint.kind = kind_;
   paint.state = State();
   paint.checked = ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
   paint.focused = ::GetFocus() == Handle();
   paint.isDefault = (::GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-  paint.caption = Caption();
-  paint.font = Owner().FontFor(Font());
-  paint.surface = StandsOn();
-  paint.formColour = Owner().Color();
-  paint.dpi = static_cast<int>(Owner().Dpi());
   return paint;
 }
 
@@ -244,17 +236,9 @@ bool GroupBox::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     return true;
   }
   return PaintThroughLook(Handle(), message, wParam, result, [this](HDC dc, const RECT& rect) {
-    ButtonPaint paint;
-    paint.window = Handle();
-    paint.dc = dc;
-    paint.rect = rect;
+    ButtonPaint paint = DescribeForLook(dc, rect);
     paint.kind = ButtonKind::Group;
     paint.state = Enabled() ? ButtonState::Normal : ButtonState::Disabled;
-    paint.caption = Caption();
-    paint.font = Owner().FontFor(Font());
-    paint.surface = StandsOn();
-    paint.formColour = Owner().Color();
-    paint.dpi = static_cast<int>(Owner().Dpi());
     return paint;
   });
 }
