@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <optional>
 #include <string>
 
 #include "e2e/Driver.h"
+#include "win/support/Clipboard.h"
 #include "win/support/SavedRegistry.h"
 
 namespace {
@@ -24,17 +24,6 @@ void Copy(const std::wstring& text) {
   ::GlobalUnlock(block);
   if (!::SetClipboardData(CF_UNICODETEXT, block)) ::GlobalFree(block);
   ::CloseClipboard();
-}
-
-std::optional<std::wstring> Pasted() {
-  if (!e2e::WaitUntil([] { return ::OpenClipboard(nullptr) != FALSE; }, 2s)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(::GlobalLock(data));
-    ::GlobalUnlock(data);
-  }
-  ::CloseClipboard();
-  return text;
 }
 
 // A button of the main window by its caption, waiting for it to read so.
@@ -77,14 +66,14 @@ TEST(ShellSettingsE2E, WhileTheClipboardIsDisabledWhatThisProgramCopiesIsWiped) 
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::FindChild(main, L"Static", L"Status: Clipboard Disabled") != nullptr; }, 5s));
   EXPECT_EQ(e2e::TextOf(blocker), L"Enable Clipboard");
   Copy(L"copied by the driver");
-  EXPECT_TRUE(e2e::WaitUntil([] { return Pasted() == L""; }, 2s)) << "the copy was not wiped";
+  EXPECT_TRUE(e2e::WaitUntil([] { return testsupport::ClipboardText() == L""; }, 2s)) << "the copy was not wiped";
 
   e2e::Click(blocker);
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(blocker) == L"Disable Clipboard"; }, 5s));
   EXPECT_NE(e2e::FindChild(main, L"Static", L"Status: Clipboard Enabled"), nullptr);
   Copy(L"copied after enabling");
   ::Sleep(500);
-  EXPECT_EQ(Pasted(), L"copied after enabling");
+  EXPECT_EQ(testsupport::ClipboardText(), L"copied after enabling");
 }
 
 TEST(ShellSettingsE2E, StartOnWindowsStartupWritesTheQuotedPathAndTheSecondPressRemovesIt) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Clipboard.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
 #include "support/RecordingSession.h"
@@ -15,6 +16,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempFile.h"
 
+using testsupport::ClipboardText;
 using testsupport::ForeignWindows;
 using testsupport::ScriptedPrompts;
 using testsupport::TempFile;
@@ -41,18 +43,6 @@ class SystemSettingsTest : public testsupport::MainFormTest {
 
   ScriptedPrompts prompts;
 };
-
-// The clipboard's text as another reader sees it; nullopt when it holds no text.
-std::optional<std::wstring> ClipboardText() {
-  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
-  std::optional<std::wstring> text;
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(::GlobalLock(data));
-    ::GlobalUnlock(data);
-  }
-  ::CloseClipboard();
-  return text;
-}
 
 // A 2 x 2 bitmap file, written the way the format lays it out.
 void WriteBitmap(const std::wstring& path) {
