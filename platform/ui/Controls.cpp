@@ -255,8 +255,11 @@ FontSpec LabelFont(const Placement& placement) {
 
 Label::Label(Form& form, const Placement& placement, COLORREF color)
     : Control(form, placement, {ControlKind::Label, ControlKind::Heading}, LabelFont(placement)), color_(color) {
-  // Measured before the window exists, so it is created at its final size.
-  CreateWindowOfClass(WC_STATICW, InitialCaption(), (HasFlag(kCentred) ? SS_CENTER : SS_LEFTNOWORDWRAP) | WS_VISIBLE);
+  // Measured before the window exists, so it is created at its final size. A label starts a
+  // group, as in a dialog template: arrow keys stay among the radio buttons it follows, and a
+  // radio button checked while the form is built does not walk back over every earlier control.
+  CreateWindowOfClass(WC_STATICW, InitialCaption(),
+                      (HasFlag(kCentred) ? SS_CENTER : SS_LEFTNOWORDWRAP) | WS_GROUP | WS_VISIBLE);
 }
 
 // A left-aligned label grows to its text, as an auto-sized label does; a centred one keeps its width.

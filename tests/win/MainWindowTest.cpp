@@ -120,6 +120,16 @@ TEST_F(MainWindowTest, InitialContentsAndStates) {
   EXPECT_EQ(form.PopupMenu1.Item(L"MTT").caption, L"&Send Vantora to Tray");
 }
 
+// Arrow keys move between the two icon-size choices alone, not on to the labels and buttons after them.
+TEST_F(MainWindowTest, TheIconSizeChoicesAreAGroupOfTheirOwn) {
+  form.RadioButton1.SetEnabled(true);
+  form.RadioButton2.SetEnabled(true);
+  const HWND large = form.RadioButton1.Handle(), small = form.RadioButton2.Handle();
+  EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), large, FALSE), small);
+  EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), small, FALSE), large);
+  EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), large, TRUE), small);
+}
+
 TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {
   LOGFONTW heading{}, body{};
   ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.sLabel16.Handle(), WM_GETFONT, 0, 0)), sizeof(heading), &heading);
