@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "catalogue/portable/SelectionGroups.h"
 #include "platform/ui/portable/Layout.h"
 
 namespace vantora {
@@ -134,8 +135,19 @@ inline constexpr Row kRows[] = {
 
 constexpr std::span<const ui::LayoutRow> MainWindowLayout() { return main_layout::kRows; }
 
-// The row of a control of the main window; a name the table lacks does not compile.
-consteval ui::Placement MainRow(std::string_view name) { return ui::Place(main_layout::kRows, name); }
+// The row of a control of the main window; a name the table lacks does not compile. The
+// commands on listed windows start disabled: nothing is listed or selected before the window
+// reads its first list, which then enables what the list allows.
+consteval ui::Placement MainRow(std::string_view name) {
+  ui::Placement placement = ui::Place(main_layout::kRows, name);
+  const auto in = [name](const auto& group) {
+    for (std::string_view member : group)
+      if (member == name) return true;
+    return false;
+  };
+  if (in(kBulkGroup) || in(kPerWindowGroup)) placement.flags |= ui::kDisabled;
+  return placement;
+}
 
 // Position on the form: the row's position plus those of the panels it sits in.
 inline ui::Bounds MainControlBounds(const ui::LayoutRow& row) { return ui::FormBounds(main_layout::kRows, row); }

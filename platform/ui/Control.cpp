@@ -135,7 +135,11 @@ void Control::SetCaption(const std::wstring& text) {
 }
 
 bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
-void Control::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+// Disabling a window that already is still costs the system a cancel-mode message and a style
+// change; the selection update asks for the same state on every click.
+void Control::SetEnabled(bool enabled) {
+  if (Enabled() != enabled) ::EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
 
 // The window's own style bit, not IsWindowVisible: a control of a hidden form is still "Visible".
 bool Control::Visible() const { return (::GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
