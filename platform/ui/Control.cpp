@@ -146,16 +146,25 @@ bool Control::Visible() const { return (::GetWindowLongPtrW(hwnd_, GWL_STYLE) & 
 void Control::SetVisible(bool visible) { ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 void Control::SetFocus() { ::SetFocus(hwnd_); }
 
+// The form makes its tooltip window when the pointer first comes over it; until then the hint
+// waits here.
 void Control::SetHint(const std::wstring& hint) {
+  hint_ = hint;
+  if (form_.tooltip_)
+    RegisterHint(form_.tooltip_);
+  else
+    form_.hintsWaiting_ = true;
+}
+
+void Control::RegisterHint(HWND tooltip) const {
   TTTOOLINFOW info{};
   info.cbSize = sizeof(info);
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = form_.Handle();
   info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-  info.lpszText = const_cast<wchar_t*>(hint.c_str());
-  HWND tip = form_.Tooltip();
-  ::SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  info.lpszText = const_cast<wchar_t*>(hint_.c_str());
+  ::SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  ::SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 Look& CurrentLook() { return Application::Instance().CurrentLook(); }

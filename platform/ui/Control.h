@@ -123,12 +123,14 @@ class Control : public MouseEvents {
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
   HMENU ControlId() const;
+  void RegisterHint(HWND tooltip) const;
   static constexpr UINT_PTR kFirstControlId = 1000;
 
   Form& form_;
   std::string name_;
   Bounds bounds_;
   std::wstring initialCaption_;
+  std::wstring hint_;
   unsigned flags_;
   bool onPanel_;
   FontSpec font_;

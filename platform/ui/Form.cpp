@@ -251,6 +251,9 @@ HWND Form::Tooltip() {
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                  Application::Instance().InstanceHandle(), nullptr);
+    for (const Control* c : controls_)
+      if (!c->hint_.empty()) c->RegisterHint(tooltip_);
+    hintsWaiting_ = false;
   }
   return tooltip_;
 }
@@ -365,6 +368,12 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SHOWWINDOW:
       if (wParam && OnShow) OnShow();
+      break;
+    case WM_SETCURSOR:
+      // Sent for the form and, by the default handling of its controls, for them too: the
+      // pointer is over the form and a hint may be wanted. Making the tooltip's own top-level
+      // window earlier would only lengthen the start, and many sessions never point at a hint.
+      if (hintsWaiting_) Tooltip();
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && OnActivate) OnActivate();

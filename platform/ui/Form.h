@@ -116,6 +116,7 @@ class Form : public MouseEvents {
   // Stacks the controls: creation order from the top (also the tab order), with lines, frames
   // and panels underneath the controls placed on them. Call once all controls exist.
   void ArrangeControls();
+  // The hints' tooltip window, made now if the pointer has not yet been over the form.
   HWND Tooltip();
 
  protected:
@@ -139,6 +140,7 @@ class Form : public MouseEvents {
   std::vector<std::pair<int, MessageHandler>> handlers_;
   int nextToken_ = 1;
   HWND tooltip_ = nullptr;
+  bool hintsWaiting_ = false;  // a control has a hint and there is no tooltip window yet
   bool shownOnce_ = false;
   bool modal_ = false;
   ModalResult modalResult_ = ModalResult::None;

@@ -130,6 +130,31 @@ TEST_F(MainWindowTest, TheIconSizeChoicesAreAGroupOfTheirOwn) {
   EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), large, TRUE), small);
 }
 
+// The hints' tooltip is made once the pointer comes over the window, with the hints given before.
+TEST_F(MainWindowTest, HintsArriveWithThePointer) {
+  const auto tooltip = [this] {
+    HWND found = nullptr;
+    for (HWND w = ::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w && !found;
+         w = ::FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
+      if (::GetWindow(w, GW_OWNER) == form.Handle()) found = w;
+    return found;
+  };
+  EXPECT_EQ(tooltip(), nullptr);
+  const HWND button = form.Button13.Handle();
+  ::SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  const HWND tip = tooltip();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(::SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  wchar_t text[80] = L"";
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = form.Handle();
+  info.uId = reinterpret_cast<UINT_PTR>(form.RadioButton1.Handle());
+  info.lpszText = text;
+  ::SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, L"Save The Window's Large Icon");
+}
+
 TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {
   LOGFONTW heading{}, body{};
   ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.sLabel16.Handle(), WM_GETFONT, 0, 0)), sizeof(heading), &heading);
