@@ -6,6 +6,7 @@
 
 #include "catalogue/WindowState.h"
 #include "catalogue/portable/CatalogueRules.h"
+#include "catalogue/portable/SelectionGroups.h"
 #include "platform/Error.h"
 #include "platform/WindowQueries.h"
 #include "platform/Wine.h"
@@ -158,8 +159,9 @@ void Catalogue::UpdateSelectionState() {
   c_.stayOnTop.SetChecked(IsWindowTopmost(window));  // a change re-applies the window's own state
   c_.largeIcon.SetIcon(CopyWindowIcon(window, true));
   c_.smallIcon.SetIcon(CopyWindowIcon(window, false));
-  c_.closeButtonToggle.SetCaption(IsCloseButtonEnabled(window) ? L"Disable Close Button" : L"Enable Close Button");
-  c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? L"Disable Window" : L"Enable Window");
+  c_.closeButtonToggle.SetCaption(IsCloseButtonEnabled(window) ? vantora::kDisableCloseButton
+                                                                : vantora::kEnableCloseButton);
+  c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? vantora::kDisableWindow : vantora::kEnableWindow);
 }
 
 void Catalogue::ListClick() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "catalogue/portable/SelectionGroups.h"
 #include "commands/WindowRoutines.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
@@ -9,12 +10,10 @@
 
 namespace commands {
 
-namespace {
-constexpr const wchar_t* kDisableWindow = L"Disable Window";
-constexpr const wchar_t* kEnableWindow = L"Enable Window";
-constexpr const wchar_t* kDisableCloseButton = L"Disable Close Button";
-constexpr const wchar_t* kEnableCloseButton = L"Enable Close Button";
-}  // namespace
+using vantora::kDisableCloseButton;
+using vantora::kDisableWindow;
+using vantora::kEnableCloseButton;
+using vantora::kEnableWindow;
 
 void WindowCommands::SetTitleFromEdit() {
   const HWND window = catalogue_.SelectedWindow();

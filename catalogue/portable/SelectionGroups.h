@@ -1,5 +1,6 @@
 #pragma once
-// The main window's controls that follow the state of the window list, by name.
+// The main window's controls that follow the state of the window list, by name, and the captions
+// of the two toggles that follow the selected window.
 #include <string_view>
 
 namespace vantora {
@@ -14,5 +15,12 @@ inline constexpr std::string_view kPerWindowGroup[] = {
     "RadioButton1", "RadioButton2"};
 // Enabled with the selection once a new icon has been loaded: the two "Change" buttons.
 inline constexpr std::string_view kNewIconGroup[] = {"Button11", "Button12"};
+
+// A toggle's caption says what a click does: the selection sets it from the window's state, and
+// the command reads it to know which way to go.
+inline constexpr const wchar_t* kDisableWindow = L"Disable Window";
+inline constexpr const wchar_t* kEnableWindow = L"Enable Window";
+inline constexpr const wchar_t* kDisableCloseButton = L"Disable Close Button";
+inline constexpr const wchar_t* kEnableCloseButton = L"Enable Close Button";
 
 }  // namespace vantora
