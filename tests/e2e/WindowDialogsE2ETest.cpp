@@ -9,26 +9,18 @@
 
 #include "app/portable/MainLayout.h"
 #include "e2e/Driver.h"
+#include "win/support/ScreenGeometry.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-RECT ScreenRect(HWND window) {
-  RECT r{};
-  ::GetWindowRect(window, &r);
-  return r;
-}
+using testsupport::ScreenPoint;
+using testsupport::ScreenRect;
 
 bool RectIs(HWND window, RECT expected) {
   const RECT r = ScreenRect(window);
   return ::EqualRect(&r, &expected) != FALSE;
-}
-
-POINT ScreenPoint(HWND window, int x, int y) {
-  POINT p{x, y};
-  ::ClientToScreen(window, &p);
-  return p;
 }
 
 class WindowDialogsE2E : public testing::Test {

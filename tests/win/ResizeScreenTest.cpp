@@ -16,13 +16,8 @@ namespace {
 
 using testsupport::MouseAt;
 using testsupport::ScreenPoint;
+using testsupport::ScreenRect;
 using testsupport::Script;
-
-RECT ScreenRect(HWND window) {
-  RECT r{};
-  ::GetWindowRect(window, &r);
-  return r;
-}
 
 void ExpectRect(HWND window, RECT expected) {
   const RECT r = ScreenRect(window);

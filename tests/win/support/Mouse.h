@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ScreenGeometry.h"
 #include "platform/ui/Application.h"
 
 namespace testsupport {
@@ -18,13 +19,6 @@ inline void MouseAt(POINT screen, DWORD flags = 0) {
   ASSERT_EQ(::SendInput(1, &input, sizeof(input)), 1u);
   ::Sleep(20);
   ui::Application::Instance().ProcessMessages();
-}
-
-// A point of the window's client area on the screen.
-inline POINT ScreenPoint(HWND window, int x, int y) {
-  POINT p{x, y};
-  ::ClientToScreen(window, &p);
-  return p;
 }
 
 }  // namespace testsupport
