@@ -6,7 +6,6 @@
 #include "icons/portable/IconGroup.h"
 #include "icons/portable/PeLayout.h"
 #include "platform/FileBytes.h"
-#include "platform/FileSystem.h"
 #include "platform/ResourceUpdate.h"
 
 namespace icons {
@@ -18,7 +17,6 @@ constexpr WORD kNeutral = 0;
 constexpr size_t kHeaderBytes = 64 * 1024;
 
 bool RewritableExecutable(const std::wstring& exeFile) {
-  if (platform::IsReadOnlyFile(exeFile)) return false;
   uint64_t size = 0;
   const auto headers = platform::ReadFileBytes(exeFile, kHeaderBytes, &size);
   const auto layout = ReadPeLayout(headers);

@@ -9,7 +9,7 @@ namespace platform {
 bool FileExists(const std::wstring& path);
 
 // True when the file carries the read-only attribute. Windows refuses to write such a file;
-// Wine running as root would write it all the same, so writers ask first.
+// Wine running as root would write it all the same, so writers ask first (ResourceUpdate does).
 bool IsReadOnlyFile(const std::wstring& path);
 
 // The names (not paths) of the files in `folder` that match the wildcard `pattern` ("*.vskin");

@@ -1,12 +1,15 @@
 #include "platform/ResourceUpdate.h"
 
+#include <utility>
+
+#include "platform/FileSystem.h"
 #include "platform/UniqueHandle.h"
 
 namespace platform {
 
-ResourceUpdate::ResourceUpdate(const std::wstring& file) : handle_(::BeginUpdateResourceW(file.c_str(), FALSE)) {
-  if (!handle_) error_ = ::GetLastError();
-}
+// A read-only file is refused here rather than by the system: Wine run as root writes it anyway.
+ResourceUpdate::ResourceUpdate(const std::wstring& file)
+    : handle_(IsReadOnlyFile(file) ? nullptr : ::BeginUpdateResourceW(file.c_str(), FALSE)) {}
 
 ResourceUpdate::~ResourceUpdate() {
   if (handle_) ::EndUpdateResourceW(handle_, TRUE);
@@ -14,52 +17,41 @@ ResourceUpdate::~ResourceUpdate() {
 
 bool ResourceUpdate::Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data) {
   if (!handle_) return false;
-  if (::UpdateResourceW(handle_, type, name, language, const_cast<uint8_t*>(data.data()),
-                        static_cast<DWORD>(data.size())))
-    return true;
-  error_ = ::GetLastError();
-  return false;
+  return ::UpdateResourceW(handle_, type, name, language, const_cast<uint8_t*>(data.data()),
+                           static_cast<DWORD>(data.size())) != FALSE;
 }
 
 bool ResourceUpdate::Commit() {
   if (!handle_) return false;
-  const HANDLE handle = std::exchange(handle_, nullptr);
-  if (::EndUpdateResourceW(handle, FALSE)) return true;
-  error_ = ::GetLastError();
-  return false;
+  return ::EndUpdateResourceW(std::exchange(handle_, nullptr), FALSE) != FALSE;
 }
 
+namespace {
+
+BOOL CALLBACK CopyEachLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR found) {
+  const HRSRC resource = ::FindResourceExW(module, type, name, language);
+  const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
+  const auto* bytes = static_cast<const uint8_t*>(loaded ? ::LockResource(loaded) : nullptr);
+  if (bytes) {
+    reinterpret_cast<std::vector<ResourceCopy>*>(found)->push_back(
+        {static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language,
+         std::vector<uint8_t>(bytes, bytes + ::SizeofResource(module, resource))});
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
+  if (IS_INTRESOURCE(name)) ::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, found);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type) {
-  struct Walk {
-    HMODULE module;
-    const wchar_t* type;
-    std::vector<ResourceCopy> found;
-  } walk{nullptr, type, {}};
+  std::vector<ResourceCopy> found;
   const UniqueModule module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  if (!module) return {};
-  walk.module = module.get();
-  ::EnumResourceNamesW(
-      module.get(), type,
-      [](HMODULE m, LPCWSTR t, LPWSTR name, LONG_PTR context) WINAPI -> BOOL {
-        if (!IS_INTRESOURCE(name)) return TRUE;
-        ::EnumResourceLanguagesW(
-            m, t, name,
-            [](HMODULE m2, LPCWSTR t2, LPCWSTR n2, WORD language, LONG_PTR context2) WINAPI -> BOOL {
-              auto& w = *reinterpret_cast<Walk*>(context2);
-              const HRSRC found = ::FindResourceExW(m2, t2, n2, language);
-              const HGLOBAL loaded = found ? ::LoadResource(m2, found) : nullptr;
-              const void* data = loaded ? ::LockResource(loaded) : nullptr;
-              if (!data) return TRUE;
-              const auto* bytes = static_cast<const uint8_t*>(data);
-              w.found.push_back({static_cast<WORD>(reinterpret_cast<ULONG_PTR>(n2)), language,
-                                 std::vector<uint8_t>(bytes, bytes + ::SizeofResource(m2, found))});
-              return TRUE;
-            },
-            context);
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&walk));
-  return std::move(walk.found);
+  if (module) ::EnumResourceNamesW(module.get(), type, &CopyEachName, reinterpret_cast<LONG_PTR>(&found));
+  return found;
 }
 
 }  // namespace platform

@@ -13,23 +13,21 @@ namespace platform {
 class ResourceUpdate {
  public:
   // BeginUpdateResource, keeping the existing resources. Opened() is false when the file cannot
-  // be opened for updating (missing, read-only, not a program file); the error is in Error().
+  // be opened for updating (missing, read-only, not a program file).
   explicit ResourceUpdate(const std::wstring& file);
   ResourceUpdate(const ResourceUpdate&) = delete;
   ResourceUpdate& operator=(const ResourceUpdate&) = delete;
   ~ResourceUpdate();  // discards unless committed
 
   bool Opened() const noexcept { return handle_ != nullptr; }
-  DWORD Error() const noexcept { return error_; }
-  // Adds or replaces one resource; false (and Error()) when the system refuses.
+  // Adds or replaces one resource; false when the system refuses.
   bool Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data);
-  // Writes the changes into the file; false (and Error()) when that fails. Once called, the
-  // transaction is over either way.
+  // Writes the changes into the file; false when that fails. Once called, the transaction is
+  // over either way.
   bool Commit();
 
  private:
   HANDLE handle_ = nullptr;
-  DWORD error_ = 0;
 };
 
 // One resource of a module, copied out of it.
