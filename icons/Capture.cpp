@@ -18,7 +18,7 @@ Bytes BitmapRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits, std::
                   DIB_RGB_COLORS) != height)
     throw std::runtime_error("Bitmap image is not valid");
   if (palette && bits <= 8) {
-    const size_t colours = info.header.biClrUsed ? info.header.biClrUsed : (size_t{1} << bits);
+    const size_t colours = TableColours(info.header.biClrUsed, bits);
     for (size_t i = 0; i < colours && i < 256; ++i) {
       uint32_t value;
       std::memcpy(&value, &info.colours[i], 4);

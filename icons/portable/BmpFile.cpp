@@ -1,13 +1,6 @@
 #include "icons/portable/BmpFile.h"
 
 namespace icons {
-namespace {
-
-bool SupportedDepth(uint16_t bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32; }
-
-size_t PaletteLimit(uint16_t bits) { return bits <= 8 ? (size_t{1} << bits) : 0; }
-
-}  // namespace
 
 std::optional<Bytes> WriteBmp(const BmpPicture& picture) {
   const uint16_t bits = picture.bitCount;
@@ -51,7 +44,7 @@ std::optional<BmpPicture> ReadBmp(ByteView bytes) {
   const bool topDown = info->height < 0;
   BmpPicture picture{static_cast<uint32_t>(info->width), static_cast<uint32_t>(topDown ? -info->height : info->height),
                      info->bitCount, {}, {}};
-  const size_t colours = info->bitCount <= 8 ? (info->clrUsed ? info->clrUsed : PaletteLimit(info->bitCount)) : 0;
+  const size_t colours = TableColours(info->clrUsed, info->bitCount);
   if (colours > 256) return std::nullopt;
   const size_t paletteAt = sizeof(BitmapFileHeader) + info->size;
   for (size_t i = 0; i < colours; ++i) {

@@ -30,10 +30,9 @@ std::optional<IconImageInfo> InspectDib(ByteView image) {
   if (header->width <= 0 || header->width > 256 || header->height <= 0 || header->height > 512 ||
       header->height % 2 != 0 || header->planes != 1 || header->compression != kBiRgb)
     return std::nullopt;
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return std::nullopt;
+  if (!SupportedDepth(bits)) return std::nullopt;
   const auto width = static_cast<uint32_t>(header->width), height = static_cast<uint32_t>(header->height / 2);
-  uint64_t colours = 0;
-  if (bits <= 8) colours = header->clrUsed ? header->clrUsed : (1u << bits);
+  const uint64_t colours = TableColours(header->clrUsed, bits);
   if (colours > 256) return std::nullopt;
   const uint64_t needed =
       header->size + colours * 4 + RowStride(width, bits) * height + RowStride(width, 1) * height;
@@ -52,7 +51,7 @@ std::optional<IconImageInfo> InspectIconImage(ByteView image) {
 std::optional<IcoFile> ReadIco(ByteView file, std::string* why) {
   const auto header = ReadAt<IconDir>(file, 0);
   if (!header) return Refuse(why, "the file is shorter than an icon header");
-  if (header->reserved != 0 || header->type != kIconType) return Refuse(why, "the header does not declare an icon");
+  if (!IsIconDir(*header)) return Refuse(why, "the header does not declare an icon");
   if (header->count == 0) return Refuse(why, "the icon holds no image");
   const size_t directoryEnd = sizeof(IconDir) + size_t{header->count} * sizeof(IconDirEntry);
   if (directoryEnd > file.size()) return Refuse(why, "the directory runs past the end of the file");
@@ -74,8 +73,7 @@ std::optional<IcoFile> ReadIco(ByteView file, std::string* why) {
 std::optional<Bytes> WriteIco(const IconPicture& picture) {
   const uint16_t bits = picture.bitCount;
   if (picture.width == 0 || picture.width > 256 || picture.height == 0 || picture.height > 256) return std::nullopt;
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return std::nullopt;
-  if (picture.palette.size() > (bits <= 8 ? (1u << bits) : 0u)) return std::nullopt;
+  if (!SupportedDepth(bits) || picture.palette.size() > PaletteLimit(bits)) return std::nullopt;
   if (picture.colourRows.size() != RowStride(picture.width, bits) * picture.height ||
       picture.maskRows.size() != RowStride(picture.width, 1) * picture.height)
     return std::nullopt;

@@ -92,4 +92,20 @@ constexpr size_t RowStride(uint32_t width, uint32_t bitCount) {
   return ((static_cast<uint64_t>(width) * bitCount + 31) / 32) * 4;
 }
 
+// Whether the head of an ICO file or an icon-group resource declares an icon.
+constexpr bool IsIconDir(const IconDir& head) { return head.reserved == 0 && head.type == kIconType; }
+
+// The colour depths icon and bitmap images may have.
+constexpr bool SupportedDepth(uint16_t bits) {
+  return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+// The palette entries a depth allows: none above 8 bits.
+constexpr size_t PaletteLimit(uint16_t bits) { return bits <= 8 ? (size_t{1} << bits) : 0; }
+
+// The entries of a bitmap's colour table: as many as it says it uses, or all its depth allows.
+constexpr size_t TableColours(uint32_t clrUsed, uint16_t bits) {
+  return bits > 8 ? 0 : clrUsed ? clrUsed : PaletteLimit(bits);
+}
+
 }  // namespace icons

@@ -4,7 +4,7 @@ namespace icons {
 
 std::optional<IconGroup> ReadIconGroup(ByteView group) {
   const auto header = ReadAt<IconDir>(group, 0);
-  if (!header || header->reserved != 0 || header->type != kIconType) return std::nullopt;
+  if (!header || !IsIconDir(*header)) return std::nullopt;
   IconGroup result{*header, {}};
   for (size_t i = 0; i < header->count; ++i) {
     const auto entry = ReadAt<GroupIconDirEntry>(group, sizeof(IconDir) + i * sizeof(GroupIconDirEntry));
