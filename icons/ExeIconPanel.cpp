@@ -1,30 +1,23 @@
 #include "icons/ExeIconPanel.h"
 
-#include <shellapi.h>
-
 #include <stdexcept>
 
 #include "icons/ExeIcon.h"
 #include "icons/IconFiles.h"
 #include "icons/portable/IcoFile.h"
 #include "platform/FileBytes.h"
+#include "platform/Processes.h"
 #include "platform/Prompts.h"
 
 namespace icons {
-namespace {
-
-// ExtractIcon answers 1 for a file that is not a program, library or icon file.
-constexpr UINT_PTR kNotAnIconSource = 1;
-
-}  // namespace
 
 void ExeIconPanel::Button34Click() {
   if (!c_.OpenDialog1.Execute()) return;
-  c_.Edit4.SetText(c_.OpenDialog1.FileName());
+  const std::wstring path = c_.OpenDialog1.FileName();
+  c_.Edit4.SetText(path);
   c_.Button36.SetEnabled(true);
-  const HICON icon = ::ExtractIconW(::GetModuleHandleW(nullptr), c_.Edit4.Text().c_str(), 0);
-  if (icon && reinterpret_cast<UINT_PTR>(icon) != kNotAnIconSource) {
-    c_.Image4.SetIcon(platform::UniqueIcon(icon));
+  if (platform::UniqueIcon icon = std::move(platform::FirstFileIcons(path).large)) {
+    c_.Image4.SetIcon(std::move(icon));
     c_.Button35.SetEnabled(true);
   } else {
     c_.Image4.CopyPictureFrom(c_.Image6);
@@ -48,7 +41,7 @@ void ExeIconPanel::Button36Click() {
   try {
     const auto head = platform::ReadFileBytes(path, sizeof(IconDir));  // "Cannot open file ..." when unreadable
     const auto header = ReadAt<IconDir>(head, 0);
-    if (!header || header->reserved != 0 || header->type != kIconType)
+    if (!header || !IsIconDir(*header))
       throw std::runtime_error("Icon image is not valid");
   } catch (...) {
     if (!c_.Image5.Icon()) c_.Image5.Clear();

@@ -29,7 +29,6 @@ class ExeIconPanel {
   void Button35Click();  // "Save To File"
   void Button36Click();  // "Load"
   void Button37Click();  // "Change"
-  const std::wstring& NewExeIconFile() const noexcept { return newExeIconFile_; }
 
  private:
   Controls c_;
