@@ -16,7 +16,7 @@ icons::SelectionLink TForm6::IconSelectionLink() {
 
 icons::Screenshots::Links TForm6::ScreenshotLinks() {
   return {*this, SavePictureDialog1, [this] { return SelectedWindow(); },
-          [](HWND window, int percent) { SetWindowOpacity(window, percent); }};
+          &FadeWindow};
 }
 
 icons::ExeIconPanel::Controls TForm6::ExeIconControls() {

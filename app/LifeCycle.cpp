@@ -19,10 +19,7 @@ void TForm6::FormActivate() {
 }
 
 bool TForm6::FormCloseQuery() {
-  for (int percent = 100; percent >= 0; --percent) {
-    SetWindowOpacity(Handle(), percent);
-    ::Sleep(1);
-  }
+  FadeWindow(Handle(), 100, 0);
   return true;
 }
 

@@ -8,4 +8,13 @@ void SetWindowOpacity(HWND window, int percent) {
   platform::SetLayeredAlpha(window, vantora::OpacityAlpha(percent));
 }
 
+void FadeWindow(HWND window, int fromPercent, int toPercent) {
+  const int step = fromPercent < toPercent ? 1 : -1;
+  for (int percent = fromPercent;; percent += step) {
+    SetWindowOpacity(window, percent);
+    ::Sleep(1);
+    if (percent == toPercent) break;
+  }
+}
+
 void SetCloseButtonEnabled(HWND window, bool enable) { platform::SetSystemMenuClose(window, enable); }

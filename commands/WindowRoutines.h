@@ -8,6 +8,9 @@
 // its constant alpha to percent x 255 / 100.
 void SetWindowOpacity(HWND window, int percent);
 
+// Steps the window's opacity from one percentage to the other, both included, a millisecond a step.
+void FadeWindow(HWND window, int fromPercent, int toPercent);
+
 // Enables or greys the close command of the window's system menu, and with it the close button
 // of its title bar. The system menu is never reverted to the default one.
 void SetCloseButtonEnabled(HWND window, bool enable);

@@ -12,22 +12,12 @@ namespace {
 
 constexpr DWORD kWindowSettleMs = 500;
 constexpr DWORD kScreenSettleMs = 300;
-constexpr DWORD kFadeStepMs = 1;
 
 }  // namespace
 
 void Screenshots::BringProgramBack() {
   ui::Application::Instance().BringToFront();
   platform::RaiseToTop(links_.mainForm.Handle());
-}
-
-void Screenshots::Fade(int from, int to) {
-  const int step = from < to ? 1 : -1;
-  for (int percent = from;; percent += step) {
-    links_.setWindowOpacity(links_.mainForm.Handle(), percent);
-    ::Sleep(kFadeStepMs);
-    if (percent == to) break;
-  }
 }
 
 void Screenshots::Button14Click() {
@@ -53,7 +43,7 @@ void Screenshots::Button20Click() {
   if (!links_.SavePictureDialog1.Execute()) return;
   platform::CaptureBitmap picture;
   auto& application = ui::Application::Instance();
-  Fade(100, 0);
+  links_.fadeWindow(links_.mainForm.Handle(), 100, 0);
   application.Minimize();
   ::Sleep(kScreenSettleMs);
   MONITORINFO monitor{sizeof(monitor)};
@@ -68,7 +58,7 @@ void Screenshots::Button20Click() {
   }
   if (::IsIconic(application.Handle())) application.Restore();
   BringProgramBack();
-  Fade(0, 100);
+  links_.fadeWindow(links_.mainForm.Handle(), 0, 100);
   if (failure) std::rethrow_exception(failure);
 }
 

@@ -15,7 +15,7 @@ class Screenshots {
     ui::Form& mainForm;
     ui::FileDialog& SavePictureDialog1;
     std::function<HWND()> selectedWindow;
-    std::function<void(HWND, int percent)> setWindowOpacity;
+    std::function<void(HWND, int fromPercent, int toPercent)> fadeWindow;
   };
   explicit Screenshots(Links links) : links_(std::move(links)) {}
 
@@ -24,7 +24,6 @@ class Screenshots {
 
  private:
   void BringProgramBack();
-  void Fade(int from, int to);
   Links links_;
 };
 
