@@ -34,8 +34,7 @@ std::vector<uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette) {
     throw std::runtime_error("Bitmap image is not valid");
   const WORD bits = shape.bmBitsPixel * shape.bmPlanes;
   BmpPicture picture{static_cast<uint32_t>(shape.bmWidth), static_cast<uint32_t>(shape.bmHeight), bits, {}, {}};
-  const platform::WindowDc screen(nullptr);
-  const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  const platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   // The colour table of a palette depth comes from the palette selected into the DC, which is
   // deleted (not the palette) when this returns.
   if (palette) {

@@ -11,8 +11,7 @@ void ExportIcon(HICON icon, int width, int height, const std::wstring& path) {
   platform::CaptureBitmap picture;
   picture.Resize(width, height);
   {
-    const platform::WindowDc screen(nullptr);
-    const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+    const platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     const platform::SelectRestorer select(dc.get(), picture.bitmap.get());
     RECT all{0, 0, width, height};
     ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
@@ -27,8 +26,7 @@ void SaveIconFile(HICON icon, const std::wstring& path) {
   const platform::UniqueBitmap mask(parts.hbmMask), colour(parts.hbmColor);
   BITMAP shape{};
   ::GetObjectW(colour ? colour.get() : mask.get(), sizeof(shape), &shape);
-  const platform::WindowDc screen(nullptr);
-  const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  const platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
 
   IconPicture picture{};
   picture.width = static_cast<uint32_t>(shape.bmWidth);

@@ -4,17 +4,20 @@ namespace platform {
 namespace {
 
 void CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
-  const WindowDc screen(nullptr);
-  const UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  const UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
   const SelectRestorer select(memory.get(), target.bitmap.get());
   ::BitBlt(memory.get(), 0, 0, target.width, target.height, source, x, y, SRCCOPY);
 }
 
 }  // namespace
 
-void CaptureBitmap::Resize(int newWidth, int newHeight) {
+UniqueBitmap ScreenBitmap(int width, int height) {
   const WindowDc screen(nullptr);
-  bitmap.reset(::CreateCompatibleBitmap(screen.get(), newWidth, newHeight));
+  return UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+}
+
+void CaptureBitmap::Resize(int newWidth, int newHeight) {
+  bitmap = ScreenBitmap(newWidth, newHeight);
   palette.reset();
   width = newWidth;
   height = newHeight;

@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// A bitmap of this size in the display's device format.
+UniqueBitmap ScreenBitmap(int width, int height);
+
 // A bitmap in the display's device format, with the system palette on a palette display.
 struct CaptureBitmap {
   UniqueBitmap bitmap;

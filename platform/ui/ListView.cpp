@@ -1,21 +1,15 @@
 #include "platform/ui/ListView.h"
 
+#include "platform/ScreenCapture.h"
 #include "platform/ui/Form.h"
 
 namespace ui {
 
 // --- ImageList ------------------------------------------------------------------------------
 
-namespace {
-platform::UniqueBitmap ScreenBitmap(int width, int height) {
-  platform::WindowDc screen(nullptr);
-  return platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height));
-}
-}  // namespace
-
 ImageList::ImageList(int width, int height, COLORREF background)
     : width_(width), height_(height), list_(::ImageList_Create(width, height, ILC_COLOR24, 8, 8)),
-      cellDc_(::CreateCompatibleDC(nullptr)), cell_(ScreenBitmap(width, height)),
+      cellDc_(::CreateCompatibleDC(nullptr)), cell_(platform::ScreenBitmap(width, height)),
       background_(::CreateSolidBrush(background)) {}
 
 int ImageList::AddIcon(HICON icon) {
