@@ -2,7 +2,7 @@
 // the hotkeys, the tray icon, the registry, the first window list and the shell toggles.
 #include "app/Splash.h"
 #include "app/VantoraMain.h"
-#include "app/portable/HotKeyTable.h"
+#include "options/portable/HotKeyTable.h"
 #include "platform/FileSystem.h"
 #include "platform/ModulePath.h"
 #include "platform/Prompts.h"

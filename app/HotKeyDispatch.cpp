@@ -1,7 +1,7 @@
 // The main window's WM_HOTKEY handler: every hotkey rebuilds the list and then runs the hotkey
 // variant of one bulk command on the listed windows.
 #include "app/VantoraMain.h"
-#include "app/portable/HotKeyTable.h"
+#include "options/portable/HotKeyTable.h"
 #include "platform/Error.h"
 
 namespace {

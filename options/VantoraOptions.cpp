@@ -1,5 +1,6 @@
 #include "options/VantoraOptions.h"
 
+#include "options/portable/HotKeyTable.h"
 #include "options/portable/OptionsText.h"
 #include "platform/Prompts.h"
 #include "platform/portable/HotKeyCodes.h"
@@ -33,7 +34,7 @@ ui::FormStyle TForm10::Style() {
 }
 
 TForm10::TForm10(const ui::FormKey& key, const options::OptionsLinks& links) : ui::Form(key, Style()), links_(links) {
-  for (size_t i = 0; i < hotKeyEdits_.size(); ++i) hotKeyEdits_[i]->SetShortCut(options::kHotKeyLines[i].designed);
+  for (size_t i = 0; i < hotKeyEdits_.size(); ++i) hotKeyEdits_[i]->SetShortCut(vantora::kHotKeys[i].shortcut);
   ArrangeControls();
   BindEvents();
 }
@@ -98,7 +99,7 @@ void TForm10::Button2Click() {
 // --- Hotkeys ------------------------------------------------------------------------------------
 
 void TForm10::RegisterHotKeyLine(size_t index) {
-  const int id = options::kHotKeyLines[index].id;
+  const int id = vantora::kHotKeys[index].id;
   // An empty control gives key 0 without modifiers, which goes to the system as it is.
   const platform::HotKeyCombination keys = platform::ShortCutToHotKey(hotKeyEdits_[index]->ShortCut());
   links_.hotKeys.Unregister(id);

@@ -1,11 +1,9 @@
 #pragma once
 // The options dialog's controls as data. The dialog builds itself from this table and the
 // end-to-end tests check the running dialog against it.
-#include <array>
 #include <span>
 #include <string_view>
 
-#include "platform/portable/HotKeyCodes.h"
 #include "platform/ui/portable/Layout.h"
 
 namespace options {
@@ -80,20 +78,5 @@ consteval ui::Placement OptionsRow(std::string_view name) { return ui::Place(opt
 
 // Position on the dialog: the row's position plus that of the group box it sits in.
 inline ui::Bounds OptionsControlBounds(const ui::LayoutRow& row) { return ui::FormBounds(options_layout::kRows, row); }
-
-// The six hotkey lines in order, HotKey1 with Button3 to HotKey6 with Button8: the id each one
-// registers on the main window, and the combination its control shows until a dialog has closed.
-struct HotKeyLine {
-  int id;
-  platform::ShortCut designed;
-};
-inline constexpr std::array<HotKeyLine, 6> kHotKeyLines{{
-    {1, 49219},  // Ctrl+Alt+C
-    {2, 49229},  // Ctrl+Alt+M
-    {3, 49240},  // Ctrl+Alt+X
-    {4, 49234},  // Ctrl+Alt+R
-    {5, 49224},  // Ctrl+Alt+H
-    {6, 49222},  // Ctrl+Alt+F
-}};
 
 }  // namespace options

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/portable/HotKeyTable.h"
+#include "options/portable/HotKeyTable.h"
 #include "app/portable/VersionTable.h"
 
 using namespace vantora;

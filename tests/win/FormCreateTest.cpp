@@ -15,7 +15,7 @@
 
 #include "app/Splash.h"
 #include "app/VantoraMain.h"
-#include "app/portable/HotKeyTable.h"
+#include "options/portable/HotKeyTable.h"
 #include "platform/ModulePath.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"

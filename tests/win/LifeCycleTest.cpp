@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/VantoraMain.h"
-#include "app/portable/HotKeyTable.h"
+#include "options/portable/HotKeyTable.h"
 #include "support/Pump.h"
 #include "support/RecordingSession.h"
 #include "support/ShellIcon.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/portable/HotKeyTable.h"
+#include "options/portable/HotKeyTable.h"
 #include "options/VantoraOptions.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
