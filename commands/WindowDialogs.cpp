@@ -1,6 +1,5 @@
 #include "commands/WindowDialogs.h"
 
-#include <functional>
 #include <utility>
 
 #include "platform/Error.h"
@@ -12,16 +11,6 @@
 namespace commands {
 
 namespace {
-// The wait of a dialog: sleeps 10 ms, then runs every pending message of the program, until
-// `done` or the program ends.
-void WaitUntil(const std::function<bool()>& done) {
-  auto& application = ui::Application::Instance();
-  while (!done() && !application.Terminated()) {
-    ::Sleep(10);
-    application.ProcessMessages();
-  }
-}
-
 // Lets the target come to the front and the desktop redraw before the picture is taken.
 constexpr DWORD kSettleMs = 400;
 }  // namespace
@@ -79,7 +68,7 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
   ResizeHandles = catalogue_.Windows();
   screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap), size);
-  WaitUntil([this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
+  ui::Application::Instance().RunUntil([this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
   DestroyResizeScreen();
   return true;
 }
@@ -105,7 +94,7 @@ void WindowDialogs::ShowWindowInfo(HWND window) {
   const auto ownStillOpen = [this, mine] { return info_ && infoSerial_ == mine; };
   try {
     info_->Show();
-    WaitUntil([&] { return !ownStillOpen() || info_->Finished || !info_->Handle(); });
+    ui::Application::Instance().RunUntil([&] { return !ownStillOpen() || info_->Finished || !info_->Handle(); });
   } catch (...) {
     if (ownStillOpen()) DestroyInfoDialog();
     throw;

@@ -43,9 +43,7 @@ void OptionsCommand::RunOptionsDialog() {
   dialog.Show();
 
   // The rest of the program keeps running meanwhile: the main window, its timers and hotkeys.
-  auto& application = ui::Application::Instance();
-  while (!dialog.DialogClosed && dialog.Handle() && application.HandleMessage()) {
-  }
+  ui::Application::Instance().RunUntil([&dialog] { return dialog.DialogClosed || !dialog.Handle(); });
   // The program's exit destroys an open dialog: nothing of it is taken then.
   if (!dialog.DialogClosed) return;
 

@@ -94,6 +94,12 @@ bool Application::HandleMessage() {
   return Dispatch(message) && !terminated_;
 }
 
+bool Application::RunUntil(const std::function<bool()>& done) {
+  while (!done())
+    if (!HandleMessage()) return false;
+  return true;
+}
+
 void Application::ProcessMessages() {
   MSG message;
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -31,6 +31,9 @@ class Application {
   void ProcessMessages();  // dispatches everything pending, then returns
   // Waits for one message and dispatches it; false once the program is terminating.
   bool HandleMessage();
+  // The wait of a modal form or dialog: runs the program's messages until `done` or the program
+  // ends; false when it ended.
+  bool RunUntil(const std::function<bool()>& done);
   void Terminate(int exitCode = 0);
   bool Terminated() const noexcept { return terminated_; }
 

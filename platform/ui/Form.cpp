@@ -136,8 +136,7 @@ ModalResult Form::ShowModal() {
     platform::ThreadWindowsDisabled others(hwnd_, app.Handle());
     Show();
     ::SetForegroundWindow(hwnd_);
-    while (modalResult_ == ModalResult::None && hwnd_ && app.HandleMessage()) {
-    }
+    app.RunUntil([this] { return modalResult_ != ModalResult::None || !hwnd_; });
     modal_ = false;
     // The others are enabled before the form hides, so the activation goes back to them.
   }
