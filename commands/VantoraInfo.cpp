@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/WindowState.h"
 #include "platform/WindowQueries.h"
 
 namespace commands {
@@ -21,7 +22,7 @@ WindowFacts ReadWindowFacts(HWND window) {
   }
   facts.className = platform::WindowClassName(window);
   facts.minimized = ::IsIconic(window) != FALSE;
-  facts.topmost = (platform::ExtendedStyle(window) & WS_EX_TOPMOST) != 0;
+  facts.topmost = IsWindowTopmost(window);
   return facts;
 }
 
