@@ -26,12 +26,17 @@ unsigned EngineEvent(ui::ButtonEvent event) {
 
 int Scaled(const ui::ButtonPaint& paint, int pixels96) { return ::MulDiv(pixels96, paint.dpi, 96); }
 
+// The caption's one-line extent in the paint's font, placed at the corner of `from`.
+RECT MeasuredCaption(const ui::ButtonPaint& paint, RECT from = {}) {
+  platform::SelectRestorer font(paint.dc, paint.font);
+  ::DrawTextW(paint.dc, paint.caption.c_str(), -1, &from, DT_CALCRECT | DT_SINGLELINE);
+  return from;
+}
+
 // Spacing between letters that makes the caption fit `width`: 0 when it fits as it is, else
 // the few pixels less per letter that a slightly too long caption needs.
 int TightSpacing(const ui::ButtonPaint& paint, int width) {
-  platform::SelectRestorer font(paint.dc, paint.font);
-  RECT measured{0, 0, 0, 0};
-  ::DrawTextW(paint.dc, paint.caption.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+  const RECT measured = MeasuredCaption(paint);
   const int letters = static_cast<int>(paint.caption.size());
   if (measured.right <= width || letters < 2) return 0;
   return -((measured.right - width + letters - 2) / (letters - 1));
@@ -196,9 +201,7 @@ void SkinnedLook::PaintCheck(const ui::ButtonPaint& paint) {
   RECT text{mark.right + Scaled(paint, 4), r.top, r.right, r.bottom};
   DrawCaption(paint, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, disabled);
   if (paint.focused) {
-    RECT measured = text;
-    platform::SelectRestorer font(paint.dc, paint.font);
-    ::DrawTextW(paint.dc, paint.caption.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+    const RECT measured = MeasuredCaption(paint, text);
     const int h = measured.bottom - measured.top;
     RECT focus{text.left - 1, (r.top + r.bottom - h) / 2 - 1, std::min(r.right, measured.right + 1),
                (r.top + r.bottom + h) / 2 + 1};
@@ -223,11 +226,7 @@ void SkinnedLook::PaintGroup(const ui::ButtonPaint& paint) {
   }
   if (paint.caption.empty()) return;
   RECT caption{r.left + Scaled(paint, 8), r.top, r.right - Scaled(paint, 8), r.top + text.cy};
-  RECT measured = caption;
-  {
-    platform::SelectRestorer font(paint.dc, paint.font);
-    ::DrawTextW(paint.dc, paint.caption.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
-  }
+  RECT measured = MeasuredCaption(paint, caption);
   measured.left -= 2;
   measured.right = std::min(caption.right, measured.right + 2);
   Fill(paint.dc, measured, behind);
