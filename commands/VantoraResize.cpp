@@ -109,8 +109,6 @@ void TForm7::PlaceModel() {
   Button1.SetDesignBounds(contents.cancel);
   Button2.SetDesignBounds(contents.apply);
   Panel3.SetDesignBounds(model.handle);
-  // The panel's frame is drawn along its edges, which a resize leaves behind.
-  ::InvalidateRect(Shape1.Handle(), nullptr, TRUE);
 }
 
 void TForm7::Shape1MouseDown(ui::MouseButton, int x, int y) { model.ShapeDown(x, y); }

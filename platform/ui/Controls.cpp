@@ -421,6 +421,13 @@ void Panel::SetColor(COLORREF color) {
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+// The frame is drawn along the edges, which a change of size would leave behind: all of it is
+// painted again.
+bool Panel::HandleOwnMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
+  if (message == WM_SIZE) ::InvalidateRect(Handle(), nullptr, TRUE);
+  return false;
+}
+
 void Panel::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   PanelPaint paint;
   paint.dc = item.hDC;

@@ -177,6 +177,7 @@ class Panel : public Control {
  protected:
   int Layer() const override { return 2; }
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   std::optional<COLORREF> colour_;
