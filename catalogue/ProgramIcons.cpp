@@ -5,9 +5,9 @@ namespace catalogue {
 HICON ProgramIcons::For(HWND window, bool large) {
   // A window keeps its process: only a window not seen before is asked for it.
   auto known = windows_.find(window);
-  if (known == windows_.end()) known = windows_.emplace(window, Entry<Program*>{ProgramOf(window)}).first;
+  if (known == windows_.end()) known = windows_.emplace(window, Known{ProgramOf(window)}).first;
   known->second.used = true;
-  Program* program = known->second.value;
+  Program* program = known->second.program;
   if (!program) return nullptr;
   program->used = true;
   const platform::FileIcons& icons = program->icons;
@@ -26,10 +26,10 @@ ProgramIcons::Program* ProgramIcons::ProgramOf(HWND window) {
       if (added) entry->second.icons = platform::FirstFileIcons(*path);
       program = &entry->second;
     }
-    found = processes_.emplace(processId, Entry<Program*>{program}).first;
+    found = processes_.emplace(processId, Known{program}).first;
   }
   found->second.used = true;
-  return found->second.value;
+  return found->second.program;
 }
 
 void ProgramIcons::BeginRebuild() {

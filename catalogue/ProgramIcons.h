@@ -26,16 +26,15 @@ class ProgramIcons {
     platform::FileIcons icons;
     bool used = false;
   };
-  template <class T>
-  struct Entry {
-    T value;  // a null program: the process could not be asked, or its file has no icon
+  struct Known {
+    Program* program;  // null: the process could not be asked, or its file has no icon
     bool used = false;
   };
   Program* ProgramOf(HWND window);
 
   std::map<std::wstring, Program> programs_;          // by executable path
-  std::map<DWORD, Entry<Program*>> processes_;        // by process id
-  std::map<HWND, Entry<Program*>> windows_;           // by window
+  std::map<DWORD, Known> processes_;                  // by process id
+  std::map<HWND, Known> windows_;                     // by window
 };
 
 }  // namespace catalogue
