@@ -28,12 +28,10 @@ void SystemSettings::ToggleClipboardBlocker() {
 void SystemSettings::ClipboardTick() {
   // Opening the clipboard ten times a second would keep it from other programs and tell every
   // clipboard viewer of a change each time: only a change since our own wipe is wiped.
-  if (wiped_ && platform::ClipboardSequence() == wipedSequence_) return;
+  if (wipedSequence_ == platform::ClipboardSequence()) return;
   // A clipboard held by another program fails this tick; the next one tries again.
-  if (platform::ReplaceClipboardWithEmptyText(ui::Application::Instance().Handle())) {
-    wiped_ = true;
+  if (platform::ReplaceClipboardWithEmptyText(ui::Application::Instance().Handle()))
     wipedSequence_ = platform::ClipboardSequence();
-  }
   ui::Application::Instance().ProcessMessages();
 }
 

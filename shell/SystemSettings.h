@@ -5,6 +5,7 @@
 // opened nor created leaves its command without effect on the registry, silently.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/ui/Components.h"
@@ -61,8 +62,7 @@ class SystemSettings {
   Controls controls_;
   // The clipboard's sequence number right after our last wipe: while it has not moved, nothing
   // new was copied and the clipboard is left alone.
-  DWORD wipedSequence_ = 0;
-  bool wiped_ = false;
+  std::optional<DWORD> wipedSequence_;
 };
 
 }  // namespace shell
