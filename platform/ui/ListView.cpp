@@ -171,20 +171,21 @@ void KeyValueGrid::SetRows(const std::vector<std::pair<std::wstring, std::wstrin
   SetRedraw(true);
 }
 
-std::wstring KeyValueGrid::Value(const std::wstring& key) const {
+int KeyValueGrid::RowOf(const std::wstring& key) const {
   for (int i = 0; i < Count(); ++i)
-    if (ItemText(i, 0) == key) return ItemText(i, 1);
-  return {};
+    if (ItemText(i, 0) == key) return i;
+  return -1;
+}
+
+std::wstring KeyValueGrid::Value(const std::wstring& key) const {
+  const int row = RowOf(key);
+  return row < 0 ? std::wstring() : ItemText(row, 1);
 }
 
 bool KeyValueGrid::SetValue(const std::wstring& key, const std::wstring& value) {
-  for (int i = 0; i < Count(); ++i) {
-    if (ItemText(i, 0) == key) {
-      SetSubItem(i, 1, value);
-      return true;
-    }
-  }
-  return false;
+  const int row = RowOf(key);
+  if (row >= 0) SetSubItem(row, 1, value);
+  return row >= 0;
 }
 
 }  // namespace ui

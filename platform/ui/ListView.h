@@ -77,6 +77,9 @@ class KeyValueGrid : public ListView {
   // Sets the value of the row with this key; rows keep their order and number. False when no
   // row has the key.
   bool SetValue(const std::wstring& key, const std::wstring& value);
+
+ private:
+  int RowOf(const std::wstring& key) const;  // -1 when no row has the key
 };
 
 }  // namespace ui
