@@ -71,6 +71,15 @@ Pair CompareMedians(int runs, F&& measured, G&& reference, S&& settle) {
       runs, [&] { return TimeMs(measured); }, [&] { return TimeMs(reference); }, settle);
 }
 
+// Dispatches every message waiting for this thread, then returns.
+inline void Pump() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
 // The folder of this executable: the build puts the helpers and the program beside it.
 inline std::wstring OwnDirectory() {
   wchar_t self[MAX_PATH] = {};

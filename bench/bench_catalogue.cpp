@@ -36,18 +36,10 @@ bench::Child StartForeignWindows(const std::wstring& arguments,
   return helper;
 }
 
-void Pump() {
-  MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
-}
-
 void PumpFor(DWORD milliseconds) {
   const ULONGLONG end = ::GetTickCount64() + milliseconds;
   do {
-    Pump();
+    bench::Pump();
     ::Sleep(5);
   } while (::GetTickCount64() < end);
 }
@@ -101,7 +93,7 @@ void CatalogueOf(TForm6& form, int count) {
   auto helper = StartForeignWindows(L"--count " + std::to_wstring(count) + L" --icon --title \"Bench %d\"");
   PumpFor(300);
   form.RefreshCatalogue();  // first touches of every window stay out of the figures
-  const auto times = bench::CompareMedians(kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, Pump);
+  const auto times = bench::CompareMedians(kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, bench::Pump);
   bench::PrintRow("RefreshCatalogue, " + std::to_string(count) + " foreign windows", times.measured, times.reference,
                   "<= 1.5x raw queries");
   bench::PrintNote("rows " + std::to_string(form.ListView1.Count()) + ", image list " +
@@ -142,7 +134,7 @@ void HungAmongHundred(TForm6& form, int hungCount, bool classIcon) {
 
   PumpFor(6000);
   const double markedProbe = ProbeMs(probe);
-  const auto marked = bench::CompareMedians(kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, Pump);
+  const auto marked = bench::CompareMedians(kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, bench::Pump);
   bench::PrintRow("RefreshCatalogue, " + what + ", after 6 s", marked.measured, budget,
                   "< 1.2x budget; hung ones free");
   bench::PrintRow("  the same against the raw queries", marked.measured, marked.reference, "<= 1.5x raw queries");
@@ -240,7 +232,7 @@ void FirstFillWithProgramIcons(TForm6& form) {
     const auto clear = [&] {
       form.ListView1.Clear();
       form.ImageList1.Clear();
-      Pump();
+      bench::Pump();
     };
     const auto times = bench::CompareMedians(
         kRuns,

@@ -15,14 +15,6 @@ namespace {
 constexpr int kRuns = 15;
 constexpr int kRepeats = 10;  // work per timing, so each timing lasts long enough to measure
 
-void Pump() {
-  MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
-}
-
 // Paints everything that waits for paint, children included, before it returns.
 void PaintNow(HWND window) {
   ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -40,11 +32,11 @@ template <class Skinned, class Native>
 bench::Pair InTurns(skin::SkinEngine& engine, HWND form, Skinned&& skinned, Native&& native) {
   std::vector<double> a, b;
   for (int run = 0; run < kRuns; ++run) {
-    Pump();
+    bench::Pump();
     a.push_back(bench::TimeMs(skinned));
     engine.SetActive(false);
     PaintNow(form);
-    Pump();
+    bench::Pump();
     b.push_back(bench::TimeMs(native));
     engine.SetActive(true);
     PaintNow(form);
@@ -76,7 +68,7 @@ int main() {
     ui::Application::Instance().Initialize(::GetModuleHandleW(nullptr), L"Vantora");
     ui::Owned<TForm6> form;
     form.Show();
-    Pump();
+    bench::Pump();
     skin::SkinEngine& engine = form.sSkinManager1;
     engine.SetAnimationEvents(skin::kAllAnimationEvents);
     const std::wstring skins[2] = {L"WMP11", L"Ledenets (internal)"};
