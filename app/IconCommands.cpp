@@ -15,12 +15,12 @@ icons::SelectionLink TForm6::IconSelectionLink() {
 }
 
 icons::Screenshots::Links TForm6::ScreenshotLinks() {
-  return {*this, SavePictureDialog1, [this] { return SelectedWindow(); },
-          &FadeWindow};
+  return {*this, SavePictureDialog1, [this] { return SelectedWindow(); }, &FadeWindow};
 }
 
 icons::ExeIconPanel::Controls TForm6::ExeIconControls() {
-  return {Edit4, Image4, Image5, Image6, Button35, Button36, Button37, OpenDialog1, OpenPictureDialog1, SavePictureDialog1};
+  return {
+      Edit4, Image4, Image5, Image6, Button35, Button36, Button37, OpenDialog1, OpenPictureDialog1, SavePictureDialog1};
 }
 
 void TForm6::BindIcons() {

@@ -31,9 +31,7 @@ void TForm6::BindTray() {
   Button9.OnClick = [this] { Button9Click(); };
 }
 
-void TForm6::ShowToTrayBalloon() {
-  TrayIcon1.ShowBalloon({L"Vantora", L"Vantora Minimized To Tray", NIIF_INFO, 3000});
-}
+void TForm6::ShowToTrayBalloon() { TrayIcon1.ShowBalloon({L"Vantora", L"Vantora Minimized To Tray", NIIF_INFO, 3000}); }
 
 // Shown means not hidden in the tray. A minimized program is shown: Windows hides the owned main
 // window while the application window is minimized, but the taskbar entry stays.

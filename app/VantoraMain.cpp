@@ -23,9 +23,9 @@ ui::FormStyle MainStyle() {
 }
 
 platform::UniqueBitmap LoadPlaceholder() {
-  return platform::UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
-                                                                  MAKEINTRESOURCEW(IDB_PLACEHOLDER), IMAGE_BITMAP,
-                                                                  0, 0, LR_CREATEDIBSECTION)));
+  return platform::UniqueBitmap(
+      static_cast<HBITMAP>(::LoadImageW(ui::Application::Instance().InstanceHandle(), MAKEINTRESOURCEW(IDB_PLACEHOLDER),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // The names of a control group, resolved on this form. Every name must be a row of the layout

@@ -123,7 +123,8 @@ class TForm6 : public ui::Form {
   ui::Panel sPanel1{*this, vantora::MainRow("sPanel1")};
   ui::Label sLabel23{*this, vantora::MainRow("sLabel23")};
   ui::Label sLabel2{*this, vantora::MainRow("sLabel2")};
-  ui::ComboBox sComboBox1{*this, vantora::MainRow("sComboBox1"),
+  ui::ComboBox sComboBox1{*this,
+                          vantora::MainRow("sComboBox1"),
                           {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
   ui::Label sLabel3{*this, vantora::MainRow("sLabel3")};
   ui::Edit Edit3{*this, vantora::MainRow("Edit3")};
@@ -173,7 +174,8 @@ class TForm6 : public ui::Form {
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
   shell::ShellToggles shellToggles{{Button27, Button24, Button25, Button26, TrackBar3}};
-  shell::SystemSettings systemSettings{{Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
+  shell::SystemSettings systemSettings{
+      {Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
   commands::WindowDialogs windowDialogs;
   skin::SkinEngine sSkinManager1;
   // Paints every form of the program in the engine's look; its OnAfterChange follows the
@@ -194,13 +196,13 @@ class TForm6 : public ui::Form {
   void DXTimer1Timer() { windowList.RefreshTimerTick(); }
 
   // --- Per-window commands ---
-  void Button1Click() { windowCommands.SetTitleFromEdit(); }                 // "Update Text"
+  void Button1Click() { windowCommands.SetTitleFromEdit(); }                // "Update Text"
   void Edit1KeyDown(ui::KeyEvent& key) { windowCommands.TitleKeyUp(key); }  // bound to the key-up
-  void Button3Click() { windowCommands.ShowSelected(SW_SHOWMAXIMIZED); }     // "Maximize"
-  void Button4Click() { windowCommands.ShowSelected(SW_MINIMIZE); }          // "Minimize"
-  void Button5Click() { windowCommands.ShowSelected(SW_RESTORE); }           // "Restore"
-  void Button6Click() { windowCommands.CloseSelected(); }                    // "Close Window"
-  void sButton2Click() { windowCommands.BringSelectedToFront(); }            // Button16
+  void Button3Click() { windowCommands.ShowSelected(SW_SHOWMAXIMIZED); }    // "Maximize"
+  void Button4Click() { windowCommands.ShowSelected(SW_MINIMIZE); }         // "Minimize"
+  void Button5Click() { windowCommands.ShowSelected(SW_RESTORE); }          // "Restore"
+  void Button6Click() { windowCommands.CloseSelected(); }                   // "Close Window"
+  void sButton2Click() { windowCommands.BringSelectedToFront(); }           // Button16
   void TrackBar1Change() { windowCommands.ApplyOpacity(); }
   void sCheckBox1Click() { windowCommands.ApplyStayOnTop(); }
   void sButton25Click() { windowCommands.ToggleEnabled(); }
@@ -224,21 +226,21 @@ class TForm6 : public ui::Form {
   void BringProgramForward() { bulkCommands.BringProgramForward(); }
 
   // --- Taskbar and desktop toggles, system settings ---
-  void Button27Click() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }          // "Hide TaskBar"
-  void Button24Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }     // "Hide TaskBar Items"
-  void Button25Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }     // "Hide TaskBar Clock"
-  void Button26Click() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }     // "Hide Desktop"
+  void Button27Click() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }       // "Hide TaskBar"
+  void Button24Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }  // "Hide TaskBar Items"
+  void Button25Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }  // "Hide TaskBar Clock"
+  void Button26Click() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }  // "Hide Desktop"
   void TrackBar3Change() { shellToggles.ApplyTaskbarOpacity(); }
-  void Button29Click() { systemSettings.BrowseWallpaper(); }                          // "Browse..."
-  void Button30Click() { systemSettings.ApplyWallpaper(); }                           // "Apply"
-  void Button32Click() { systemSettings.WriteBrowserTitle(); }                        // "Change"
-  void Button31Click() { systemSettings.ReadBrowserTitle(); }                         // "Get Current Text"
-  void Button33Click() { shell::SystemSettings::SwapMouseButtons(true); }             // "Swap Mouse Buttons"
-  void sClick() { shell::SystemSettings::SwapMouseButtons(false); }                   // "UnSwap Mouse Buttons"
-  void Button28Click() { systemSettings.ToggleClipboardBlocker(); }                   // "Disable Clipboard"
+  void Button29Click() { systemSettings.BrowseWallpaper(); }               // "Browse..."
+  void Button30Click() { systemSettings.ApplyWallpaper(); }                // "Apply"
+  void Button32Click() { systemSettings.WriteBrowserTitle(); }             // "Change"
+  void Button31Click() { systemSettings.ReadBrowserTitle(); }              // "Get Current Text"
+  void Button33Click() { shell::SystemSettings::SwapMouseButtons(true); }  // "Swap Mouse Buttons"
+  void sClick() { shell::SystemSettings::SwapMouseButtons(false); }        // "UnSwap Mouse Buttons"
+  void Button28Click() { systemSettings.ToggleClipboardBlocker(); }        // "Disable Clipboard"
   void Timer1Timer() { systemSettings.ClipboardTick(); }
-  void sBitBtn5Click() { systemSettings.ToggleStartWithWindows(); }                   // "Start on Windows Startup"
-  void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }                       // "Shutdown PC"
+  void sBitBtn5Click() { systemSettings.ToggleStartWithWindows(); }  // "Start on Windows Startup"
+  void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }      // "Shutdown PC"
   void ShutdownPC1Click() { shell::SystemSettings::ShutdownPC(); }
 
   // --- Window icons, screenshots and executable icons ---

@@ -94,8 +94,7 @@ class Child {
   explicit Child(std::wstring commandLine) {
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info))
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
       throw std::runtime_error("cannot start a child process, error " + std::to_string(::GetLastError()));
     ::CloseHandle(info.hThread);
     process_.reset(info.hProcess);

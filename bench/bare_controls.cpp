@@ -35,7 +35,9 @@ Kind KindOf(ui::ControlKind kind) {
     case K::ComboBox: return {WC_COMBOBOXW, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP};
     case K::TrackBar: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP};
     case K::ListView: return {WC_LISTVIEWW, LVS_REPORT | WS_TABSTOP | WS_BORDER};
-    case K::Image: case K::Panel: case K::Bevel: return {WC_STATICW, SS_OWNERDRAW};
+    case K::Image:
+    case K::Panel:
+    case K::Bevel: return {WC_STATICW, SS_OWNERDRAW};
     default: return {WC_STATICW, SS_LEFTNOWORDWRAP};
   }
 }

@@ -26,8 +26,8 @@ const UINT kIconWaitMs = static_cast<UINT>(platform::kIconQueryWait.count());
 bench::Child StartForeignWindows(const std::wstring& arguments,
                                  const std::wstring& exe = bench::OwnDirectory() + L"foreign_windows_helper.exe") {
   static int serial = 0;
-  const std::wstring readyName = L"VantoraBenchReady-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                                 std::to_wstring(++serial);
+  const std::wstring readyName =
+      L"VantoraBenchReady-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);
   platform::UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, readyName.c_str()));
   bench::Child helper(L"\"" + exe + L"\" --seconds 600 --ready " + readyName + L" " + arguments);
   const HANDLE waits[] = {ready.get(), helper.Process()};
@@ -61,8 +61,8 @@ void RawQueries() {
     if (::GetWindowTextW(window, title, 511) == 0) continue;
     auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window, GCLP_HICON));
     DWORD_PTR answer = 0;
-    if (!icon && ::SendMessageTimeoutW(window, WM_GETICON, ICON_BIG, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                                       kIconWaitMs, &answer))
+    if (!icon &&
+        ::SendMessageTimeoutW(window, WM_GETICON, ICON_BIG, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kIconWaitMs, &answer))
       icon = reinterpret_cast<HICON>(answer);
     if (icon) ::DestroyIcon(static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, width, height, 0)));
   }
@@ -77,9 +77,9 @@ void Profile(TForm6& form, int rows, double rawMs) {
     for (int i = 1; i <= rows; ++i) form.ListView1.AddItem(L"Bench " + std::to_wstring(i));
     form.ListView1.SetRedraw(true);
   });
-  platform::UniqueIcon icon(static_cast<HICON>(
-      ::CopyImage(::LoadIconW(nullptr, IDI_APPLICATION), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-                  ::GetSystemMetrics(SM_CYICON), 0)));
+  platform::UniqueIcon icon(
+      static_cast<HICON>(::CopyImage(::LoadIconW(nullptr, IDI_APPLICATION), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                                     ::GetSystemMetrics(SM_CYICON), 0)));
   const double cells = bench::MedianMs(kRuns, [&] {
     form.ImageList1.Clear();
     for (int i = 0; i < rows; ++i) form.ImageList1.AddIcon(icon.get());
@@ -93,7 +93,8 @@ void CatalogueOf(TForm6& form, int count) {
   auto helper = StartForeignWindows(L"--count " + std::to_wstring(count) + L" --icon --title \"Bench %d\"");
   PumpFor(300);
   form.RefreshCatalogue();  // first touches of every window stay out of the figures
-  const auto times = bench::CompareMedians(kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, bench::Pump);
+  const auto times = bench::CompareMedians(
+      kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, bench::Pump);
   bench::PrintRow("RefreshCatalogue, " + std::to_string(count) + " foreign windows", times.measured, times.reference,
                   "<= 1.5x raw queries");
   bench::PrintNote("rows " + std::to_string(form.ListView1.Count()) + ", image list " +
@@ -113,11 +114,13 @@ std::string HungState(HWND window) { return ::IsHungAppWindow(window) ? "marked 
 // itself meets the hang.
 void HungAmongHundred(TForm6& form, int hungCount, bool classIcon) {
   const std::wstring icon = classIcon ? L" --icon" : L" --no-icon";
-  auto answering = StartForeignWindows(L"--count " + std::to_wstring(100 - hungCount) + L" --icon --title \"Bench %d\"");
+  auto answering =
+      StartForeignWindows(L"--count " + std::to_wstring(100 - hungCount) + L" --icon --title \"Bench %d\"");
   PumpFor(1000);  // the system is still tearing down the windows of the run before
   form.RefreshCatalogue();
   const double start = bench::NowMs();
-  auto hung = StartForeignWindows(L"--count " + std::to_wstring(hungCount) + L" --hung" + icon + L" --title \"Hung %d\"");
+  auto hung =
+      StartForeignWindows(L"--count " + std::to_wstring(hungCount) + L" --hung" + icon + L" --title \"Hung %d\"");
   const HWND probe = ::FindWindowW(L"VantoraForeignWindow", L"Hung 1");
   const double budget = hungCount * static_cast<double>(kIconWaitMs);
   const std::string what = std::to_string(hungCount) + " hung among 100" + (classIcon ? "" : ", no class icon");
@@ -134,7 +137,8 @@ void HungAmongHundred(TForm6& form, int hungCount, bool classIcon) {
 
   PumpFor(6000);
   const double markedProbe = ProbeMs(probe);
-  const auto marked = bench::CompareMedians(kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, bench::Pump);
+  const auto marked = bench::CompareMedians(
+      kRuns, [&] { form.RefreshCatalogue(); }, RawQueries, bench::Pump);
   bench::PrintRow("RefreshCatalogue, " + what + ", after 6 s", marked.measured, budget,
                   "< 1.2x budget; hung ones free");
   bench::PrintRow("  the same against the raw queries", marked.measured, marked.reference, "<= 1.5x raw queries");
@@ -226,9 +230,19 @@ void FirstFillWithProgramIcons(TForm6& form) {
   std::vector<std::wstring> copies;
   const auto fill = [&](const std::string& name) {
     PumpFor(500);
-    const catalogue::CatalogueControls controls{form.ListView1, form.ImageList1, form.Edit1, form.CheckBox1,
-                                                form.Image1, form.Image2, form.Button2, form.sButton25,
-                                                {}, {}, {}, form.Timer2, form.DXTimer1};
+    const catalogue::CatalogueControls controls{form.ListView1,
+                                                form.ImageList1,
+                                                form.Edit1,
+                                                form.CheckBox1,
+                                                form.Image1,
+                                                form.Image2,
+                                                form.Button2,
+                                                form.sButton25,
+                                                {},
+                                                {},
+                                                {},
+                                                form.Timer2,
+                                                form.DXTimer1};
     const auto clear = [&] {
       form.ListView1.Clear();
       form.ImageList1.Clear();
@@ -250,8 +264,8 @@ void FirstFillWithProgramIcons(TForm6& form) {
   for (int i = 1; i <= 10; ++i) {
     copies.push_back(std::wstring(temp) + L"vantora-bench-program-" + std::to_wstring(i) + L".exe");
     ::CopyFileW(helper.c_str(), copies.back().c_str(), FALSE);
-    programs.push_back(StartForeignWindows(L"--count 10 --no-icon --title \"Program " + std::to_wstring(i) +
-                                           L" window %d\"", copies.back()));
+    programs.push_back(StartForeignWindows(
+        L"--count 10 --no-icon --title \"Program " + std::to_wstring(i) + L" window %d\"", copies.back()));
   }
   fill("100 windows of 10 programs");
   programs.clear();

@@ -61,13 +61,11 @@ int main() {
         kRuns, [&] { return StartUntilShown(vantora, L"TForm6"); },
         [&] { return StartUntilShown(minimal, L"BenchMinimalWindow"); }, Settle);
     bench::PrintHeader();
-    bench::PrintRow("start-up to the main window shown", times.measured, times.reference,
-                    "< 2x a one-window program");
+    bench::PrintRow("start-up to the main window shown", times.measured, times.reference, "< 2x a one-window program");
     const auto floor = bench::CompareReportedMedians(
         kRuns, [&] { return StartUntilShown(vantora, L"TForm6"); },
         [&] { return StartUntilShown(bare, L"BenchBareControls"); }, Settle);
-    bench::PrintRow("  against the same controls created bare", floor.measured, floor.reference,
-                    "<= 1.3x the floor");
+    bench::PrintRow("  against the same controls created bare", floor.measured, floor.reference, "<= 1.3x the floor");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "bench_startup: %s\n", e.what());
     return 1;

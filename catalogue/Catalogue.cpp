@@ -163,7 +163,7 @@ void Catalogue::UpdateSelectionState() {
   c_.largeIcon.SetIcon(CopyWindowIcon(window, true));
   c_.smallIcon.SetIcon(CopyWindowIcon(window, false));
   c_.closeButtonToggle.SetCaption(IsCloseButtonEnabled(window) ? vantora::kDisableCloseButton
-                                                                : vantora::kEnableCloseButton);
+                                                               : vantora::kEnableCloseButton);
   c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? vantora::kDisableWindow : vantora::kEnableWindow);
 }
 

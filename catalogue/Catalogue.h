@@ -21,15 +21,15 @@ namespace catalogue {
 struct CatalogueControls {
   ui::ListView& list;
   ui::ImageList& images;
-  ui::Edit& title;              // the selected window's title
-  ui::CheckBox& stayOnTop;      // checked while the selected window is topmost
+  ui::Edit& title;          // the selected window's title
+  ui::CheckBox& stayOnTop;  // checked while the selected window is topmost
   ui::Image& largeIcon;
   ui::Image& smallIcon;
   ui::Button& closeButtonToggle;
   ui::Button& enableToggle;
   std::vector<ui::Control*> bulkGroup, perWindowGroup, newIconGroup;
-  ui::Timer& armTimer;     // checks the refresh period every 100 ms
-  ui::Timer& refreshTimer; // rebuilds the list every period while the program is active
+  ui::Timer& armTimer;      // checks the refresh period every 100 ms
+  ui::Timer& refreshTimer;  // rebuilds the list every period while the program is active
 };
 
 class Catalogue {
@@ -87,7 +87,7 @@ class Catalogue {
   std::function<bool(HWND)> ownWindow_;
   bool onWine_;
   ProgramIcons programIcons_;  // used under Wine only
-  std::vector<Row> rows_;  // what the list shows, row by row
+  std::vector<Row> rows_;      // what the list shows, row by row
   bool autoRefreshArmed_ = false;
 };
 

@@ -32,9 +32,9 @@ class ProgramIcons {
   };
   Program* ProgramOf(HWND window);
 
-  std::map<std::wstring, Program> programs_;          // by executable path
-  std::map<DWORD, Known> processes_;                  // by process id
-  std::map<HWND, Known> windows_;                     // by window
+  std::map<std::wstring, Program> programs_;  // by executable path
+  std::map<DWORD, Known> processes_;          // by process id
+  std::map<HWND, Known> windows_;             // by window
 };
 
 }  // namespace catalogue

@@ -6,7 +6,8 @@
 HICON WindowIcon(HWND window, bool large) {
   auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window, large ? GCLP_HICON : GCLP_HICONSM));
   const auto ask = [window](WPARAM kind) {
-    return reinterpret_cast<HICON>(platform::BoundedSend(window, WM_GETICON, kind, 0, platform::kIconQueryWait).value_or(0));
+    return reinterpret_cast<HICON>(
+        platform::BoundedSend(window, WM_GETICON, kind, 0, platform::kIconQueryWait).value_or(0));
   };
   if (!icon) icon = ask(large ? ICON_BIG : ICON_SMALL);
   if (!icon && !large) icon = ask(ICON_BIG);

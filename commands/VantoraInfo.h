@@ -22,7 +22,8 @@ class TForm13 : public ui::Form {
   TForm13(const ui::FormKey& key, std::function<HWND()> target);
 
   ui::Label Label1{*this, commands::InfoRow("Label1")};
-  ui::KeyValueGrid ve{*this, commands::InfoRow("ve"),
+  ui::KeyValueGrid ve{*this,
+                      commands::InfoRow("ve"),
                       {std::wstring(commands::kInfoKeyTitle), commands::kInfoKeyWidth},
                       {std::wstring(commands::kInfoValueTitle), commands::kInfoValueWidth}};
   ui::Button Button2{*this, commands::InfoRow("Button2")};  // "Refresh"

@@ -67,8 +67,10 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   platform::CaptureBitmap picture;
   platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
   ResizeHandles = catalogue_.Windows();
-  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap), size);
-  ui::Application::Instance().RunUntil([this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
+  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap),
+                 size);
+  ui::Application::Instance().RunUntil(
+      [this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
   DestroyResizeScreen();
   return true;
 }

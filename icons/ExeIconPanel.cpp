@@ -41,8 +41,7 @@ void ExeIconPanel::Button36Click() {
   try {
     const auto head = platform::ReadFileBytes(path, sizeof(IconDir));  // "Cannot open file ..." when unreadable
     const auto header = ReadAt<IconDir>(head, 0);
-    if (!header || !IsIconDir(*header))
-      throw std::runtime_error("Icon image is not valid");
+    if (!header || !IsIconDir(*header)) throw std::runtime_error("Icon image is not valid");
   } catch (...) {
     if (!c_.Image5.Icon()) c_.Image5.Clear();
     throw;

@@ -33,7 +33,8 @@ void SaveIconFile(HICON icon, const std::wstring& path) {
   if (colour) {
     picture.height = static_cast<uint32_t>(shape.bmHeight);
     picture.bitCount = shape.bmBitsPixel * shape.bmPlanes;
-    picture.colourRows = BitmapRows(dc.get(), colour.get(), shape.bmWidth, shape.bmHeight, picture.bitCount, &picture.palette);
+    picture.colourRows =
+        BitmapRows(dc.get(), colour.get(), shape.bmWidth, shape.bmHeight, picture.bitCount, &picture.palette);
     picture.maskRows = BitmapRows(dc.get(), mask.get(), shape.bmWidth, shape.bmHeight, 1, nullptr);
   } else {
     // A monochrome icon keeps both halves in its mask: AND on top, XOR below (first, bottom-up).
@@ -50,8 +51,8 @@ void SaveIconFile(HICON icon, const std::wstring& path) {
 }
 
 platform::UniqueIcon LoadIconFile(const std::wstring& path) {
-  return platform::UniqueIcon(static_cast<HICON>(
-      ::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  return platform::UniqueIcon(
+      static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
 }
 
 }  // namespace icons

@@ -39,7 +39,8 @@ void TForm10::FormShow() {
 
   // The boxes show what the engine holds; their click handlers have nothing to write back.
   showingSettings_ = true;
-  for (const AnimationBox& item : kAnimationBoxes) (this->*item.box).SetChecked((engine.AnimationEvents() & item.event) != 0);
+  for (const AnimationBox& item : kAnimationBoxes)
+    (this->*item.box).SetChecked((engine.AnimationEvents() & item.event) != 0);
   CheckBox6.SetChecked(engine.Active());
   showingSettings_ = false;
 }

@@ -20,7 +20,7 @@ struct OptionsLinks {
   int& autoRefreshPeriod;            // the window list's period, taken when the dialog closes with "Ok"
   platform::GlobalHotKeys& hotKeys;  // the main window's registrations of the ids 1 to 6
   skin::SkinEngine& skin;
-  ui::TrackBar& opacitySlider;       // the main window's sliders, focused after a change of look
+  ui::TrackBar& opacitySlider;  // the main window's sliders, focused after a change of look
   ui::TrackBar& taskbarSlider;
 };
 

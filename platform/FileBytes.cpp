@@ -39,8 +39,8 @@ std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit, uint6
 }
 
 void WriteFileBytes(const std::wstring& path, std::span<const uint8_t> bytes) {
-  const UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr));
+  const UniqueFile file(
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) ThrowFileError(L"Cannot create file", path);
   DWORD written = 0;
   if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||

@@ -33,9 +33,7 @@ std::optional<RegistryKey> RegistryKey::TryCreate(HKEY root, const std::wstring&
   return RegistryKey(UniqueHkey(key));
 }
 
-bool RegistryKey::Exists(HKEY root, const std::wstring& path) {
-  return Open(root, path, KEY_QUERY_VALUE).has_value();
-}
+bool RegistryKey::Exists(HKEY root, const std::wstring& path) { return Open(root, path, KEY_QUERY_VALUE).has_value(); }
 
 bool RegistryKey::HasValue(const std::wstring& name) const {
   return ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
@@ -53,8 +51,7 @@ std::optional<std::wstring> RegistryKey::ReadString(const std::wstring& name) co
     if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError(name);
     std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
     DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    status = ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type,
-                                reinterpret_cast<BYTE*>(text.data()), &size);
+    status = ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
     if (status == ERROR_SUCCESS) {
       if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError(name);
       // Stored strings need not carry their terminator; cut at the first NUL either way.

@@ -32,7 +32,7 @@ class ResourceUpdate {
 
 // One resource of a module, copied out of it.
 struct ResourceCopy {
-  WORD id = 0;           // integer names only: the icon resources of programs use them
+  WORD id = 0;  // integer names only: the icon resources of programs use them
   WORD language = 0;
   std::vector<uint8_t> bytes;
 };

@@ -45,7 +45,8 @@ void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& 
       PALETTEENTRY more[255];
     } logical{};
     logical.head.palVersion = 0x300;
-    logical.head.palNumEntries = static_cast<WORD>(::GetSystemPaletteEntries(screen.get(), 0, 256, logical.head.palPalEntry));
+    logical.head.palNumEntries =
+        static_cast<WORD>(::GetSystemPaletteEntries(screen.get(), 0, 256, logical.head.palPalEntry));
     if (logical.head.palNumEntries) bitmap.palette.reset(::CreatePalette(&logical.head));
   }
   CopyInto(bitmap, screen.get(), left, top);

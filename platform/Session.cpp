@@ -26,8 +26,7 @@ class Win32Session final : public Session {
   void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {
     DWORD processId = 0;
     if (::GetWindowThreadProcessId(applicationWindow, &processId) && processId) {
-      const UniqueKernelHandle process(
-          ::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId));
+      const UniqueKernelHandle process(::OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId));
       if (process) ::TerminateProcess(process.get(), exitCode);
     }
     // Still here: the window was gone or the process could not be opened.

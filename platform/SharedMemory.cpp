@@ -10,16 +10,14 @@ UniqueMapView MapAll(HANDLE mapping, DWORD size) {
 }
 
 std::span<std::byte, kInstanceRecordSize> RecordBytes(const SharedMemory& memory) {
-  return std::span<std::byte, kInstanceRecordSize>(static_cast<std::byte*>(memory.view.get()),
-                                                   kInstanceRecordSize);
+  return std::span<std::byte, kInstanceRecordSize>(static_cast<std::byte*>(memory.view.get()), kInstanceRecordSize);
 }
 
 }  // namespace
 
 SharedMemory SharedMemory::Create(const std::wstring& name, DWORD size, bool& alreadyExisted) {
   SharedMemory memory;
-  memory.mapping.reset(
-      ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, name.c_str()));
+  memory.mapping.reset(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, name.c_str()));
   const DWORD error = ::GetLastError();
   if (!memory.mapping) throw Win32Error("CreateFileMappingW", error);
   alreadyExisted = error == ERROR_ALREADY_EXISTS;
@@ -37,9 +35,7 @@ std::optional<SharedMemory> SharedMemory::Open(const std::wstring& name, DWORD s
   return memory;
 }
 
-InstanceRecord ReadInstanceRecord(const SharedMemory& memory) {
-  return DecodeInstanceRecord(RecordBytes(memory));
-}
+InstanceRecord ReadInstanceRecord(const SharedMemory& memory) { return DecodeInstanceRecord(RecordBytes(memory)); }
 
 void WriteInstanceRecord(const SharedMemory& memory, const InstanceRecord& record) {
   EncodeInstanceRecord(record, RecordBytes(memory));

@@ -19,8 +19,7 @@ RECT WorkArea() {
 }
 
 int CascadeStep() {
-  return ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) +
-         ::GetSystemMetrics(SM_CXPADDEDBORDER);
+  return ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + ::GetSystemMetrics(SM_CXPADDEDBORDER);
 }
 
 void CascadeDesktopWindows(UINT how) { ::CascadeWindows(nullptr, how, nullptr, 0, nullptr); }

@@ -33,8 +33,7 @@ std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPA
   if (!t_silent.empty() && RecentlySilent(window)) return std::nullopt;
   DWORD_PTR result = 0;
   const UINT timeout = static_cast<UINT>(wait.count() < 0 ? 0 : wait.count());
-  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeout,
-                             &result)) {
+  if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeout, &result)) {
     // Only silence counts: a message the system cannot carry to another process (Wine's
     // WM_GETICON) fails at once and says nothing about the window.
     if (::GetLastError() == ERROR_TIMEOUT && !OfThisThread(window)) t_silent.push_back({window, ::GetTickCount64()});

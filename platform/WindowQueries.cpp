@@ -24,9 +24,7 @@ std::wstring WindowClassName(HWND window) {
   return std::wstring(name, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-DWORD ExtendedStyle(HWND window) {
-  return static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
-}
+DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE)); }
 
 void SetExtendedStyle(HWND window, DWORD style) {
   if (Answering(window)) ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style));
@@ -83,8 +81,7 @@ bool SetSystemMenuClose(HWND window, bool enable) {
   if (!Answering(window)) return false;
   HMENU menu = ::GetSystemMenu(window, FALSE);
   if (!menu) return false;
-  return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) !=
-         static_cast<BOOL>(-1);
+  return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) != static_cast<BOOL>(-1);
 }
 
 std::optional<DWORD> TitleBarCloseState(HWND window) {

@@ -27,18 +27,16 @@ constexpr Arrangement kCascade{
     platform::CascadeDesktopWindows, MDITILE_SKIPDISABLED,
     [](const vantora::Rect& work, int count) { return vantora::CascadeRects(work, count, platform::CascadeStep()); },
     true};
-constexpr Arrangement kTileHorizontal{
-    platform::TileDesktopWindows, MDITILE_HORIZONTAL | MDITILE_SKIPDISABLED,
-    [](const vantora::Rect& work, int count) {
-      return vantora::TileRects(work, count, vantora::TileDirection::Horizontal);
-    },
-    false};
-constexpr Arrangement kTileVertical{
-    platform::TileDesktopWindows, MDITILE_VERTICAL | MDITILE_SKIPDISABLED,
-    [](const vantora::Rect& work, int count) {
-      return vantora::TileRects(work, count, vantora::TileDirection::Vertical);
-    },
-    false};
+constexpr Arrangement kTileHorizontal{platform::TileDesktopWindows, MDITILE_HORIZONTAL | MDITILE_SKIPDISABLED,
+                                      [](const vantora::Rect& work, int count) {
+                                        return vantora::TileRects(work, count, vantora::TileDirection::Horizontal);
+                                      },
+                                      false};
+constexpr Arrangement kTileVertical{platform::TileDesktopWindows, MDITILE_VERTICAL | MDITILE_SKIPDISABLED,
+                                    [](const vantora::Rect& work, int count) {
+                                      return vantora::TileRects(work, count, vantora::TileDirection::Vertical);
+                                    },
+                                    false};
 
 // The listed windows the desktop call would take: enabled (disabled ones are skipped) and not
 // minimized, in list order.

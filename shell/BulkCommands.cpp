@@ -15,14 +15,13 @@ namespace shell {
 
 // What the program does with its own window around a walk.
 enum class Step {
-  RaiseMainWindow,         // top of the Z order, same place and size
-  BringApplicationToFront, // the program's last active window becomes the foreground window
-  BringProgramForward,     // restore the main and application windows if minimized
+  RaiseMainWindow,          // top of the Z order, same place and size
+  BringApplicationToFront,  // the program's last active window becomes the foreground window
+  BringProgramForward,      // restore the main and application windows if minimized
 };
 
 namespace {
-constexpr Step kBeforeHotKeyClose[] = {Step::BringProgramForward, Step::RaiseMainWindow,
-                                       Step::BringApplicationToFront};
+constexpr Step kBeforeHotKeyClose[] = {Step::BringProgramForward, Step::RaiseMainWindow, Step::BringApplicationToFront};
 constexpr Step kAfterHotKeyShowWalk[] = {Step::RaiseMainWindow, Step::BringApplicationToFront,
                                          Step::BringProgramForward};
 constexpr Step kFrontThenRaise[] = {Step::BringApplicationToFront, Step::RaiseMainWindow};
@@ -74,8 +73,7 @@ void BulkCommands::CloseAll(BulkVariant variant) {
   if (variant == BulkVariant::HotKey) Run(kBeforeHotKeyClose);
   if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
   // Each window has handled its WM_CLOSE (or run out of time) before the next one gets its own.
-  Walk(variant,
-       [](HWND window) { platform::BoundedSend(window, WM_CLOSE, 0, 0, platform::kCloseRequestWait); });
+  Walk(variant, [](HWND window) { platform::BoundedSend(window, WM_CLOSE, 0, 0, platform::kCloseRequestWait); });
   if (variant == BulkVariant::Button) {
     ::Sleep(100);  // lets the windows finish going away before the list is rebuilt
     catalogue_.RefreshAndUpdate();

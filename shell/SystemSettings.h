@@ -26,14 +26,14 @@ bool ShutdownComputer(UINT flags);
 class SystemSettings {
  public:
   struct Controls {
-    ui::Edit& wallpaperPath;          // read-only, filled by the browse button
-    ui::Button& applyWallpaper;       // enabled once a picture was chosen
+    ui::Edit& wallpaperPath;     // read-only, filled by the browse button
+    ui::Button& applyWallpaper;  // enabled once a picture was chosen
     ui::FileDialog& wallpaperDialog;
     ui::Edit& browserTitle;
-    ui::Button& clipboardButton;      // "Disable Clipboard" / "Enable Clipboard"
-    ui::Label& clipboardStatus;       // "Status: Clipboard Enabled" / "Status: Clipboard Disabled"
-    ui::Timer& clipboardTimer;        // empties the clipboard on every tick while enabled
-    ui::Button& startWithWindows;     // "Start on Windows Startup" / "Do Not Start on Windows Startup"
+    ui::Button& clipboardButton;   // "Disable Clipboard" / "Enable Clipboard"
+    ui::Label& clipboardStatus;    // "Status: Clipboard Enabled" / "Status: Clipboard Disabled"
+    ui::Timer& clipboardTimer;     // empties the clipboard on every tick while enabled
+    ui::Button& startWithWindows;  // "Start on Windows Startup" / "Do Not Start on Windows Startup"
   };
   explicit SystemSettings(const Controls& controls) : controls_(controls) {}
 

@@ -19,7 +19,8 @@ ButtonFades::ButtonFades() {
   wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.lpszClassName = kClassName;
   ::RegisterClassExW(&wc);  // fails harmlessly when the class exists
-  timerWindow_.reset(::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+  timerWindow_.reset(
+      ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
   if (!timerWindow_) platform::ThrowLastError("CreateWindowEx(button fades)");
   ::SetWindowLongPtrW(timerWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -40,7 +41,8 @@ Rgb ButtonFades::Face(HWND button, Rgb target) const {
   const auto found = fades_.find(button);
   if (found == fades_.end()) return target;
   const ULONGLONG elapsed = ::GetTickCount64() - found->second.start;
-  return Mix(found->second.from, target, FadeAmount(static_cast<unsigned>(std::min<ULONGLONG>(elapsed, kFadeMilliseconds))));
+  return Mix(found->second.from, target,
+             FadeAmount(static_cast<unsigned>(std::min<ULONGLONG>(elapsed, kFadeMilliseconds))));
 }
 
 // Each frame repaints the fading buttons; a fade that has reached its end gets its last frame

@@ -89,7 +89,8 @@ Rgb SkinnedLook::ShownFace(const ui::ButtonPaint& paint) const {
   return fades_.Face(paint.window, FaceOf(paint.kind, paint.state));
 }
 
-void SkinnedLook::ButtonStateChanged(HWND button, ButtonKind kind, ButtonState from, ButtonState to, ui::ButtonEvent event) {
+void SkinnedLook::ButtonStateChanged(HWND button, ButtonKind kind, ButtonState from, ButtonState to,
+                                     ui::ButtonEvent event) {
   if (!(engine_.AnimationEvents() & EngineEvent(event)) || to == ButtonState::Disabled ||
       from == ButtonState::Disabled) {
     fades_.Stop(button);  // a change the engine does not animate shows at once
@@ -125,15 +126,10 @@ void SkinnedLook::PaintFace(const ui::ButtonPaint& paint, const RECT& rect) {
 void SkinnedLook::PaintButton(const ui::ButtonPaint& paint) {
   switch (paint.kind) {
     case ButtonKind::Check:
-    case ButtonKind::Radio:
-      PaintCheck(paint);
-      return;
-    case ButtonKind::Group:
-      PaintGroup(paint);
-      return;
+    case ButtonKind::Radio: PaintCheck(paint); return;
+    case ButtonKind::Group: PaintGroup(paint); return;
     case ButtonKind::Push:
-    case ButtonKind::Bitmap:
-      break;
+    case ButtonKind::Bitmap: break;
   }
   PaintFace(paint, paint.rect);
   RECT text = paint.rect;
@@ -258,15 +254,14 @@ LRESULT SkinnedLook::TrackBarCustomDraw(NMCUSTOMDRAW& draw) {
       ::FrameRect(draw.hdc, &draw.rc, Brush(Ref(Colours().border)));
       return CDRF_SKIPDEFAULT;
     case TBCD_THUMB: {
-      const Rgb face = disabled ? Colours().buttonDisabled
+      const Rgb face = disabled                                         ? Colours().buttonDisabled
                        : (draw.uItemState & (CDIS_HOT | CDIS_SELECTED)) ? Colours().buttonHot
-                                                                         : Colours().accent;
+                                                                        : Colours().accent;
       ShapeTools tools(draw.hdc, Ref(Colours().border), Brush(Ref(face)));
       ::RoundRect(draw.hdc, draw.rc.left, draw.rc.top, draw.rc.right, draw.rc.bottom, 3, 3);
       return CDRF_SKIPDEFAULT;
     }
-    default:
-      return CDRF_DODEFAULT;
+    default: return CDRF_DODEFAULT;
   }
 }
 
@@ -290,8 +285,7 @@ LRESULT SkinnedLook::HeaderCustomDraw(NMCUSTOMDRAW& draw, HFONT font) {
   HWND header = draw.hdr.hwndFrom;
   const COLORREF face = Ref(Colours().button), line = Ref(Colours().border);
   switch (draw.dwDrawStage) {
-    case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
     case CDDS_ITEMPREPAINT: {
       RECT r = draw.rc;
       Fill(draw.hdc, r, face);
@@ -323,8 +317,7 @@ LRESULT SkinnedLook::HeaderCustomDraw(NMCUSTOMDRAW& draw, HFONT font) {
       }
       return CDRF_DODEFAULT;
     }
-    default:
-      return CDRF_DODEFAULT;
+    default: return CDRF_DODEFAULT;
   }
 }
 

@@ -31,7 +31,8 @@ class SkinnedLook final : public ui::Look {
   LRESULT TrackBarCustomDraw(NMCUSTOMDRAW& draw) override;
   LRESULT ListCustomDraw(NMLVCUSTOMDRAW& draw) override;
   LRESULT HeaderCustomDraw(NMCUSTOMDRAW& draw, HFONT font) override;
-  void ButtonStateChanged(HWND button, ui::ButtonKind kind, ui::ButtonState from, ui::ButtonState to, ui::ButtonEvent event) override;
+  void ButtonStateChanged(HWND button, ui::ButtonKind kind, ui::ButtonState from, ui::ButtonState to,
+                          ui::ButtonEvent event) override;
 
  private:
   const Palette& Colours() const noexcept { return engine_.Colours(); }

@@ -35,8 +35,8 @@ inline constexpr int kInfoValueWidth = 133;
 
 // The grid's keys, in the order of its rows.
 inline constexpr std::array<std::wstring_view, 12> kInfoKeys = {
-    L"Title Bar Text", L"Handle No", L"Top",        L"Left",      L"Right",       L"Bottom",
-    L"Width",          L"Height",    L"Surface Area (Pixels)", L"Class Name", L"Minimized", L"Stay On Top",
+    L"Title Bar Text",        L"Handle No",  L"Top",       L"Left",        L"Right", L"Bottom", L"Width", L"Height",
+    L"Surface Area (Pixels)", L"Class Name", L"Minimized", L"Stay On Top",
 };
 
 // What the dialog reads from a window. A window that has gone gives empty texts, a zero

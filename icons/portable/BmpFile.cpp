@@ -42,8 +42,11 @@ std::optional<BmpPicture> ReadBmp(ByteView bytes) {
       info->height == INT32_MIN)
     return std::nullopt;
   const bool topDown = info->height < 0;
-  BmpPicture picture{static_cast<uint32_t>(info->width), static_cast<uint32_t>(topDown ? -info->height : info->height),
-                     info->bitCount, {}, {}};
+  BmpPicture picture{static_cast<uint32_t>(info->width),
+                     static_cast<uint32_t>(topDown ? -info->height : info->height),
+                     info->bitCount,
+                     {},
+                     {}};
   const size_t colours = TableColours(info->clrUsed, info->bitCount);
   if (colours > 256) return std::nullopt;
   const size_t paletteAt = sizeof(BitmapFileHeader) + info->size;

@@ -46,10 +46,10 @@ std::optional<IconImageInfo> InspectIconImage(ByteView image);
 struct IconPicture {
   uint32_t width;
   uint32_t height;
-  uint16_t bitCount;                // of the colour rows
-  std::vector<uint32_t> palette;    // RGBQUADs, for 8 bits per pixel and below
-  Bytes colourRows;                 // RowStride(width, bitCount) * height
-  Bytes maskRows;                   // RowStride(width, 1) * height: the AND mask
+  uint16_t bitCount;              // of the colour rows
+  std::vector<uint32_t> palette;  // RGBQUADs, for 8 bits per pixel and below
+  Bytes colourRows;               // RowStride(width, bitCount) * height
+  Bytes maskRows;                 // RowStride(width, 1) * height: the AND mask
 };
 
 // An ICO file with one directory entry and its image (header, palette, colour rows, mask) at

@@ -17,10 +17,10 @@ struct IconDir {  // head of an ICO file and of an icon-group resource
   uint16_t type;  // 1 = icon
   uint16_t count;
 };
-struct IconDirEntry {  // one image of an ICO file
-  uint8_t width;       // 0 = 256
-  uint8_t height;      // 0 = 256
-  uint8_t colourCount; // 0 = 256 or more
+struct IconDirEntry {   // one image of an ICO file
+  uint8_t width;        // 0 = 256
+  uint8_t height;       // 0 = 256
+  uint8_t colourCount;  // 0 = 256 or more
   uint8_t reserved;
   uint16_t planes;
   uint16_t bitCount;

@@ -5,8 +5,8 @@
 namespace icons {
 namespace {
 
-constexpr uint16_t kDosSignature = 0x5A4D;      // "MZ"
-constexpr uint32_t kPeSignature = 0x00004550;   // "PE\0\0"
+constexpr uint16_t kDosSignature = 0x5A4D;     // "MZ"
+constexpr uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr uint16_t kPe32 = 0x10B, kPe32Plus = 0x20B;
 constexpr uint32_t kSecurityDirectory = 4;
 

@@ -41,8 +41,8 @@ static_assert(sizeof(PeSectionHeader) == 40);
 static_assert(sizeof(PeDataDirectory) == 8);
 
 struct PeLayout {
-  uint64_t sectionsEnd;        // file offset just past the last section's raw data
-  uint32_t certificateSize;    // the security directory: a signature stored after the sections
+  uint64_t sectionsEnd;      // file offset just past the last section's raw data
+  uint32_t certificateSize;  // the security directory: a signature stored after the sections
   bool TrailingData(uint64_t fileSize) const { return fileSize > sectionsEnd || certificateSize != 0; }
 };
 

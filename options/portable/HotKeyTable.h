@@ -10,13 +10,20 @@
 namespace vantora {
 
 // The ids the hotkeys are registered with; each keeps its action whatever its combination.
-enum HotKeyId : int { kCloseAll = 1, kMinimizeAll = 2, kMaximizeAll = 3, kRestoreAll = 4, kHalfOpaque = 5, kOpaque = 6 };
+enum HotKeyId : int {
+  kCloseAll = 1,
+  kMinimizeAll = 2,
+  kMaximizeAll = 3,
+  kRestoreAll = 4,
+  kHalfOpaque = 5,
+  kOpaque = 6
+};
 
 struct HotKeyDefinition {
   int id;
-  unsigned modifiers;   // MOD_* flags for RegisterHotKey
+  unsigned modifiers;  // MOD_* flags for RegisterHotKey
   unsigned virtualKey;
-  platform::ShortCut shortcut;    // the same combination as a hotkey control holds it
+  platform::ShortCut shortcut;  // the same combination as a hotkey control holds it
   std::wstring_view optionsLabel;
 };
 

@@ -25,8 +25,8 @@ void Application::Initialize(HINSTANCE instance, const std::wstring& title) {
   // Zero-sized and shown with the main form: it carries the taskbar entry and owns every form.
   hwnd_ = ::CreateWindowExW(0, wc.lpszClassName, title.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
-                            nullptr, nullptr, instance, nullptr);
+                            ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                            nullptr, instance, nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx(application)");
   platform::SetPromptsOwner(hwnd_);
   platform::SetApplicationTitle(title_);
@@ -57,8 +57,7 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
         return 0;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -125,8 +124,7 @@ void Application::Restore() {
 
 void Application::BringToFront() {
   HWND popup = ::GetLastActivePopup(hwnd_);
-  if (popup && popup != hwnd_ && ::IsWindowVisible(popup) && ::IsWindowEnabled(popup))
-    ::SetForegroundWindow(popup);
+  if (popup && popup != hwnd_ && ::IsWindowVisible(popup) && ::IsWindowEnabled(popup)) ::SetForegroundWindow(popup);
 }
 
 void Application::ShowTaskbarEntry(bool show) { ::ShowWindow(hwnd_, show ? SW_SHOWNOACTIVATE : SW_HIDE); }

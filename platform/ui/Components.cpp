@@ -73,8 +73,8 @@ void PopupMenu::Popup(int x, int y) {
     else
       ::AppendMenuW(menu.get(), MF_STRING, i + 1, item.caption.c_str());
   }
-  const UINT chosen = static_cast<UINT>(::TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                                           x, y, form_.Handle(), nullptr));
+  const UINT chosen = static_cast<UINT>(
+      ::TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, form_.Handle(), nullptr));
   ::PostMessageW(form_.Handle(), WM_NULL, 0, 0);  // lets the menu close properly next time
   if (chosen >= 1 && chosen <= items_.size() && items_[chosen - 1]->OnClick) items_[chosen - 1]->OnClick();
 }
@@ -152,9 +152,7 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
   }
   if (message != kCallbackMessage) return false;
   switch (LOWORD(lParam)) {
-    case WM_LBUTTONDOWN:
-      leftPressed_ = true;
-      break;
+    case WM_LBUTTONDOWN: leftPressed_ = true; break;
     case WM_LBUTTONUP:
       if (leftPressed_ && OnClick) OnClick();
       leftPressed_ = false;
@@ -170,8 +168,7 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
         popupMenu->Popup(cursor.x, cursor.y);
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return true;
 }

@@ -47,8 +47,7 @@ void MouseEvents::RaiseMouseEvent(HWND window, UINT message, LPARAM lParam, bool
       if (capture && ::GetCapture() == window) ::ReleaseCapture();
       if (OnMouseUp) OnMouseUp(MouseButtonOf(message), x, y);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -57,8 +56,13 @@ KeyEvent MakeKeyEvent(WPARAM key) {
 }
 
 Control::Control(Form& form, const Placement& placement, std::initializer_list<ControlKind> kinds, FontSpec font)
-    : form_(form), name_(placement.name), bounds_(placement.bounds), initialCaption_(placement.caption),
-      flags_(placement.flags), onPanel_(placement.onPanel), font_(font) {
+    : form_(form),
+      name_(placement.name),
+      bounds_(placement.bounds),
+      initialCaption_(placement.caption),
+      flags_(placement.flags),
+      onPanel_(placement.onPanel),
+      font_(font) {
   if (std::find(kinds.begin(), kinds.end(), placement.kind) == kinds.end())
     throw std::logic_error("the layout row of " + name_ + " is of another kind of control");
 }
@@ -78,14 +82,13 @@ HMENU Control::ControlId() const {
   return reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + form_.Controls().size()));
 }
 
-void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                                  DWORD exStyle) {
+void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle) {
   const Bounds b = WindowBounds();
   if (HasFlag(kHidden)) style &= ~WS_VISIBLE;
   if (HasFlag(kDisabled)) style |= WS_DISABLED;
-  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
-                            form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height),
-                            form_.Handle(), ControlId(), Application::Instance().InstanceHandle(), nullptr);
+  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, form_.Scale(b.left),
+                            form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height), form_.Handle(),
+                            ControlId(), Application::Instance().InstanceHandle(), nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
   // Our procedure stands in front of the class's once the class has built its window (the
   // program handles none of the creation messages). Not SetWindowSubclass: its chain is looked
@@ -111,8 +114,8 @@ void Control::SetDesignBounds(const Bounds& bounds) {
 
 void Control::Reposition() {
   const Bounds b = WindowBounds();
-  ::SetWindowPos(hwnd_, nullptr, form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width),
-                 form_.Scale(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(hwnd_, nullptr, form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::ApplyDpi() {
@@ -271,9 +274,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       t_objects.erase(window);
       return ::CallWindowProcW(classProc_, window, message, wParam, lParam);
     }
-    default:
-      RaiseMouseEvent(hwnd_, message, lParam, captureMouse_);
-      break;
+    default: RaiseMouseEvent(hwnd_, message, lParam, captureMouse_); break;
   }
   return DefaultProc(message, wParam, lParam);
 }

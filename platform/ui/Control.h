@@ -82,8 +82,7 @@ class Control : public MouseEvents {
 
   // Creates the window; the derived constructor calls it once with its class and styles. The
   // row's hidden and disabled flags are applied here.
-  void CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                           DWORD exStyle = 0);
+  void CreateWindowOfClass(const wchar_t* windowClass, const std::wstring& text, DWORD style, DWORD exStyle = 0);
   const std::wstring& InitialCaption() const noexcept { return initialCaption_; }
   bool HasFlag(unsigned flag) const noexcept { return (flags_ & flag) != 0; }
   virtual Bounds WindowBounds() const { return bounds_; }

@@ -43,8 +43,7 @@ bool PaintThroughLook(HWND window, UINT message, WPARAM wParam, LRESULT& result,
       result = 0;
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -58,10 +57,8 @@ bool ChangesAppearance(UINT message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_SETTEXT:
-    case WM_UPDATEUISTATE:
-      return true;
-    default:
-      return false;
+    case WM_UPDATEUISTATE: return true;
+    default: return false;
   }
 }
 
@@ -155,7 +152,8 @@ bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return false;
     default: {
       if (!ChangesAppearance(message)) return false;
-      const ButtonEvent event = message == BM_SETSTATE ? std::exchange(mouseEvent_, ButtonEvent::Other) : ButtonEvent::Other;
+      const ButtonEvent event =
+          message == BM_SETSTATE ? std::exchange(mouseEvent_, ButtonEvent::Other) : ButtonEvent::Other;
       result = DefaultProc(message, wParam, lParam);
       StateMayHaveChanged(event);
       return true;
@@ -169,9 +167,9 @@ BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
 // Loaded at the first paint rather than with the button: the window comes up sooner.
 const Glyph* BitBtn::LoadedGlyph() {
   if (std::exchange(glyphLoaded_, true)) return list_ ? &glyph_ : nullptr;
-  bitmap_.reset(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
-                                                  MAKEINTRESOURCEW(glyphResource_), IMAGE_BITMAP, 0, 0,
-                                                  LR_CREATEDIBSECTION)));
+  bitmap_.reset(
+      static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(), MAKEINTRESOURCEW(glyphResource_),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap_) return nullptr;
   BITMAP info{};
   ::GetObjectW(bitmap_.get(), sizeof(info), &info);
@@ -295,7 +293,8 @@ HBRUSH Label::HandleColor(HDC dc) {
 // --- Edit -----------------------------------------------------------------------------------
 
 Edit::Edit(Form& form, const Placement& placement) : Control(form, placement, {ControlKind::Edit}) {
-  CreateWindowOfClass(WC_EDITW, InitialCaption(), ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (HasFlag(kReadOnly) ? ES_READONLY : 0),
+  CreateWindowOfClass(WC_EDITW, InitialCaption(),
+                      ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE | (HasFlag(kReadOnly) ? ES_READONLY : 0),
                       WS_EX_CLIENTEDGE);
 }
 
@@ -364,8 +363,7 @@ void ComboBox::HandleCommand(WORD code) {
 
 // --- TrackBar -------------------------------------------------------------------------------
 
-TrackBar::TrackBar(Form& form, const Placement& placement, int minimum, int maximum, int position,
-                   int tickFrequency)
+TrackBar::TrackBar(Form& form, const Placement& placement, int minimum, int maximum, int position, int tickFrequency)
     : Control(form, placement, {ControlKind::TrackBar}), position_(position) {
   CreateWindowOfClass(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP | WS_VISIBLE);
   ::SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, minimum);

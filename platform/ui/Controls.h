@@ -35,7 +35,7 @@ class Button : public Control {
 
   ModalResult modalResult_ = ModalResult::None;
   ButtonKind kind_;
-  bool hot_ = false;  // tracked here: the system's hot state is unreliable under Wine
+  bool hot_ = false;                             // tracked here: the system's hot state is unreliable under Wine
   ButtonEvent mouseEvent_ = ButtonEvent::Other;  // the mouse message being handled
   ButtonState shown_ = ButtonState::Normal;
 };

@@ -51,7 +51,6 @@ void RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
   registered.insert(name);
 }
 
-
 }  // namespace
 
 UINT DpiOfWindow(HWND window) {
@@ -247,8 +246,8 @@ void Form::RemoveMessageHandler(int token) {
 
 HWND Form::Tooltip() {
   if (!tooltip_) {
-    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                  Application::Instance().InstanceHandle(), nullptr);
     for (const Control* c : controls_)
       if (!c->hint_.empty()) c->RegisterHint(tooltip_);
@@ -362,9 +361,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     }
-    case WM_DPICHANGED:
-      ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-      return 0;
+    case WM_DPICHANGED: ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_SHOWWINDOW:
       if (wParam && OnShow) OnShow();
       break;
@@ -413,9 +410,7 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       tooltip_ = nullptr;  // owned by the form: already destroyed
       return ::DefWindowProcW(window, message, wParam, lParam);
     }
-    default:
-      RaiseMouseEvent(hwnd_, message, lParam, true);
-      break;  // a right button's up still raises WM_CONTEXTMENU
+    default: RaiseMouseEvent(hwnd_, message, lParam, true); break;  // a right button's up still raises WM_CONTEXTMENU
   }
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }

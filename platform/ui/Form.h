@@ -19,7 +19,7 @@ enum class BorderStyle { Single, None, Dialog };
 struct FormStyle {
   std::wstring className;  // window class, e.g. "TForm6"
   std::wstring caption;
-  int clientWidth = 0;     // 96-DPI pixels
+  int clientWidth = 0;  // 96-DPI pixels
   int clientHeight = 0;
   COLORREF color = RGB(240, 240, 240);
   BorderStyle border = BorderStyle::Single;
@@ -64,8 +64,8 @@ class Form : public MouseEvents {
   std::wstring Caption() const;
   void SetCaption(const std::wstring& caption);
   COLORREF Color() const noexcept { return style_.color; }  // as designed; the look may paint another
-  void SetColor(COLORREF color);  // repaints the form when its look follows the form's colour
-  HBRUSH BackgroundBrush() const;  // of the current look
+  void SetColor(COLORREF color);                            // repaints the form when its look follows the form's colour
+  HBRUSH BackgroundBrush() const;                           // of the current look
   // Repaints the form and its controls once in the current look.
   void LookChanged();
   HFONT FontFor(const FontSpec& wanted);

@@ -39,7 +39,8 @@ void Image::CopyPictureFrom(const Image& other) {
   if (HICON icon = other.Icon())
     SetIcon(platform::UniqueIcon(::CopyIcon(icon)));
   else if (HBITMAP bitmap = other.Bitmap())
-    SetBitmap(platform::UniqueBitmap(static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))));
+    SetBitmap(
+        platform::UniqueBitmap(static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))));
   else
     Clear();
 }

@@ -8,8 +8,11 @@ namespace ui {
 // --- ImageList ------------------------------------------------------------------------------
 
 ImageList::ImageList(int width, int height, COLORREF background)
-    : width_(width), height_(height), list_(::ImageList_Create(width, height, ILC_COLOR24, 8, 8)),
-      cellDc_(::CreateCompatibleDC(nullptr)), cell_(platform::ScreenBitmap(width, height)),
+    : width_(width),
+      height_(height),
+      list_(::ImageList_Create(width, height, ILC_COLOR24, 8, 8)),
+      cellDc_(::CreateCompatibleDC(nullptr)),
+      cell_(platform::ScreenBitmap(width, height)),
       background_(::CreateSolidBrush(background)) {}
 
 int ImageList::AddIcon(HICON icon) {

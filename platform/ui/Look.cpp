@@ -21,9 +21,7 @@ void DrawPanelCaption(const PanelPaint& paint, COLORREF colour) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-TextColours NativeLook::FieldColours() const {
-  return {::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW)};
-}
+TextColours NativeLook::FieldColours() const { return {::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW)}; }
 
 // The themed push button's face with the glyph above the caption: the themed button's own
 // layout of an image above text cuts wrapped captions short.

@@ -50,7 +50,7 @@ struct ButtonPaint {
   HFONT font = nullptr;
   Surface surface = Surface::Window;
   COLORREF formColour = 0;  // the form's own (designed) colour
-  int dpi = 96;  // the control's, for the sizes of boxes and margins
+  int dpi = 96;             // the control's, for the sizes of boxes and margins
   const Glyph* glyph = nullptr;
   int glyphTop = 0;  // a bitmap button's glyph: distance from the top
 };

@@ -25,9 +25,8 @@ std::vector<Rect> CascadeRects(const Rect& workArea, int count, int step) {
   const int width = workArea.Width() * 2 / 3;
   const int height = workArea.Height() * 2 / 3;
   // How many slots fit before a window would cross the right or bottom edge.
-  const int run = step > 0 ? std::max(1, std::min((workArea.Width() - width) / step,
-                                                   (workArea.Height() - height) / step) + 1)
-                           : 1;
+  const int run =
+      step > 0 ? std::max(1, std::min((workArea.Width() - width) / step, (workArea.Height() - height) / step) + 1) : 1;
   rects.reserve(static_cast<size_t>(count));
   for (int slot = 0; slot < count; ++slot) {
     const int offset = (slot % run) * std::max(step, 0);

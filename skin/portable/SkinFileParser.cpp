@@ -30,7 +30,11 @@ std::optional<std::wstring> DecodeUtf8(std::string_view text) {
   std::wstring wide;
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    const std::size_t length = lead < 0x80         ? 1
+                               : (lead >> 5) == 6  ? 2
+                               : (lead >> 4) == 14 ? 3
+                               : (lead >> 3) == 30 ? 4
+                                                   : 0;
     if (length == 0 || i + length > text.size()) return std::nullopt;
     char32_t code = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {
@@ -82,11 +86,11 @@ std::optional<Rgb> ParseColour(std::string_view value) {
 
 // Why the raw line cannot be read as text, or empty.
 std::wstring UnreadableLine(std::string_view line) {
-  if (line.size() > kMaxSkinLineBytes)
-    return L"longer than " + std::to_wstring(kMaxSkinLineBytes) + L" bytes";
+  if (line.size() > kMaxSkinLineBytes) return L"longer than " + std::to_wstring(kMaxSkinLineBytes) + L" bytes";
   for (char c : line) {
     const auto byte = static_cast<unsigned char>(c);
-    if ((byte < 0x20 && c != '\t') || byte == 0x7F) return L"control character " + std::to_wstring(byte) + L" in the text";
+    if ((byte < 0x20 && c != '\t') || byte == 0x7F)
+      return L"control character " + std::to_wstring(byte) + L" in the text";
   }
   if (!DecodeUtf8(line)) return L"not UTF-8 text";
   return {};

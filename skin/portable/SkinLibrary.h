@@ -14,7 +14,7 @@ namespace skin {
 inline constexpr std::wstring_view kSkinFileExtension = L".vskin";
 
 struct SkinFile {
-  std::wstring name;               // the file's name, not its path
+  std::wstring name;                // the file's name, not its path
   std::optional<std::string> text;  // its bytes; none when it could not be read
 };
 

@@ -7,9 +7,11 @@ namespace e2e {
 inline const wchar_t* WindowClassOf(ui::ControlKind kind) {
   using ui::ControlKind;
   switch (kind) {
-    case ControlKind::Button: case ControlKind::BitBtn: case ControlKind::CheckBox: case ControlKind::RadioButton:
-    case ControlKind::GroupBox:
-      return L"Button";
+    case ControlKind::Button:
+    case ControlKind::BitBtn:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+    case ControlKind::GroupBox: return L"Button";
     case ControlKind::Edit: return L"Edit";
     case ControlKind::TrackBar: return L"msctls_trackbar32";
     case ControlKind::ListView: return L"SysListView32";

@@ -32,8 +32,8 @@ class RemoteBuffer {
     ::GetWindowThreadProcessId(window, &processId);
     process_.reset(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
     if (process_)
-      address_ = static_cast<BYTE*>(::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                                     PAGE_READWRITE));
+      address_ =
+          static_cast<BYTE*>(::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   }
   RemoteBuffer(const RemoteBuffer&) = delete;
   RemoteBuffer& operator=(const RemoteBuffer&) = delete;
@@ -47,13 +47,13 @@ class RemoteBuffer {
 
   bool Write(const void* data, size_t bytes, size_t offset = 0) const {
     SIZE_T written = 0;
-    return offset + bytes <= size_ &&
-           ::WriteProcessMemory(process_.get(), Address(offset), data, bytes, &written) && written == bytes;
+    return offset + bytes <= size_ && ::WriteProcessMemory(process_.get(), Address(offset), data, bytes, &written) &&
+           written == bytes;
   }
   bool Read(void* data, size_t bytes, size_t offset = 0) const {
     SIZE_T read = 0;
-    return offset + bytes <= size_ &&
-           ::ReadProcessMemory(process_.get(), Address(offset), data, bytes, &read) && read == bytes;
+    return offset + bytes <= size_ && ::ReadProcessMemory(process_.get(), Address(offset), data, bytes, &read) &&
+           read == bytes;
   }
 
  private:
@@ -87,8 +87,8 @@ bool WriteBmp(const std::filesystem::path& path, const BITMAPINFOHEADER& header,
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
   file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  platform::UniqueFile out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  platform::UniqueFile out(
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!out) return false;
   auto write = [&](const void* data, DWORD bytes) {
     DWORD written = 0;
@@ -120,9 +120,7 @@ std::wstring WindowsPath(const std::string& path) {
 
 std::wstring VantoraExePath() { return WindowsPath(VANTORA_EXE_DIR "/vantora.exe"); }
 
-bool RunningOnWine() {
-  return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
+bool RunningOnWine() { return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
 
 std::wstring HelperExePath(const std::wstring& helperName) {
   return WindowsPath(VANTORA_EXE_DIR) + L"\\" + helperName + L".exe";
@@ -332,8 +330,8 @@ int ListViewItemImage(HWND list, int item) {
   query.iItem = item;
   RemoteBuffer remote(list, sizeof(query));
   DWORD_PTR ok = 0;
-  if (!remote || !remote.Write(&query, sizeof(query)) ||
-      !BoundedSend(list, LVM_GETITEMW, 0, remote.Param(), &ok) || !ok || !remote.Read(&query, sizeof(query)))
+  if (!remote || !remote.Write(&query, sizeof(query)) || !BoundedSend(list, LVM_GETITEMW, 0, remote.Param(), &ok) ||
+      !ok || !remote.Read(&query, sizeof(query)))
     return -1;
   return query.iImage;
 }
@@ -425,8 +423,8 @@ std::wstring SaveScreenshot(HWND window, const std::wstring& fileName) {
   platform::WindowDc screen(nullptr);
   platform::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
   void* bits = nullptr;
-  platform::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header),
-                                                   DIB_RGB_COLORS, &bits, nullptr, 0));
+  platform::UniqueBitmap bitmap(
+      ::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!screen || !memory || !bitmap || !bits) return {};
   {
     platform::SelectRestorer select(memory.get(), bitmap.get());

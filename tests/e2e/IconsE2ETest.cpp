@@ -25,8 +25,8 @@ std::wstring OutPath(const std::wstring& name) {
 
 std::vector<uint8_t> Contents(const std::wstring& path) {
   std::vector<uint8_t> bytes;
-  const platform::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                nullptr, OPEN_EXISTING, 0, nullptr));
+  const platform::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                OPEN_EXISTING, 0, nullptr));
   if (!file) return bytes;
   bytes.resize(::GetFileSize(file.get(), nullptr));
   DWORD read = 0;
@@ -61,13 +61,15 @@ class IconsE2E : public testing::Test {
   // The open or save dialog the program shows, once it is up; null when none appeared.
   HWND WaitForFileDialog() const {
     HWND dialog = nullptr;
-    e2e::WaitUntil([&] {
-      for (HWND w : vantora.TopLevelWindows())
-        if (e2e::ClassOf(w) == e2e::kMessageBoxClass && ::IsWindowVisible(w) &&
-            (::GetDlgItem(w, kFileNameBox) || ::GetDlgItem(w, kFileNameEdit)))
-          dialog = w;
-      return dialog != nullptr;
-    }, 15s);
+    e2e::WaitUntil(
+        [&] {
+          for (HWND w : vantora.TopLevelWindows())
+            if (e2e::ClassOf(w) == e2e::kMessageBoxClass && ::IsWindowVisible(w) &&
+                (::GetDlgItem(w, kFileNameBox) || ::GetDlgItem(w, kFileNameEdit)))
+              dialog = w;
+          return dialog != nullptr;
+        },
+        15s);
     return dialog;
   }
 
@@ -117,13 +119,15 @@ TEST_F(IconsE2E, FullScreenShotAndWindowIconAreSavedThroughTheSaveDialog) {
   ASSERT_NE(target.WaitForWindow(L"DriverTarget", L"Driver Target"), nullptr);
   HWND list = e2e::FindChild(main, L"SysListView32", nullptr);
   int row = -1;
-  e2e::WaitUntil([&] {
-    e2e::Click(e2e::FindChild(main, L"Button", L"Refresh List (F5)"));
-    const auto rows = e2e::ListViewRows(list);
-    for (size_t i = 0; i < rows.size(); ++i)
-      if (rows[i] == L"Driver Target") row = static_cast<int>(i);
-    return row >= 0;
-  }, 10s);
+  e2e::WaitUntil(
+      [&] {
+        e2e::Click(e2e::FindChild(main, L"Button", L"Refresh List (F5)"));
+        const auto rows = e2e::ListViewRows(list);
+        for (size_t i = 0; i < rows.size(); ++i)
+          if (rows[i] == L"Driver Target") row = static_cast<int>(i);
+        return row >= 0;
+      },
+      10s);
   ASSERT_GE(row, 0);
   ASSERT_TRUE(e2e::ClickListViewItem(list, row));
   HWND save = e2e::FindChild(main, L"Button", L"Save Window Icon To File");

@@ -146,8 +146,8 @@ TEST_F(LifeCycleE2E, EveryActivationRebuildsTheListAndKeepsTheSelectedRow) {
   for (int round = 1; round <= 2; ++round) {
     SCOPED_TRACE(round);
     const std::wstring title = L"Activation other " + std::to_wstring(round);
-    others.push_back(std::make_unique<e2e::Process>(e2e::HelperExePath(L"foreign_windows_helper"),
-                                                    L"--title \"" + title + L"\""));
+    others.push_back(
+        std::make_unique<e2e::Process>(e2e::HelperExePath(L"foreign_windows_helper"), L"--title \"" + title + L"\""));
     HWND other = others.back()->WaitForWindow(nullptr, title.c_str());
     ASSERT_NE(other, nullptr);
     ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(other) != FALSE; }, 10s));

@@ -28,8 +28,10 @@ struct Toggle {
   std::wstring_view designed, other;
 };
 constexpr std::array kStartupToggles = {
-    Toggle{L"Hide TaskBar Clock", L"Show TaskBar Clock"}, Toggle{L"Hide TaskBar", L"Show TaskBar"},
-    Toggle{L"Hide Desktop", L"Show Desktop"},            Toggle{L"Hide TaskBar Items", L"Show TaskBar Items"},
+    Toggle{L"Hide TaskBar Clock", L"Show TaskBar Clock"},
+    Toggle{L"Hide TaskBar", L"Show TaskBar"},
+    Toggle{L"Hide Desktop", L"Show Desktop"},
+    Toggle{L"Hide TaskBar Items", L"Show TaskBar Items"},
     Toggle{L"Start on Windows Startup", L"Do Not Start on Windows Startup"},
 };
 
@@ -118,7 +120,8 @@ skin::Palette StartupSkinColours() {
   text << file.rdbuf();
   const skin::SkinLibrary library = skin::LoadSkins({skin::SkinFile{L"WMP11.vskin", text.str()}});
   for (const auto& named : library.skins)
-    if (named.name == L"WMP11") return skin::EffectivePalette(named.palette, 0, 0);  // at start-up: no hue, no saturation
+    if (named.name == L"WMP11")
+      return skin::EffectivePalette(named.palette, 0, 0);  // at start-up: no hue, no saturation
   ADD_FAILURE() << "no skin WMP11 beside the program";
   return {};
 }

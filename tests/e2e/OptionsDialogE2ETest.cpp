@@ -41,7 +41,8 @@ class OptionsDialogE2E : public testing::Test {
     if (!row) return nullptr;
     const ui::Bounds at = options::OptionsControlBounds(*row);
     const wchar_t* windowClass = e2e::WindowClassOf(row->kind);
-    if (row->caption.empty() || row->kind == ControlKind::ComboBox) return e2e::ChildAt(dialog, windowClass, {at.left, at.top});
+    if (row->caption.empty() || row->kind == ControlKind::ComboBox)
+      return e2e::ChildAt(dialog, windowClass, {at.left, at.top});
     for (HWND candidate : e2e::FindChildren(dialog, windowClass, std::wstring(row->caption).c_str())) {
       const RECT r = e2e::RectInParent(candidate);
       if (r.left == at.left && r.top == at.top) return candidate;
@@ -78,7 +79,8 @@ TEST_F(OptionsDialogE2E, OpensWithEveryControlInPlaceAndTakesTheRefreshPeriodAtO
     }
     EXPECT_EQ(::IsWindowEnabled(control) != FALSE, !(row.flags & ui::kDisabled));
   }
-  EXPECT_EQ(::SendMessageW(Locate(dialog, "HotKey1"), HKM_GETHOTKEY, 0, 0), MAKEWORD('C', HOTKEYF_CONTROL | HOTKEYF_ALT));
+  EXPECT_EQ(::SendMessageW(Locate(dialog, "HotKey1"), HKM_GETHOTKEY, 0, 0),
+            MAKEWORD('C', HOTKEYF_CONTROL | HOTKEYF_ALT));
   EXPECT_EQ(e2e::TextOf(Locate(dialog, "ComboBox1")), L"WMP11");
 
   HWND enable = Locate(dialog, "CheckBox1");

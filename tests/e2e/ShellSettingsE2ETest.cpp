@@ -36,7 +36,8 @@ HWND ButtonReading(HWND main, const wchar_t* caption) {
 TEST(ShellSettingsE2E, HideTaskBarHidesTheShellsTaskbarAndShowTaskBarBringsItBack) {
   e2e::Process shell(e2e::HelperExePath(L"foreign_windows_helper"), L"--count 0 --shell");
   HWND taskbar = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (taskbar = shell.FindTopLevel(L"Shell_TrayWnd", nullptr)) != nullptr; }, 10s));
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return (taskbar = shell.FindTopLevel(L"Shell_TrayWnd", nullptr)) != nullptr; }, 10s));
   e2e::Process vantora;
   const HWND main = vantora.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
@@ -63,7 +64,8 @@ TEST(ShellSettingsE2E, WhileTheClipboardIsDisabledWhatThisProgramCopiesIsWiped) 
   ASSERT_NE(e2e::FindChild(main, L"Static", L"Status: Clipboard Enabled"), nullptr);
 
   e2e::Click(blocker);
-  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::FindChild(main, L"Static", L"Status: Clipboard Disabled") != nullptr; }, 5s));
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return e2e::FindChild(main, L"Static", L"Status: Clipboard Disabled") != nullptr; }, 5s));
   EXPECT_EQ(e2e::TextOf(blocker), L"Enable Clipboard");
   Copy(L"copied by the driver");
   EXPECT_TRUE(e2e::WaitUntil([] { return testsupport::ClipboardText() == L""; }, 2s)) << "the copy was not wiped";

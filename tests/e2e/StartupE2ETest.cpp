@@ -23,11 +23,11 @@ std::optional<platform::InstanceRecord> ReadRecord(const std::wstring& exePath) 
   const platform::UniqueKernelHandle mapping(
       ::OpenFileMappingW(FILE_MAP_READ, FALSE, platform::InstanceRecordName(exePath).c_str()));
   if (!mapping) return std::nullopt;
-  const platform::UniqueMapView view(::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, platform::kInstanceRecordSize));
+  const platform::UniqueMapView view(
+      ::MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, platform::kInstanceRecordSize));
   if (!view) return std::nullopt;
-  return platform::DecodeInstanceRecord(
-      std::span<const std::byte, platform::kInstanceRecordSize>(static_cast<const std::byte*>(view.get()),
-                                                                platform::kInstanceRecordSize));
+  return platform::DecodeInstanceRecord(std::span<const std::byte, platform::kInstanceRecordSize>(
+      static_cast<const std::byte*>(view.get()), platform::kInstanceRecordSize));
 }
 
 // A copy of vantora.exe and its skins in a folder of its own, removed when the test ends.
@@ -58,8 +58,8 @@ class CopyOfVantora {
 class DriverWindow {
  public:
   DriverWindow()
-      : window_(::CreateWindowExW(0, L"STATIC", L"Driver in front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300,
-                                  120, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)) {
+      : window_(::CreateWindowExW(0, L"STATIC", L"Driver in front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 120,
+                                  nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)) {
     ::SetForegroundWindow(window_);
   }
   ~DriverWindow() { ::DestroyWindow(window_); }

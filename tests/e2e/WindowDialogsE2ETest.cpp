@@ -56,10 +56,12 @@ TEST_F(WindowDialogsE2E, DraggingTheModelWithTheMouseMovesAndResizesTheWindow) {
   ASSERT_NE(screen, nullptr);
   // The model lies on the window's rectangle once the screen is up.
   HWND model = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] {
-    model = e2e::ChildAt(screen, L"Static", {100, 80});
-    return ::IsWindowVisible(screen) && model && RectIs(model, {100, 80, 740, 560});
-  }, 10s));
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        model = e2e::ChildAt(screen, L"Static", {100, 80});
+        return ::IsWindowVisible(screen) && model && RectIs(model, {100, 80, 740, 560});
+      },
+      10s));
   EXPECT_FALSE(::IsWindowVisible(main));
   EXPECT_TRUE(RectIs(screen, {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}));
   HWND handle = e2e::FindChild(screen, L"Static", L"Drag");
@@ -89,10 +91,12 @@ TEST_F(WindowDialogsE2E, InformationRowsAreReadableFromAnotherProcess) {
   HWND dialog = vantora.WaitForWindow(L"TForm13", L"Window Information");
   ASSERT_NE(dialog, nullptr);
   HWND grid = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] {
-    grid = e2e::FindChild(dialog, L"SysListView32", nullptr);
-    return ::IsWindowVisible(dialog) && grid && e2e::ListViewItemCount(grid) == 12;
-  }, 10s));
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        grid = e2e::FindChild(dialog, L"SysListView32", nullptr);
+        return ::IsWindowVisible(dialog) && grid && e2e::ListViewItemCount(grid) == 12;
+      },
+      10s));
   EXPECT_EQ(e2e::ListViewColumnTitle(grid, 0), L"Field");
   EXPECT_EQ(e2e::ListViewColumnTitle(grid, 1), L"Value");
   const auto value = [&](const std::wstring& key) {

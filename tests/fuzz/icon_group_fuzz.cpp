@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto& was = before->entries[i];
     const auto& now = after->entries[i];
     if (was.id == entry.id) {
-      if (now.width != entry.width || now.bytesInRes != entry.bytesInRes || now.bitCount != entry.bitCount) std::abort();
+      if (now.width != entry.width || now.bytesInRes != entry.bytesInRes || now.bitCount != entry.bitCount)
+        std::abort();
       ++rewritten;
     } else if (now.width != was.width || now.bytesInRes != was.bytesInRes || now.id != was.id) {
       std::abort();

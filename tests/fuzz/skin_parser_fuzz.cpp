@@ -13,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   const bool readable = skin::ParseSkinText(text).error.empty();
 
-  skin::SkinEngine engine({{L"Fuzz.vskin", text},
-                           {L"Next.vskin", "base=Fuzz\naccent=#123456\n"},
-                           {L"Other.vskin", "base=Next\n"}});
+  skin::SkinEngine engine(
+      {{L"Fuzz.vskin", text}, {L"Next.vskin", "base=Fuzz\naccent=#123456\n"}, {L"Other.vskin", "base=Next\n"}});
   const auto& names = engine.SkinNames();
   const bool listed = std::find(names.begin(), names.end(), L"Fuzz") != names.end();
   const std::vector<skin::SkinProblem> problems = engine.TakeSkinProblems();

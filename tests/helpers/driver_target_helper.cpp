@@ -28,14 +28,9 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     }
     case WM_TIMER:
-    case WM_CLOSE:
-      ::DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      ::PostQuitMessage(0);
-      return 0;
-    default:
-      return ::DefWindowProcW(window, message, wParam, lParam);
+    case WM_CLOSE: ::DestroyWindow(window); return 0;
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
+    default: return ::DefWindowProcW(window, message, wParam, lParam);
   }
 }
 

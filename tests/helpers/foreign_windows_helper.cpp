@@ -115,8 +115,8 @@ HWND Make(const wchar_t* className, const std::wstring& title, DWORD style, HWND
 }
 
 void CreateShellLookAlikes() {
-  for (const wchar_t* name : {L"Shell_TrayWnd", L"ReBarWindow32", L"TrayNotifyWnd", L"TrayClockWClass",
-                              L"ProgMan", L"SHELLDLL_DefView"})
+  for (const wchar_t* name :
+       {L"Shell_TrayWnd", L"ReBarWindow32", L"TrayNotifyWnd", L"TrayClockWClass", L"ProgMan", L"SHELLDLL_DefView"})
     Register(name, ForeignProc, nullptr);
   const auto top = [](const wchar_t* name) { return WS_POPUP | (ShellHidden(name) ? 0 : WS_VISIBLE); };
   const auto child = [](const wchar_t* name) { return WS_CHILD | (ShellHidden(name) ? 0 : WS_VISIBLE); };
@@ -142,8 +142,7 @@ void Copy(const std::wstring& text) {
 }
 
 DWORD WINAPI WindowThread(void*) {
-  Register(L"VantoraForeignWindow", ForeignProc,
-           g_options.icon ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr);
+  Register(L"VantoraForeignWindow", ForeignProc, g_options.icon ? ::LoadIconW(nullptr, IDI_APPLICATION) : nullptr);
   HWND first = nullptr;
   for (int i = 1; i <= g_options.count; ++i) {
     // Born minimized: a window minimized right after it was shown is restored again by Wine
@@ -154,7 +153,8 @@ DWORD WINAPI WindowThread(void*) {
     if (!first) first = window;
   }
   // A combination that cannot be held ends the helper, so the test learns it at once.
-  if (g_options.hotKeyKey && !::RegisterHotKey(first, 1, g_options.hotKeyModifiers, g_options.hotKeyKey)) ::ExitProcess(3);
+  if (g_options.hotKeyKey && !::RegisterHotKey(first, 1, g_options.hotKeyModifiers, g_options.hotKeyKey))
+    ::ExitProcess(3);
   if (g_options.shell) CreateShellLookAlikes();
   if (g_options.hasCopy) Copy(g_options.copy);
   if (!g_options.ready.empty()) {
@@ -176,27 +176,41 @@ void ParseArguments(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == L"--count" && hasValue) g_options.count = _wtoi(argv[++i]);
-    else if (arg == L"--title" && hasValue) g_options.title = argv[++i];
-    else if (arg == L"--title-length" && hasValue) g_options.titleLength = _wtoi(argv[++i]);
-    else if (arg == L"--copy" && hasValue) g_options.copy = argv[++i], g_options.hasCopy = true;
-    else if (arg == L"--log" && hasValue) g_options.log = argv[++i];
-    else if (arg == L"--ready" && hasValue) g_options.ready = argv[++i];
-    else if (arg == L"--seconds" && hasValue) g_options.seconds = _wtoi(argv[++i]);
-    else if (arg == L"--shell-hide" && hasValue) g_options.shellHidden = L"," + std::wstring(argv[++i]) + L",";
+    if (arg == L"--count" && hasValue)
+      g_options.count = _wtoi(argv[++i]);
+    else if (arg == L"--title" && hasValue)
+      g_options.title = argv[++i];
+    else if (arg == L"--title-length" && hasValue)
+      g_options.titleLength = _wtoi(argv[++i]);
+    else if (arg == L"--copy" && hasValue)
+      g_options.copy = argv[++i], g_options.hasCopy = true;
+    else if (arg == L"--log" && hasValue)
+      g_options.log = argv[++i];
+    else if (arg == L"--ready" && hasValue)
+      g_options.ready = argv[++i];
+    else if (arg == L"--seconds" && hasValue)
+      g_options.seconds = _wtoi(argv[++i]);
+    else if (arg == L"--shell-hide" && hasValue)
+      g_options.shellHidden = L"," + std::wstring(argv[++i]) + L",";
     else if (arg == L"--hotkey" && hasValue) {
       const std::wstring value = argv[++i];
       g_options.hotKeyModifiers = static_cast<unsigned>(_wtoi(value.c_str()));
       if (const size_t comma = value.find(L','); comma != std::wstring::npos)
         g_options.hotKeyKey = static_cast<unsigned>(_wtoi(value.c_str() + comma + 1));
-    }
-    else if (arg == L"--hung") g_options.hung = true;
-    else if (arg == L"--refuse-close") g_options.refuseClose = true;
-    else if (arg == L"--icon") g_options.icon = true;
-    else if (arg == L"--no-icon") g_options.icon = false;
-    else if (arg == L"--hidden") g_options.hidden = true;
-    else if (arg == L"--minimized") g_options.minimized = true;
-    else if (arg == L"--shell") g_options.shell = true;
+    } else if (arg == L"--hung")
+      g_options.hung = true;
+    else if (arg == L"--refuse-close")
+      g_options.refuseClose = true;
+    else if (arg == L"--icon")
+      g_options.icon = true;
+    else if (arg == L"--no-icon")
+      g_options.icon = false;
+    else if (arg == L"--hidden")
+      g_options.hidden = true;
+    else if (arg == L"--minimized")
+      g_options.minimized = true;
+    else if (arg == L"--shell")
+      g_options.shell = true;
   }
 }
 
@@ -205,8 +219,8 @@ void ParseArguments(int argc, wchar_t** argv) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ParseArguments(__argc, __wargv);
   Register(L"VantoraHelperControl", ControlProc, nullptr);
-  HWND control = ::CreateWindowExW(0, L"VantoraHelperControl", L"foreign-helper-control", 0, 0, 0, 0, 0,
-                                   HWND_MESSAGE, nullptr, instance, nullptr);
+  HWND control = ::CreateWindowExW(0, L"VantoraHelperControl", L"foreign-helper-control", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                   nullptr, instance, nullptr);
   ::SetTimer(control, 1, static_cast<UINT>(g_options.seconds) * 1000u, nullptr);
   HANDLE thread = ::CreateThread(nullptr, 0, WindowThread, nullptr, 0, nullptr);
   MSG msg;

@@ -13,8 +13,7 @@ int WINAPI wWinMain(HINSTANCE inst, HINSTANCE, PWSTR cmd, int) {
   if (cmd && wcscmp(cmd, L"--status") == 0) return FindWindowW(L"STATIC", title) ? 0 : 1;
   if (FindWindowW(L"STATIC", title)) return 0;
   const UINT seconds = (cmd && *cmd) ? static_cast<UINT>(_wtoi(cmd)) : 1800;
-  HWND h = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", title, WS_POPUP, 0, 0, 1, 1, nullptr,
-                           nullptr, inst, nullptr);
+  HWND h = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", title, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, inst, nullptr);
   SetTimer(h, 1, seconds * 1000, nullptr);
   MSG m;
   while (GetMessageW(&m, nullptr, 0, 0) > 0) {

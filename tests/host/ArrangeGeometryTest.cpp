@@ -46,12 +46,10 @@ TEST(TileRects, FromFourWindowsAGridWithTheExtraWindowsInTheLastBands) {
   EXPECT_EQ(TileRects(kScreen, 4, TileDirection::Horizontal),
             (std::vector<Rect>{{0, 0, 640, 512}, {640, 0, 1280, 512}, {0, 512, 640, 1024}, {640, 512, 1280, 1024}}));
   // Five side by side: three columns holding 1, 2 and 2 windows.
-  EXPECT_EQ(TileRects(kScreen, 5, TileDirection::Vertical),
-            (std::vector<Rect>{{0, 0, 426, 1024},
-                               {426, 0, 853, 512},
-                               {426, 512, 853, 1024},
-                               {853, 0, 1280, 512},
-                               {853, 512, 1280, 1024}}));
+  EXPECT_EQ(
+      TileRects(kScreen, 5, TileDirection::Vertical),
+      (std::vector<Rect>{
+          {0, 0, 426, 1024}, {426, 0, 853, 512}, {426, 512, 853, 1024}, {853, 0, 1280, 512}, {853, 512, 1280, 1024}}));
 }
 
 TEST(TileRects, EveryCountCoversTheWorkAreaExactlyWithoutOverlap) {

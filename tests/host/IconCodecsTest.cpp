@@ -75,7 +75,8 @@ TEST(IconCodecs, ReaderSeesEveryImageOfAMultiImageFileAndPngEntries) {
   const auto large = *icons::WriteIco(Picture(48, 32));
   const Bytes smallImage(small.begin() + 22, small.end());
   const Bytes largeImage(large.begin() + 22, large.end());
-  const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 0, 1, 0, 0, 0, 1, 0, 8, 6, 0, 0, 0};
+  const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D',
+                     'R',  0,   0,   1,   0,    0,    0,    1,    0, 8, 6, 0,  0,   0};
 
   Bytes file;
   icons::Append(file, icons::IconDir{0, 1, 3});

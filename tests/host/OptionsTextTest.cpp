@@ -21,10 +21,10 @@ TEST(OptionsText, SkinBoxHighlightsTheEntryAfterTheActiveSkin) {
   EXPECT_EQ(middle.highlighted, 1);
   EXPECT_TRUE(middle.showsActiveName);
 
-  EXPECT_EQ(FillSkinBox(names, L"WMP11").highlighted, -1);   // the last one: nothing after it
-  EXPECT_EQ(FillSkinBox(names, L"Typed").highlighted, 0);    // not listed: the first entry
+  EXPECT_EQ(FillSkinBox(names, L"WMP11").highlighted, -1);  // the last one: nothing after it
+  EXPECT_EQ(FillSkinBox(names, L"Typed").highlighted, 0);   // not listed: the first entry
   EXPECT_EQ(FillSkinBox(names, L"").highlighted, 0);
-  EXPECT_EQ(FillSkinBox(names, L"wmp11").highlighted, 0);    // names compare exactly
+  EXPECT_EQ(FillSkinBox(names, L"wmp11").highlighted, 0);  // names compare exactly
 }
 
 TEST(OptionsText, NoSkinsGivesTheOneHighlightedPlaceholderEntry) {

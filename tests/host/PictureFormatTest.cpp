@@ -34,9 +34,8 @@ TEST(PictureFormat, RecognisesPicturesThatImageMagickWrites) {
   const struct {
     const char* name;
     PictureFormat format;
-  } pictures[] = {{"p.png", PictureFormat::Png},     {"p.gif", PictureFormat::Gif},
-                  {"p.jpg", PictureFormat::Jpeg},    {"p.bmp", PictureFormat::Bitmap},
-                  {"p3.bmp", PictureFormat::Bitmap}, {"p.ico", PictureFormat::Icon}};
+  } pictures[] = {{"p.png", PictureFormat::Png},    {"p.gif", PictureFormat::Gif},     {"p.jpg", PictureFormat::Jpeg},
+                  {"p.bmp", PictureFormat::Bitmap}, {"p3.bmp", PictureFormat::Bitmap}, {"p.ico", PictureFormat::Icon}};
   for (const auto& picture : pictures) {
     const auto path = folder / picture.name;
     const std::string prefix = std::string(picture.name) == "p3.bmp" ? "BMP3:" : "";

@@ -128,12 +128,14 @@ TEST(SkinColour, EveryBuiltInSkinStaysLegibleAtEveryHueAndSaturation) {
     std::vector<Rgb Palette::*> backgrounds;
   };
   const std::vector<Need> needs{
-      {&Palette::text, 4.5,
+      {&Palette::text,
+       4.5,
        {&Palette::window, &Palette::panel, &Palette::button, &Palette::buttonHot, &Palette::buttonPressed,
         &Palette::buttonDisabled}},
       {&Palette::selectionText, 4.5, {&Palette::selection}},
       {&Palette::disabledText, 3.0, {&Palette::window, &Palette::panel, &Palette::buttonDisabled}},
-      {&Palette::border, 3.0,
+      {&Palette::border,
+       3.0,
        {&Palette::window, &Palette::panel, &Palette::button, &Palette::buttonHot, &Palette::buttonPressed}},
       {&Palette::accent, 3.0, {&Palette::window, &Palette::panel, &Palette::button}},
   };
@@ -145,9 +147,18 @@ TEST(SkinColour, EveryBuiltInSkinStaysLegibleAtEveryHueAndSaturation) {
   }
   // Vivid colours as a skin file may bring them, some pairs too close even at their own hue;
   // turned, their luminance moves further, and the guard has to step in.
-  skins.emplace_back(L"vivid", Palette{{0xFF, 0xFF, 0xFF}, {0xFF, 0xF8, 0xE0}, {0xE0, 0x30, 0x70}, {0xFF, 0xE0, 0x70},
-                                       {0xFF, 0xD0, 0x40}, {0xF0, 0xB0, 0x00}, {0xFF, 0xF0, 0xC0}, {0xC0, 0x00, 0x60},
-                                       {0xD0, 0x40, 0x80}, {0xFF, 0x20, 0x80}, {0xE0, 0x00, 0x50}, {0xFF, 0xFF, 0xFF}});
+  skins.emplace_back(L"vivid", Palette{{0xFF, 0xFF, 0xFF},
+                                       {0xFF, 0xF8, 0xE0},
+                                       {0xE0, 0x30, 0x70},
+                                       {0xFF, 0xE0, 0x70},
+                                       {0xFF, 0xD0, 0x40},
+                                       {0xF0, 0xB0, 0x00},
+                                       {0xFF, 0xF0, 0xC0},
+                                       {0xC0, 0x00, 0x60},
+                                       {0xD0, 0x40, 0x80},
+                                       {0xFF, 0x20, 0x80},
+                                       {0xE0, 0x00, 0x50},
+                                       {0xFF, 0xFF, 0xFF}});
   for (const auto& [name, palette] : skins) {
     for (int hue : {0, 90, 180, 270}) {
       for (int saturation : {-100, 0, 100}) {
@@ -195,8 +206,8 @@ TEST(SkinColour, GlyphPixelsTakeTheTintAndKeepTheirAlpha) {
   skin::TintGlyphPixels(straight, 120, 30, skin::AlphaForm::Straight);
   const skin::Tint tint(120, 30);
   const Rgb redOut = tint(red), blueOut = tint(blue);
-  EXPECT_EQ(straight, (std::vector<std::uint8_t>{redOut.b, redOut.g, redOut.r, 255, blueOut.b, blueOut.g, blueOut.r,
-                                                  90, 7, 8, 9, 0, 1, 2}));
+  EXPECT_EQ(straight, (std::vector<std::uint8_t>{redOut.b, redOut.g, redOut.r, 255, blueOut.b, blueOut.g, blueOut.r, 90,
+                                                 7, 8, 9, 0, 1, 2}));
 
   // Premultiplied: the colour under the alpha is tinted, and stays premultiplied.
   const auto premultiplied = [](Rgb c, int alpha) {

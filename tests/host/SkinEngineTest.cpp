@@ -15,8 +15,8 @@ TEST(SkinEngine, ListsTheBuiltInSkinsThenTheSkinFilesByName) {
                            {L"Aqua.VSKIN", kUsableSkin},
                            {L".vskin", kUsableSkin},
                            {L"Notes.vskin.bak", kUsableSkin}});
-  const std::vector<std::wstring> expected{L"Neutral4 (internal)", L"Ledenets (internal)", L"MacMetal (internal)",
-                                           L"WLM (internal)", L"Aqua", L"WMP11"};
+  const std::vector<std::wstring> expected{
+      L"Neutral4 (internal)", L"Ledenets (internal)", L"MacMetal (internal)", L"WLM (internal)", L"Aqua", L"WMP11"};
   EXPECT_EQ(engine.SkinNames(), expected);
   EXPECT_EQ(engine.SkinName(), L"");
   EXPECT_TRUE(engine.Active());

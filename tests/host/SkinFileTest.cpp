@@ -75,8 +75,8 @@ TEST(SkinFile, RefusesWhatIsNotASkinFileSayingWhereAndWhy) {
       {std::string("window=#FF\0FF00\n", 16), L"line 1: control character 0 in the text"},
       {"\x7F\x45LF\x01\x01\x01\n", L"line 1: control character 127 in the text"},
       {"description=caf\xE9\n", L"line 1: not UTF-8 text"},
-      {"description=\xC0\xAF\n", L"line 1: not UTF-8 text"},           // overlong '/'
-      {"description=\xED\xA0\x80\n", L"line 1: not UTF-8 text"},       // a lone surrogate
+      {"description=\xC0\xAF\n", L"line 1: not UTF-8 text"},      // overlong '/'
+      {"description=\xED\xA0\x80\n", L"line 1: not UTF-8 text"},  // a lone surrogate
       {"window=#FFFFFF\r\r\n", L"line 1: control character 13 in the text"},
       {std::string(skin::kMaxSkinFileBytes + 1, '#'), L"larger than 65536 bytes"},
   };

@@ -20,12 +20,12 @@ std::string_view VersionOf(std::set<std::string> exports) {
 
 TEST(VersionGate, TheNewestExportFoundDecidesInTableOrder) {
   // Vista and later export everything of the older systems too.
-  EXPECT_EQ(VersionOf({"GetLocaleInfoEx", "GetLargePageMinimum", "GetNativeSystemInfo", "ReplaceFile",
-                       "OpenThread", "GetThreadPriorityBoost"}),
-            "wvWinVista");
-  EXPECT_EQ(VersionOf({"GetLargePageMinimum", "GetNativeSystemInfo", "ReplaceFile", "OpenThread",
+  EXPECT_EQ(VersionOf({"GetLocaleInfoEx", "GetLargePageMinimum", "GetNativeSystemInfo", "ReplaceFile", "OpenThread",
                        "GetThreadPriorityBoost"}),
-            "wvWinServer2003");
+            "wvWinVista");
+  EXPECT_EQ(
+      VersionOf({"GetLargePageMinimum", "GetNativeSystemInfo", "ReplaceFile", "OpenThread", "GetThreadPriorityBoost"}),
+      "wvWinServer2003");
   EXPECT_EQ(VersionOf({"GetNativeSystemInfo", "ReplaceFile", "OpenThread", "GetThreadPriorityBoost"}), "wvWinXP");
   EXPECT_EQ(VersionOf({"ReplaceFile", "OpenThread", "GetThreadPriorityBoost"}), "wvWin2000");
   EXPECT_EQ(VersionOf({"OpenThread"}), "wvWinME");
@@ -55,7 +55,8 @@ TEST(DefaultHotKeys, IdsOneToSixWithCtrlAltLettersMatchingTheirShortcutValues) {
     EXPECT_EQ(key.virtualKey, letters[i]);
     EXPECT_EQ(key.modifiers, 3u);
     // What the options dialog registers from the shortcut is what start-up registers.
-    EXPECT_EQ(platform::ShortCutToHotKey(key.shortcut), (platform::HotKeyCombination{key.virtualKey, key.modifiers})) << key.id;
+    EXPECT_EQ(platform::ShortCutToHotKey(key.shortcut), (platform::HotKeyCombination{key.virtualKey, key.modifiers}))
+        << key.id;
     EXPECT_FALSE(key.optionsLabel.empty());
     EXPECT_EQ(key.optionsLabel.back(), L':');
   }

@@ -98,8 +98,8 @@ class RebuildingWindow {
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = L"VantoraRebuildingWindow";
     ::RegisterClassExW(&wc);
-    window_ = ::CreateWindowExW(0, wc.lpszClassName, L"Rebuilds on close", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
-                                50, 300, 200, nullptr, nullptr, wc.hInstance, this);
+    window_ = ::CreateWindowExW(0, wc.lpszClassName, L"Rebuilds on close", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                300, 200, nullptr, nullptr, wc.hInstance, this);
   }
   ~RebuildingWindow() {
     if (::IsWindow(window_)) ::DestroyWindow(window_);
@@ -216,8 +216,8 @@ TEST_F(ArrangementTest, CascadeStepsTheEnabledRestoredWindowsFromTheWorkAreasTop
   form.Button15.Click();
 
   const vantora::Rect work = WorkArea();
-  const int step = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) +
-                   ::GetSystemMetrics(SM_CXPADDEDBORDER);
+  const int step =
+      ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + ::GetSystemMetrics(SM_CXPADDEDBORDER);
   const auto slots = vantora::CascadeRects(work, 3, step);
   // The back window takes the top-left slot and the front window the last, so every caption shows.
   for (size_t i = 0; i < arranged.size(); ++i) EXPECT_TRUE(ArrivesAt(arranged[i], slots[2 - i])) << i;

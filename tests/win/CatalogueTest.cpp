@@ -102,7 +102,8 @@ TEST_F(CatalogueTest, ARebuildShowsChangedTitlesAndIconsAndLeavesUnchangedRowsAl
   TestWindow painted(L"Painted window"), other(L"Other window");
   ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
   form.RefreshCatalogue();
-  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9), RGB(255, 0, 0));
+  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9),
+            RGB(255, 0, 0));
 
   // Count what the list control is asked to do from now on.
   int changes = 0;
@@ -122,7 +123,8 @@ TEST_F(CatalogueTest, ARebuildShowsChangedTitlesAndIconsAndLeavesUnchangedRowsAl
   form.RefreshCatalogue();
   EXPECT_TRUE(Listed(L"Renamed window"));
   EXPECT_FALSE(Listed(L"Other window"));
-  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9), RGB(0, 0, 255));
+  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9),
+            RGB(0, 0, 255));
   EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
   ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, 0);
 }

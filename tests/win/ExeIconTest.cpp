@@ -110,7 +110,12 @@ TEST(ExeIconTest, MalformedIconFilesLeaveTheExecutableUnchanged) {
     return path;
   };
   ExpectRefusedAndUnchanged(writeVariant(L"count0.ico", [](auto& b) { b[4] = b[5] = 0; }), exe);
-  ExpectRefusedAndUnchanged(writeVariant(L"offset-past-end.ico", [](auto& b) { b[18] = 0xFF; b[19] = 0x7F; }), exe);
+  ExpectRefusedAndUnchanged(writeVariant(L"offset-past-end.ico",
+                                         [](auto& b) {
+                                           b[18] = 0xFF;
+                                           b[19] = 0x7F;
+                                         }),
+                            exe);
   ExpectRefusedAndUnchanged(writeVariant(L"size-past-end.ico", [](auto& b) { b[16] = 0x10; }), exe);
   ExpectRefusedAndUnchanged(writeVariant(L"truncated.ico", [](auto& b) { b.resize(10); }), exe);
   ExpectRefusedAndUnchanged(IconOut(L"no-such-file.ico"), exe);
@@ -135,7 +140,8 @@ TEST(ExeIconTest, ProgramWithRelocationsAfterItsResourcesStillRunsAfterTheChange
   const std::wstring exe = CopyOfProgram(L"icon_target_relocated.exe", L"relocated-target.exe");
   ASSERT_TRUE(icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe));
   EXPECT_EQ(ExitCodeOf(exe), 7u);
-  EXPECT_EQ(IconResource(exe, 1).size(), icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
+  EXPECT_EQ(IconResource(exe, 1).size(),
+            icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
 }
 
 TEST(ExeIconTest, ACommitThatCannotWriteIsReportedAsAFailure) {
@@ -220,7 +226,8 @@ TEST_F(ExeIconPanelFiles, BrowseChangeAndSaveTheOldIconThroughThePanel) {
   form.Button36.Click();
   form.Button37.Click();
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Information).empty());
-  EXPECT_EQ(IconResource(exe, 1).size(), icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
+  EXPECT_EQ(IconResource(exe, 1).size(),
+            icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
 
   // A file without icons shows the placeholder and cannot be saved from.
   prompts.fileAnswers.push_back(IconOut(L"not-an-icon.ico"));

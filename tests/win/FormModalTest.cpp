@@ -188,7 +188,8 @@ TEST_F(ModalTest, ObjectsAreBoundToTheirWindowsUntilTheLastMessage) {
 
   // Windows destroyed behind the objects' backs leave no handle to be destroyed again.
   ui::Button survivor{main, {"Button2", ui::ControlKind::Button, {10, 40, 75, 25}, L"Stays"}};
-  auto button = std::make_unique<ui::Button>(main, ui::Placement{"Button1", ui::ControlKind::Button, {10, 10, 75, 25}, L"OK"});
+  auto button =
+      std::make_unique<ui::Button>(main, ui::Placement{"Button1", ui::ControlKind::Button, {10, 10, 75, 25}, L"OK"});
   const HWND buttonWindow = button->Handle();
   ::DestroyWindow(buttonWindow);
   EXPECT_EQ(button->Handle(), nullptr);
@@ -196,7 +197,8 @@ TEST_F(ModalTest, ObjectsAreBoundToTheirWindowsUntilTheLastMessage) {
   button.reset();
 
   // Let go of by its object while the tooltip's subclass still stands in front of ours.
-  auto hinted = std::make_unique<ui::Edit>(main, ui::Placement{"Edit2", ui::ControlKind::Edit, {10, 70, 100, 21}, L"y"});
+  auto hinted =
+      std::make_unique<ui::Edit>(main, ui::Placement{"Edit2", ui::ControlKind::Edit, {10, 70, 100, 21}, L"y"});
   hinted->SetHint(L"a hint");
   const HWND hintedWindow = hinted->Handle();
   EXPECT_EQ(ui::Control::FromHandle(hintedWindow), hinted.get());

@@ -58,7 +58,8 @@ TEST_F(ToolkitTest, TrackBarRaisesChangeOnEveryPositionChange) {
 }
 
 TEST_F(ToolkitTest, ComboBoxRaisesChangeOnTypingAndOnSelection) {
-  ui::ComboBox combo{form, {"sComboBox1", ui::ControlKind::ComboBox, {10, 10, 200, 21}, L"Internet Explorer 7"},
+  ui::ComboBox combo{form,
+                     {"sComboBox1", ui::ControlKind::ComboBox, {10, 10, 200, 21}, L"Internet Explorer 7"},
                      {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
   std::vector<std::wstring> seen;
   combo.OnChange = [&] { seen.push_back(combo.Text()); };

@@ -89,11 +89,28 @@ class HungWindowsTest : public testsupport::MainFormTest {
 // styles and opacity.
 TEST_F(HungWindowsTest, EveryCommandOnTheSelectedWindowIsBounded) {
   const std::pair<const char*, std::function<void()>> commands[] = {
-      {"show states", [&] { form.Button3Click(); form.Button4Click(); form.Button5Click(); }},
-      {"position and Z order", [&] { form.CheckBox1.SetChecked(!form.CheckBox1.Checked()); form.sButton2Click(); }},
-      {"text", [&] { form.Edit1.SetText(L"New title"); form.Button1Click(); }},
+      {"show states",
+       [&] {
+         form.Button3Click();
+         form.Button4Click();
+         form.Button5Click();
+       }},
+      {"position and Z order",
+       [&] {
+         form.CheckBox1.SetChecked(!form.CheckBox1.Checked());
+         form.sButton2Click();
+       }},
+      {"text",
+       [&] {
+         form.Edit1.SetText(L"New title");
+         form.Button1Click();
+       }},
       {"enabling", [&] { form.sButton25Click(); }},
-      {"styles and opacity", [&] { form.Button2Click(); form.TrackBar1.SetPosition(40); }},
+      {"styles and opacity",
+       [&] {
+         form.Button2Click();
+         form.TrackBar1.SetPosition(40);
+       }},
   };
   for (const auto& [name, command] : commands) {
     SCOPED_TRACE(name);

@@ -61,53 +61,55 @@ TEST_F(InfoDialogTest, ReadsTheWindowAndRefreshFollowsItUntilItIsGone) {
   Select(window);
   HWND dialogWindow = nullptr;
   Script script = MakeScript();
-  script.Then([this] { return DialogUp(); }, [&] {
-    TForm13& dialog = *Dialog();
-    dialogWindow = dialog.Handle();
-    EXPECT_EQ(form.infoDialog, &dialog);
-    EXPECT_EQ(dialog.Caption(), L"Window Information");
-    EXPECT_FALSE(::GetWindowLongW(dialogWindow, GWL_STYLE) & WS_SYSMENU);
-    EXPECT_TRUE(::GetWindowLongW(dialogWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(ColumnTitle(dialog.ve.Handle(), 0), L"Field");
-    EXPECT_EQ(ColumnTitle(dialog.ve.Handle(), 1), L"Value");
-    ASSERT_EQ(dialog.ve.Count(), 12);
-    EXPECT_EQ(dialog.ve.ItemText(0), L"Title Bar Text");
-    EXPECT_EQ(dialog.ve.ItemText(11), L"Stay On Top");
-    EXPECT_EQ(Row(L"Title Bar Text"), L"Info target");
-    EXPECT_EQ(Row(L"Handle No"), std::to_wstring(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window))));
-    EXPECT_EQ(Row(L"Top"), L"20");
-    EXPECT_EQ(Row(L"Left"), L"10");
-    EXPECT_EQ(Row(L"Right"), L"810");
-    EXPECT_EQ(Row(L"Bottom"), L"620");
-    EXPECT_EQ(Row(L"Width"), L"800");
-    EXPECT_EQ(Row(L"Height"), L"600");
-    EXPECT_EQ(Row(L"Surface Area (Pixels)"), L"480000");
-    EXPECT_EQ(Row(L"Class Name"), L"VantoraTestWindow0");
-    EXPECT_EQ(Row(L"Minimized"), L"False");
-    EXPECT_EQ(Row(L"Stay On Top"), L"False");
+  script.Then([this] { return DialogUp(); },
+              [&] {
+                TForm13& dialog = *Dialog();
+                dialogWindow = dialog.Handle();
+                EXPECT_EQ(form.infoDialog, &dialog);
+                EXPECT_EQ(dialog.Caption(), L"Window Information");
+                EXPECT_FALSE(::GetWindowLongW(dialogWindow, GWL_STYLE) & WS_SYSMENU);
+                EXPECT_TRUE(::GetWindowLongW(dialogWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+                EXPECT_EQ(ColumnTitle(dialog.ve.Handle(), 0), L"Field");
+                EXPECT_EQ(ColumnTitle(dialog.ve.Handle(), 1), L"Value");
+                ASSERT_EQ(dialog.ve.Count(), 12);
+                EXPECT_EQ(dialog.ve.ItemText(0), L"Title Bar Text");
+                EXPECT_EQ(dialog.ve.ItemText(11), L"Stay On Top");
+                EXPECT_EQ(Row(L"Title Bar Text"), L"Info target");
+                EXPECT_EQ(Row(L"Handle No"),
+                          std::to_wstring(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window))));
+                EXPECT_EQ(Row(L"Top"), L"20");
+                EXPECT_EQ(Row(L"Left"), L"10");
+                EXPECT_EQ(Row(L"Right"), L"810");
+                EXPECT_EQ(Row(L"Bottom"), L"620");
+                EXPECT_EQ(Row(L"Width"), L"800");
+                EXPECT_EQ(Row(L"Height"), L"600");
+                EXPECT_EQ(Row(L"Surface Area (Pixels)"), L"480000");
+                EXPECT_EQ(Row(L"Class Name"), L"VantoraTestWindow0");
+                EXPECT_EQ(Row(L"Minimized"), L"False");
+                EXPECT_EQ(Row(L"Stay On Top"), L"False");
 
-    // Moved partly off the screen and kept on top.
-    ::SetWindowPos(window, HWND_TOPMOST, -30, 40, 200, 100, SWP_NOACTIVATE);
-    dialog.Button2.Click();
-    EXPECT_EQ(Row(L"Left"), L"-30");
-    EXPECT_EQ(Row(L"Top"), L"40");
-    EXPECT_EQ(Row(L"Surface Area (Pixels)"), L"20000");
-    EXPECT_EQ(Row(L"Stay On Top"), L"True");
+                // Moved partly off the screen and kept on top.
+                ::SetWindowPos(window, HWND_TOPMOST, -30, 40, 200, 100, SWP_NOACTIVATE);
+                dialog.Button2.Click();
+                EXPECT_EQ(Row(L"Left"), L"-30");
+                EXPECT_EQ(Row(L"Top"), L"40");
+                EXPECT_EQ(Row(L"Surface Area (Pixels)"), L"20000");
+                EXPECT_EQ(Row(L"Stay On Top"), L"True");
 
-    ::ShowWindow(window, SW_MINIMIZE);
-    dialog.Button2.Click();
-    EXPECT_EQ(Row(L"Minimized"), L"True");
-    const RECT iconic = *platform::WindowRectangle(window);
-    EXPECT_EQ(Row(L"Left"), std::to_wstring(iconic.left));
+                ::ShowWindow(window, SW_MINIMIZE);
+                dialog.Button2.Click();
+                EXPECT_EQ(Row(L"Minimized"), L"True");
+                const RECT iconic = *platform::WindowRectangle(window);
+                EXPECT_EQ(Row(L"Left"), std::to_wstring(iconic.left));
 
-    target.reset();  // the window goes away
-    dialog.Button2.Click();
-    EXPECT_EQ(Row(L"Title Bar Text"), L"");
-    EXPECT_EQ(Row(L"Minimized"), L"False");
-    EXPECT_EQ(Row(L"Stay On Top"), L"False");
-    EXPECT_EQ(dialog.ve.Count(), 12);
-    dialog.Button1.Click();
-  });
+                target.reset();  // the window goes away
+                dialog.Button2.Click();
+                EXPECT_EQ(Row(L"Title Bar Text"), L"");
+                EXPECT_EQ(Row(L"Minimized"), L"False");
+                EXPECT_EQ(Row(L"Stay On Top"), L"False");
+                EXPECT_EQ(dialog.ve.Count(), 12);
+                dialog.Button1.Click();
+              });
   form.sButton1Click();
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(prompts.calls.empty());
@@ -122,21 +124,23 @@ TEST_F(InfoDialogTest, SecondPressOnlyRetargetsAndOneDoneEndsBoth) {
   Select(first.get());
   Script script = MakeScript();
   bool innerReturned = false;
-  script.Then([this] { return DialogUp(); }, [&] {
-    EXPECT_EQ(Row(L"Title Bar Text"), L"First window");
-    Select(second.get());
-    script.Release();
-    form.sButton1Click();  // waits inside this step until "Done"
-    innerReturned = true;
-  });
-  script.Then([] { return true; }, [&] {
-    EXPECT_EQ(InfoWindows(), 1);
-    EXPECT_EQ(Row(L"Title Bar Text"), L"First window");  // not refilled by the press
-    EXPECT_EQ(form.windowDialogs.InfoTarget, second.get());
-    Dialog()->Button2.Click();
-    EXPECT_EQ(Row(L"Title Bar Text"), L"Second window");
-    Dialog()->Button1.Click();
-  });
+  script.Then([this] { return DialogUp(); },
+              [&] {
+                EXPECT_EQ(Row(L"Title Bar Text"), L"First window");
+                Select(second.get());
+                script.Release();
+                form.sButton1Click();  // waits inside this step until "Done"
+                innerReturned = true;
+              });
+  script.Then([] { return true; },
+              [&] {
+                EXPECT_EQ(InfoWindows(), 1);
+                EXPECT_EQ(Row(L"Title Bar Text"), L"First window");  // not refilled by the press
+                EXPECT_EQ(form.windowDialogs.InfoTarget, second.get());
+                Dialog()->Button2.Click();
+                EXPECT_EQ(Row(L"Title Bar Text"), L"Second window");
+                Dialog()->Button1.Click();
+              });
   form.sButton1Click();
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(innerReturned);

@@ -26,8 +26,10 @@ std::filesystem::path ScreenshotFolder() {
 std::wstring FileNamePart(const std::wstring& skin) {
   std::wstring part;
   for (wchar_t c : skin)
-    if (c == L' ' || c == L'(') break;
-    else part += c;
+    if (c == L' ' || c == L'(')
+      break;
+    else
+      part += c;
   return part;
 }
 

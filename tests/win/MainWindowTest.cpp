@@ -24,7 +24,10 @@ std::wstring ClassOf(HWND window) {
 const wchar_t* ExpectedClass(ui::ControlKind kind) {
   using K = ui::ControlKind;
   switch (kind) {
-    case K::Button: case K::BitBtn: case K::CheckBox: case K::RadioButton: return L"Button";
+    case K::Button:
+    case K::BitBtn:
+    case K::CheckBox:
+    case K::RadioButton: return L"Button";
     case K::Edit: return L"Edit";
     case K::TrackBar: return L"msctls_trackbar32";
     case K::ListView: return L"SysListView32";
@@ -157,7 +160,8 @@ TEST_F(MainWindowTest, HintsArriveWithThePointer) {
 
 TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {
   LOGFONTW heading{}, body{};
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.sLabel16.Handle(), WM_GETFONT, 0, 0)), sizeof(heading), &heading);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.sLabel16.Handle(), WM_GETFONT, 0, 0)), sizeof(heading),
+               &heading);
   ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.Button13.Handle(), WM_GETFONT, 0, 0)), sizeof(body), &body);
   EXPECT_EQ(heading.lfWeight, FW_BOLD);
   EXPECT_EQ(heading.lfHeight, -13);

@@ -160,7 +160,8 @@ TEST_F(OptionsDialogTest, OpensBesideTheUsableMainWindowWithTheDesignedValuesAnd
           EXPECT_EQ(labels[i]->Caption(), vantora::kHotKeys[i].optionsLabel);
           EXPECT_TRUE(Held(vantora::kHotKeys[i].modifiers, vantora::kHotKeys[i].virtualKey));
         }
-        EXPECT_EQ(::SendMessageW(dialog.HotKey2.Handle(), HKM_GETHOTKEY, 0, 0), MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_ALT));
+        EXPECT_EQ(::SendMessageW(dialog.HotKey2.Handle(), HKM_GETHOTKEY, 0, 0),
+                  MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_ALT));
 
         // Automatic refresh off: the period's controls wait for the check box.
         EXPECT_FALSE(dialog.CheckBox1.Checked());
@@ -177,8 +178,8 @@ TEST_F(OptionsDialogTest, OpensBesideTheUsableMainWindowWithTheDesignedValuesAnd
         EXPECT_EQ(dialog.ComboBox1.ItemIndex(), -1);
         EXPECT_EQ(dialog.Label18.Caption(), L"Current: 0");
         EXPECT_EQ(dialog.Label19.Caption(), L"Current: 0");
-        for (const ui::CheckBox* box : {&dialog.CheckBox2, &dialog.CheckBox3, &dialog.CheckBox4, &dialog.CheckBox5,
-                                        &dialog.CheckBox6})
+        for (const ui::CheckBox* box :
+             {&dialog.CheckBox2, &dialog.CheckBox3, &dialog.CheckBox4, &dialog.CheckBox5, &dialog.CheckBox6})
           EXPECT_TRUE(box->Checked()) << box->Name();
       }),
       Click(&TForm10::Button2),
@@ -219,8 +220,7 @@ TEST_F(OptionsDialogTest, RegisterMovesTheIdToTheNewCombinationWhichKeepsItsActi
   ScriptedPrompts prompts;
   RunDialog({
       Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey2, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'M'); }),
-      Click(&TForm10::Button4),
-      Check([&](TForm10&) {
+      Click(&TForm10::Button4), Check([&](TForm10&) {
         EXPECT_TRUE(prompts.calls.empty());  // success says nothing
         EXPECT_FALSE(Held(kCtrlAlt, 'M'));
         EXPECT_TRUE(Held(MOD_CONTROL | MOD_SHIFT, 'M'));
@@ -260,7 +260,9 @@ TEST_F(OptionsDialogTest, CombinationHeldByAnotherProgramGivesErrorOnceAndLeaves
 // Prompts whose "Error" box stays open until the other program has let go of its hotkey.
 class HolderEndsDuringError final : public platform::Prompts {
  public:
-  explicit HolderEndsDuringError(std::unique_ptr<ForeignWindows>& holder) : holder_(holder) { platform::SetPrompts(this); }
+  explicit HolderEndsDuringError(std::unique_ptr<ForeignWindows>& holder) : holder_(holder) {
+    platform::SetPrompts(this);
+  }
   ~HolderEndsDuringError() override { platform::SetPrompts(nullptr); }
   std::vector<std::wstring> informations;
   void Information(const std::wstring& text) override {

@@ -70,9 +70,9 @@ TEST_F(RegistryKeyTest, DeleteValueRemovesItFromTheRegistry) {
 TEST_F(RegistryKeyTest, NonStringValueIsATypeErrorNamingTheValue) {
   RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, kTestRoot);
   const DWORD number = 7;
-  ASSERT_EQ(RegSetValueExW(key.get(), L"Window Title", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                           sizeof(number)),
-            ERROR_SUCCESS);
+  ASSERT_EQ(
+      RegSetValueExW(key.get(), L"Window Title", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number)),
+      ERROR_SUCCESS);
   EXPECT_TRUE(key.HasValue(L"Window Title"));
   try {
     key.ReadString(L"Window Title");

@@ -161,7 +161,8 @@ TEST(CopyIconScaled, MakesAnIconOfTheAskedSize) {
 TEST(BoundedSend, CloseRequestReachesWindowsThatCloseAndThoseThatRefuse) {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
-  const std::wstring log = std::wstring(temp) + L"vantora-close-log-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+  const std::wstring log =
+      std::wstring(temp) + L"vantora-close-log-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
   DeleteFileW(log.c_str());
   ForeignWindows closing(L"--title \"Closing %d\" --log \"" + log + L"\"");
   ForeignWindows refusing(L"--refuse-close --title \"Refusing %d\" --log \"" + log + L"\"");

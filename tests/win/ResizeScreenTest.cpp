@@ -31,8 +31,7 @@ void ExpectRect(HWND window, RECT expected) {
 void Drag(POINT from, POINT to) {
   MouseAt(from);
   MouseAt(from, MOUSEEVENTF_LEFTDOWN);
-  for (int i = 1; i <= 4; ++i)
-    MouseAt({from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4});
+  for (int i = 1; i <= 4; ++i) MouseAt({from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4});
   MouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
@@ -58,28 +57,29 @@ class ResizeScreenTest : public testsupport::MainFormTest {
 TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
   Script script = MakeScript();
   bool checked = false;
-  script.Then([this] { return ScreenUp(); }, [&] {
-    TForm7& screen = *Screen();
-    EXPECT_EQ(form.resizeDialog, &screen);
-    EXPECT_FALSE(form.Visible());
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-    ExpectRect(screen.Handle(), {0, 0, cx, cy});
-    const SIZE picture = ui::BitmapSize(screen.Image1.Bitmap());
-    EXPECT_EQ(picture.cx, cx);
-    EXPECT_EQ(picture.cy, cy);
-    ExpectRect(screen.Shape1.Handle(), {100, 80, 740, 560});
-    const RECT handle = ScreenRect(screen.Panel3.Handle());
-    EXPECT_EQ(handle.right, 740);
-    EXPECT_EQ(handle.bottom, 560);
-    // "Cancel" ends on the model's centre line, "Apply" 10 pixels right of it.
-    const RECT cancel = ScreenRect(screen.Button1.Handle()), apply = ScreenRect(screen.Button2.Handle());
-    EXPECT_EQ(cancel.right, 100 + 320);
-    EXPECT_EQ(apply.left, cancel.right + 10);
-    EXPECT_EQ(screen.Button1.Caption(), L"Cancel");
-    EXPECT_EQ(screen.Button2.Caption(), L"Apply");
-    checked = true;
-    screen.Button2.Click();
-  });
+  script.Then([this] { return ScreenUp(); },
+              [&] {
+                TForm7& screen = *Screen();
+                EXPECT_EQ(form.resizeDialog, &screen);
+                EXPECT_FALSE(form.Visible());
+                const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+                ExpectRect(screen.Handle(), {0, 0, cx, cy});
+                const SIZE picture = ui::BitmapSize(screen.Image1.Bitmap());
+                EXPECT_EQ(picture.cx, cx);
+                EXPECT_EQ(picture.cy, cy);
+                ExpectRect(screen.Shape1.Handle(), {100, 80, 740, 560});
+                const RECT handle = ScreenRect(screen.Panel3.Handle());
+                EXPECT_EQ(handle.right, 740);
+                EXPECT_EQ(handle.bottom, 560);
+                // "Cancel" ends on the model's centre line, "Apply" 10 pixels right of it.
+                const RECT cancel = ScreenRect(screen.Button1.Handle()), apply = ScreenRect(screen.Button2.Handle());
+                EXPECT_EQ(cancel.right, 100 + 320);
+                EXPECT_EQ(apply.left, cancel.right + 10);
+                EXPECT_EQ(screen.Button1.Caption(), L"Cancel");
+                EXPECT_EQ(screen.Button2.Caption(), L"Apply");
+                checked = true;
+                screen.Button2.Click();
+              });
   form.Button7Click();
   EXPECT_TRUE(checked);
   ExpectRect(target.get(), {100, 80, 740, 560});
@@ -90,19 +90,20 @@ TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
 
 TEST_F(ResizeScreenTest, DraggingThePanelAndItsLabelMovesTheWindowByTheSame) {
   Script script = MakeScript();
-  script.Then([this] { return ScreenUp(); }, [&] {
-    TForm7& screen = *Screen();
-    // Below the label and the buttons: the white panel itself.
-    const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
-    Drag(onPanel, {onPanel.x + 30, onPanel.y + 5});
-    const POINT onLabel = ScreenPoint(screen.Label1.Handle(), 20, 4);
-    Drag(onLabel, {onLabel.x + 20, onLabel.y + 15});
-    ExpectRect(screen.Shape1.Handle(), {150, 100, 790, 580});
-    const RECT handle = ScreenRect(screen.Panel3.Handle());  // a move takes the handle along
-    EXPECT_EQ(handle.right, 790);
-    EXPECT_EQ(handle.bottom, 580);
-    screen.Button2.Click();
-  });
+  script.Then([this] { return ScreenUp(); },
+              [&] {
+                TForm7& screen = *Screen();
+                // Below the label and the buttons: the white panel itself.
+                const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+                Drag(onPanel, {onPanel.x + 30, onPanel.y + 5});
+                const POINT onLabel = ScreenPoint(screen.Label1.Handle(), 20, 4);
+                Drag(onLabel, {onLabel.x + 20, onLabel.y + 15});
+                ExpectRect(screen.Shape1.Handle(), {150, 100, 790, 580});
+                const RECT handle = ScreenRect(screen.Panel3.Handle());  // a move takes the handle along
+                EXPECT_EQ(handle.right, 790);
+                EXPECT_EQ(handle.bottom, 580);
+                screen.Button2.Click();
+              });
   form.Button7Click();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {150, 100, 790, 580});
@@ -110,23 +111,24 @@ TEST_F(ResizeScreenTest, DraggingThePanelAndItsLabelMovesTheWindowByTheSame) {
 
 TEST_F(ResizeScreenTest, CornerDragAddsThePressOffsetAndTheHandleFollowsOnRelease) {
   Script script = MakeScript();
-  script.Then([this] { return ScreenUp(); }, [&] {
-    TForm7& screen = *Screen();
-    const RECT handleBefore = ScreenRect(screen.Panel3.Handle());
-    const POINT press = ScreenPoint(screen.Panel3.Handle(), 13, 11);
-    MouseAt(press);
-    MouseAt(press, MOUSEEVENTF_LEFTDOWN);
-    MouseAt({press.x + 1, press.y + 1});
-    ExpectRect(screen.Shape1.Handle(), {100, 80, 754, 572});  // 14 wider, 12 higher
-    ExpectRect(screen.Panel3.Handle(), handleBefore);         // the handle waits for the release
-    MouseAt({press.x + 1, press.y + 1}, MOUSEEVENTF_LEFTUP);
-    const RECT handle = ScreenRect(screen.Panel3.Handle());
-    EXPECT_EQ(handle.right, 754);
-    EXPECT_EQ(handle.bottom, 572);
-    const RECT cancel = ScreenRect(screen.Button1.Handle());
-    EXPECT_EQ(cancel.right, 100 + 654 / 2);  // laid out for the new width during the drag
-    screen.Button2.Click();
-  });
+  script.Then([this] { return ScreenUp(); },
+              [&] {
+                TForm7& screen = *Screen();
+                const RECT handleBefore = ScreenRect(screen.Panel3.Handle());
+                const POINT press = ScreenPoint(screen.Panel3.Handle(), 13, 11);
+                MouseAt(press);
+                MouseAt(press, MOUSEEVENTF_LEFTDOWN);
+                MouseAt({press.x + 1, press.y + 1});
+                ExpectRect(screen.Shape1.Handle(), {100, 80, 754, 572});  // 14 wider, 12 higher
+                ExpectRect(screen.Panel3.Handle(), handleBefore);         // the handle waits for the release
+                MouseAt({press.x + 1, press.y + 1}, MOUSEEVENTF_LEFTUP);
+                const RECT handle = ScreenRect(screen.Panel3.Handle());
+                EXPECT_EQ(handle.right, 754);
+                EXPECT_EQ(handle.bottom, 572);
+                const RECT cancel = ScreenRect(screen.Button1.Handle());
+                EXPECT_EQ(cancel.right, 100 + 654 / 2);  // laid out for the new width during the drag
+                screen.Button2.Click();
+              });
   form.Button7Click();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 754, 572});
@@ -134,21 +136,22 @@ TEST_F(ResizeScreenTest, CornerDragAddsThePressOffsetAndTheHandleFollowsOnReleas
 
 TEST_F(ResizeScreenTest, AltF4AndClicksOnThePictureChangeNothingAndCancelLeavesTheWindow) {
   Script script = MakeScript();
-  script.Then([this] { return ScreenUp(); }, [&] {
-    TForm7& screen = *Screen();
-    const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
-    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
-    ::SetForegroundWindow(screen.Handle());
-    testsupport::PressChord({VK_MENU}, VK_F4);
-    ::PostMessageW(screen.Handle(), WM_CLOSE, 0, 0);
-    Pump(300);
-    EXPECT_TRUE(screen.Visible());
-    EXPECT_FALSE(screen.Finished);
-    // Pressed and dragged on the frozen picture, away from the model.
-    Drag(ScreenPoint(screen.Handle(), 20, 20), ScreenPoint(screen.Handle(), 60, 50));
-    ExpectRect(screen.Shape1.Handle(), {140, 120, 780, 600});
-    screen.Button1.Click();
-  });
+  script.Then([this] { return ScreenUp(); },
+              [&] {
+                TForm7& screen = *Screen();
+                const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+                Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+                ::SetForegroundWindow(screen.Handle());
+                testsupport::PressChord({VK_MENU}, VK_F4);
+                ::PostMessageW(screen.Handle(), WM_CLOSE, 0, 0);
+                Pump(300);
+                EXPECT_TRUE(screen.Visible());
+                EXPECT_FALSE(screen.Finished);
+                // Pressed and dragged on the frozen picture, away from the model.
+                Drag(ScreenPoint(screen.Handle(), 20, 20), ScreenPoint(screen.Handle(), 60, 50));
+                ExpectRect(screen.Shape1.Handle(), {140, 120, 780, 600});
+                screen.Button1.Click();
+              });
   form.Button7Click();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 740, 560});
@@ -158,13 +161,14 @@ TEST_F(ResizeScreenTest, AltF4AndClicksOnThePictureChangeNothingAndCancelLeavesT
 
 TEST_F(ResizeScreenTest, ApplyWithoutASelectedRowMovesNothing) {
   Script script = MakeScript();
-  script.Then([this] { return ScreenUp(); }, [&] {
-    TForm7& screen = *Screen();
-    const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
-    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
-    form.ListView1.SetItemIndex(-1);  // a rebuild meanwhile lost the row
-    screen.Button2.Click();
-  });
+  script.Then([this] { return ScreenUp(); },
+              [&] {
+                TForm7& screen = *Screen();
+                const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+                Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+                form.ListView1.SetItemIndex(-1);  // a rebuild meanwhile lost the row
+                screen.Button2.Click();
+              });
   form.Button7Click();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 740, 560});
@@ -179,13 +183,14 @@ TEST_F(ResizeScreenTest, ApplyOnAWindowWhoseProgramHangsReturnsPromptly) {
   Select(window);
   ULONGLONG applyMs = 0;
   Script script = MakeScript();
-  script.Then([this] { return ScreenUp(); }, [&] {
-    const POINT onPanel = ScreenPoint(Screen()->Shape1.Handle(), 5, 100);
-    Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
-    const ULONGLONG start = ::GetTickCount64();
-    Screen()->Button2.Click();
-    applyMs = ::GetTickCount64() - start;
-  });
+  script.Then([this] { return ScreenUp(); },
+              [&] {
+                const POINT onPanel = ScreenPoint(Screen()->Shape1.Handle(), 5, 100);
+                Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
+                const ULONGLONG start = ::GetTickCount64();
+                Screen()->Button2.Click();
+                applyMs = ::GetTickCount64() - start;
+              });
   const ULONGLONG start = ::GetTickCount64();
   form.Button7Click();
   EXPECT_TRUE(script.Done());

@@ -36,8 +36,7 @@ class DibPixels {
   int bits() const { return dib_.dsBm.bmBitsPixel; }
   Bgra at(int x, int y) const {
     const int row = dib_.dsBmih.biHeight > 0 ? height() - 1 - y : y;
-    const auto* p = static_cast<const BYTE*>(dib_.dsBm.bmBits) + row * dib_.dsBm.bmWidthBytes +
-                    x * (bits() / 8);
+    const auto* p = static_cast<const BYTE*>(dib_.dsBm.bmBits) + row * dib_.dsBm.bmWidthBytes + x * (bits() / 8);
     return {p[0], p[1], p[2], bits() == 32 ? p[3] : BYTE{255}};
   }
   std::array<std::pair<int, int>, 4> corners() const {
@@ -45,8 +44,7 @@ class DibPixels {
   }
   bool SameAs(const DibPixels& other) const {
     return width() == other.width() && height() == other.height() && bits() == other.bits() &&
-           std::memcmp(dib_.dsBm.bmBits, other.dib_.dsBm.bmBits,
-                       dib_.dsBm.bmWidthBytes * height()) == 0;
+           std::memcmp(dib_.dsBm.bmBits, other.dib_.dsBm.bmBits, dib_.dsBm.bmWidthBytes * height()) == 0;
   }
 
  private:
@@ -54,15 +52,14 @@ class DibPixels {
 };
 
 UniqueBitmap LoadDib(int id) {
-  return UniqueBitmap(static_cast<HBITMAP>(
-      ::LoadImageW(Self(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return UniqueBitmap(
+      static_cast<HBITMAP>(::LoadImageW(Self(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 testing::AssertionResult HasShape(const DibPixels& pixels, int width, int height, int bits) {
   if (!pixels.valid()) return testing::AssertionFailure() << "not a DIB section";
   if (pixels.width() != width || pixels.height() != height || pixels.bits() != bits) {
-    return testing::AssertionFailure() << pixels.width() << "x" << pixels.height() << " at "
-                                       << pixels.bits() << " bpp";
+    return testing::AssertionFailure() << pixels.width() << "x" << pixels.height() << " at " << pixels.bits() << " bpp";
   }
   return testing::AssertionSuccess();
 }
@@ -128,8 +125,7 @@ struct Resource {
 Resource OwnResource(LPCWSTR name, LPCWSTR type) {
   HRSRC found = ::FindResourceW(Self(), name, type);
   if (!found) return {};
-  return {static_cast<const BYTE*>(::LockResource(::LoadResource(Self(), found))),
-          ::SizeofResource(Self(), found)};
+  return {static_cast<const BYTE*>(::LockResource(::LoadResource(Self(), found))), ::SizeofResource(Self(), found)};
 }
 
 // The fixed-size header a resource starts with; zeros when the resource is shorter.
@@ -154,8 +150,7 @@ TEST(Resources, IconGroupHoldsTrueColour32And16Images) {
     SCOPED_TRACE(edge);
     // The directory lookup the system does: it must find a real image of this size, not a
     // scaled copy of the other one.
-    const int id = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.bytes), TRUE, edge,
-                                                 edge, LR_DEFAULTCOLOR);
+    const int id = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.bytes), TRUE, edge, edge, LR_DEFAULTCOLOR);
     ASSERT_NE(0, id);
     const Resource image = OwnResource(MAKEINTRESOURCEW(id), RT_ICON);
     ASSERT_NE(nullptr, image.bytes);
@@ -166,8 +161,8 @@ TEST(Resources, IconGroupHoldsTrueColour32And16Images) {
     const DWORD stride = (edge + 31) / 32 * 4;
     EXPECT_EQ(sizeof(info) + edge * edge * 4 + stride * edge, image.size);
 
-    const UniqueIcon icon(static_cast<HICON>(
-        ::LoadImageW(Self(), MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, edge, edge, 0)));
+    const UniqueIcon icon(
+        static_cast<HICON>(::LoadImageW(Self(), MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, edge, edge, 0)));
     ASSERT_TRUE(icon) << ::GetLastError();
     ICONINFO parts{};
     ASSERT_TRUE(::GetIconInfo(icon.get(), &parts));
@@ -180,8 +175,7 @@ TEST(Resources, IconGroupHoldsTrueColour32And16Images) {
 }
 
 TEST(Resources, IconDrawsTransparentCornersAndBlueTitleBar) {
-  const UniqueIcon icon(static_cast<HICON>(
-      ::LoadImageW(Self(), MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, 16, 16, 0)));
+  const UniqueIcon icon(static_cast<HICON>(::LoadImageW(Self(), MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, 16, 16, 0)));
   ASSERT_TRUE(icon);
   BITMAPINFO info{};
   // Bottom-up, as the resources are: GetObject does not report a top-down DIB's negative
@@ -207,9 +201,8 @@ TEST(Resources, IconDrawsTransparentCornersAndBlueTitleBar) {
 }
 
 TEST(Resources, GlyphsAreDistinct32x32WithAlpha) {
-  constexpr std::array ids{IDB_GLYPH_SHUTDOWN, IDB_GLYPH_TRAYICON, IDB_GLYPH_STARTUP,
-                           IDB_GLYPH_OPTIONS,  IDB_GLYPH_ABOUT,    IDB_GLYPH_TOTRAY,
-                           IDB_GLYPH_EXIT};
+  constexpr std::array ids{IDB_GLYPH_SHUTDOWN, IDB_GLYPH_TRAYICON, IDB_GLYPH_STARTUP, IDB_GLYPH_OPTIONS,
+                           IDB_GLYPH_ABOUT,    IDB_GLYPH_TOTRAY,   IDB_GLYPH_EXIT};
   std::vector<UniqueBitmap> loaded;
   for (const int id : ids) {
     SCOPED_TRACE(id);
@@ -269,8 +262,8 @@ TEST(Resources, VersionInformationNamesTheProduct) {
   EXPECT_EQ(MAKELONG(3, 1), fixed->dwProductVersionMS);
 
   DWORD* translation = nullptr;
-  ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
-                               reinterpret_cast<void**>(&translation), &length));
+  ASSERT_TRUE(
+      ::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
   ASSERT_GE(length, sizeof(DWORD));
   EXPECT_EQ(0x0409, LOWORD(*translation));
   EXPECT_EQ(1200, HIWORD(*translation));

@@ -157,8 +157,7 @@ TEST_F(SkinLookTest, EveryKindOfControlTakesTheSkinsColoursAndTheNativePixelsCom
   EXPECT_EQ(f.Pixel(skinned, f.combo, 90, 8), Ref(P().panel)) << "combo box";
   RECT thumb{};
   ::SendMessageW(f.track.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-  EXPECT_EQ(f.Pixel(skinned, f.track, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2),
-            Ref(P().accent))
+  EXPECT_EQ(f.Pixel(skinned, f.track, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), Ref(P().accent))
       << "track bar thumb";
   RECT channel{};
   ::SendMessageW(f.track.Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));

@@ -25,8 +25,8 @@ using namespace testsupport::registry;
 namespace {
 
 constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
-constexpr const wchar_t* kWallpaperValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle",
-                                               L"WallpaperOriginX", L"WallpaperOriginY"};
+constexpr const wchar_t* kWallpaperValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle", L"WallpaperOriginX",
+                                               L"WallpaperOriginY"};
 
 class SystemSettingsTest : public testsupport::MainFormTest {
  protected:

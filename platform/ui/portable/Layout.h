@@ -13,16 +13,32 @@ struct Bounds {
   friend constexpr bool operator==(const Bounds&, const Bounds&) = default;
 };
 
-enum class ControlKind { Label, Heading, Button, BitBtn, Edit, CheckBox, RadioButton, TrackBar, ListView,
-                         Image, Panel, Bevel, ComboBox, GroupBox, HotKey, Grid };
+enum class ControlKind {
+  Label,
+  Heading,
+  Button,
+  BitBtn,
+  Edit,
+  CheckBox,
+  RadioButton,
+  TrackBar,
+  ListView,
+  Image,
+  Panel,
+  Bevel,
+  ComboBox,
+  GroupBox,
+  HotKey,
+  Grid
+};
 
 enum ControlFlags : unsigned {
   kNoFlags = 0,
   kDisabled = 1,
   kHidden = 2,
   kChecked = 4,
-  kBold = 8,       // a bold label
-  kCentred = 16,   // centred label text / centred picture
+  kBold = 8,      // a bold label
+  kCentred = 16,  // centred label text / centred picture
   kReadOnly = 32,
   kVertical = 64,  // a bevel drawn as a vertical line (else horizontal)
 };
@@ -30,7 +46,7 @@ enum ControlFlags : unsigned {
 struct LayoutRow {
   std::string_view name;
   ControlKind kind;
-  std::string_view parent;  // empty: placed on the form
+  std::string_view parent;       // empty: placed on the form
   int left, top, width, height;  // width/height 0: sized to the caption
   std::wstring_view caption;
   unsigned flags = kNoFlags;

@@ -16,13 +16,12 @@ class ForeignWindows {
   // program from a file that carries an icon.
   explicit ForeignWindows(const std::wstring& arguments, const wchar_t* helper = L"foreign_windows_helper") {
     static int serial = 0;
-    const std::wstring readyName = L"VantoraHelperReady-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                                   std::to_wstring(++serial);
+    const std::wstring readyName =
+        L"VantoraHelperReady-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);
     ready_ = ::CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
     std::wstring command = L"\"" + HelperPath(helper) + L"\" --ready " + readyName + L" " + arguments;
     STARTUPINFOW startup{sizeof(startup)};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process_)) {
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
       ADD_FAILURE() << "cannot start the helper, error " << ::GetLastError();
       return;
     }
@@ -92,8 +91,7 @@ class ForeignWindows {
     for (;;) {
       const ULONGLONG now = ::GetTickCount64();
       if (now >= end) return false;
-      const DWORD woke =
-          ::MsgWaitForMultipleObjects(2, waits, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
+      const DWORD woke = ::MsgWaitForMultipleObjects(2, waits, FALSE, static_cast<DWORD>(end - now), QS_SENDMESSAGE);
       if (woke == WAIT_OBJECT_0) return true;
       if (woke != WAIT_OBJECT_0 + 2) return false;
       MSG message;

@@ -22,7 +22,6 @@ struct ApplicationReady {
 
 class MainFormTest : public ::testing::Test, private ApplicationReady {
  protected:
-
   int RowOf(HWND window) const {
     const auto& handles = form.CatalogueWindows();
     for (size_t i = 0; i < handles.size(); ++i)

@@ -26,8 +26,8 @@ class ScriptedPrompts final : public platform::Prompts {
   ScriptedPrompts(const ScriptedPrompts&) = delete;
   ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-  std::deque<bool> confirmAnswers;                         // Yes = true
-  std::deque<std::optional<std::wstring>> fileAnswers;     // nullopt = cancelled
+  std::deque<bool> confirmAnswers;                      // Yes = true
+  std::deque<std::optional<std::wstring>> fileAnswers;  // nullopt = cancelled
   std::vector<Call> calls;
 
   void Information(const std::wstring& text) override { calls.push_back({Kind::Information, text, {}}); }

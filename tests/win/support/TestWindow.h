@@ -17,8 +17,8 @@ class TestWindow {
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = className.c_str();
     ::RegisterClassExW(&wc);  // fails harmlessly when an earlier test registered it
-    window_ = ::CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                300, 200, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    window_ = ::CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+                                200, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   }
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
