@@ -1,7 +1,7 @@
 // The main window's own events: activation, the fade-out on closing, and the release of the
 // hotkeys and the keyboard hook with the window.
 #include "app/VantoraMain.h"
-#include "commands/WindowRoutines.h"
+#include "platform/WindowRoutines.h"
 
 void TForm6::BindLifeCycle() {
   OnActivate = [this] { FormActivate(); };
@@ -19,7 +19,7 @@ void TForm6::FormActivate() {
 }
 
 bool TForm6::FormCloseQuery() {
-  FadeWindow(Handle(), 100, 0);
+  platform::FadeWindow(Handle(), 100, 0);
   return true;
 }
 

@@ -4,10 +4,8 @@
 #include "platform/Prompts.h"
 
 namespace {
-constexpr const wchar_t* kSendToTray = L"&Send Vantora to Tray";
-constexpr const wchar_t* kRestore = L"&Restore Vantora";
-constexpr const wchar_t* kHideTrayIcon = L"Hide TrayIcon";
-constexpr const wchar_t* kShowTrayIcon = L"Show TrayIcon";
+using vantora::kTrayIconToggle;
+using vantora::kTrayMenuToggle;
 
 // Message boxes start a new line at a carriage return.
 constexpr const wchar_t* kAboutText =
@@ -46,18 +44,18 @@ void TForm6::ShowMainWindow() {
   Show();
 }
 
-void TForm6::PopupMenu1Popup() { PopupMenu1.Item(L"MTT").caption = MainWindowShown() ? kSendToTray : kRestore; }
+void TForm6::PopupMenu1Popup() { PopupMenu1.Item(L"MTT").caption = MainWindowShown() ? kTrayMenuToggle.first : kTrayMenuToggle.second; }
 
 void TForm6::MTTClick() {
   ui::MenuItem& item = PopupMenu1.Item(L"MTT");
-  if (item.caption == kSendToTray) {
+  if (item.caption == kTrayMenuToggle.first) {
     Hide();
     ShowToTrayBalloon();
-    item.caption = kRestore;
+    item.caption = kTrayMenuToggle.second;
     ::Sleep(100);
   } else {
     ShowMainWindow();
-    item.caption = kSendToTray;
+    item.caption = kTrayMenuToggle.first;
   }
 }
 
@@ -77,7 +75,7 @@ void TForm6::sBitBtn8Click() {
 void TForm6::sBitBtn6Click() {
   const bool hide = TrayIcon1.Visible();
   TrayIcon1.SetVisible(!hide);
-  sBitBtn6.SetCaption(hide ? kShowTrayIcon : kHideTrayIcon);
+  sBitBtn6.SetCaption(hide ? kTrayIconToggle.second : kTrayIconToggle.first);
 }
 
 void TForm6::About1Click() { platform::CurrentPrompts().Information(kAboutText); }

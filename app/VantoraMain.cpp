@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "catalogue/portable/SelectionGroups.h"
+#include "app/portable/SelectionGroups.h"
 #include "skin/SkinFolder.h"
 #include "res/resource.h"
 
@@ -140,7 +140,7 @@ void TForm6::BindEvents() {
 }
 
 void TForm6::BuildMenus() {
-  PopupMenu1.Add(L"MTT", L"&Send Vantora to Tray");
+  PopupMenu1.Add(L"MTT", vantora::kTrayMenuToggle.first);
   PopupMenu1.Add(L"N1", L"-");
   PopupMenu1.Add(L"About1", L"About");
   PopupMenu1.Add(L"ExitVantora1", L"Exit Vantora");

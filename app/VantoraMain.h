@@ -173,7 +173,11 @@ class TForm6 : public ui::Form {
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
-  shell::ShellToggles shellToggles{{Button27, Button24, Button25, Button26, TrackBar3}};
+  shell::ShellToggles shellToggles{{{{shell::ShellWindow::Taskbar, &Button27},
+                                     {shell::ShellWindow::TaskbarItems, &Button24},
+                                     {shell::ShellWindow::TaskbarClock, &Button25},
+                                     {shell::ShellWindow::DesktopIcons, &Button26}},
+                                    TrackBar3}};
   shell::SystemSettings systemSettings{
       {Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
   commands::WindowDialogs windowDialogs;

@@ -4,9 +4,8 @@
 
 #include <algorithm>
 
-#include "catalogue/WindowState.h"
 #include "catalogue/portable/CatalogueRules.h"
-#include "catalogue/portable/SelectionGroups.h"
+#include "catalogue/portable/ToggleCaptions.h"
 #include "platform/Error.h"
 #include "platform/WindowQueries.h"
 #include "platform/Wine.h"
@@ -59,11 +58,11 @@ HWND Catalogue::SelectedWindow() const {
 HICON Catalogue::IconOf(HWND window, bool large) {
   if (onWine_)
     if (HICON icon = programIcons_.For(window, large)) return icon;
-  return WindowIcon(window, large);
+  return platform::WindowIcon(window, large);
 }
 
 platform::UniqueIcon Catalogue::CopyWindowIcon(HWND window, bool large) {
-  return CopyAtSystemSize(IconOf(window, large), large);
+  return platform::CopyAtSystemSize(IconOf(window, large), large);
 }
 
 std::vector<HWND> Catalogue::Windows() const {
@@ -159,12 +158,12 @@ void Catalogue::UpdateSelectionState() {
   if (NewIconLoaded) Enable(c_.newIconGroup, true);
   Enable(c_.perWindowGroup, true);
   c_.title.SetText(platform::WindowText(window, vantora::kEditTitleBuffer));
-  c_.stayOnTop.SetChecked(IsWindowTopmost(window));  // a change re-applies the window's own state
+  c_.stayOnTop.SetChecked(platform::IsWindowTopmost(window));  // a change re-applies the window's own state
   c_.largeIcon.SetIcon(CopyWindowIcon(window, true));
   c_.smallIcon.SetIcon(CopyWindowIcon(window, false));
-  c_.closeButtonToggle.SetCaption(IsCloseButtonEnabled(window) ? vantora::kDisableCloseButton
-                                                               : vantora::kEnableCloseButton);
-  c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? vantora::kDisableWindow : vantora::kEnableWindow);
+  c_.closeButtonToggle.SetCaption(platform::IsCloseButtonEnabled(window) ? kCloseButtonToggle.first
+                                                                           : kCloseButtonToggle.second);
+  c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
 }
 
 void Catalogue::ListClick() {

@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/WindowState.h"
 #include "platform/WindowQueries.h"
 
 namespace commands {
@@ -22,7 +21,7 @@ WindowFacts ReadWindowFacts(HWND window) {
   }
   facts.className = platform::WindowClassName(window);
   facts.minimized = ::IsIconic(window) != FALSE;
-  facts.topmost = IsWindowTopmost(window);
+  facts.topmost = platform::IsWindowTopmost(window);
   return facts;
 }
 

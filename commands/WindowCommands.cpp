@@ -2,18 +2,16 @@
 
 #include <string>
 
-#include "catalogue/portable/SelectionGroups.h"
-#include "commands/WindowRoutines.h"
+#include "catalogue/portable/ToggleCaptions.h"
+#include "platform/WindowRoutines.h"
 #include "platform/Prompts.h"
 #include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
 
 namespace commands {
 
-using vantora::kDisableCloseButton;
-using vantora::kDisableWindow;
-using vantora::kEnableCloseButton;
-using vantora::kEnableWindow;
+using catalogue::kCloseButtonToggle;
+using catalogue::kEnabledToggle;
 
 void WindowCommands::SetTitleFromEdit() {
   const HWND window = catalogue_.SelectedWindow();
@@ -57,24 +55,24 @@ void WindowCommands::ApplyOpacity() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const int position = c_.opacity.Position();
-  SetWindowOpacity(window, position);
+  platform::SetWindowOpacity(window, position);
   c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(position));
 }
 
 void WindowCommands::ToggleEnabled() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  const bool disable = c_.enableToggle.Caption() == kDisableWindow;
+  const bool disable = c_.enableToggle.Caption() == kEnabledToggle.first;
   platform::SetWindowEnabled(window, !disable);
-  c_.enableToggle.SetCaption(disable ? kEnableWindow : kDisableWindow);
+  c_.enableToggle.SetCaption(disable ? kEnabledToggle.second : kEnabledToggle.first);
 }
 
 void WindowCommands::ToggleCloseButton() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  const bool disable = c_.closeButtonToggle.Caption() == kDisableCloseButton;
-  SetCloseButtonEnabled(window, !disable);
-  c_.closeButtonToggle.SetCaption(disable ? kEnableCloseButton : kDisableCloseButton);
+  const bool disable = c_.closeButtonToggle.Caption() == kCloseButtonToggle.first;
+  platform::SetCloseButtonEnabled(window, !disable);
+  c_.closeButtonToggle.SetCaption(disable ? kCloseButtonToggle.second : kCloseButtonToggle.first);
 }
 
 }  // namespace commands

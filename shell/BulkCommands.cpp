@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "commands/WindowRoutines.h"
+#include "platform/WindowRoutines.h"
 #include "platform/Prompts.h"
 #include "platform/WindowArrangement.h"
 #include "platform/WindowMessages.h"
@@ -85,7 +85,7 @@ void BulkCommands::MaximizeAll() { ShowAll(kMaximizeAll, BulkVariant::HotKey); }
 void BulkCommands::RestoreAll(BulkVariant variant) { ShowAll(kRestoreAll, variant); }
 
 void BulkCommands::SetAllOpacity(int percent) {
-  Walk(BulkVariant::HotKey, [percent](HWND window) { SetWindowOpacity(window, percent); });
+  Walk(BulkVariant::HotKey, [percent](HWND window) { platform::SetWindowOpacity(window, percent); });
   Run(kFrontThenRaise);
 }
 

@@ -2,6 +2,7 @@
 #include "platform/ModulePath.h"
 #include "platform/Registry.h"
 #include "shell/SystemSettings.h"
+#include "shell/portable/ShellToggleTable.h"
 
 namespace shell {
 namespace {
@@ -10,8 +11,6 @@ constexpr const wchar_t* kBrowserKey = L"Software\\Microsoft\\Internet Explorer\
 constexpr const wchar_t* kBrowserTitle = L"Window Title";
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const wchar_t* kRunValue = L"Vantora";
-constexpr const wchar_t* kStartCaption = L"Start on Windows Startup";
-constexpr const wchar_t* kDoNotStartCaption = L"Do Not Start on Windows Startup";
 
 }  // namespace
 
@@ -28,11 +27,12 @@ void SystemSettings::WriteBrowserTitle() {
 void SystemSettings::ShowStartWithWindowsState() {
   // Without a Run key the button keeps its designed caption.
   if (const auto run = platform::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
-    controls_.startWithWindows.SetCaption(run->HasValue(kRunValue) ? kDoNotStartCaption : kStartCaption);
+    controls_.startWithWindows.SetCaption(run->HasValue(kRunValue) ? kStartWithWindowsToggle.second
+                                                                   : kStartWithWindowsToggle.first);
 }
 
 void SystemSettings::ToggleStartWithWindows() {
-  const bool start = controls_.startWithWindows.Caption() == kStartCaption;
+  const bool start = controls_.startWithWindows.Caption() == kStartWithWindowsToggle.first;
   if (auto run = platform::RegistryKey::TryCreate(HKEY_CURRENT_USER, kRunKey)) {
     // Quoted: the system would otherwise try the parts of a path with blanks as programs.
     if (start)
@@ -40,7 +40,7 @@ void SystemSettings::ToggleStartWithWindows() {
     else
       run->DeleteValue(kRunValue);
   }
-  controls_.startWithWindows.SetCaption(start ? kDoNotStartCaption : kStartCaption);
+  controls_.startWithWindows.SetCaption(start ? kStartWithWindowsToggle.second : kStartWithWindowsToggle.first);
 }
 
 }  // namespace shell

@@ -2,6 +2,9 @@
 // The four buttons that hide and show parts of the shell, and the taskbar's opacity slider.
 // Each toggle keeps its state only in its button's caption, which names what the next click
 // does; nothing is stored and nothing is undone when the program ends.
+#include <initializer_list>
+#include <utility>
+
 #include "platform/ui/Controls.h"
 #include "shell/ShellWindows.h"
 
@@ -13,16 +16,13 @@ void SetDesktopIconsVisible(bool visible);
 class ShellToggles {
  public:
   struct Controls {
-    ui::Button& taskbar;       // "Hide TaskBar" / "Show TaskBar"
-    ui::Button& taskbarItems;  // "Hide TaskBar Items" / "Show TaskBar Items"
-    ui::Button& taskbarClock;  // "Hide TaskBar Clock" / "Show TaskBar Clock"
-    ui::Button& desktopIcons;  // "Hide Desktop" / "Show Desktop"
+    std::initializer_list<std::pair<ShellWindow, ui::Button*>> buttons;  // one for each toggle
     ui::TrackBar& taskbarOpacity;
   };
-  explicit ShellToggles(const Controls& controls) : controls_(controls) {}
+  explicit ShellToggles(const Controls& controls);
 
   // Once at start-up: each caption from whether its target is visible now (a missing window
-  // counts as hidden), in the order clock, taskbar, desktop icons, taskbar items.
+  // counts as hidden), in the order of the toggle table.
   void ApplyStartupCaptions();
 
   // A click on the target's button: the hide caption hides the target, any other caption shows
@@ -34,7 +34,8 @@ class ShellToggles {
 
  private:
   ui::Button& ButtonOf(ShellWindow target) const;
-  Controls controls_;
+  std::pair<ShellWindow, ui::Button*> buttons_[std::size(kShellToggles)];
+  ui::TrackBar& taskbarOpacity_;
 };
 
 }  // namespace shell

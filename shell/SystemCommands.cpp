@@ -5,24 +5,17 @@
 #include "platform/SystemParameters.h"
 #include "platform/ui/Application.h"
 #include "shell/SystemSettings.h"
+#include "shell/portable/ShellToggleTable.h"
 
 namespace shell {
-namespace {
-
-constexpr const wchar_t* kDisableClipboard = L"Disable Clipboard";
-constexpr const wchar_t* kEnableClipboard = L"Enable Clipboard";
-constexpr const wchar_t* kClipboardEnabled = L"Status: Clipboard Enabled";
-constexpr const wchar_t* kClipboardDisabled = L"Status: Clipboard Disabled";
-
-}  // namespace
 
 void SystemSettings::SwapMouseButtons(bool swapped) { platform::SetMouseButtonsSwapped(swapped); }
 
 void SystemSettings::ToggleClipboardBlocker() {
-  const bool block = controls_.clipboardButton.Caption() == kDisableClipboard;
+  const bool block = controls_.clipboardButton.Caption() == kClipboardToggle.first;
   controls_.clipboardTimer.SetEnabled(block);
-  controls_.clipboardStatus.SetCaption(block ? kClipboardDisabled : kClipboardEnabled);
-  controls_.clipboardButton.SetCaption(block ? kEnableClipboard : kDisableClipboard);
+  controls_.clipboardStatus.SetCaption(block ? kClipboardStatus.second : kClipboardStatus.first);
+  controls_.clipboardButton.SetCaption(block ? kClipboardToggle.second : kClipboardToggle.first);
 }
 
 void SystemSettings::ClipboardTick() {

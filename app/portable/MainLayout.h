@@ -4,7 +4,9 @@
 #include <span>
 #include <string_view>
 
-#include "catalogue/portable/SelectionGroups.h"
+#include "app/portable/SelectionGroups.h"
+#include "catalogue/portable/ToggleCaptions.h"
+#include "shell/portable/ShellToggleTable.h"
 #include "platform/ui/portable/Layout.h"
 
 namespace vantora {
@@ -12,7 +14,13 @@ namespace vantora {
 inline constexpr int kMainClientWidth = 992;
 inline constexpr int kMainClientHeight = 612;
 
+// The captions of the tray icon's button and of the first item of its menu.
+inline constexpr ui::CaptionPair kTrayIconToggle{L"Hide TrayIcon", L"Show TrayIcon"};
+inline constexpr ui::CaptionPair kTrayMenuToggle{L"&Send Vantora to Tray", L"&Restore Vantora"};
+
 namespace main_layout {
+using shell::ShellToggle;
+using shell::ShellWindow;
 using Row = ui::LayoutRow;
 using K = ui::ControlKind;
 
@@ -74,8 +82,8 @@ inline constexpr Row kRows[] = {
     Row{"TrackBar1", K::TrackBar, "sPanel6", 10, 52, 180, 26, L""},
     Row{"Label3", K::Label, "sPanel6", 65, 79, 0, 0, L"Current: 100"},
     Row{"sButton1", K::Button, "sPanel6", 196, 40, 145, 22, L"Window Info"},
-    Row{"sButton25", K::Button, "sPanel6", 196, 66, 145, 23, L"Disable Window"},
-    Row{"Button2", K::Button, "", 174, 451, 185, 21, L"Disable Close Button"},
+    Row{"sButton25", K::Button, "sPanel6", 196, 66, 145, 23, catalogue::kEnabledToggle.first},
+    Row{"Button2", K::Button, "", 174, 451, 185, 21, catalogue::kCloseButtonToggle.first},
 
     // Right half: desktop and shell
     Row{"sPanel5", K::Panel, "", 642, 17, 332, 64, L""},
@@ -113,19 +121,19 @@ inline constexpr Row kRows[] = {
     Row{"Button32", K::Button, "sPanel1", 112, 79, 98, 25, L"Change"},
     Row{"Button31", K::Button, "sPanel1", 214, 79, 109, 25, L"Get Current Text"},
 
-    Row{"Button28", K::Button, "", 642, 384, 332, 25, L"Disable Clipboard"},
-    Row{"Label9", K::Label, "", 642, 415, 332, 13, L"Status: Clipboard Enabled", ui::kCentred},
+    Row{"Button28", K::Button, "", 642, 384, 332, 25, shell::kClipboardToggle.first},
+    Row{"Label9", K::Label, "", 642, 415, 332, 13, shell::kClipboardStatus.first, ui::kCentred},
     Row{"Button33", K::Button, "", 642, 434, 162, 25, L"Swap Mouse Buttons"},
     Row{"s", K::Button, "", 815, 434, 159, 25, L"UnSwap Mouse Buttons"},
-    Row{"Button26", K::Button, "", 642, 470, 162, 25, L"Hide Desktop"},
-    Row{"Button27", K::Button, "", 815, 470, 159, 25, L"Hide TaskBar"},
-    Row{"Button24", K::Button, "", 642, 506, 162, 25, L"Hide TaskBar Items"},
-    Row{"Button25", K::Button, "", 815, 506, 159, 25, L"Hide TaskBar Clock"},
+    Row{"Button26", K::Button, "", 642, 470, 162, 25, ShellToggle(ShellWindow::DesktopIcons).captions.first},
+    Row{"Button27", K::Button, "", 815, 470, 159, 25, ShellToggle(ShellWindow::Taskbar).captions.first},
+    Row{"Button24", K::Button, "", 642, 506, 162, 25, ShellToggle(ShellWindow::TaskbarItems).captions.first},
+    Row{"Button25", K::Button, "", 815, 506, 159, 25, ShellToggle(ShellWindow::TaskbarClock).captions.first},
 
     // Bottom row of large buttons, glyph above the caption
     Row{"sBitBtn7", K::BitBtn, "", 19, 545, 86, 63, L"Shutdown PC"},
-    Row{"sBitBtn6", K::BitBtn, "", 145, 545, 86, 63, L"Hide TrayIcon"},
-    Row{"sBitBtn5", K::BitBtn, "", 265, 545, 110, 63, L"Start on Windows Startup"},
+    Row{"sBitBtn6", K::BitBtn, "", 145, 545, 86, 63, kTrayIconToggle.first},
+    Row{"sBitBtn5", K::BitBtn, "", 265, 545, 110, 63, shell::kStartWithWindowsToggle.first},
     Row{"sBitBtn4", K::BitBtn, "", 405, 545, 86, 63, L"Options && Hotkeys"},
     Row{"sBitBtn2", K::BitBtn, "", 643, 545, 87, 63, L"About"},
     Row{"sBitBtn8", K::BitBtn, "", 765, 545, 87, 63, L"Minimize To Tray"},

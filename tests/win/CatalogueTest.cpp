@@ -15,7 +15,7 @@
 #include "support/Icons.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
-#include "catalogue/portable/SelectionGroups.h"
+#include "app/portable/SelectionGroups.h"
 #include "support/TestWindow.h"
 
 using testsupport::TestWindow;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/VantoraMain.h"
-#include "catalogue/portable/SelectionGroups.h"
+#include "app/portable/SelectionGroups.h"
 #include "app/portable/MainLayout.h"
 #include "support/TestApp.h"
 

@@ -1,11 +1,13 @@
-#include "commands/WindowRoutines.h"
+#include "platform/WindowRoutines.h"
 
-#include "commands/portable/Opacity.h"
+#include "platform/portable/Opacity.h"
 #include "platform/WindowQueries.h"
 
+namespace platform {
+
 void SetWindowOpacity(HWND window, int percent) {
-  platform::SetExtendedStyle(window, platform::ExtendedStyle(window) | WS_EX_LAYERED);
-  platform::SetLayeredAlpha(window, vantora::OpacityAlpha(percent));
+  SetExtendedStyle(window, ExtendedStyle(window) | WS_EX_LAYERED);
+  SetLayeredAlpha(window, vantora::OpacityAlpha(percent));
 }
 
 void FadeWindow(HWND window, int fromPercent, int toPercent) {
@@ -17,4 +19,6 @@ void FadeWindow(HWND window, int fromPercent, int toPercent) {
   }
 }
 
-void SetCloseButtonEnabled(HWND window, bool enable) { platform::SetSystemMenuClose(window, enable); }
+void SetCloseButtonEnabled(HWND window, bool enable) { SetSystemMenuClose(window, enable); }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 // nothing: on a window that has gone the calls just fail.
 #include <windows.h>
 
+namespace platform {
+
 // Makes the window layered (the style is added every time and never taken away again) and sets
 // its constant alpha to percent x 255 / 100.
 void SetWindowOpacity(HWND window, int percent);
@@ -14,3 +16,5 @@ void FadeWindow(HWND window, int fromPercent, int toPercent);
 // Enables or greys the close command of the window's system menu, and with it the close button
 // of its title bar. The system menu is never reverted to the default one.
 void SetCloseButtonEnabled(HWND window, bool enable);
+
+}  // namespace platform

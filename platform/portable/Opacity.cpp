@@ -1,4 +1,4 @@
-#include "commands/portable/Opacity.h"
+#include "platform/portable/Opacity.h"
 
 namespace vantora {
 

@@ -1,6 +1,5 @@
 #pragma once
-// The main window's controls that follow the state of the window list, by name, and the captions
-// of the two toggles that follow the selected window.
+// The main window's controls that follow the state of the window list, by name.
 #include <string_view>
 
 namespace vantora {
@@ -15,12 +14,5 @@ inline constexpr std::string_view kPerWindowGroup[] = {
     "Label3",    "Edit1",   "TrackBar1", "CheckBox1", "RadioButton1", "RadioButton2"};
 // Enabled with the selection once a new icon has been loaded: the two "Change" buttons.
 inline constexpr std::string_view kNewIconGroup[] = {"Button11", "Button12"};
-
-// A toggle's caption says what a click does: the selection sets it from the window's state, and
-// the command reads it to know which way to go.
-inline constexpr const wchar_t* kDisableWindow = L"Disable Window";
-inline constexpr const wchar_t* kEnableWindow = L"Enable Window";
-inline constexpr const wchar_t* kDisableCloseButton = L"Disable Close Button";
-inline constexpr const wchar_t* kEnableCloseButton = L"Enable Close Button";
 
 }  // namespace vantora
