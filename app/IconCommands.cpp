@@ -11,7 +11,7 @@ icons::WindowIconPanel::Controls TForm6::WindowIconControls() {
 icons::SelectionLink TForm6::IconSelectionLink() {
   return {[this] { return SelectedWindow(); },
           [this](HWND window, bool large) { return windowList.CopyWindowIcon(window, large); },
-          [this] { UpdateSelectionState(); }};
+          [this] { UpdateSelectionState(); }, [this](bool loaded) { windowList.SetNewIconLoaded(loaded); }};
 }
 
 icons::Screenshots::Links TForm6::ScreenshotLinks() {

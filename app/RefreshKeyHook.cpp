@@ -1,12 +1,13 @@
 #include "app/RefreshKeyHook.h"
 
-#include "app/VantoraMain.h"
 #include "platform/KeyboardHook.h"
+#include "platform/ui/Application.h"
 
+namespace app {
 namespace {
 
-// The form whose list F5 rebuilds. The hook belongs to the user-interface thread, as does the form.
-TForm6* g_refreshTarget = nullptr;
+// What F5 runs. The hook belongs to the user-interface thread, as does the main window.
+std::function<void()> g_onRefreshKey;
 
 }  // namespace
 
@@ -14,10 +15,9 @@ LRESULT CALLBACK RefreshKeyHook(int /*code*/, WPARAM wParam, LPARAM /*lParam*/) 
   // Every notification counts, whatever the hook code and the transition: a press refreshes on
   // the key going down, again on every repeat and once more on the key coming up. The key is
   // not swallowed, and the notification is not passed further along the chain.
-  if (LOWORD(wParam) == VK_F5 && g_refreshTarget) {
+  if (LOWORD(wParam) == VK_F5 && g_onRefreshKey) {
     try {
-      g_refreshTarget->RefreshCatalogue();
-      g_refreshTarget->UpdateSelectionState();
+      g_onRefreshKey();
     } catch (...) {
       ui::Application::Instance().HandleException();
     }
@@ -25,15 +25,17 @@ LRESULT CALLBACK RefreshKeyHook(int /*code*/, WPARAM wParam, LPARAM /*lParam*/) 
   return 0;
 }
 
-void RefreshKeyHookInstallation::Install(TForm6& form) {
+void RefreshKeyHookInstallation::Install(std::function<void()> onRefreshKey) {
   Remove();
-  g_refreshTarget = &form;
+  g_onRefreshKey = std::move(onRefreshKey);
   hook_ = platform::InstallThreadKeyboardHook(&RefreshKeyHook);
-  if (!hook_) g_refreshTarget = nullptr;
+  if (!hook_) g_onRefreshKey = nullptr;
 }
 
 void RefreshKeyHookInstallation::Remove() {
   if (!hook_) return;
   hook_.reset();
-  g_refreshTarget = nullptr;
+  g_onRefreshKey = nullptr;
 }
+
+}  // namespace app

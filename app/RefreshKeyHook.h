@@ -3,14 +3,16 @@
 // thread sees the key whichever of our windows has the focus.
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/UniqueHandle.h"
 
-class TForm6;
+namespace app {
 
-// The hook procedure: F5 (down, up and every repeat) rebuilds the list of `form`'s catalogue.
+// The hook procedure: F5 (down, up and every repeat) runs the installed callback.
 LRESULT CALLBACK RefreshKeyHook(int code, WPARAM wParam, LPARAM lParam);
 
-// The installed hook and the form it refreshes; removed with the object or by Remove().
+// The installed hook and what F5 runs; removed with the object or by Remove().
 class RefreshKeyHookInstallation {
  public:
   RefreshKeyHookInstallation() = default;
@@ -19,10 +21,12 @@ class RefreshKeyHookInstallation {
   ~RefreshKeyHookInstallation() { Remove(); }
 
   // Installs the hook for the calling thread; a failure leaves F5 without effect, silently.
-  void Install(TForm6& form);
+  void Install(std::function<void()> onRefreshKey);
   void Remove();
   bool Installed() const noexcept { return static_cast<bool>(hook_); }
 
  private:
   platform::UniqueHook hook_;
 };
+
+}  // namespace app

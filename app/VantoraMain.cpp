@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/portable/SelectionGroups.h"
+#include "platform/Prompts.h"
 #include "skin/SkinFolder.h"
 #include "res/resource.h"
 
@@ -46,6 +47,16 @@ constexpr bool AllInMainLayout(const std::string_view (&names)[N]) {
 static_assert(AllInMainLayout(vantora::kBulkGroup) && AllInMainLayout(vantora::kPerWindowGroup) &&
               AllInMainLayout(vantora::kNewIconGroup));
 
+// Message boxes start a new line at a carriage return.
+constexpr const wchar_t* kAboutText =
+    L"Vantora V1.3\r"
+    L"Made by Kestrelon Software, 2008\r"
+    L"Contact: support@kestrelon.example";
+constexpr const wchar_t* kHelpText =
+    L"Windows Have 2 Different Icons, Small and Large. Choose Which One You Want To Save\r"
+    L"The Default Is Entered For You\r"
+    L"When You are Finished, Click On The Save Button";
+
 }  // namespace
 
 TForm6::TForm6(const ui::FormKey& key)
@@ -57,10 +68,8 @@ TForm6::TForm6(const ui::FormKey& key)
                  [this](HWND window) { return OwnWindow(window); }),
       windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
       bulkCommands(*this, windowList),
-      windowDialogs(*this, windowList, ListView1, {resizeDialog, infoDialog}),
-      sSkinManager1(skin::SkinFilesBesideProgram()),
-      optionsCommand({windowList.AutoRefreshPeriod, hotKeys_, sSkinManager1, TrackBar1, TrackBar3}, sBitBtn4,
-                     optionsDialog) {
+      windowDialogs(*this, windowList, ListView1),
+      sSkinManager1(skin::SkinFilesBesideProgram()) {
   Image6.SetBitmap(LoadPlaceholder());
   Image1.CopyPictureFrom(Image6);
   Image2.CopyPictureFrom(Image6);
@@ -70,17 +79,32 @@ TForm6::TForm6(const ui::FormKey& key)
   ArrangeControls();
   BindEvents();
   BindIcons();
-  BindLifeCycle();
   FormCreate();
 }
 
+// The window list leaves out the program's own windows and its open options and information
+// dialogs; the resize screen is listed like any other window.
 bool TForm6::OwnWindow(HWND window) const {
   const auto is = [window](const ui::Form* form) { return form && form->Handle() == window; };
-  return window == Handle() || window == ui::Application::Instance().Handle() || is(optionsDialog) || is(infoDialog);
+  return window == Handle() || window == ui::Application::Instance().Handle() || is(TForm10::Open()) ||
+         is(TForm13::Open());
 }
 
-// The events of the catalogue, the window commands, the bulk commands, the shell toggles and
-// system settings, the options and the hotkeys.
+void TForm6::FormActivate() {
+  SetDoubleBuffered(true);
+  windowList.RefreshAndUpdate();
+}
+
+void TForm6::FormDestroy() {
+  hotKeyActions.Keys().UnregisterAll();  // ids 1 to 6, in the order they were registered
+  refreshKeyHook_.Remove();
+}
+
+void TForm6::About1Click() { platform::CurrentPrompts().Information(kAboutText); }
+void TForm6::Button9Click() { platform::CurrentPrompts().Information(kHelpText); }
+
+// The events of the main window and its tray icon, the catalogue, the window commands, the bulk
+// commands, the shell toggles and system settings, the options, the hotkeys and the exit.
 void TForm6::BindEvents() {
   Button13.OnClick = [this] { Button13Click(); };
   ListView1.OnClick = [this] { ListView1Click(); };
@@ -130,6 +154,21 @@ void TForm6::BindEvents() {
   sBitBtn4.OnClick = [this] { sBitBtn4Click(); };
   // The skinned look holds the engine's own notification: it repaints every form, then this.
   skinLook.OnAfterChange = [this] { sSkinManager1AfterChange(); };
+
+  OnActivate = [this] { FormActivate(); };
+  OnCloseQuery = [this] { return FormCloseQuery(); };
+  OnClose = [this] { FormClose(); };
+  OnDestroy = [this] { FormDestroy(); };
+  TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
+  PopupMenu1.OnPopup = [this] { PopupMenu1Popup(); };
+  PopupMenu1.Item(L"MTT").OnClick = [this] { MTTClick(); };
+  PopupMenu1.Item(L"About1").OnClick = [this] { About1Click(); };
+  PopupMenu1.Item(L"ExitVantora1").OnClick = [this] { ExitVantora1Click(); };
+  sBitBtn8.OnClick = [this] { sBitBtn8Click(); };
+  sBitBtn6.OnClick = [this] { sBitBtn6Click(); };
+  sBitBtn2.OnClick = [this] { sBitBtn2Click(); };
+  sBitBtn1.OnClick = [this] { sBitBtn1Click(); };
+  Button9.OnClick = [this] { Button9Click(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_HOTKEY) return false;

@@ -6,13 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ExitSequence.h"
+#include "app/HotKeyActions.h"
 #include "app/RefreshKeyHook.h"
+#include "app/StartupSteps.h"
+#include "app/TrayPresence.h"
 #include "app/portable/MainLayout.h"
 #include "catalogue/Catalogue.h"
 #include "commands/WindowCommands.h"
 #include "commands/WindowDialogs.h"
 #include "options/OptionsCommand.h"
-#include "platform/Hotkeys.h"
+#include "platform/WindowRoutines.h"
 #include "shell/BulkCommands.h"
 #include "icons/ExeIconPanel.h"
 #include "icons/Screenshots.h"
@@ -163,12 +167,6 @@ class TForm6 : public ui::Form {
   ui::FileDialog SavePictureDialog1{ui::FileDialog::Kind::Save, {kPictureFilter, L".bmp", L"ScreenShot", kSaveFlags}};
   ui::FileDialog OpenDialog1{ui::FileDialog::Kind::Open, {kExecutableFilter, L"", L"", kOpenFlags}};
 
-  // Dialogs created on demand (null while closed). The window list leaves the options and
-  // information dialogs out; the resize screen is listed like any other window.
-  ui::Form* resizeDialog = nullptr;
-  ui::Form* optionsDialog = nullptr;
-  ui::Form* infoDialog = nullptr;
-
   // The subsystems, each driving the controls above that it owns.
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
@@ -185,7 +183,11 @@ class TForm6 : public ui::Form {
   // Paints every form of the program in the engine's look; its OnAfterChange follows the
   // engine's changes once the forms are repainted.
   skin::LookInstaller skinLook{sSkinManager1};
-  options::OptionsCommand optionsCommand;
+  app::HotKeyActions hotKeyActions{Handle(), windowList, bulkCommands, {&CheckBox1, &RadioButton1, &RadioButton2}};
+  options::OptionsCommand optionsCommand{{windowList, hotKeyActions.Keys(), sSkinManager1, TrackBar1, TrackBar3},
+                                         sBitBtn4};
+  app::TrayPresence tray{{*this, TrayIcon1, PopupMenu1, sBitBtn6}};
+  app::ExitSequence exitSequence{tray};
 
   // --- Window catalogue ---
   void RefreshCatalogue() { windowList.Refresh(); }
@@ -267,7 +269,7 @@ class TForm6 : public ui::Form {
   void Button37Click() { exeIcon_.Button37Click(); }      // "Change"
 
   // --- Global hotkeys ---
-  void DispatchHotKey(WPARAM id);
+  void DispatchHotKey(WPARAM id) { hotKeyActions.Dispatch(id); }
 
   // --- Options ---
   void sBitBtn4Click() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
@@ -275,24 +277,27 @@ class TForm6 : public ui::Form {
 
   // --- Main window life cycle, tray and exit ---
   void FormActivate();
-  bool FormCloseQuery();
-  void FormClose();
+  bool FormCloseQuery() {
+    platform::FadeWindow(Handle(), 100, 0);
+    return true;
+  }
+  void FormClose() { ExitProgram(); }
   void FormDestroy();
-  void PopupMenu1Popup();
-  void MTTClick();
-  void TrayIcon1Click();
-  void sBitBtn8Click();
-  void sBitBtn6Click();
+  void PopupMenu1Popup() { tray.MenuPopup(); }
+  void MTTClick() { tray.MenuItemClick(); }  // "&Send Vantora to Tray" / "&Restore Vantora"
+  void TrayIcon1Click() { tray.IconClick(); }
+  void sBitBtn8Click() { tray.MinimizeToTray(); }  // "Minimize To Tray"
+  void sBitBtn6Click() { tray.ToggleIcon(); }      // "Hide TrayIcon"
   void About1Click();
-  void sBitBtn2Click();
-  void Button9Click();
-  void ExitVantora1Click();
-  void sBitBtn1Click();
+  void sBitBtn2Click() { About1Click(); }  // "About"
+  void Button9Click();                     // "Help: What's This?"
+  void ExitVantora1Click() { exitSequence.ConfirmAndExit(); }
+  void sBitBtn1Click() { ExitVantora1Click(); }
   // Ends the process with exit code 0; returns only when a test session stands in for the system.
-  void ExitProgram();
+  void ExitProgram() { exitSequence.Exit(); }
 
   // --- Start-up ---
-  void FormCreate();  // runs once, at the end of the constructor
+  void FormCreate() { startup_.Run(); }  // runs once, at the end of the constructor
 
  private:
   static constexpr COLORREF kStatusColour = 18504;  // dark olive
@@ -322,25 +327,23 @@ class TForm6 : public ui::Form {
   icons::SelectionLink IconSelectionLink();
   icons::Screenshots::Links ScreenshotLinks();
   icons::ExeIconPanel::Controls ExeIconControls();
-  icons::WindowIconPanel windowIcons_{WindowIconControls(), IconSelectionLink(), windowList.NewIconLoaded};
+  icons::WindowIconPanel windowIcons_{WindowIconControls(), IconSelectionLink()};
   icons::Screenshots screenshots_{ScreenshotLinks()};
   icons::ExeIconPanel exeIcon_{ExeIconControls()};
 
-  // Start-up
-  void ShowSplashIfPresent();
-  void ReportSkinProblems();
-  void RegisterDefaultHotKeys();
-  void ShowTrayIcon();
-  void ApplyStartupRegistry();
-  RefreshKeyHookInstallation refreshKeyHook_;
-  platform::GlobalHotKeys hotKeys_{Handle()};
-  platform::UniqueIcon trayIconPicture_;
-
-  // Main window life cycle, tray and exit
-  void BindLifeCycle();  // also binds the tray and the exit commands
-  void BindTray();
-  void BindExit();
-  void ShowToTrayBalloon();
-  bool MainWindowShown() const;
-  void ShowMainWindow();
+  // Start-up, in the order of its steps
+  app::RefreshKeyHookInstallation refreshKeyHook_;
+  app::StartupSteps startup_{{*this,
+                              [this] { refreshKeyHook_.Install([this] { windowList.RefreshAndUpdate(); }); },
+                              Button30,
+                              sSkinManager1,
+                              optionsCommand,
+                              windowList,
+                              hotKeyActions,
+                              tray,
+                              Image6,
+                              {&Image5, &Image4, &Image3},
+                              systemSettings,
+                              ListView1,
+                              shellToggles}};
 };

@@ -61,11 +61,13 @@ class Catalogue {
   void ArmTimerTick();
   void RefreshTimerTick();
 
-  // Seconds between automatic rebuilds; 0 or less is off. Only the options dialog writes it;
+  // Seconds between automatic rebuilds; 0 or less is off. Only the options dialog sets it;
   // every start begins with 0.
-  int AutoRefreshPeriod = 0;
+  int AutoRefreshPeriod() const noexcept { return autoRefreshPeriod_; }
+  void SetAutoRefreshPeriod(int seconds) noexcept { autoRefreshPeriod_ = seconds; }
   // Set once a new icon has been loaded: the "Change" buttons then follow the selection too.
-  bool NewIconLoaded = false;
+  bool NewIconLoaded() const noexcept { return newIconLoaded_; }
+  void SetNewIconLoaded(bool loaded) noexcept { newIconLoaded_ = loaded; }
 
  private:
   // What a row shows. The icon is the window's own, borrowed: it only tells whether the picture
@@ -89,6 +91,8 @@ class Catalogue {
   ProgramIcons programIcons_;  // used under Wine only
   std::vector<Row> rows_;      // what the list shows, row by row
   bool autoRefreshArmed_ = false;
+  int autoRefreshPeriod_ = 0;
+  bool newIconLoaded_ = false;
 };
 
 }  // namespace catalogue

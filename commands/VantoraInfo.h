@@ -9,6 +9,7 @@
 #include "commands/portable/InfoLayout.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/OpenInstance.h"
 #include "platform/ui/ListView.h"
 
 namespace commands {
@@ -16,7 +17,7 @@ namespace commands {
 WindowFacts ReadWindowFacts(HWND window);
 }  // namespace commands
 
-class TForm13 : public ui::Form {
+class TForm13 : public ui::Form, public ui::OpenInstance<TForm13> {
  public:
   // `target` names the window the dialog shows (null: none), asked at every fill.
   TForm13(const ui::FormKey& key, std::function<HWND()> target);

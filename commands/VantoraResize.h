@@ -12,6 +12,7 @@
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/OpenInstance.h"
 #include "platform/ui/Image.h"
 
 namespace commands {
@@ -28,7 +29,7 @@ class ModelNote : public ui::Label {
 
 }  // namespace commands
 
-class TForm7 : public ui::Form {
+class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
  public:
   // `mainWindow` is hidden while the screen is up and shown again when it ends; `applyTarget`
   // names the window "Apply" places (null: none).

@@ -15,9 +15,8 @@ namespace {
 constexpr DWORD kSettleMs = 400;
 }  // namespace
 
-WindowDialogs::WindowDialogs(ui::Form& mainWindow, catalogue::Catalogue& catalogue, ui::ListView& list,
-                             DialogSlots slots)
-    : mainWindow_(mainWindow), catalogue_(catalogue), list_(list), slots_(slots) {}
+WindowDialogs::WindowDialogs(ui::Form& mainWindow, catalogue::Catalogue& catalogue, ui::ListView& list)
+    : mainWindow_(mainWindow), catalogue_(catalogue), list_(list) {}
 
 WindowDialogs::~WindowDialogs() {
   DestroyResizeScreen();
@@ -38,15 +37,11 @@ TForm7& WindowDialogs::CreateResizeScreen() {
   if (!resizeScreen_ || !resizeScreen_->Handle()) {
     DestroyResizeScreen();
     resizeScreen_ = std::make_unique<ui::Owned<TForm7>>(mainWindow_, [this] { return ApplyTarget(); });
-    slots_.resizeDialog = resizeScreen_.get();
   }
   return *resizeScreen_;
 }
 
-void WindowDialogs::DestroyResizeScreen() {
-  slots_.resizeDialog = nullptr;
-  resizeScreen_.reset();
-}
+void WindowDialogs::DestroyResizeScreen() { resizeScreen_.reset(); }
 
 HWND WindowDialogs::ApplyTarget() const {
   const int row = list_.ItemIndex();
@@ -89,7 +84,6 @@ void WindowDialogs::ShowWindowInfo(HWND window) {
   InfoTarget = window;
   if (!info_) {
     info_ = std::make_unique<ui::Owned<TForm13>>([this] { return InfoTarget; });  // fills itself
-    slots_.infoDialog = info_.get();
     ++infoSerial_;
   }
   const unsigned mine = infoSerial_;
@@ -106,7 +100,6 @@ void WindowDialogs::ShowWindowInfo(HWND window) {
 }
 
 void WindowDialogs::DestroyInfoDialog() {
-  slots_.infoDialog = nullptr;
   if (info_) info_->Hide();
   info_.reset();
 }

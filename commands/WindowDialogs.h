@@ -2,7 +2,7 @@
 // The two dialogs of the per-window commands: the resize screen ("Resize Window") and the
 // information dialog ("Window Info"). Each is created on demand, shown without modality and
 // waited for while the program's messages keep running (timers, hotkeys, the tray icon), then
-// destroyed. While one exists the main window's reference to it is set.
+// destroyed. The open ones are found through their classes (ui::OpenInstance).
 #include <windows.h>
 
 #include <memory>
@@ -16,14 +16,9 @@
 
 namespace commands {
 
-struct DialogSlots {
-  ui::Form*& resizeDialog;
-  ui::Form*& infoDialog;
-};
-
 class WindowDialogs {
  public:
-  WindowDialogs(ui::Form& mainWindow, catalogue::Catalogue& catalogue, ui::ListView& list, DialogSlots slots);
+  WindowDialogs(ui::Form& mainWindow, catalogue::Catalogue& catalogue, ui::ListView& list);
   WindowDialogs(const WindowDialogs&) = delete;
   WindowDialogs& operator=(const WindowDialogs&) = delete;
   ~WindowDialogs();
@@ -57,7 +52,6 @@ class WindowDialogs {
   ui::Form& mainWindow_;
   catalogue::Catalogue& catalogue_;
   ui::ListView& list_;
-  DialogSlots slots_;
   std::unique_ptr<ui::Owned<TForm7>> resizeScreen_;
   std::unique_ptr<ui::Owned<TForm13>> info_;
   unsigned infoSerial_ = 0;  // counts information dialogs, so a wait knows whether its own still exists

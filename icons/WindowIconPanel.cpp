@@ -15,8 +15,8 @@ SIZE LargeIconSize() { return {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics
 
 }  // namespace
 
-WindowIconPanel::WindowIconPanel(const Controls& controls, SelectionLink selection, bool& newIconLoaded)
-    : c_(controls), selection_(std::move(selection)), newIconLoaded_(newIconLoaded) {}
+WindowIconPanel::WindowIconPanel(const Controls& controls, SelectionLink selection)
+    : c_(controls), selection_(std::move(selection)) {}
 
 void WindowIconPanel::OpenIconMenu(ui::MouseButton button, bool large, ui::PopupMenu& menu) {
   if (button != ui::MouseButton::Right) return;
@@ -56,7 +56,7 @@ void WindowIconPanel::Button8Click() {
 void WindowIconPanel::RefuseNewIcon() {
   c_.Button11.SetEnabled(false);
   c_.Button12.SetEnabled(false);
-  newIconLoaded_ = false;
+  selection_.setNewIconLoaded(false);
 }
 
 void WindowIconPanel::Button10Click() {
@@ -79,7 +79,7 @@ void WindowIconPanel::Button10Click() {
   c_.Image3.SetIcon(platform::UniqueIcon(::CopyIcon(newIcon_.get())));
   c_.Button11.SetEnabled(true);
   c_.Button12.SetEnabled(true);
-  newIconLoaded_ = true;
+  selection_.setNewIconLoaded(true);
 }
 
 void WindowIconPanel::SendNewIcon(WPARAM kind) {

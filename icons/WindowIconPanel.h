@@ -19,6 +19,8 @@ struct SelectionLink {
   std::function<HWND()> selectedWindow;  // null when the list is empty or nothing is selected
   std::function<platform::UniqueIcon(HWND, bool large)> copyWindowIcon;  // the list's icon rule
   std::function<void()> updateSelectionState;
+  // Tells the list's selection update whether a new icon is loaded, so it enables the "Change" buttons.
+  std::function<void(bool loaded)> setNewIconLoaded;
 };
 
 class WindowIconPanel {
@@ -35,8 +37,7 @@ class WindowIconPanel {
     ui::FileDialog& SavePictureDialog1;
     ui::FileDialog& OpenPictureDialog1;
   };
-  // `newIconLoaded` is the flag the list's selection update reads to enable the "Change" buttons.
-  WindowIconPanel(const Controls& controls, SelectionLink selection, bool& newIconLoaded);
+  WindowIconPanel(const Controls& controls, SelectionLink selection);
 
   void Image1MouseDown(ui::MouseButton button);
   void Image2MouseDown(ui::MouseButton button);
@@ -55,7 +56,6 @@ class WindowIconPanel {
 
   Controls c_;
   SelectionLink selection_;
-  bool& newIconLoaded_;
   // The loaded icon that "Change" hands to windows. Once handed out it is kept until the program
   // ends, even after another file is loaded: those windows may still draw it.
   platform::UniqueIcon newIcon_;

@@ -13,10 +13,8 @@ namespace options {
 
 class OptionsCommand {
  public:
-  // `openButton` is disabled while a dialog is open; `openDialog` points at the open dialog and
-  // is null otherwise (the window list leaves that dialog out; the program's exit destroys it).
-  OptionsCommand(const OptionsLinks& links, ui::Button& openButton, ui::Form*& openDialog)
-      : links_(links), openButton_(openButton), openDialog_(openDialog) {}
+  // `openButton` is disabled while a dialog is open.
+  OptionsCommand(const OptionsLinks& links, ui::Button& openButton) : links_(links), openButton_(openButton) {}
   OptionsCommand(const OptionsCommand&) = delete;
   OptionsCommand& operator=(const OptionsCommand&) = delete;
 
@@ -34,7 +32,6 @@ class OptionsCommand {
  private:
   OptionsLinks links_;
   ui::Button& openButton_;
-  ui::Form*& openDialog_;
 };
 
 }  // namespace options

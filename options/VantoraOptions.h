@@ -4,20 +4,19 @@
 // what it leaves behind is written to the main window's objects it is given.
 #include <array>
 
+#include "catalogue/Catalogue.h"
 #include "options/portable/OptionsLayout.h"
 #include "platform/Hotkeys.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
-
-namespace skin {
-class SkinEngine;
-}
+#include "platform/ui/OpenInstance.h"
+#include "skin/portable/SkinEngine.h"
 
 namespace options {
 
 // What the dialog acts on; all of it belongs to the main window.
 struct OptionsLinks {
-  int& autoRefreshPeriod;            // the window list's period, taken when the dialog closes with "Ok"
+  catalogue::Catalogue& windowList;  // its refresh period is taken when the dialog closes with "Ok"
   platform::GlobalHotKeys& hotKeys;  // the main window's registrations of the ids 1 to 6
   skin::SkinEngine& skin;
   ui::TrackBar& opacitySlider;  // the main window's sliders, focused after a change of look
@@ -30,7 +29,7 @@ void RefocusMainSliders(const OptionsLinks& links);
 
 }  // namespace options
 
-class TForm10 : public ui::Form {
+class TForm10 : public ui::Form, public ui::OpenInstance<TForm10> {
  public:
   TForm10(const ui::FormKey& key, const options::OptionsLinks& links);
 

@@ -24,7 +24,7 @@ namespace {
 
 class CatalogueTest : public testsupport::MainFormTest {
  protected:
-  ~CatalogueTest() override { form.windowList.AutoRefreshPeriod = 0; }
+  ~CatalogueTest() override { form.windowList.SetAutoRefreshPeriod(0); }
 
   std::vector<std::wstring> Rows() const {
     std::vector<std::wstring> rows;
@@ -62,22 +62,21 @@ TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
 }
 
 TEST_F(CatalogueTest, OptionsAndInformationDialogsAreLeftOutButTheResizeScreenIsListed) {
-  auto style = testing_support::PlainFormStyle(L"TDialogStandIn");
-  style.caption = L"Options";
-  ui::Owned<ui::Form> options(style);
-  style.caption = L"Window Info";
-  ui::Owned<ui::Form> info(style);
-  style.caption = L"Resize";
-  ui::Owned<ui::Form> resize(style);
-  for (ui::Form* f : {&options, &info, &resize}) f->Show();
-  form.optionsDialog = &options;
-  form.infoDialog = &info;
-  form.resizeDialog = &resize;
+  {
+    ui::Owned<TForm10> options(options::OptionsLinks{form.windowList, form.hotKeyActions.Keys(), form.sSkinManager1,
+                                                     form.TrackBar1, form.TrackBar3});
+    ui::Owned<TForm13> info([] { return HWND{}; });
+    ui::Owned<TForm7> resize(form, [] { return HWND{}; });
+    for (ui::Form* f : std::initializer_list<ui::Form*>{&options, &info, &resize}) f->Show();
+    form.RefreshCatalogue();
+    EXPECT_FALSE(Listed(L"Options"));
+    EXPECT_FALSE(Listed(L"Window Information"));
+    EXPECT_TRUE(Listed(L"Resize"));
+  }
+  // Once they are gone nothing is left out for them: a window of another program with the same title is listed.
+  TestWindow stranger(L"Options");
   form.RefreshCatalogue();
-  EXPECT_FALSE(Listed(L"Options"));
-  EXPECT_FALSE(Listed(L"Window Info"));
-  EXPECT_TRUE(Listed(L"Resize"));
-  form.optionsDialog = form.infoDialog = form.resizeDialog = nullptr;
+  EXPECT_TRUE(Listed(L"Options"));
 }
 
 TEST_F(CatalogueTest, AWindowWithoutIconHasNoImageWhileItsNeighboursKeepTheirs) {
@@ -225,7 +224,7 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
   ::SetForegroundWindow(form.Handle());
   testsupport::PumpFor(100);
   const std::wstring shownTitle = form.Edit1.Text();
-  form.windowList.AutoRefreshPeriod = 1;
+  form.windowList.SetAutoRefreshPeriod(1);
   ::ShowWindow(second.get(), SW_SHOWNOACTIVATE);
   testsupport::PumpFor(2000);
   EXPECT_TRUE(Listed(L"Auto second"));

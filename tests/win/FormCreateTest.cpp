@@ -194,7 +194,7 @@ TEST_F(FormCreateTest, ThePlaceholderTheSkinTheApplyButtonAndTheFirstRow) {
   EXPECT_FALSE(::IsWindowEnabled(form.Button30.Handle()));
   EXPECT_EQ(form.sSkinManager1.SkinName(), L"WMP11");  // found in the Skins folder beside the program
   EXPECT_FALSE(form.optionsCommand.HotKeysRemembered);
-  EXPECT_FALSE(form.windowList.NewIconLoaded);
+  EXPECT_FALSE(form.windowList.NewIconLoaded());
   ASSERT_GT(form.ListView1.Count(), 0);
   EXPECT_EQ(ListView_GetNextItem(form.ListView1.Handle(), -1, LVNI_SELECTED), 0);
   EXPECT_TRUE(Listed(form, listed.get()));

@@ -65,7 +65,7 @@ TEST_F(InfoDialogTest, ReadsTheWindowAndRefreshFollowsItUntilItIsGone) {
               [&] {
                 TForm13& dialog = *Dialog();
                 dialogWindow = dialog.Handle();
-                EXPECT_EQ(form.infoDialog, &dialog);
+                EXPECT_EQ(TForm13::Open(), &dialog);
                 EXPECT_EQ(dialog.Caption(), L"Window Information");
                 EXPECT_FALSE(::GetWindowLongW(dialogWindow, GWL_STYLE) & WS_SYSMENU);
                 EXPECT_TRUE(::GetWindowLongW(dialogWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -113,7 +113,7 @@ TEST_F(InfoDialogTest, ReadsTheWindowAndRefreshFollowsItUntilItIsGone) {
   form.sButton1Click();
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(prompts.calls.empty());
-  EXPECT_EQ(form.infoDialog, nullptr);
+  EXPECT_EQ(TForm13::Open(), nullptr);
   EXPECT_EQ(Dialog(), nullptr);
   EXPECT_FALSE(::IsWindow(dialogWindow));
 }
@@ -145,7 +145,7 @@ TEST_F(InfoDialogTest, SecondPressOnlyRetargetsAndOneDoneEndsBoth) {
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(innerReturned);
   EXPECT_EQ(InfoWindows(), 0);
-  EXPECT_EQ(form.infoDialog, nullptr);
+  EXPECT_EQ(TForm13::Open(), nullptr);
 }
 
 TEST_F(InfoDialogTest, ACloseRequestEndsTheDialogAsDoneDoes) {

@@ -261,8 +261,9 @@ TEST_F(LifeCycleTest, YesToTheExitQuestionEndsAtOnceWithoutFade) {
 }
 
 TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
-  ui::Owned<ui::Form> resize(testing_support::PlainFormStyle(L"TStandInResize"));
-  ui::Owned<ui::Form> options(testing_support::PlainFormStyle(L"TStandInOptions"));
+  ui::Owned<TForm7> resize(form, [] { return HWND{}; });
+  ui::Owned<TForm10> options(options::OptionsLinks{form.windowList, form.hotKeyActions.Keys(), form.sSkinManager1,
+                                                   form.TrackBar1, form.TrackBar3});
   int resizeDestroyed = 0, optionsDestroyed = 0;
   resize.OnDestroy = [&] {
     ++resizeDestroyed;
@@ -270,15 +271,11 @@ TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
   };
   options.OnDestroy = [&] { ++optionsDestroyed; };
   const HWND resizeWindow = resize.Handle(), optionsWindow = options.Handle();
-  form.resizeDialog = &resize;
-  form.optionsDialog = &options;
   ShellForgetsIcon(form.Handle());  // the first step fails too
 
   form.ExitProgram();
   EXPECT_FALSE(::IsWindow(resizeWindow));
   EXPECT_FALSE(::IsWindow(optionsWindow));
-  EXPECT_EQ(form.resizeDialog, nullptr);
-  EXPECT_EQ(form.optionsDialog, nullptr);
   EXPECT_EQ(session.terminations.size(), 1u);
 
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{L"resize dialog failed"});

@@ -82,7 +82,7 @@ class OptionsDialogTest : public testsupport::MainFormTest {
     ::KillTimer(nullptr, timer);
     current_ = nullptr;
     EXPECT_EQ(next_, script_.size()) << "the dialog closed before its script ended";
-    EXPECT_EQ(form.optionsDialog, nullptr);
+    EXPECT_EQ(TForm10::Open(), nullptr);
     EXPECT_TRUE(form.sBitBtn4.Enabled());
   }
 
@@ -106,7 +106,7 @@ class OptionsDialogTest : public testsupport::MainFormTest {
     OptionsDialogTest* self = current_;
     if (!self || self->busy_) return;
     self->busy_ = true;
-    auto* dialog = dynamic_cast<TForm10*>(self->form.optionsDialog);
+    auto* dialog = TForm10::Open();
     if (dialog && self->next_ < self->script_.size()) {
       if (self->script_[self->next_](*dialog)) ++self->next_;
     }
@@ -294,7 +294,7 @@ TEST_F(OptionsDialogTest, SecondAttemptAfterTheErrorTakesTheCombinationItsHolder
 }
 
 TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens) {
-  int& period = form.windowList.AutoRefreshPeriod;
+  const auto period = [this] { return form.windowList.AutoRefreshPeriod(); };
   RunDialog({
       Click(&TForm10::CheckBox1),
       Check([](TForm10& dialog) {
@@ -305,10 +305,10 @@ TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens
         dialog.TrackBar1.SetPosition(45);
         EXPECT_EQ(dialog.Label4.Caption(), L"45 Seconds");
       }),
-      Check([&](TForm10&) { EXPECT_EQ(period, 0) << "not before \"Ok\""; }),
+      Check([&](TForm10&) { EXPECT_EQ(period(), 0) << "not before \"Ok\""; }),
       Click(&TForm10::Button1),
   });
-  EXPECT_EQ(period, 45);
+  EXPECT_EQ(period(), 45);
   EXPECT_TRUE(PumpUntil([&] { return form.DXTimer1.Interval() == 45000u; })) << "the refresh timer follows the period";
 
   RunDialog({
@@ -323,7 +323,7 @@ TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens
       }),
       Click(&TForm10::Button2),
   });
-  EXPECT_EQ(period, 45) << "\"Cancel\" keeps the period";
+  EXPECT_EQ(period(), 45) << "\"Cancel\" keeps the period";
 
   RunDialog({
       Check([](TForm10& dialog) { EXPECT_EQ(dialog.TrackBar1.Position(), 45); }),
@@ -334,7 +334,7 @@ TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens
       }),
       Click(&TForm10::Button1),
   });
-  EXPECT_EQ(period, 0) << "off, whatever the slider shows";
+  EXPECT_EQ(period(), 0) << "off, whatever the slider shows";
 
   RunDialog({
       Check([](TForm10& dialog) {
@@ -343,11 +343,11 @@ TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens
       }),
       Click(&TForm10::Button1),
   });
-  EXPECT_EQ(period, 0);
+  EXPECT_EQ(period(), 0);
 }
 
 TEST_F(OptionsDialogTest, KeyboardCloseCountsAsCancel) {
-  form.windowList.AutoRefreshPeriod = 20;
+  form.windowList.SetAutoRefreshPeriod(20);
   RunDialog({
       Click(&TForm10::CheckBox1),  // off, but not taken
       Check([](TForm10& dialog) {
@@ -355,7 +355,7 @@ TEST_F(OptionsDialogTest, KeyboardCloseCountsAsCancel) {
         ::PostMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
       }),
   });
-  EXPECT_EQ(form.windowList.AutoRefreshPeriod, 20);
+  EXPECT_EQ(form.windowList.AutoRefreshPeriod(), 20);
   EXPECT_TRUE(form.optionsCommand.HotKeysRemembered);
   EXPECT_EQ(form.optionsCommand.HotKeyShortCuts[0], platform::kShortCutCtrl | platform::kShortCutAlt | 'Q');
 }
@@ -372,7 +372,7 @@ TEST_F(OptionsDialogTest, ExitWhileTheDialogIsOpenDestroysItAndTakesNothingFromI
   });
   EXPECT_EQ(session.terminations.size(), 1u);
   EXPECT_FALSE(::IsWindow(dialogWindow));
-  EXPECT_EQ(form.windowList.AutoRefreshPeriod, 0);
+  EXPECT_EQ(form.windowList.AutoRefreshPeriod(), 0);
   EXPECT_FALSE(form.optionsCommand.HotKeysRemembered);
 }
 

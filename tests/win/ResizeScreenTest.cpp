@@ -60,7 +60,7 @@ TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
   script.Then([this] { return ScreenUp(); },
               [&] {
                 TForm7& screen = *Screen();
-                EXPECT_EQ(form.resizeDialog, &screen);
+                EXPECT_EQ(TForm7::Open(), &screen);
                 EXPECT_FALSE(form.Visible());
                 const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
                 ExpectRect(screen.Handle(), {0, 0, cx, cy});
@@ -84,7 +84,7 @@ TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
   EXPECT_TRUE(checked);
   ExpectRect(target.get(), {100, 80, 740, 560});
   EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(form.resizeDialog, nullptr);
+  EXPECT_EQ(TForm7::Open(), nullptr);
   EXPECT_EQ(Screen(), nullptr);
 }
 

@@ -208,14 +208,14 @@ TEST_F(WindowIconsTest, LoadAcceptsIcoInAnyCaseAndTheIconHandedOutStaysValid) {
   prompts.fileAnswers.push_back(IconOut(L"picture.bmp"));
   form.Button10.Click();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information), std::vector<std::wstring>{L"Invalid File Format"});
-  EXPECT_FALSE(form.windowList.NewIconLoaded);
+  EXPECT_FALSE(form.windowList.NewIconLoaded());
 
   // An upper-case name of a real file: accepted.
   const std::wstring upper = IconOut(L"PICTURE.ICO");
   ::CopyFileW(SeedIcon(L"magick-48-32-16.ico").c_str(), upper.c_str(), FALSE);
   prompts.fileAnswers.push_back(upper);
   form.Button10.Click();
-  EXPECT_TRUE(form.windowList.NewIconLoaded);
+  EXPECT_TRUE(form.windowList.NewIconLoaded());
   EXPECT_TRUE(form.Button12.Enabled());
   form.Button12.Click();
   const auto sent = reinterpret_cast<HICON>(::SendMessageW(window.get(), WM_GETICON, ICON_BIG, 0));
@@ -236,7 +236,7 @@ TEST_F(WindowIconsTest, LoadAcceptsIcoInAnyCaseAndTheIconHandedOutStaysValid) {
   platform::WriteFileBytes(broken, std::vector<uint8_t>{0, 0, 1, 0, 1, 0});
   prompts.fileAnswers.push_back(broken);
   form.Button10.Click();
-  EXPECT_FALSE(form.windowList.NewIconLoaded);
+  EXPECT_FALSE(form.windowList.NewIconLoaded());
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information).size(), 1u);
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
   Select(window.get());

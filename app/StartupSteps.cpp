@@ -1,0 +1,71 @@
+#include "app/StartupSteps.h"
+
+#include "app/Splash.h"
+#include "platform/FileSystem.h"
+#include "platform/ModulePath.h"
+#include "platform/Prompts.h"
+#include "platform/Registry.h"
+#include "platform/ui/Application.h"
+
+namespace app {
+namespace {
+
+constexpr const wchar_t* kStartupSkin = L"WMP11";
+
+constexpr const wchar_t* kProgramKey = L"Software\\Kestrelon Software\\Vantora";
+
+// Posted to the main window at start-up: the skin files that could not be used are named once
+// the window is up, not while it is being built.
+constexpr UINT kReportSkinProblems = WM_APP + 0x40;
+
+}  // namespace
+
+void StartupSteps::Run() {
+  try {
+    ShowSplashIfPresent();
+    l_.installRefreshKey();
+    l_.applyWallpaper.SetEnabled(false);
+    l_.skin.SetSkinName(kStartupSkin);
+    l_.mainWindow.AddMessageHandler([this](UINT message, WPARAM, LPARAM, LRESULT&) {
+      if (message == kReportSkinProblems) ReportSkinProblems();
+      return message == kReportSkinProblems;
+    });
+    ::PostMessageW(l_.mainWindow.Handle(), kReportSkinProblems, 0, 0);
+    l_.options.HotKeysRemembered = false;
+    l_.windowList.SetNewIconLoaded(false);
+    l_.hotKeys.RegisterDefaults();
+    l_.tray.ShowIcon();
+    for (ui::Image* image : l_.iconBoxes) image->CopyPictureFrom(l_.placeholder);
+    ApplyStartupRegistry();
+    // The clipboard blocker opens the clipboard on each tick: nothing to prepare here.
+    l_.windowList.RefreshAndUpdate();
+    if (l_.list.Count() > 0) l_.list.SetItemIndex(0);
+    l_.shellToggles.ApplyStartupCaptions();
+  } catch (...) {
+    ui::Application::Instance().HandleException();
+  }
+}
+
+void StartupSteps::ReportSkinProblems() {
+  const auto problems = l_.skin.TakeSkinProblems();
+  if (problems.empty()) return;
+  std::wstring text = L"These skins could not be loaded and were left out:";
+  for (const skin::SkinProblem& problem : problems) text += L"\r" + problem.file + L": " + problem.reason;
+  platform::CurrentPrompts().Error(text);
+}
+
+void StartupSteps::ShowSplashIfPresent() {
+  const std::wstring picture = platform::ExecutableFolder() + L"Splash.bmp";
+  if (platform::FileExists(picture)) ShowSplash(picture, l_.mainWindow);
+}
+
+void StartupSteps::ApplyStartupRegistry() {
+  // Where the program was first started; later starts leave it alone, even from elsewhere.
+  if (!platform::RegistryKey::Exists(HKEY_CURRENT_USER, kProgramKey))
+    platform::RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteString(L"FilePath", platform::ExecutablePath());
+
+  l_.systemSettings.ShowStartWithWindowsState();
+  l_.systemSettings.ReadBrowserTitle();
+}
+
+}  // namespace app

@@ -1,0 +1,72 @@
+#include "app/TrayPresence.h"
+
+#include "app/portable/MainLayout.h"
+#include "platform/ui/Application.h"
+#include "res/resource.h"
+
+namespace app {
+
+using vantora::kTrayIconToggle;
+using vantora::kTrayMenuToggle;
+
+void TrayPresence::ShowIcon() {
+  picture_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
+                                                 MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, 16, 16, 0)));
+  c_.icon.SetIcon(picture_.get());
+  c_.icon.SetVisible(true);
+}
+
+void TrayPresence::HideIcon() { c_.icon.SetVisible(false); }
+
+void TrayPresence::ShowBalloon() { c_.icon.ShowBalloon({L"Vantora", L"Vantora Minimized To Tray", NIIF_INFO, 3000}); }
+
+// Shown means not hidden in the tray. A minimized program is shown: Windows hides the owned main
+// window while the application window is minimized, but the taskbar entry stays.
+bool TrayPresence::MainWindowShown() const {
+  const HWND application = ui::Application::Instance().Handle();
+  return c_.mainWindow.Visible() || (::IsIconic(application) && ::IsWindowVisible(application));
+}
+
+void TrayPresence::ShowMainWindow() {
+  auto& application = ui::Application::Instance();
+  if (::IsIconic(application.Handle())) application.Restore();
+  c_.mainWindow.Show();
+}
+
+void TrayPresence::MenuPopup() {
+  c_.menu.Item(L"MTT").caption = MainWindowShown() ? kTrayMenuToggle.first : kTrayMenuToggle.second;
+}
+
+void TrayPresence::MenuItemClick() {
+  ui::MenuItem& item = c_.menu.Item(L"MTT");
+  if (item.caption == kTrayMenuToggle.first) {
+    c_.mainWindow.Hide();
+    ShowBalloon();
+    item.caption = kTrayMenuToggle.second;
+    ::Sleep(100);
+  } else {
+    ShowMainWindow();
+    item.caption = kTrayMenuToggle.first;
+  }
+}
+
+void TrayPresence::IconClick() {
+  if (MainWindowShown())
+    c_.mainWindow.Hide();
+  else
+    ShowMainWindow();
+}
+
+void TrayPresence::MinimizeToTray() {
+  c_.icon.SetVisible(true);
+  ShowBalloon();
+  c_.mainWindow.Hide();
+}
+
+void TrayPresence::ToggleIcon() {
+  const bool hide = c_.icon.Visible();
+  c_.icon.SetVisible(!hide);
+  c_.iconToggle.SetCaption(hide ? kTrayIconToggle.second : kTrayIconToggle.first);
+}
+
+}  // namespace app
