@@ -155,14 +155,14 @@ void Catalogue::UpdateSelectionState() {
     Enable(c_.perWindowGroup, false);
     return;
   }
-  if (NewIconLoaded) Enable(c_.newIconGroup, true);
+  if (newIconLoaded_) Enable(c_.newIconGroup, true);
   Enable(c_.perWindowGroup, true);
   c_.title.SetText(platform::WindowText(window, vantora::kEditTitleBuffer));
   c_.stayOnTop.SetChecked(platform::IsWindowTopmost(window));  // a change re-applies the window's own state
   c_.largeIcon.SetIcon(CopyWindowIcon(window, true));
   c_.smallIcon.SetIcon(CopyWindowIcon(window, false));
   c_.closeButtonToggle.SetCaption(platform::IsCloseButtonEnabled(window) ? kCloseButtonToggle.first
-                                                                           : kCloseButtonToggle.second);
+                                                                         : kCloseButtonToggle.second);
   c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
 }
 
@@ -180,8 +180,8 @@ void Catalogue::ListKeyDown(ui::KeyEvent& key) {
 }
 
 void Catalogue::ArmTimerTick() {
-  if (AutoRefreshPeriod > 0) {
-    const UINT interval = static_cast<UINT>(AutoRefreshPeriod) * 1000;
+  if (autoRefreshPeriod_ > 0) {
+    const UINT interval = static_cast<UINT>(autoRefreshPeriod_) * 1000;
     if (!autoRefreshArmed_ || c_.refreshTimer.Interval() != interval) {
       autoRefreshArmed_ = true;
       c_.refreshTimer.SetEnabled(false);

@@ -48,6 +48,7 @@ ui::FormStyle InfoStyle() {
 TForm13::TForm13(const ui::FormKey& key, std::function<HWND()> target)
     : ui::Form(key, InfoStyle()), target_(std::move(target)) {
   std::vector<std::pair<std::wstring, std::wstring>> rows;
+  rows.reserve(std::size(commands::kInfoKeys));
   for (std::wstring_view name : commands::kInfoKeys) rows.emplace_back(name, L"");
   ve.SetRows(rows);
   Button2.OnClick = [this] { Button2Click(); };

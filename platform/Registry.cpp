@@ -50,7 +50,8 @@ std::optional<std::wstring> RegistryKey::ReadString(const std::wstring& name) co
       throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
     if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError(name);
     std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-    DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    const size_t capacity = text.size() * sizeof(wchar_t);
+    DWORD size = static_cast<DWORD>(capacity);
     status = ::RegQueryValueExW(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
     if (status == ERROR_SUCCESS) {
       if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryTypeError(name);
@@ -65,9 +66,9 @@ std::optional<std::wstring> RegistryKey::ReadString(const std::wstring& name) co
 }
 
 void RegistryKey::WriteString(const std::wstring& name, const std::wstring& value) {
-  const LSTATUS status =
-      ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  const size_t bytes = (value.size() + 1) * sizeof(wchar_t);  // with the terminator
+  const LSTATUS status = ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(bytes));
   if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
 }
 

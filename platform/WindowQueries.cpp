@@ -106,8 +106,7 @@ bool ForegroundIsOurs() {
 HICON WindowIcon(HWND window, bool large) {
   auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window, large ? GCLP_HICON : GCLP_HICONSM));
   const auto ask = [window](WPARAM kind) {
-    return reinterpret_cast<HICON>(
-        BoundedSend(window, WM_GETICON, kind, 0, kIconQueryWait).value_or(0));
+    return reinterpret_cast<HICON>(BoundedSend(window, WM_GETICON, kind, 0, kIconQueryWait).value_or(0));
   };
   if (!icon) icon = ask(large ? ICON_BIG : ICON_SMALL);
   if (!icon && !large) icon = ask(ICON_BIG);
@@ -122,8 +121,6 @@ UniqueIcon CopyAtSystemSize(HICON icon, bool large) {
 
 bool IsWindowTopmost(HWND window) { return (ExtendedStyle(window) & WS_EX_TOPMOST) != 0; }
 
-bool IsCloseButtonEnabled(HWND window) {
-  return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE;
-}
+bool IsCloseButtonEnabled(HWND window) { return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE; }
 
 }  // namespace platform

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-i686-posix googletest
           wine wine32:i386 fonts-wine xvfb xdotool x11-utils imagemagick bc
-          icoutils clang libclang-rt-14-dev file procps nsis zip unzip)
+          icoutils clang libclang-rt-14-dev clang-tidy clang-format file procps nsis zip unzip)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

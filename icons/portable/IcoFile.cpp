@@ -34,7 +34,8 @@ std::optional<IconImageInfo> InspectDib(ByteView image) {
   const auto width = static_cast<uint32_t>(header->width), height = static_cast<uint32_t>(header->height / 2);
   const uint64_t colours = TableColours(header->clrUsed, bits);
   if (colours > 256) return std::nullopt;
-  const uint64_t needed = header->size + colours * 4 + RowStride(width, bits) * height + RowStride(width, 1) * height;
+  const uint64_t needed =
+      header->size + colours * 4 + uint64_t{RowStride(width, bits)} * height + uint64_t{RowStride(width, 1)} * height;
   if (needed > image.size()) return std::nullopt;
   return IconImageInfo{ImageKind::Dib, width, height, 1, bits, colours < 256 ? static_cast<uint32_t>(colours) : 0};
 }

@@ -83,8 +83,11 @@ std::optional<T> ReadAt(ByteView bytes, size_t offset) {
 
 template <class T>
 void Append(Bytes& out, const T& value) {
-  const auto* p = reinterpret_cast<const uint8_t*>(&value);
-  out.insert(out.end(), p, p + sizeof(T));
+  // Grown first and then copied: GCC 12 takes an insert of a fixed size into an empty vector for
+  // an overflow (-Wstringop-overflow), which it is not.
+  const size_t at = out.size();
+  out.resize(at + sizeof(T));
+  std::memcpy(out.data() + at, &value, sizeof(T));
 }
 
 // Bytes in one row of a device-independent bitmap: rows are padded to 32 bits.

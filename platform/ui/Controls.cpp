@@ -338,6 +338,7 @@ std::wstring ComboBox::ItemText(int index) const {
 std::vector<std::wstring> ComboBox::Items() const {
   std::vector<std::wstring> items;
   const int count = static_cast<int>(::SendMessageW(Handle(), CB_GETCOUNT, 0, 0));
+  items.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) items.push_back(ItemText(i));
   return items;
 }
@@ -365,7 +366,8 @@ void ComboBox::HandleCommand(WORD code) {
 
 TrackBar::TrackBar(Form& form, const Placement& placement, int minimum, int maximum, int position, int tickFrequency)
     : Control(form, placement, {ControlKind::TrackBar}), position_(position) {
-  CreateWindowOfClass(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP | WS_VISIBLE);
+  // Horizontal with the ticks below are the defaults (TBS_HORZ, TBS_BOTTOM).
+  CreateWindowOfClass(TRACKBAR_CLASSW, L"", TBS_AUTOTICKS | WS_TABSTOP | WS_VISIBLE);
   ::SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, minimum);
   ::SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, maximum);
   ::SendMessageW(Handle(), TBM_SETTICFREQ, tickFrequency, 0);

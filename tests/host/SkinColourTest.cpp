@@ -167,7 +167,9 @@ TEST(SkinColour, EveryBuiltInSkinStaysLegibleAtEveryHueAndSaturation) {
           for (auto background : need.backgrounds)
             EXPECT_GE(Wcag(p.*need.foreground, p.*background), need.ratio)
                 << std::string(name.begin(), name.end()) << " hue " << hue << " saturation " << saturation;
-        if (saturation == -100) EXPECT_TRUE(p.window.r == p.window.g && p.window.g == p.window.b);
+        if (saturation == -100) {
+          EXPECT_TRUE(p.window.r == p.window.g && p.window.g == p.window.b);
+        }
       }
     }
   }

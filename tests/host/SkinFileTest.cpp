@@ -47,8 +47,12 @@ TEST(SkinFile, ReadsColoursBaseAndDescriptionWhateverTheLineEndsAndSpaces) {
   EXPECT_EQ(parsed.skin.description, L"Frost \u2744 blue");
   int given = 0;
   for (size_t i = 0; i < skin::kColourRoleCount; ++i) {
-    if (skin::kColourRoles[i].key == "window") EXPECT_EQ(parsed.skin.colours[i], (Rgb{0x1A, 0x2B, 0x3C}));
-    if (skin::kColourRoles[i].key == "selection.text") EXPECT_EQ(parsed.skin.colours[i], (Rgb{255, 255, 255}));
+    if (skin::kColourRoles[i].key == "window") {
+      EXPECT_EQ(parsed.skin.colours[i], (Rgb{0x1A, 0x2B, 0x3C}));
+    }
+    if (skin::kColourRoles[i].key == "selection.text") {
+      EXPECT_EQ(parsed.skin.colours[i], (Rgb{255, 255, 255}));
+    }
     given += parsed.skin.colours[i].has_value();
   }
   EXPECT_EQ(given, 2);
