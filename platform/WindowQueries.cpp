@@ -1,5 +1,6 @@
 #include "platform/WindowQueries.h"
 
+#include "platform/SystemFunctions.h"
 #include "platform/WindowMessages.h"
 
 #include <vector>
@@ -64,8 +65,7 @@ void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
 
 bool SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  static const auto setLayered = reinterpret_cast<SetLayeredFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
+  static const auto setLayered = SystemFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes");
   return setLayered && Answering(window) && setLayered(window, 0, alpha, LWA_ALPHA);
 }
 
@@ -106,8 +106,7 @@ bool ForegroundIsOurs() {
 HICON WindowIcon(HWND window, bool large) {
   auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window, large ? GCLP_HICON : GCLP_HICONSM));
   const auto ask = [window](WPARAM kind) {
-    return reinterpret_cast<HICON>(
-        BoundedSend(window, WM_GETICON, kind, 0, kIconQueryWait).value_or(0));
+    return reinterpret_cast<HICON>(BoundedSend(window, WM_GETICON, kind, 0, kIconQueryWait).value_or(0));
   };
   if (!icon) icon = ask(large ? ICON_BIG : ICON_SMALL);
   if (!icon && !large) icon = ask(ICON_BIG);
@@ -122,8 +121,6 @@ UniqueIcon CopyAtSystemSize(HICON icon, bool large) {
 
 bool IsWindowTopmost(HWND window) { return (ExtendedStyle(window) & WS_EX_TOPMOST) != 0; }
 
-bool IsCloseButtonEnabled(HWND window) {
-  return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE;
-}
+bool IsCloseButtonEnabled(HWND window) { return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE; }
 
 }  // namespace platform
