@@ -72,6 +72,11 @@ std::vector<HWND> Catalogue::Windows() const {
   return windows;
 }
 
+void Catalogue::RefreshAfterClosing() {
+  ::Sleep(100);
+  RefreshAndUpdate();
+}
+
 // A rebuild asks the system about every window, but changes the list control only where a row
 // really changed: refilling it and redrawing the icons costs more than all the questions.
 void Catalogue::Refresh() {
@@ -162,7 +167,7 @@ void Catalogue::UpdateSelectionState() {
   c_.largeIcon.SetIcon(CopyWindowIcon(window, true));
   c_.smallIcon.SetIcon(CopyWindowIcon(window, false));
   c_.closeButtonToggle.SetCaption(platform::IsCloseButtonEnabled(window) ? kCloseButtonToggle.first
-                                                                           : kCloseButtonToggle.second);
+                                                                         : kCloseButtonToggle.second);
   c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
 }
 
