@@ -72,6 +72,11 @@ std::vector<HWND> Catalogue::Windows() const {
   return windows;
 }
 
+void Catalogue::RefreshAfterClosing() {
+  ::Sleep(100);
+  RefreshAndUpdate();
+}
+
 // A rebuild asks the system about every window, but changes the list control only where a row
 // really changed: refilling it and redrawing the icons costs more than all the questions.
 void Catalogue::Refresh() {

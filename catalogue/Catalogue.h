@@ -48,6 +48,8 @@ class Catalogue {
     Refresh();
     UpdateSelectionState();
   }
+  // After windows were asked to close: lets them finish going away, then rebuilds as above.
+  void RefreshAfterClosing();
 
   HWND SelectedWindow() const;  // null when no row is selected
   // A copy of the window's icon at the system's size for its kind, as the icon panel shows it;

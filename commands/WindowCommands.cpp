@@ -5,7 +5,6 @@
 #include "catalogue/portable/ToggleCaptions.h"
 #include "platform/WindowRoutines.h"
 #include "platform/Prompts.h"
-#include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
 
 namespace commands {
@@ -37,11 +36,9 @@ void WindowCommands::ShowSelected(int showCommand) {
 void WindowCommands::CloseSelected() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  // Bounded: a program that stops answering must not freeze the list. One that asks its own
-  // question on close may keep it; it then stays listed after the rebuild.
-  platform::BoundedSend(window, WM_CLOSE, 0, 0, platform::kCloseRequestWait);
-  ::Sleep(100);  // lets the window finish going away before the list is rebuilt
-  catalogue_.RefreshAndUpdate();
+  // A program that asks its own question on close may keep its window; it then stays listed.
+  platform::RequestClose(window);
+  catalogue_.RefreshAfterClosing();
 }
 
 void WindowCommands::BringSelectedToFront() {

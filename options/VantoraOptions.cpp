@@ -34,7 +34,7 @@ ui::FormStyle TForm10::Style() {
 }
 
 TForm10::TForm10(const ui::FormKey& key, const options::OptionsLinks& links) : ui::Form(key, Style()), links_(links) {
-  for (size_t i = 0; i < hotKeyEdits_.size(); ++i) hotKeyEdits_[i]->SetShortCut(vantora::kHotKeys[i].shortcut);
+  for (size_t i = 0; i < hotKeyEdits_.size(); ++i) hotKeyEdits_[i]->SetShortCut(vantora::kHotKeys[i].ShortCut());
   ArrangeControls();
   BindEvents();
 }

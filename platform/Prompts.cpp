@@ -6,6 +6,7 @@
 
 #include "platform/Error.h"
 #include "platform/ModalScope.h"
+#include "platform/SystemFunctions.h"
 #include "platform/portable/FileDialogFilter.h"
 
 namespace platform {
@@ -44,8 +45,7 @@ using ShowFileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
 // The common dialogs are loaded with the first file dialog, not with the program: they bring the
 // print spooler's libraries with them, and most sessions open no file dialog at all.
 ShowFileDialog CommonDialog(const char* name) {
-  static const HMODULE library = ::LoadLibraryW(L"comdlg32.dll");
-  const auto show = library ? reinterpret_cast<ShowFileDialog>(::GetProcAddress(library, name)) : nullptr;
+  const auto show = SystemFunction<ShowFileDialog>(L"comdlg32.dll", name, LibraryUse::LoadIfMissing);
   if (!show) ThrowLastError("comdlg32.dll");
   return show;
 }

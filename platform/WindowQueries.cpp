@@ -1,5 +1,6 @@
 #include "platform/WindowQueries.h"
 
+#include "platform/SystemFunctions.h"
 #include "platform/WindowMessages.h"
 
 #include <vector>
@@ -64,8 +65,7 @@ void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
 
 bool SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  static const auto setLayered = reinterpret_cast<SetLayeredFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
+  static const auto setLayered = SystemFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes");
   return setLayered && Answering(window) && setLayered(window, 0, alpha, LWA_ALPHA);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/WindowRoutines.h"
 
 #include "platform/portable/Opacity.h"
+#include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
 
 namespace platform {
@@ -20,5 +21,7 @@ void FadeWindow(HWND window, int fromPercent, int toPercent) {
 }
 
 void SetCloseButtonEnabled(HWND window, bool enable) { SetSystemMenuClose(window, enable); }
+
+void RequestClose(HWND window) { BoundedSend(window, WM_CLOSE, 0, 0, kCloseRequestWait); }
 
 }  // namespace platform

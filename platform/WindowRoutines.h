@@ -17,4 +17,9 @@ void FadeWindow(HWND window, int fromPercent, int toPercent);
 // of its title bar. The system menu is never reverted to the default one.
 void SetCloseButtonEnabled(HWND window, bool enable);
 
+// Asks the window to close (WM_CLOSE) and returns once it has handled the request, or after
+// kCloseRequestWait: a program may put up its own question first, and one that has stopped
+// answering costs that one wait.
+void RequestClose(HWND window);
+
 }  // namespace platform

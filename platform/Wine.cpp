@@ -1,14 +1,11 @@
 #include "platform/Wine.h"
 
-#include <windows.h>
+#include "platform/SystemFunctions.h"
 
 namespace platform {
 
 bool RunningOnWine() {
-  static const bool onWine = [] {
-    HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
-  }();
+  static const bool onWine = SystemFunctionAddress(L"ntdll.dll", "wine_get_version") != nullptr;
   return onWine;
 }
 

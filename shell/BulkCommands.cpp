@@ -7,7 +7,6 @@
 #include "platform/WindowRoutines.h"
 #include "platform/Prompts.h"
 #include "platform/WindowArrangement.h"
-#include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
 
@@ -73,11 +72,8 @@ void BulkCommands::CloseAll(BulkVariant variant) {
   if (variant == BulkVariant::HotKey) Run(kBeforeHotKeyClose);
   if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
   // Each window has handled its WM_CLOSE (or run out of time) before the next one gets its own.
-  Walk(variant, [](HWND window) { platform::BoundedSend(window, WM_CLOSE, 0, 0, platform::kCloseRequestWait); });
-  if (variant == BulkVariant::Button) {
-    ::Sleep(100);  // lets the windows finish going away before the list is rebuilt
-    catalogue_.RefreshAndUpdate();
-  }
+  Walk(variant, platform::RequestClose);
+  if (variant == BulkVariant::Button) catalogue_.RefreshAfterClosing();
 }
 
 void BulkCommands::MinimizeAll(BulkVariant variant) { ShowAll(kMinimizeAll, variant); }

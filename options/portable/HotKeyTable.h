@@ -1,7 +1,7 @@
 #pragma once
 // The six global hotkeys: the id the system reports back in WM_HOTKEY, the default combination
-// registered at every start (Ctrl+Alt and a letter), that combination as a hotkey control's
-// shortcut value, and the label the options dialog shows beside it.
+// registered at every start (Ctrl+Alt and a letter), and the label the options dialog shows
+// beside it.
 #include <array>
 #include <string_view>
 
@@ -23,19 +23,21 @@ struct HotKeyDefinition {
   int id;
   unsigned modifiers;  // MOD_* flags for RegisterHotKey
   unsigned virtualKey;
-  platform::ShortCut shortcut;  // the same combination as a hotkey control holds it
   std::wstring_view optionsLabel;
+
+  // The same combination as a hotkey control holds it.
+  constexpr platform::ShortCut ShortCut() const { return platform::ShortCutFromHotKey({virtualKey, modifiers}); }
 };
 
 inline constexpr unsigned kDefaultHotKeyModifiers = platform::kModAlt | platform::kModControl;
 
 inline constexpr std::array<HotKeyDefinition, 6> kHotKeys{{
-    {kCloseAll, kDefaultHotKeyModifiers, 'C', 49219, L"To Close All Windows:"},
-    {kMinimizeAll, kDefaultHotKeyModifiers, 'M', 49229, L"To Minimize All Windows:"},
-    {kMaximizeAll, kDefaultHotKeyModifiers, 'X', 49240, L"To Maximize All Windows:"},
-    {kRestoreAll, kDefaultHotKeyModifiers, 'R', 49234, L"To Restore All Windows:"},
-    {kHalfOpaque, kDefaultHotKeyModifiers, 'H', 49224, L"To Set All Windows At 50% Transparency:"},
-    {kOpaque, kDefaultHotKeyModifiers, 'F', 49222, L"To Set All Windows At Full Transparency:"},
+    {kCloseAll, kDefaultHotKeyModifiers, 'C', L"To Close All Windows:"},
+    {kMinimizeAll, kDefaultHotKeyModifiers, 'M', L"To Minimize All Windows:"},
+    {kMaximizeAll, kDefaultHotKeyModifiers, 'X', L"To Maximize All Windows:"},
+    {kRestoreAll, kDefaultHotKeyModifiers, 'R', L"To Restore All Windows:"},
+    {kHalfOpaque, kDefaultHotKeyModifiers, 'H', L"To Set All Windows At 50% Transparency:"},
+    {kOpaque, kDefaultHotKeyModifiers, 'F', L"To Set All Windows At Full Transparency:"},
 }};
 
 }  // namespace vantora

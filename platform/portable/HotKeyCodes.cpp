@@ -6,15 +6,6 @@ namespace {
 constexpr unsigned kControlShift = 1, kControlCtrl = 2, kControlAlt = 4;
 }
 
-HotKeyCombination ShortCutToHotKey(ShortCut shortcut) {
-  HotKeyCombination result;
-  result.virtualKey = shortcut & kShortCutKeyMask;
-  if (shortcut & kShortCutShift) result.modifiers |= kModShift;
-  if (shortcut & kShortCutAlt) result.modifiers |= kModAlt;
-  if (shortcut & kShortCutCtrl) result.modifiers |= kModControl;
-  return result;
-}
-
 ShortCut ShortCutFromHotKeyControl(std::uint16_t controlValue) {
   const unsigned flags = controlValue >> 8;
   ShortCut result = controlValue & 0xFF;

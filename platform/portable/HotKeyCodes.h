@@ -23,7 +23,28 @@ struct HotKeyCombination {
   friend bool operator==(const HotKeyCombination&, const HotKeyCombination&) = default;
 };
 
-HotKeyCombination ShortCutToHotKey(ShortCut shortcut);
+// Each modifier as a shortcut value's bit and as a RegisterHotKey flag.
+struct ModifierBits {
+  ShortCut shortcut;
+  unsigned hotKey;
+};
+inline constexpr ModifierBits kModifierBits[] = {
+    {kShortCutShift, kModShift}, {kShortCutCtrl, kModControl}, {kShortCutAlt, kModAlt}};
+
+// A shortcut value as RegisterHotKey takes it, and back.
+constexpr HotKeyCombination ShortCutToHotKey(ShortCut shortcut) {
+  HotKeyCombination result{static_cast<unsigned>(shortcut & kShortCutKeyMask), 0};
+  for (const ModifierBits& bits : kModifierBits)
+    if (shortcut & bits.shortcut) result.modifiers |= bits.hotKey;
+  return result;
+}
+
+constexpr ShortCut ShortCutFromHotKey(const HotKeyCombination& keys) {
+  ShortCut result = static_cast<ShortCut>(keys.virtualKey & kShortCutKeyMask);
+  for (const ModifierBits& bits : kModifierBits)
+    if (keys.modifiers & bits.hotKey) result |= bits.shortcut;
+  return result;
+}
 
 // The hotkey common control reports HOTKEYF_SHIFT 1, HOTKEYF_CONTROL 2, HOTKEYF_ALT 4 in the
 // high byte of its 16-bit value; these convert between that and a shortcut value.

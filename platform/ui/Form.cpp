@@ -8,17 +8,13 @@
 
 #include "platform/Error.h"
 #include "platform/ModalScope.h"
+#include "platform/SystemFunctions.h"
 #include "platform/portable/Dpi.h"
 #include "platform/ui/Application.h"
 
 namespace ui {
 
 namespace {
-
-template <class Fn>
-Fn User32Function(const char* name) {
-  return reinterpret_cast<Fn>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name));
-}
 
 DWORD WindowStyle(const FormStyle& s) {
   if (s.border == BorderStyle::None) return WS_POPUP | WS_CLIPCHILDREN;
@@ -55,7 +51,7 @@ void RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
 
 UINT DpiOfWindow(HWND window) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  static const auto getDpiForWindow = platform::SystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
   if (getDpiForWindow && window) {
     if (const UINT dpi = getDpiForWindow(window)) return dpi;
   }
@@ -159,7 +155,7 @@ void Form::DestroyHandle() {
 SIZE Form::OuterSize() const {
   RECT rect{0, 0, Scale(style_.clientWidth), Scale(style_.clientHeight)};
   using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  static const auto adjustForDpi = platform::SystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
   const DWORD style = WindowStyle(style_), ex = WindowExStyle(style_);
   if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, ex, dpi_)) ::AdjustWindowRectEx(&rect, style, FALSE, ex);
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};

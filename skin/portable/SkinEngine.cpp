@@ -7,18 +7,27 @@ namespace skin {
 
 SkinEngine::SkinEngine(const std::vector<SkinFile>& skinFiles) {
   SkinLibrary library = LoadSkins(skinFiles);
-  for (NamedSkin& skin : library.skins) {
-    names_.push_back(std::move(skin.name));
-    palettes_.push_back(skin.palette);
-  }
+  skins_ = std::move(library.skins);
   problems_ = std::move(library.problems);
   UpdateColours();
+}
+
+std::vector<std::wstring> SkinEngine::SkinNames() const {
+  std::vector<std::wstring> names;
+  for (const NamedSkin& skin : skins_) names.push_back(skin.name);
+  return names;
+}
+
+const NamedSkin* SkinEngine::Find(const std::wstring& name) const {
+  const auto found =
+      std::find_if(skins_.begin(), skins_.end(), [&](const NamedSkin& skin) { return skin.name == name; });
+  return found == skins_.end() ? nullptr : &*found;
 }
 
 std::vector<SkinProblem> SkinEngine::TakeSkinProblems() { return std::exchange(problems_, {}); }
 
 bool SkinEngine::SetSkinName(const std::wstring& name) {
-  if (std::find(names_.begin(), names_.end(), name) == names_.end()) return false;
+  if (!Find(name)) return false;
   Update(active_, name);
   return true;
 }
@@ -33,9 +42,8 @@ void SkinEngine::Changed() {
 }
 
 void SkinEngine::UpdateColours() {
-  const auto active = std::find(names_.begin(), names_.end(), active_);
-  const size_t index = active == names_.end() ? 0 : static_cast<size_t>(active - names_.begin());
-  colours_ = EffectivePalette(palettes_[index], hue_, saturation_);
+  const NamedSkin* active = Find(active_);
+  colours_ = EffectivePalette((active ? *active : skins_.front()).palette, hue_, saturation_);
 }
 
 }  // namespace skin

@@ -25,7 +25,8 @@ class SkinEngine {
   // case) are ignored; the usable skins among the others follow the built-in skins, sorted.
   explicit SkinEngine(const std::vector<SkinFile>& skinFiles = {});
 
-  const std::vector<std::wstring>& SkinNames() const noexcept { return names_; }
+  // The skins' names, in that order.
+  std::vector<std::wstring> SkinNames() const;
 
   // The skin files that were left out and why; each one is handed out by the first call only.
   std::vector<SkinProblem> TakeSkinProblems();
@@ -61,9 +62,9 @@ class SkinEngine {
   }
   void Changed();
   void UpdateColours();
+  const NamedSkin* Find(const std::wstring& name) const;
 
-  std::vector<std::wstring> names_;
-  std::vector<Palette> palettes_;  // parallel to names_
+  std::vector<NamedSkin> skins_;
   std::vector<SkinProblem> problems_;
   std::wstring active_;
   Palette colours_;

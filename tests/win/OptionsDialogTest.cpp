@@ -156,7 +156,7 @@ TEST_F(OptionsDialogTest, OpensBesideTheUsableMainWindowWithTheDesignedValuesAnd
         const ui::Label* labels[] = {&dialog.Label5, &dialog.Label6, &dialog.Label7,
                                      &dialog.Label8, &dialog.Label9, &dialog.Label10};
         for (size_t i = 0; i < vantora::kHotKeys.size(); ++i) {
-          EXPECT_EQ(dialog.HotKeyEdits()[i]->ShortCut(), vantora::kHotKeys[i].shortcut) << "line " << i;
+          EXPECT_EQ(dialog.HotKeyEdits()[i]->ShortCut(), vantora::kHotKeys[i].ShortCut()) << "line " << i;
           EXPECT_EQ(labels[i]->Caption(), vantora::kHotKeys[i].optionsLabel);
           EXPECT_TRUE(Held(vantora::kHotKeys[i].modifiers, vantora::kHotKeys[i].virtualKey));
         }
@@ -199,7 +199,7 @@ TEST_F(OptionsDialogTest, HotKeyControlsAreRememberedOnEveryCloseButOnlyRegister
   RunDialog({
       Check([](TForm10& dialog) {
         EXPECT_EQ(dialog.HotKey2.ShortCut(), platform::kShortCutCtrl | platform::kShortCutAlt | 'N');
-        EXPECT_EQ(dialog.HotKey1.ShortCut(), vantora::kHotKeys[0].shortcut);
+        EXPECT_EQ(dialog.HotKey1.ShortCut(), vantora::kHotKeys[0].ShortCut());
         SetControlKeys(dialog.HotKey6, HOTKEYF_SHIFT, VK_F7);
       }),
       Click(&TForm10::Button2),  // remembered after "Cancel" too

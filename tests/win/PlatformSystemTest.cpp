@@ -8,6 +8,7 @@
 #include "platform/Hotkeys.h"
 #include "platform/KeyboardHook.h"
 #include "platform/Registry.h"
+#include "platform/SystemFunctions.h"
 #include "platform/Wine.h"
 #include "support/TestWindow.h"
 
@@ -49,6 +50,24 @@ TEST(RunningOnWine, AgreesWithTheWineRegistryOfThePrefix) {
   // Every Wine prefix carries HKCU\Software\Wine; Windows has no such key.
   EXPECT_EQ(RunningOnWine(), RegistryKey::Exists(HKEY_CURRENT_USER, L"Software\\Wine"));
   EXPECT_EQ(RunningOnWine(), RunningOnWine());
+}
+
+TEST(SystemFunction, FindsExportsOfLoadedLibrariesAndLoadsOthersOnlyWhenAsked) {
+  using GetSystemMetricsFn = int(WINAPI*)(int);
+  const auto metrics = SystemFunction<GetSystemMetricsFn>(L"user32.dll", "GetSystemMetrics");
+  ASSERT_NE(metrics, nullptr);
+  EXPECT_EQ(metrics(SM_CXSCREEN), GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(SystemFunctionAddress(L"user32.dll", "NoSuchFunctionAnywhere"), nullptr);
+  EXPECT_EQ(SystemFunctionAddress(L"nosuchlibrary.dll", "GetSystemMetrics", LibraryUse::LoadIfMissing), nullptr);
+
+  // A library nothing in the tests loads: absent until the caller asks for it to be loaded.
+  const wchar_t* unused = L"dciman32.dll";
+  ASSERT_EQ(GetModuleHandleW(unused), nullptr);
+  EXPECT_EQ(SystemFunctionAddress(unused, "DCIOpenProvider"), nullptr);
+  EXPECT_EQ(GetModuleHandleW(unused), nullptr);
+  EXPECT_NE(SystemFunctionAddress(unused, "DCIOpenProvider", LibraryUse::LoadIfMissing), nullptr);
+  EXPECT_NE(GetModuleHandleW(unused), nullptr);
+  EXPECT_NE(SystemFunctionAddress(unused, "DCIOpenProvider"), nullptr);
 }
 
 TEST(GlobalHotKey, ACombinationCanBeHeldOnlyOnceAndIsFreeAgainWithItsOwner) {

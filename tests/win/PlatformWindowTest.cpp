@@ -8,6 +8,7 @@
 
 #include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 #include "support/ForeignWindows.h"
 #include "support/TestWindow.h"
 
@@ -158,7 +159,7 @@ TEST(CopyIconScaled, MakesAnIconOfTheAskedSize) {
   EXPECT_EQ(bitmap.bmWidth, 18);
 }
 
-TEST(BoundedSend, CloseRequestReachesWindowsThatCloseAndThoseThatRefuse) {
+TEST(RequestClose, ReachesWindowsThatCloseAndThoseThatRefuseOneAfterTheOther) {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
   const std::wstring log =
@@ -170,8 +171,8 @@ TEST(BoundedSend, CloseRequestReachesWindowsThatCloseAndThoseThatRefuse) {
   HWND refuses = refusing.Find(L"Refusing 1");
   ASSERT_TRUE(closes && refuses);
 
-  EXPECT_TRUE(BoundedSend(refuses, WM_CLOSE, 0, 0, kCloseRequestWait).has_value());
-  EXPECT_TRUE(BoundedSend(closes, WM_CLOSE, 0, 0, kCloseRequestWait).has_value());
+  RequestClose(refuses);
+  RequestClose(closes);
   EXPECT_TRUE(IsWindow(refuses));
   EXPECT_FALSE(IsWindow(closes));
 
