@@ -38,9 +38,9 @@ std::optional<Bytes> ReadIconFile(const std::wstring& iconFile) {
 // The languages icon 1 is stored under. Resource compilers usually store a program's resources
 // under a language of their own (US English, for one); the loader picks among them, so each
 // must get the new image. A program without icon 1 gets it under the neutral language.
-std::vector<WORD> IconLanguages(const std::wstring& exeFile) {
+std::vector<WORD> IconLanguages(const std::vector<platform::ResourceCopy>& icons) {
   std::vector<WORD> languages;
-  for (const auto& icon : platform::ReadResources(exeFile, RT_ICON))
+  for (const auto& icon : icons)
     if (icon.id == kIconNumber) languages.push_back(icon.language);
   if (languages.empty()) languages.push_back(kNeutral);
   return languages;
@@ -48,8 +48,10 @@ std::vector<WORD> IconLanguages(const std::wstring& exeFile) {
 
 bool UpdateIcon(const std::wstring& exeFile, const std::wstring& updatedFile, const IcoImage& first) {
   // The resources are read before the update begins: the file must not be loaded while it is rewritten.
-  const auto groups = platform::ReadResources(exeFile, RT_GROUP_ICON);
-  const auto languages = IconLanguages(exeFile);
+  const wchar_t* const types[] = {RT_ICON, RT_GROUP_ICON};
+  const auto resources = platform::ReadResources(exeFile, types);
+  const auto languages = IconLanguages(resources[0]);
+  const auto& groups = resources[1];
   const GroupIconDirEntry entry = GroupEntryFor(first.info, first.entry.bytesInRes, kIconNumber);
 
   platform::ResourceUpdate update(updatedFile);
