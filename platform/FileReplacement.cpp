@@ -11,10 +11,12 @@ namespace {
 
 constexpr const wchar_t* kCannotCreate = L"Cannot create file";
 
+// The folder part with its separator ("C:\shots\", or "C:" for a name relative to a drive's
+// current folder), so that the temporary file lies where the target does.
 std::wstring FolderOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) return L".";
-  return path.substr(0, slash + 1);
+  const size_t end = path.find_last_of(L"\\/:");
+  if (end == std::wstring::npos) return L".";
+  return path.substr(0, end + 1);
 }
 
 UniqueFile OpenTemporary(const std::wstring& path, const std::wstring& target) {
