@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "icons/portable/BmpFile.h"
-#include "platform/FileBytes.h"
 
 namespace icons {
 
@@ -28,27 +27,27 @@ Bytes BitmapRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits, std::
   return rows;
 }
 
+platform::UniqueMemoryDc PaletteDc(HPALETTE palette) {
+  platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  if (palette) {
+    ::SelectPalette(dc.get(), palette, FALSE);
+    ::RealizePalette(dc.get());
+  }
+  return dc;
+}
+
 std::vector<uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette) {
   BITMAP shape{};
   if (!::GetObjectW(bitmap, sizeof(shape), &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0)
     throw std::runtime_error("Bitmap image is not valid");
   const WORD bits = shape.bmBitsPixel * shape.bmPlanes;
   BmpPicture picture{static_cast<uint32_t>(shape.bmWidth), static_cast<uint32_t>(shape.bmHeight), bits, {}, {}};
-  const platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-  // The colour table of a palette depth comes from the palette selected into the DC, which is
-  // deleted (not the palette) when this returns.
-  if (palette) {
-    ::SelectPalette(dc.get(), palette, FALSE);
-    ::RealizePalette(dc.get());
-  }
+  // The colour table of a palette depth comes from the palette selected into the DC.
+  const platform::UniqueMemoryDc dc = PaletteDc(palette);
   picture.rows = BitmapRows(dc.get(), bitmap, shape.bmWidth, shape.bmHeight, bits, &picture.palette);
   auto file = WriteBmp(picture);
   if (!file) throw std::runtime_error("Bitmap image is not valid");
   return std::move(*file);
-}
-
-void SaveBitmapFile(const platform::CaptureBitmap& bitmap, const std::wstring& path) {
-  platform::WriteFileBytes(path, BitmapFileBytes(bitmap.bitmap.get(), bitmap.palette.get()));
 }
 
 }  // namespace icons

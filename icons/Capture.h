@@ -15,11 +15,12 @@ namespace icons {
 std::vector<uint8_t> BitmapRows(HDC dc, HBITMAP bitmap, int width, int height, WORD bits,
                                 std::vector<uint32_t>* palette);
 
+// A memory DC with the palette (if any) selected and realized, so that GetDIBits on a palette
+// depth gives its colours. The palette is not deleted with the DC.
+platform::UniqueMemoryDc PaletteDc(HPALETTE palette);
+
 // The bitmap as a BMP file in its own colour depth, with its palette (or, for a palette depth
 // without one, the system palette) as colour table.
 std::vector<uint8_t> BitmapFileBytes(HBITMAP bitmap, HPALETTE palette);
-
-// Writes the bitmap as a BMP file; throws "Cannot create file ..." when the file cannot be made.
-void SaveBitmapFile(const platform::CaptureBitmap& bitmap, const std::wstring& path);
 
 }  // namespace icons

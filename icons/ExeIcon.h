@@ -1,14 +1,21 @@
 #pragma once
 // Writes the first image of an icon file into an executable as its icon resource number 1.
+#include <cstdint>
 #include <string>
 
 namespace icons {
 
-// True only when the executable now holds the new icon number 1 and every icon-group entry
-// that names icon 1 describes it. False, with the executable byte for byte as it was, when the
-// icon file cannot be read or is not a sound icon file, when the executable cannot be opened
-// for updating, holds data after its last section (an installer payload or a signature that the
-// rewrite would drop), or when the update or its commit fails.
+// An icon file larger than this is refused unread: 32 images at the largest size allowed.
+inline constexpr uint64_t kMaxIconFileBytes = 32 * 1024 * 1024;
+
+// True only when the executable now holds the new icon number 1 in every language it had one
+// (the neutral language when it had none) and every icon-group entry that names icon 1
+// describes it. The change is made on a copy that replaces the executable in one step. False,
+// with the executable byte for byte as it was and no copy left behind, when the icon file cannot
+// be read, is larger than kMaxIconFileBytes or is not a sound icon file, when the executable
+// cannot be opened for updating, is read-only or held open, holds data after its last section
+// (an installer payload or a signature that the rewrite would drop), or when the copy, the
+// update or the move fails (a full disk, for one).
 bool ReplaceExeIcon(const std::wstring& iconFile, const std::wstring& exeFile);
 
 }  // namespace icons

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "icons/Capture.h"
+#include "icons/PictureFiles.h"
 #include "icons/portable/IcoFile.h"
 #include "platform/FileBytes.h"
 
@@ -17,7 +18,7 @@ void ExportIcon(HICON icon, int width, int height, const std::wstring& path) {
     ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     if (icon) ::DrawIconEx(dc.get(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
   }
-  SaveBitmapFile(picture, path);
+  SavePicture(picture, path);
 }
 
 void SaveIconFile(HICON icon, const std::wstring& path) {

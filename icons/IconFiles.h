@@ -1,5 +1,5 @@
 #pragma once
-// Icons to files and back: the white-backed bitmap export of a window icon, the icon file of an
+// Icons to files and back: the white-backed picture export of a window icon, the icon file of an
 // executable's icon, and loading an icon file for display.
 #include <windows.h>
 
@@ -10,8 +10,8 @@
 namespace icons {
 
 // Draws the icon at its own size, with its mask, at the top-left corner of a white bitmap of
-// width x height in the display's format, and writes that as a BMP file whatever the name's
-// extension. A null icon gives a white bitmap.
+// width x height in the display's format, and saves that in the format the name's extension
+// says (SavePicture). A null icon gives a white picture.
 void ExportIcon(HICON icon, int width, int height, const std::wstring& path);
 
 // Writes the icon as an icon file (one image with its AND mask) whatever the name's extension.

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "icons/Capture.h"
+#include "icons/PictureFiles.h"
 #include "platform/WindowArrangement.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
@@ -31,7 +31,7 @@ void Screenshots::Button14Click() {
   std::exception_ptr failure;
   try {
     // With no foreground window at all there is nothing to picture, and no file is written.
-    if (platform::CaptureForegroundWindow(picture)) SaveBitmapFile(picture, links_.SavePictureDialog1.FileName());
+    if (platform::CaptureForegroundWindow(picture)) SavePicture(picture, links_.SavePictureDialog1.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the program is back in front
   }
@@ -52,7 +52,7 @@ void Screenshots::Button20Click() {
   std::exception_ptr failure;
   try {
     platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
-    SaveBitmapFile(picture, links_.SavePictureDialog1.FileName());
+    SavePicture(picture, links_.SavePictureDialog1.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the main window is back
   }

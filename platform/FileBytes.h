@@ -11,7 +11,11 @@ namespace platform {
 
 // At most `limit` bytes from the start of the file; its whole size in `fileSize` when asked.
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit = SIZE_MAX, uint64_t* fileSize = nullptr);
-// Creates or replaces the file.
+// Creates or replaces the file whole (see FileReplacement): on failure the file is as it was.
 void WriteFileBytes(const std::wstring& path, std::span<const uint8_t> bytes);
+
+// Throws the file layer's message for `action` ("Cannot create file") with the system's text
+// for `code`, a Win32 error code taken at the failing call.
+[[noreturn]] void ThrowFileError(const wchar_t* action, const std::wstring& path, unsigned long code);
 
 }  // namespace platform

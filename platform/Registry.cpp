@@ -1,5 +1,7 @@
 #include "platform/Registry.h"
 
+#include <vector>
+
 #include "platform/Error.h"
 
 namespace platform {
@@ -70,6 +72,53 @@ void RegistryKey::WriteString(const std::wstring& name, const std::wstring& valu
   const LSTATUS status = ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_SZ,
                                           reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(bytes));
   if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
+}
+
+namespace {
+
+// A value as it is stored, of whatever type, to be put back as it was.
+struct StoredValue {
+  DWORD type = 0;
+  std::vector<BYTE> data;
+};
+
+std::optional<StoredValue> ReadStored(HKEY key, const std::wstring& name) {
+  StoredValue stored;
+  DWORD size = 0;
+  LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, nullptr, &size);
+  for (;;) {
+    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
+      throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
+    stored.data.resize(size);
+    status = ::RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, stored.data.data(), &size);
+    if (status == ERROR_SUCCESS) {
+      stored.data.resize(size);
+      return stored;
+    }
+  }
+}
+
+void PutBack(HKEY key, const std::wstring& name, const std::optional<StoredValue>& before) {
+  if (!before)
+    ::RegDeleteValueW(key, name.c_str());
+  else
+    ::RegSetValueExW(key, name.c_str(), 0, before->type, before->data.data(), static_cast<DWORD>(before->data.size()));
+}
+
+}  // namespace
+
+void RegistryKey::WriteStrings(std::span<const StringValue> values) {
+  std::vector<std::optional<StoredValue>> before;
+  for (const auto& value : values) before.push_back(ReadStored(key_.get(), value.name));
+  for (size_t i = 0; i < values.size(); ++i) {
+    try {
+      WriteString(values[i].name, values[i].value);
+    } catch (const Win32Error&) {
+      for (size_t j = i; j-- > 0;) PutBack(key_.get(), values[j].name, before[j]);
+      throw;
+    }
+  }
 }
 
 bool RegistryKey::DeleteValue(const std::wstring& name) {

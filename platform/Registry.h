@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -14,6 +15,12 @@ namespace platform {
 class RegistryTypeError : public std::runtime_error {
  public:
   explicit RegistryTypeError(const std::wstring& valueName);
+};
+
+// One string value of a key, by name.
+struct StringValue {
+  std::wstring name;
+  std::wstring value;
 };
 
 class RegistryKey {
@@ -32,6 +39,10 @@ class RegistryKey {
   std::optional<std::wstring> ReadString(const std::wstring& name) const;
   // Writes a REG_SZ value; throws Win32Error on failure.
   void WriteString(const std::wstring& name, const std::wstring& value);
+  // Writes every value or none: each value's old contents are read first, and when a write
+  // fails the values already written get them back (those that did not exist are removed)
+  // before the Win32Error is thrown.
+  void WriteStrings(std::span<const StringValue> values);
   // True when the value existed and is gone now.
   bool DeleteValue(const std::wstring& name);
 

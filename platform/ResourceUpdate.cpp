@@ -47,11 +47,17 @@ BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR f
 
 }  // namespace
 
-std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type) {
-  std::vector<ResourceCopy> found;
+std::vector<std::vector<ResourceCopy>> ReadResources(const std::wstring& file, std::span<const wchar_t* const> types) {
+  std::vector<std::vector<ResourceCopy>> found(types.size());
   const UniqueModule module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  if (module) ::EnumResourceNamesW(module.get(), type, &CopyEachName, reinterpret_cast<LONG_PTR>(&found));
+  if (!module) return found;
+  for (size_t i = 0; i < types.size(); ++i)
+    ::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&found[i]));
   return found;
+}
+
+std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type) {
+  return std::move(ReadResources(file, std::span(&type, 1)).front());
 }
 
 }  // namespace platform

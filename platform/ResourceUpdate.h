@@ -40,5 +40,7 @@ struct ResourceCopy {
 // Every resource of the type with an integer name, each language separately. The file is
 // loaded as data and released before this returns, so it can be updated afterwards.
 std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type);
+// The same for several types with one load of the file: a list for each type, in their order.
+std::vector<std::vector<ResourceCopy>> ReadResources(const std::wstring& file, std::span<const wchar_t* const> types);
 
 }  // namespace platform

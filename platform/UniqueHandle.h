@@ -103,6 +103,16 @@ struct FindSearch {
   static pointer invalid() { return INVALID_HANDLE_VALUE; }
   static void close(pointer h) { ::FindClose(h); }
 };
+struct EnhMetafile {
+  using pointer = HENHMETAFILE;
+  static pointer invalid() { return nullptr; }
+  static void close(pointer h) { ::DeleteEnhMetaFile(h); }
+};
+struct Metafile {
+  using pointer = HMETAFILE;
+  static pointer invalid() { return nullptr; }
+  static void close(pointer h) { ::DeleteMetaFile(h); }
+};
 }  // namespace traits
 
 using UniqueKernelHandle = UniqueHandle<traits::KernelHandle>;
@@ -122,6 +132,8 @@ using UniqueModule = UniqueHandle<traits::Module>;
 // Only for windows of our own that no form or control owns (message-only windows).
 using UniqueWindow = UniqueHandle<traits::Window>;
 using UniqueFindSearch = UniqueHandle<traits::FindSearch>;
+using UniqueEnhMetafile = UniqueHandle<traits::EnhMetafile>;
+using UniqueMetafile = UniqueHandle<traits::Metafile>;
 
 // A window's device context, released to the window it came from: its client area, or with
 // wholeWindow its frame and title bar too (GetWindowDC).

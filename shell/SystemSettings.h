@@ -15,8 +15,9 @@
 namespace shell {
 
 // Writes the wallpaper's registry values (the picture, not tiled, stretched, origin 0,0) and
-// has the system show it. Throws std::runtime_error, before anything is written, when the
-// path names no file or a file that is no picture.
+// has the system show it, all five values or none. Throws std::runtime_error, before anything
+// is written, when the path names no file or a file that is no picture: one whose header is cut
+// short or declares an absurd size is none either.
 void SetWallpaper(const std::wstring& picture);
 
 // Enables the shutdown privilege and asks the system to end the session with these

@@ -19,12 +19,14 @@ void CheckIsPicture(const std::wstring& picture) {
   if (!platform::FileExists(picture))
     throw std::runtime_error("The Picture \"" + platform::Narrow(picture) + "\" Does Not Exist.");
   std::vector<uint8_t> start;
+  uint64_t size = 0;
   try {
-    start = platform::ReadFileBytes(picture, vantora::kPictureSignatureBytes);
+    start = platform::ReadFileBytes(picture, vantora::kPictureSignatureBytes, &size);
   } catch (const std::runtime_error&) {
     // A file that cannot be read is no picture we can set.
   }
-  if (vantora::PictureFormatOf(start) == vantora::PictureFormat::None)
+  // Nor is one cut short or declaring a size no picture has.
+  if (vantora::SoundPictureFormatOf(start, size) == vantora::PictureFormat::None)
     throw std::runtime_error("The File \"" + platform::Narrow(picture) + "\" Is Not A Picture.");
 }
 
@@ -33,11 +35,13 @@ void CheckIsPicture(const std::wstring& picture) {
 void SetWallpaper(const std::wstring& picture) {
   CheckIsPicture(picture);
   if (auto key = platform::RegistryKey::TryCreate(HKEY_CURRENT_USER, kDesktopKey)) {
-    key->WriteString(L"Wallpaper", picture);
-    key->WriteString(L"TileWallpaper", L"0");
-    key->WriteString(L"WallpaperStyle", L"2");  // stretched
-    key->WriteString(L"WallpaperOriginX", L"0");
-    key->WriteString(L"WallpaperOriginY", L"0");
+    // All five or none: a picture with another picture's style would show wrongly.
+    const platform::StringValue values[] = {{L"Wallpaper", picture},
+                                            {L"TileWallpaper", L"0"},
+                                            {L"WallpaperStyle", L"2"},  // stretched
+                                            {L"WallpaperOriginX", L"0"},
+                                            {L"WallpaperOriginY", L"0"}};
+    key->WriteStrings(values);
   }
   // The system may still refuse a picture kind it cannot show; it says nothing we could use.
   platform::ShowDesktopWallpaper(picture);

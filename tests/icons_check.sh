@@ -1,7 +1,8 @@
 #!/bin/sh
 # Reads the files the icon tests write with tools that share no code with ours: icoutils for
 # the icons inside rewritten executables and for saved icon files, ImageMagick for the saved
-# bitmaps. Runs those tests first (under Wine), so the files are this build's.
+# pictures, each as the format its name says. Runs those tests first (under Wine), so the files
+# are this build's.
 # Usage: icons_check.sh path/to/win_tests.exe path/to/e2e_tests.exe path/to/wine-run.sh
 set -u
 tests=$1
@@ -14,7 +15,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 rm -rf "$out" "$e2e_out"
-"$wine_run" "$tests" --gtest_filter='*IconFiles.*:*IconPanelFiles.*' >/dev/null 2>&1 || fail "the tests that write the files failed"
+"$wine_run" "$tests" --gtest_filter='*IconFiles.*:*IconPanelFiles.*:PictureFiles.*' >/dev/null 2>&1 || fail "the tests that write the files failed"
 "$wine_run" "$e2e_tests" --gtest_filter='IconsE2E.*' >/dev/null 2>&1 || fail "the end-to-end icon tests failed"
 
 # Icon 1 of a rewritten program, extracted by icoutils, against the first image of the seed.
@@ -46,24 +47,52 @@ icotool -l "$out/png-group.ico" | grep -q -- '--width=256 --height=256' || fail 
 saved=$(icotool -l "$out/old-icon.bmp") || fail "icotool cannot read the saved old icon"
 echo "$saved" | grep -q -- '--width=32 --height=32' || fail "the saved old icon is not 32x32: $saved"
 
-# Saved window icons and screenshots: bitmaps whatever their names, of the sizes asked.
+# A program whose resources are stored under US English: icon 1 is replaced in that language,
+# no second icon 1 appears under another, and its group names the new image.
+us=$(wrestool -l "$out/us-replaced.exe") || fail "wrestool cannot read the US English program"
+echo "$us"
+[ "$(echo "$us" | grep -c -- '--type=3 --name=1 ')" -eq 1 ] || fail "not exactly one icon 1 in the US English program"
+echo "$us" | grep -q -- '--type=3 --name=1 --language=1033' || fail "icon 1 is not under US English"
+same_as_seed_first "$out/us-replaced.exe"
+
+# Saved pictures: each in the format its name says, of the size asked, with the right colours.
 size() { identify -format '%m %w %h' "$1" 2>/dev/null; }
-# ImageMagick calls a bitmap with a BITMAPINFOHEADER "BMP3".
-[ "$(size "BMP:$out/window-icon-large.png")" = "BMP3 32 32" ] || fail "large icon: $(size "BMP:$out/window-icon-large.png")"
-file "$out/window-icon-large.png" | grep -q 'PC bitmap' || fail "the large icon is not a bitmap file"
+rgb() { convert "$1" -alpha off -format "%[fx:round(255*p{$2}.r)] %[fx:round(255*p{$2}.g)] %[fx:round(255*p{$2}.b)]" info: 2>/dev/null; }
+# near FILE X,Y "R G B" TOLERANCE: every channel within the tolerance (JPEG is lossy, GIF has a
+# palette chosen from the picture).
+near() {
+  got=$(rgb "$1" "$2")
+  echo "$got $3" | awk -v t="$4" '{ for (i = 1; i <= 3; i++) { d = $i - $(i + 3); if (d < 0) d = -d; if (d > t) exit 1 } }' ||
+    fail "$1 at $2 is ($got), not ($3)"
+}
+
+# The picture of known colours in every format: red left half, blue right, green top-left corner.
+for kind in PNG:png:0 JPEG:jpg:24 GIF:gif:8 ICO:ico:0 BMP3:bmp:0; do
+  format=${kind%%:*}; rest=${kind#*:}; ext=${rest%%:*}; tolerance=${rest#*:}
+  [ "$(size "$out/known.$ext")" = "$format 40 30" ] || fail "known.$ext: $(size "$out/known.$ext")"
+  near "$out/known.$ext" 1,1 "0 255 0" "$tolerance"
+  near "$out/known.$ext" 10,20 "255 0 0" "$tolerance"
+  near "$out/known.$ext" 30,20 "0 0 255" "$tolerance"
+done
+file "$out/known.emf" | grep -q 'Windows Enhanced Metafile' || fail "known.emf is not an enhanced metafile"
+file "$out/known.wmf" | grep -q 'Windows metafile' || fail "known.wmf is not a metafile"
+
+# The window icon as bitmap, PNG and icon file: white where the icon is transparent.
+[ "$(size "$out/window-icon-large.bmp")" = "BMP3 32 32" ] || fail "large icon: $(size "$out/window-icon-large.bmp")"
+[ "$(size "$out/window-icon-large.png")" = "PNG 32 32" ] || fail "large icon as PNG: $(size "$out/window-icon-large.png")"
+[ "$(size "$out/window-icon-large.ico")" = "ICO 32 32" ] || fail "large icon as ICO: $(size "$out/window-icon-large.ico")"
+for ext in png ico; do
+  near "$out/window-icon-large.$ext" 4,4 "255 255 255" 0
+  near "$out/window-icon-large.$ext" 28,28 "0 0 255" 0
+done
 [ "$(size "$out/window-icon-small.bmp")" = "BMP3 16 16" ] || fail "small icon: $(size "$out/window-icon-small.bmp")"
-white=$(convert "BMP:$out/window-icon-large.png" -alpha off -format '%[pixel:p{4,4}]' info:)
-blue=$(convert "BMP:$out/window-icon-large.png" -alpha off -format '%[pixel:p{28,28}]' info:)
-echo "transparent part: $white, opaque part: $blue"
-case "$white" in srgb\(255,255,255\)|white) ;; *) fail "the transparent part is $white, not white" ;; esac
-case "$blue" in srgb\(0,0,255\)|blue) ;; *) fail "the opaque part is $blue, not blue" ;; esac
-file "$out/window-shot.jpg" | grep -q 'PC bitmap' || fail "the window screenshot is not a bitmap file"
-file "$out/full-screen.gif" | grep -q 'PC bitmap' || fail "the full-screen shot is not a bitmap file"
-identify "BMP:$out/full-screen.gif" || fail "ImageMagick cannot read the full-screen shot"
+# The screenshots (their sizes are checked where they are taken).
+[ "$(identify -format '%m' "$out/window-shot.png" 2>/dev/null)" = "PNG" ] || fail "the window screenshot is not a PNG file"
+[ "$(identify -format '%m' "$out/full-screen.gif[0]" 2>/dev/null)" = "GIF" ] || fail "the full-screen shot is not a GIF file"
 
 # Saved through vantora.exe's own save dialog.
-file "$e2e_out/e2e-full-screen.jpg" | grep -q 'PC bitmap' || fail "the program's full-screen shot is not a bitmap file"
-identify "BMP:$e2e_out/e2e-full-screen.jpg" || fail "ImageMagick cannot read the program's full-screen shot"
-[ "$(size "BMP:$e2e_out/e2e-window-icon.png")" = "BMP3 32 32" ] || fail "the program's icon save: $(size "BMP:$e2e_out/e2e-window-icon.png")"
+screen=$(identify -format '%m %w %h' "$e2e_out/e2e-full-screen.jpg" 2>/dev/null)
+case "$screen" in "JPEG "*) ;; *) fail "the program's full-screen shot is not a JPEG file: $screen" ;; esac
+[ "$(size "$e2e_out/e2e-window-icon.png")" = "PNG 32 32" ] || fail "the program's icon save: $(size "$e2e_out/e2e-window-icon.png")"
 
 [ "$failures" -eq 0 ] && echo "all icon files read back" || exit 1

@@ -1,6 +1,8 @@
 #include "icons/portable/FileNames.h"
 
+#include <array>
 #include <cwctype>
+#include <utility>
 
 namespace icons {
 
@@ -20,6 +22,24 @@ std::wstring UpperExtension(std::wstring_view path) {
   std::wstring extension(name.substr(dot));
   for (wchar_t& c : extension) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
   return extension;
+}
+
+PictureFileFormat PictureFileFormatOf(std::wstring_view path) {
+  using enum PictureFileFormat;
+  static constexpr std::array<std::pair<std::wstring_view, PictureFileFormat>, 8> kExtensions{{
+      {L".PNG", Png},
+      {L".JPG", Jpeg},
+      {L".JPEG", Jpeg},
+      {L".JPE", Jpeg},
+      {L".GIF", Gif},
+      {L".ICO", Ico},
+      {L".EMF", Emf},
+      {L".WMF", Wmf},
+  }};
+  const std::wstring extension = UpperExtension(path);
+  for (const auto& [name, format] : kExtensions)
+    if (name == extension) return format;
+  return Bmp;
 }
 
 std::wstring NameForType(std::wstring_view entered, std::wstring_view extension) {

@@ -62,6 +62,7 @@ std::optional<IcoFile> ReadIco(ByteView file, std::string* why) {
     if (entry.bytesInRes == 0 || entry.imageOffset < directoryEnd || entry.imageOffset > file.size() ||
         entry.bytesInRes > file.size() - entry.imageOffset)
       return Refuse(why, "an image lies outside the file");
+    if (entry.bytesInRes > kMaxIconImageBytes) return Refuse(why, "an image is larger than any icon needs");
     const ByteView bytes = file.subspan(entry.imageOffset, entry.bytesInRes);
     const auto info = InspectIconImage(bytes);
     if (!info) return Refuse(why, "an image is neither a sound bitmap nor a PNG");

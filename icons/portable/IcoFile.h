@@ -12,6 +12,11 @@ namespace icons {
 
 enum class ImageKind { Dib, Png };
 
+// The largest icon image a file may hold. The biggest real one, 256 x 256 at 32 bits per pixel
+// with its mask, takes 270,376 bytes as a bitmap; a PNG of that size is smaller unless it
+// carries other data.
+inline constexpr uint32_t kMaxIconImageBytes = 1024 * 1024;
+
 // What an image of an icon file really holds, read from the image itself (directory entries
 // are often wrong: 0 planes, 0 bits).
 struct IconImageInfo {
@@ -35,8 +40,8 @@ struct IcoFile {
 };
 
 // The file's directory and images, or nothing (and why) when it is not a sound icon file:
-// no image, an entry outside the file, an image that is neither a bitmap of the size it claims
-// nor a PNG. The images point into `file`, which must outlive the result.
+// no image, an entry outside the file or larger than kMaxIconImageBytes, an image that is
+// neither a bitmap of the size it claims nor a PNG. The images point into `file`, which must outlive the result.
 std::optional<IcoFile> ReadIco(ByteView file, std::string* why = nullptr);
 
 // What the image bytes of one entry hold, or nothing when they are not a usable icon image.

@@ -8,7 +8,7 @@
 
 #include "app/portable/MainLayout.h"
 #include "e2e/Driver.h"
-#include "icons/portable/BmpFile.h"
+#include "win/support/PictureHeader.h"
 
 namespace {
 
@@ -107,11 +107,12 @@ TEST_F(IconsE2E, FullScreenShotAndWindowIconAreSavedThroughTheSaveDialog) {
   ::DeleteFileW(shot.c_str());
   e2e::Click(e2e::FindChild(main, L"Button", L"Take ScreenShot of Full Screen"));
   ASSERT_TRUE(AnswerFileDialog(shot));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return icons::ReadBmp(Contents(shot)).has_value(); }, 15s));
+  // A JPEG file, as its name says; it appears whole or not at all.
+  ASSERT_TRUE(e2e::WaitUntil([&] { return testsupport::JpegSize(Contents(shot)).has_value(); }, 15s));
   ASSERT_TRUE(MainWindowBack());
-  const auto picture = icons::ReadBmp(Contents(shot));
-  EXPECT_EQ(picture->width, static_cast<uint32_t>(::GetSystemMetrics(SM_CXSCREEN)));
-  EXPECT_EQ(picture->height, static_cast<uint32_t>(::GetSystemMetrics(SM_CYSCREEN)));
+  EXPECT_EQ(testsupport::JpegSize(Contents(shot)),
+            (testsupport::DeclaredSize{static_cast<uint32_t>(::GetSystemMetrics(SM_CXSCREEN)),
+                                       static_cast<uint32_t>(::GetSystemMetrics(SM_CYSCREEN))}));
 
   // A window of another program, selected in the list; Wine gives no icon across processes,
   // so this checks the file the dialog names, its format and its size.
@@ -136,8 +137,8 @@ TEST_F(IconsE2E, FullScreenShotAndWindowIconAreSavedThroughTheSaveDialog) {
   ::DeleteFileW(icon.c_str());
   e2e::Click(save);
   ASSERT_TRUE(AnswerFileDialog(icon));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return icons::ReadBmp(Contents(icon)).has_value(); }, 10s));
-  EXPECT_EQ(icons::ReadBmp(Contents(icon))->width, static_cast<uint32_t>(::GetSystemMetrics(SM_CXICON)));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return testsupport::PngSize(Contents(icon)).has_value(); }, 10s));
+  EXPECT_EQ(testsupport::PngSize(Contents(icon))->width, static_cast<uint32_t>(::GetSystemMetrics(SM_CXICON)));
 }
 
 TEST_F(IconsE2E, PickingAnotherTypeRenamesTheFileAndTheNameIsProposedAgain) {

@@ -134,6 +134,23 @@ TEST(IconCodecs, ImagesThatAreTooShortForTheBitmapTheyDeclareAreRefused) {
   EXPECT_FALSE(icons::ReadIco(file));
 }
 
+TEST(IconCodecs, AnImageLargerThanAnyIconNeedsIsRefused) {
+  // The largest real image, 256 x 256 at 32 bits with its mask, is read.
+  const auto largest = icons::WriteIco(Picture(256, 32));
+  ASSERT_TRUE(largest);
+  EXPECT_LE(largest->size() - 22, icons::kMaxIconImageBytes);
+  EXPECT_TRUE(icons::ReadIco(*largest));
+  // A sound 16 x 16 image whose entry takes in bytes up to just past the limit is not.
+  Bytes file = *icons::WriteIco(Picture(16, 32));
+  for (uint32_t declared : {icons::kMaxIconImageBytes, icons::kMaxIconImageBytes + 1}) {
+    file.resize(22 + declared, 0);
+    std::memcpy(file.data() + 14, &declared, 4);
+    std::string why;
+    EXPECT_EQ(icons::ReadIco(file, &why).has_value(), declared <= icons::kMaxIconImageBytes) << declared;
+    if (declared > icons::kMaxIconImageBytes) EXPECT_EQ(why, "an image is larger than any icon needs");
+  }
+}
+
 TEST(IconCodecs, BitmapFilesRoundTripWithPaletteAndPadding) {
   for (uint16_t bits : {1, 4, 8, 16, 24, 32}) {
     icons::BmpPicture picture{13, 5, bits, {}, {}};  // 13 pixels: every depth needs padding

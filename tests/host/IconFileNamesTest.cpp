@@ -15,6 +15,22 @@ TEST(IconFileNames, ExtensionIsTheLastDotOfTheNameInUpperCase) {
   EXPECT_EQ(icons::UpperExtension(L"icon."), L".");
 }
 
+TEST(IconFileNames, APictureIsSavedInTheFormatItsExtensionNames) {
+  using enum icons::PictureFileFormat;
+  EXPECT_EQ(icons::PictureFileFormatOf(L"C:\\shots\\shot.png"), Png);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.JPG"), Jpeg);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.jpeg"), Jpeg);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.gif"), Gif);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"icon.Ico"), Ico);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.emf"), Emf);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.wmf"), Wmf);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.bmp"), Bmp);
+  // Any other name is a bitmap, as every picture was before.
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot"), Bmp);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"shot.png.txt"), Bmp);
+  EXPECT_EQ(icons::PictureFileFormatOf(L"C:\\a.png\\shot"), Bmp);
+}
+
 TEST(IconFileNames, PickedTypeReplacesTheExtensionOfTheNameWithoutItsFolder) {
   const std::wstring filter =
       L"Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif|JPEG Image File (*.jpg)|*.jpg|"

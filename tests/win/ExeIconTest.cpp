@@ -9,11 +9,13 @@
 #include "icons/portable/IconGroup.h"
 #include "platform/ResourceUpdate.h"
 #include "support/IconFilesOut.h"
+#include "support/Leftovers.h"
 #include "support/MainForm.h"
 #include "support/ScriptedPrompts.h"
 
 using testsupport::Contents;
 using testsupport::CopyOfProgram;
+using testsupport::ExitCodeOf;
 using testsupport::IconOut;
 using testsupport::ScriptedPrompts;
 using testsupport::SeedIcon;
@@ -30,20 +32,6 @@ icons::IconGroup GroupOf(const std::wstring& exe) {
   const auto groups = platform::ReadResources(exe, RT_GROUP_ICON);
   EXPECT_EQ(groups.size(), 1u);
   return groups.empty() ? icons::IconGroup{} : icons::ReadIconGroup(groups[0].bytes).value_or(icons::IconGroup{});
-}
-
-DWORD ExitCodeOf(const std::wstring& exe) {
-  STARTUPINFOW startup{sizeof(startup)};
-  PROCESS_INFORMATION info{};
-  std::wstring command = L"\"" + exe + L"\"";
-  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-    return 0xFFFFFFFF;
-  ::WaitForSingleObject(info.hProcess, 20000);
-  DWORD code = 0;
-  ::GetExitCodeProcess(info.hProcess, &code);
-  ::CloseHandle(info.hThread);
-  ::CloseHandle(info.hProcess);
-  return code;
 }
 
 TEST(ExeIconFiles, ThreeImageIconWritesItsFirstImageAsIcon1AndTheGroupDescribesIt) {
@@ -74,6 +62,39 @@ TEST(ExeIconFiles, ThreeImageIconWritesItsFirstImageAsIcon1AndTheGroupDescribesI
   EXPECT_EQ(ExitCodeOf(exe), 7u) << "the rewritten program no longer runs";
 }
 
+// Icon 1 and its group stored under US English, as most resource compilers store them: the
+// image is replaced in that language (no second icon 1 under the neutral one) and the group
+// describes it, so the icon the loader picks is the new one.
+TEST(ExeIconFiles, IconsStoredUnderALanguageAreReplacedInItAndEveryGroupAgrees) {
+  constexpr WORD kUsEnglish = 1033;
+  const std::wstring icoPath = SeedIcon(L"icotool-16-32-48.ico");
+  const auto file = Contents(icoPath);
+  const auto first = icons::ReadIco(file)->images[0];
+  const std::wstring exe = CopyOfProgram(L"icon_target_us.exe", L"us-replaced.exe");
+  const auto languagesOfIcon1 = [&] {
+    std::vector<WORD> languages;
+    for (const auto& icon : platform::ReadResources(exe, RT_ICON))
+      if (icon.id == 1) languages.push_back(icon.language);
+    return languages;
+  };
+  ASSERT_EQ(languagesOfIcon1(), std::vector<WORD>{kUsEnglish});
+
+  ASSERT_TRUE(icons::ReplaceExeIcon(icoPath, exe));
+  EXPECT_EQ(languagesOfIcon1(), std::vector<WORD>{kUsEnglish});
+  EXPECT_EQ(IconResource(exe, 1), std::vector<uint8_t>(first.bytes.begin(), first.bytes.end()));
+  const auto groups = platform::ReadResources(exe, RT_GROUP_ICON);
+  ASSERT_EQ(groups.size(), 1u);
+  EXPECT_EQ(groups[0].language, kUsEnglish);
+  const auto group = icons::ReadIconGroup(groups[0].bytes);
+  ASSERT_TRUE(group);
+  for (const auto& entry : group->entries) {
+    if (entry.id != 1) continue;
+    EXPECT_EQ(entry.width, 16);
+    EXPECT_EQ(+entry.bytesInRes, first.bytes.size());
+  }
+  EXPECT_EQ(ExitCodeOf(exe), 7u);
+}
+
 TEST(ExeIconFiles, PngFirstImageIsWrittenAsItStands) {
   const std::wstring icoPath = SeedIcon(L"icotool-256-png.ico");
   const auto file = Contents(icoPath);
@@ -97,6 +118,7 @@ void ExpectRefusedAndUnchanged(const std::wstring& icoPath, const std::wstring& 
   const auto before = Contents(exe);
   EXPECT_FALSE(icons::ReplaceExeIcon(icoPath, exe));
   EXPECT_EQ(Contents(exe), before);
+  EXPECT_TRUE(testsupport::TemporaryFilesIn(testsupport::FolderOf(exe)).empty()) << "a copy was left behind";
 }
 
 TEST(ExeIconTest, MalformedIconFilesLeaveTheExecutableUnchanged) {
@@ -121,6 +143,35 @@ TEST(ExeIconTest, MalformedIconFilesLeaveTheExecutableUnchanged) {
   ExpectRefusedAndUnchanged(IconOut(L"no-such-file.ico"), exe);
 }
 
+TEST(ExeIconTest, IconFilesAndImagesLargerThanAnyIconNeedsAreRefused) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"oversized-target.exe");
+  const auto good = Contents(SeedIcon(L"magick-16-red.ico"));
+  ASSERT_TRUE(icons::ReadIco(good));
+
+  // A sound icon followed by so much more that the file passes the limit: refused unread.
+  const std::wstring huge = IconOut(L"huge.ico");
+  platform::WriteFileBytes(huge, good);
+  {
+    const platform::UniqueFile file(
+        ::CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(icons::kMaxIconFileBytes) + 1;
+    ASSERT_TRUE(::SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file.get()));
+  }
+  ExpectRefusedAndUnchanged(huge, exe);
+  ::DeleteFileW(huge.c_str());
+
+  // A sound 16 x 16 bitmap whose entry takes in far more bytes than any icon image needs.
+  auto padded = good;
+  ASSERT_EQ(icons::ReadIco(good)->images.size(), 1u);
+  ASSERT_EQ(icons::ReadIco(good)->images[0].entry.imageOffset, 22u);
+  padded.resize(22 + 2 * size_t{icons::kMaxIconImageBytes});
+  const uint32_t claimed = 2 * icons::kMaxIconImageBytes;
+  std::memcpy(padded.data() + 6 + 8, &claimed, sizeof(claimed));  // the entry's byte count
+  platform::WriteFileBytes(IconOut(L"padded-image.ico"), padded);
+  ExpectRefusedAndUnchanged(IconOut(L"padded-image.ico"), exe);
+}
+
 TEST(ExeIconTest, ReadOnlyExecutableAndTrailingDataAreRefusedUnchanged) {
   const std::wstring icoPath = SeedIcon(L"icotool-16-32-48.ico");
   const std::wstring readOnly = CopyOfProgram(L"icon_target.exe", L"read-only-target.exe");
@@ -134,6 +185,15 @@ TEST(ExeIconTest, ReadOnlyExecutableAndTrailingDataAreRefusedUnchanged) {
   bytes.insert(bytes.end(), 4096, 0x5A);
   platform::WriteFileBytes(payload, bytes);
   ExpectRefusedAndUnchanged(icoPath, payload);
+}
+
+TEST(ExeIconTest, AProgramHeldOpenByAnotherIsRefusedUnchanged) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"held-target.exe");
+  // Read, as a running program's file is, but neither written nor replaced meanwhile.
+  const platform::UniqueFile hold(::CreateFileW(exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(hold);
+  ExpectRefusedAndUnchanged(SeedIcon(L"icotool-16-32-48.ico"), exe);
 }
 
 TEST(ExeIconTest, ProgramWithRelocationsAfterItsResourcesStillRunsAfterTheChange) {

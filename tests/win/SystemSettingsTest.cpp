@@ -44,15 +44,16 @@ class SystemSettingsTest : public testsupport::MainFormTest {
   ScriptedPrompts prompts;
 };
 
-// A 2 x 2 bitmap file, written the way the format lays it out.
-void WriteBitmap(const std::wstring& path) {
-  BITMAPINFOHEADER info{sizeof(info), 2, 2, 1, 24, BI_RGB, 16, 0, 0, 0, 0};
-  BITMAPFILEHEADER file{0x4D42, sizeof(BITMAPFILEHEADER) + sizeof(info) + 16, 0, 0,
+// A bitmap file of width x height at 24 bits, written the way the format lays it out, with
+// `rowBytes` bytes of rows (16 for 2 x 2).
+void WriteBitmap(const std::wstring& path, LONG width = 2, LONG height = 2, size_t rowBytes = 16) {
+  BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, static_cast<DWORD>(rowBytes), 0, 0, 0, 0};
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(info) + rowBytes), 0, 0,
                         sizeof(BITMAPFILEHEADER) + sizeof(info)};
   std::ofstream out(path.c_str(), std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof(file));
   out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-  out << std::string(16, '\x7f');
+  out << std::string(rowBytes, '\x7f');
 }
 
 TEST_F(SystemSettingsTest, ApplyWritesTheFiveDesktopValuesOfTheChosenPicture) {
@@ -96,6 +97,24 @@ TEST_F(SystemSettingsTest, AMissingFileOrOneThatIsNoPictureIsReportedAndTheRegis
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[0], L"The Picture \"" + missing + L"\" Does Not Exist.");
   EXPECT_EQ(errors[1], L"The File \"" + text.path() + L"\" Is Not A Picture.");
+}
+
+TEST_F(SystemSettingsTest, ABitmapCutShortOrOfAnAbsurdSizeIsNoPicture) {
+  std::vector<std::unique_ptr<SavedRegistryValue>> saved;
+  for (const wchar_t* name : kWallpaperValues) saved.push_back(std::make_unique<SavedRegistryValue>(kDesktopKey, name));
+  WriteValue(kDesktopKey, L"Wallpaper", L"C:\\kept.bmp");
+  const auto before = WallpaperValues();
+  TempFile cut(L"cut-short"), huge(L"huge");
+  WriteBitmap(cut.path(), 2, 2, 10);              // rows for 2 x 2 need 16 bytes
+  WriteBitmap(huge.path(), 200000, 200000, 256);  // and would need 120 GB
+  for (const std::wstring& path : {cut.path(), huge.path()}) {
+    Browse(path);
+    form.Button30.Click();
+  }
+  EXPECT_EQ(WallpaperValues(), before);
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
+            (std::vector<std::wstring>{L"The File \"" + cut.path() + L"\" Is Not A Picture.",
+                                       L"The File \"" + huge.path() + L"\" Is Not A Picture."}));
 }
 
 TEST_F(SystemSettingsTest, TheBrowserTitleGoesBothWaysAndAValueOfAnotherTypeIsReported) {

@@ -1,13 +1,16 @@
 // The window icon panel and the screenshots, on windows of this process (Wine passes no icons
-// between processes). tests/icons_check.sh reads the saved files back with ImageMagick.
+// between processes). tests/icons_check.sh reads the saved files back with ImageMagick, each
+// as the format its name says.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "icons/Capture.h"
 #include "icons/portable/BmpFile.h"
+#include "icons/portable/IcoFile.h"
 #include "support/IconFilesOut.h"
 #include "support/MainForm.h"
+#include "support/PictureHeader.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestWindow.h"
 
@@ -81,7 +84,7 @@ class WindowIconsTest : public testsupport::MainFormTest {
 // Saves whose files the independent readers look at afterwards.
 using WindowIconFiles = WindowIconsTest;
 
-TEST_F(WindowIconFiles, IconSavesAreWhiteBackedBitmapsOfTheChosenSize) {
+TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
   TestWindow window(L"Icon owner");
   const auto big = HalfTransparentIcon();
   const auto small = HalfTransparentIcon();
@@ -89,8 +92,8 @@ TEST_F(WindowIconFiles, IconSavesAreWhiteBackedBitmapsOfTheChosenSize) {
   Select(window.get());
   ScriptedPrompts prompts;
 
-  // Large icon under a PNG name: still a bitmap, white where the icon is transparent.
-  const std::wstring large = IconOut(L"window-icon-large.png");
+  // Large icon as a bitmap: white where the icon is transparent.
+  const std::wstring large = IconOut(L"window-icon-large.bmp");
   prompts.fileAnswers.push_back(large);
   form.Button8.Click();
   auto picture = ReadBack(large);
@@ -98,6 +101,18 @@ TEST_F(WindowIconFiles, IconSavesAreWhiteBackedBitmapsOfTheChosenSize) {
   EXPECT_EQ(picture.height, 32u);
   EXPECT_EQ(PixelAt(picture, 4, 4), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(picture, 28, 28), RGB(0, 0, 255));
+
+  // The same as PNG and as an icon file, whose pixels ImageMagick reads (icons_check.sh).
+  prompts.fileAnswers.push_back(IconOut(L"window-icon-large.png"));
+  form.Button8.Click();
+  EXPECT_EQ(testsupport::PngSize(Contents(IconOut(L"window-icon-large.png"))), (testsupport::DeclaredSize{32, 32}));
+  prompts.fileAnswers.push_back(IconOut(L"window-icon-large.ico"));
+  form.Button8.Click();
+  const auto iconFile = Contents(IconOut(L"window-icon-large.ico"));
+  const auto icon = icons::ReadIco(iconFile);
+  ASSERT_TRUE(icon);
+  EXPECT_EQ(icon->images[0].info.width, 32u);
+  EXPECT_EQ(icon->images[0].info.height, 32u);
 
   // Small icon: 16 x 16 whatever the system's small-icon size.
   form.RadioButton2.SetChecked(true);
@@ -125,15 +140,15 @@ TEST_F(WindowIconFiles, WindowScreenshotHasTheWindowsSizeAndFullScreenTheMonitor
   ::ShowWindow(window.get(), SW_MINIMIZE);
   Select(window.get());
   ScriptedPrompts prompts;
-  const std::wstring shot = IconOut(L"window-shot.jpg");
+  const std::wstring shot = IconOut(L"window-shot.png");
   prompts.fileAnswers.push_back(shot);
   form.Button14.Click();
   EXPECT_FALSE(::IsIconic(window.get())) << "a minimized window is restored for its picture";
   RECT rect{};
   ::GetWindowRect(window.get(), &rect);
-  auto picture = ReadBack(shot);
-  EXPECT_EQ(picture.width, static_cast<uint32_t>(rect.right - rect.left));
-  EXPECT_EQ(picture.height, static_cast<uint32_t>(rect.bottom - rect.top));
+  EXPECT_EQ(testsupport::PngSize(Contents(shot)),
+            (testsupport::DeclaredSize{static_cast<uint32_t>(rect.right - rect.left),
+                                       static_cast<uint32_t>(rect.bottom - rect.top)}));
 
   form.Show();
   const std::wstring screen = IconOut(L"full-screen.gif");
@@ -141,9 +156,9 @@ TEST_F(WindowIconFiles, WindowScreenshotHasTheWindowsSizeAndFullScreenTheMonitor
   form.Button20.Click();
   MONITORINFO monitor{sizeof(monitor)};
   ::GetMonitorInfoW(::MonitorFromWindow(form.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-  picture = ReadBack(screen);
-  EXPECT_EQ(picture.width, static_cast<uint32_t>(monitor.rcMonitor.right - monitor.rcMonitor.left));
-  EXPECT_EQ(picture.height, static_cast<uint32_t>(monitor.rcMonitor.bottom - monitor.rcMonitor.top));
+  EXPECT_EQ(testsupport::GifSize(Contents(screen)),
+            (testsupport::DeclaredSize{static_cast<uint32_t>(monitor.rcMonitor.right - monitor.rcMonitor.left),
+                                       static_cast<uint32_t>(monitor.rcMonitor.bottom - monitor.rcMonitor.top)}));
   EXPECT_EQ(LayeredAlpha(form.Handle()), 255);
   EXPECT_FALSE(::IsIconic(ui::Application::Instance().Handle()));
 }

@@ -35,6 +35,21 @@ inline std::wstring CopyOfProgram(const std::wstring& program, const std::wstrin
   return copy;
 }
 
+// Runs the program and waits for it to end; its exit code, or 0xFFFFFFFF when it cannot start.
+inline DWORD ExitCodeOf(const std::wstring& exe) {
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION info{};
+  std::wstring command = L"\"" + exe + L"\"";
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return 0xFFFFFFFF;
+  ::WaitForSingleObject(info.hProcess, 20000);
+  DWORD code = 0;
+  ::GetExitCodeProcess(info.hProcess, &code);
+  ::CloseHandle(info.hThread);
+  ::CloseHandle(info.hProcess);
+  return code;
+}
+
 inline std::vector<uint8_t> Contents(const std::wstring& path) { return platform::ReadFileBytes(path); }
 
 }  // namespace testsupport

@@ -1,0 +1,41 @@
+#pragma once
+// Replacing a file whole or not at all: the new contents go to a temporary file in the target's
+// folder, which is moved over the target in one step once it is complete. Until then the target
+// is untouched, and whatever goes wrong the temporary file is removed.
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace platform {
+
+class FileReplacement {
+ public:
+  // Creates an empty temporary file beside `target`. Throws "Cannot create file "<target>".
+  // <reason>" when the folder does not exist or takes no new file.
+  explicit FileReplacement(std::wstring target);
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+  ~FileReplacement();  // removes the temporary file unless committed
+
+  const std::wstring& Target() const noexcept { return target_; }
+  // Where the new contents are put together before Commit.
+  const std::wstring& TemporaryPath() const noexcept { return temporary_; }
+
+  // The temporary file becomes these bytes, flushed to the disk. Throws as above on failure
+  // (a full disk, for one).
+  void Write(std::span<const uint8_t> bytes);
+  // The temporary file becomes a copy of the target, to be changed where it lies.
+  void CopyTarget();
+  // Flushes the temporary file's contents to the disk (after changing it through its path).
+  void Flush();
+  // Moves the temporary file over the target. Throws as above, the target untouched, when the
+  // target is read-only or held open by a program that does not share it, or the move fails.
+  void Commit();
+
+ private:
+  std::wstring target_;
+  std::wstring temporary_;
+  bool committed_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,141 @@
+// Files are replaced whole or not at all: on real files under Wine, a target that cannot be
+// replaced (read-only, held open by another program, in a missing folder) stays byte for byte
+// as it was and no temporary file is left beside it. The registry's all-or-none writes too.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Error.h"
+#include "platform/FileBytes.h"
+#include "platform/FileReplacement.h"
+#include "platform/Registry.h"
+#include "support/IconFilesOut.h"
+#include "support/Leftovers.h"
+#include "support/SavedRegistry.h"
+
+using testsupport::Contents;
+using testsupport::FolderOf;
+using testsupport::IconOut;
+using testsupport::TemporaryFilesIn;
+
+namespace {
+
+const std::vector<uint8_t> kOld(3000, 'o');
+const std::vector<uint8_t> kNew(5000, 'n');
+
+// A fresh folder of its own, so that a leftover of another test cannot be counted here.
+std::wstring FreshFolder(const std::wstring& name) {
+  const std::wstring folder = IconOut(name);
+  for (const auto& file : platform::FilesMatching(folder, L"*")) {
+    const std::wstring path = folder + L"\\" + file;
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(path.c_str());
+  }
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+std::string FailureOf(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  try {
+    platform::WriteFileBytes(path, bytes);
+  } catch (const std::runtime_error& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(FileReplacement, ANewFileAndAReplacedOneAreWholeAndNothingIsLeftBeside) {
+  const std::wstring folder = FreshFolder(L"replace-whole");
+  const std::wstring target = folder + L"\\target.bin";
+  platform::WriteFileBytes(target, kOld);
+  EXPECT_EQ(Contents(target), kOld);
+  platform::WriteFileBytes(target, kNew);
+  EXPECT_EQ(Contents(target), kNew);
+  platform::WriteFileBytes(target, std::vector<uint8_t>{});  // an empty picture is still a whole file
+  EXPECT_TRUE(Contents(target).empty());
+  EXPECT_EQ(platform::FilesMatching(folder, L"*"), std::vector<std::wstring>{L"target.bin"});
+}
+
+TEST(FileReplacement, AReadOnlyOrLockedTargetOrAMissingFolderIsRefusedAndKept) {
+  const std::wstring folder = FreshFolder(L"replace-refused");
+  const std::wstring readOnly = folder + L"\\read-only.bin", locked = folder + L"\\locked.bin";
+  platform::WriteFileBytes(readOnly, kOld);
+  platform::WriteFileBytes(locked, kOld);
+  ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+
+  EXPECT_EQ(FailureOf(readOnly, kNew).rfind("Cannot create file \"", 0), 0u);
+  EXPECT_EQ(Contents(readOnly), kOld);
+  {
+    // Another program holds the file open without sharing it at all.
+    const platform::UniqueFile lock(
+        ::CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(FailureOf(locked, kNew).rfind("Cannot create file \"", 0), 0u);
+  }
+  EXPECT_EQ(Contents(locked), kOld);
+
+  const std::wstring missing = folder + L"\\no-such-folder\\file.bin";
+  const std::string message = FailureOf(missing, kNew);
+  EXPECT_EQ(message.rfind("Cannot create file \"" + platform::Narrow(missing) + "\". ", 0), 0u) << message;
+  EXPECT_FALSE(platform::FileExists(missing));
+
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+  ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(FileReplacement, AnAbandonedReplacementLeavesTheTargetAndRemovesItsCopy) {
+  const std::wstring folder = FreshFolder(L"replace-abandoned");
+  const std::wstring target = folder + L"\\target.bin";
+  platform::WriteFileBytes(target, kOld);
+  std::wstring temporary;
+  {
+    platform::FileReplacement replacement(target);
+    temporary = replacement.TemporaryPath();
+    EXPECT_EQ(FolderOf(temporary), folder) << "the copy must lie beside the target, on its volume";
+    replacement.CopyTarget();
+    EXPECT_EQ(Contents(temporary), kOld);
+    replacement.Write(kNew);
+    EXPECT_EQ(Contents(temporary), kNew);
+    EXPECT_EQ(Contents(target), kOld);  // nothing reaches the target before the commit
+  }
+  EXPECT_FALSE(platform::FileExists(temporary));
+  EXPECT_EQ(Contents(target), kOld);
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+}
+
+using namespace testsupport::registry;
+
+constexpr const wchar_t* kTestKey = L"Software\\Vantora Tests\\All Or None";
+
+TEST(RegistryAllOrNone, AFailedWriteTakesBackTheValuesWrittenBeforeIt) {
+  RemoveKey(L"Software\\Vantora Tests");
+  SavedRegistryValue cleanup(kTestKey, L"First");
+  WriteValue(kTestKey, L"First", L"old first");
+  const DWORD number = 42;  // a value of another type is put back with its type
+  ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kTestKey, L"Second", REG_DWORD, &number, sizeof(number)),
+            ERROR_SUCCESS);
+
+  auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, kTestKey);
+  ASSERT_TRUE(key);
+  // The registry takes value names of at most 16383 characters: the last write fails.
+  const platform::StringValue values[] = {{L"First", L"new first"},
+                                          {L"Second", L"new second"},
+                                          {L"Third", L"new third"},
+                                          {std::wstring(20000, L'x'), L"!"}};
+  EXPECT_THROW(key->WriteStrings(values), platform::Win32Error);
+
+  EXPECT_EQ(ReadValue(kTestKey, L"First"), L"old first");
+  DWORD type = 0, kept = 0, size = sizeof(kept);
+  ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kTestKey, L"Second", RRF_RT_ANY, &type, &kept, &size), ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(kept, number);
+  EXPECT_FALSE(ReadValue(kTestKey, L"Third")) << "a value that did not exist is removed again";
+
+  const platform::StringValue good[] = {{L"First", L"new first"}, {L"Third", L"new third"}};
+  key->WriteStrings(good);
+  EXPECT_EQ(ReadValue(kTestKey, L"First"), L"new first");
+  EXPECT_EQ(ReadValue(kTestKey, L"Third"), L"new third");
+}
+
+}  // namespace
