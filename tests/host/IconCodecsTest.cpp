@@ -147,7 +147,9 @@ TEST(IconCodecs, AnImageLargerThanAnyIconNeedsIsRefused) {
     std::memcpy(file.data() + 14, &declared, 4);
     std::string why;
     EXPECT_EQ(icons::ReadIco(file, &why).has_value(), declared <= icons::kMaxIconImageBytes) << declared;
-    if (declared > icons::kMaxIconImageBytes) EXPECT_EQ(why, "an image is larger than any icon needs");
+    if (declared > icons::kMaxIconImageBytes) {
+      EXPECT_EQ(why, "an image is larger than any icon needs");
+    }
   }
 }
 
