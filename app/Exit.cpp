@@ -27,7 +27,7 @@ void TForm6::sBitBtn1Click() { ExitVantora1Click(); }
 void TForm6::ExitProgram() {
   // None of the first steps reports a failure, so the process always reaches its end. Nothing
   // else shuts down in order: the system takes back the hotkeys, the hook and the instance record.
-  TrayIcon1.SetVisible(false);
+  platform::LogIfFailed(L"Removing the notification-area icon", TrayIcon1.SetVisible(false));
   DestroyDialogWindow(resizeDialog);
   DestroyDialogWindow(optionsDialog);
   auto& application = ui::Application::Instance();

@@ -63,16 +63,17 @@ void TForm6::ShowSplashIfPresent() {
 }
 
 void TForm6::RegisterDefaultHotKeys() {
-  // A combination another program holds stays unregistered, silently.
+  // A combination another program holds stays unregistered, with a line in the debug log.
   for (const vantora::HotKeyDefinition& key : vantora::kHotKeys)
-    hotKeys_.Register(key.id, key.modifiers, key.virtualKey);
+    platform::LogIfFailed(L"Registering a hotkey", hotKeys_.Register(key.id, key.modifiers, key.virtualKey));
 }
 
 void TForm6::ShowTrayIcon() {
   trayIconPicture_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
                                                          MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, 16, 16, 0)));
   TrayIcon1.SetIcon(trayIconPicture_.get());
-  TrayIcon1.SetVisible(true);
+  // A shell that is not ready yet takes the icon when it announces itself.
+  platform::LogIfFailed(L"Adding the notification-area icon", TrayIcon1.SetVisible(true));
 }
 
 void TForm6::ApplyStartupRegistry() {

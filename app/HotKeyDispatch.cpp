@@ -2,7 +2,6 @@
 // variant of one bulk command on the listed windows.
 #include "app/VantoraMain.h"
 #include "options/portable/HotKeyTable.h"
-#include "platform/Error.h"
 
 namespace {
 
@@ -28,15 +27,11 @@ constexpr HotKeyAction kHotKeyActions[] = {
 void TForm6::DispatchHotKey(WPARAM id) {
   RefreshCatalogue();  // a window opened since the last rebuild is acted on too
   ::Sleep(100);
-  try {
-    for (const HotKeyAction& action : kHotKeyActions) {
-      if (static_cast<WPARAM>(action.id) == id) {
-        action.run(*this);
-        break;
-      }
+  for (const HotKeyAction& action : kHotKeyActions) {
+    if (static_cast<WPARAM>(action.id) == id) {
+      action.run(*this);
+      break;
     }
-  } catch (const platform::Win32Error&) {
-    return;  // a hotkey reports nothing, and leaves the controls alone after a failure
   }
   // The window list's rebuild can leave these three unpainted; hiding and showing repaints them.
   for (ui::Control* control : std::initializer_list<ui::Control*>{&CheckBox1, &RadioButton1, &RadioButton2}) {

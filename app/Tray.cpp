@@ -12,6 +12,7 @@ constexpr const wchar_t* kAboutText =
     L"Vantora V1.3\r"
     L"Made by Kestrelon Software, 2008\r"
     L"Contact: support@kestrelon.example";
+constexpr const wchar_t* kNoTrayIcon = L"The Icon Could Not Be Added To The Notification Area. ";
 constexpr const wchar_t* kHelpText =
     L"Windows Have 2 Different Icons, Small and Large. Choose Which One You Want To Save\r"
     L"The Default Is Entered For You\r"
@@ -44,7 +45,9 @@ void TForm6::ShowMainWindow() {
   Show();
 }
 
-void TForm6::PopupMenu1Popup() { PopupMenu1.Item(L"MTT").caption = MainWindowShown() ? kTrayMenuToggle.first : kTrayMenuToggle.second; }
+void TForm6::PopupMenu1Popup() {
+  PopupMenu1.Item(L"MTT").caption = MainWindowShown() ? kTrayMenuToggle.first : kTrayMenuToggle.second;
+}
 
 void TForm6::MTTClick() {
   ui::MenuItem& item = PopupMenu1.Item(L"MTT");
@@ -67,15 +70,22 @@ void TForm6::TrayIcon1Click() {
 }
 
 void TForm6::sBitBtn8Click() {
-  TrayIcon1.SetVisible(true);
+  // Hidden without an icon, the window could not be brought back: it is minimized instead.
+  if (const platform::Outcome shown = TrayIcon1.SetVisible(true); !shown) {
+    platform::CurrentPrompts().Error(kNoTrayIcon + (L"Vantora Is Minimized Instead. " + shown.Reason()));
+    ui::Application::Instance().Minimize();
+    return;
+  }
   ShowToTrayBalloon();
   Hide();
 }
 
 void TForm6::sBitBtn6Click() {
-  const bool hide = TrayIcon1.Visible();
-  TrayIcon1.SetVisible(!hide);
-  sBitBtn6.SetCaption(hide ? kTrayIconToggle.second : kTrayIconToggle.first);
+  const bool show = !TrayIcon1.Visible();
+  const platform::Outcome set = TrayIcon1.SetVisible(show);
+  sBitBtn6.SetCaption(TrayIcon1.Visible() ? kTrayIconToggle.first : kTrayIconToggle.second);
+  if (show && !set) platform::CurrentPrompts().Error(kNoTrayIcon + set.Reason());
+  if (!show) platform::LogIfFailed(L"Removing the notification-area icon", set);
 }
 
 void TForm6::About1Click() { platform::CurrentPrompts().Information(kAboutText); }

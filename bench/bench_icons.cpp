@@ -3,6 +3,7 @@
 // BeginUpdateResource / UpdateResource / EndUpdateResource sequence.
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "icons/Capture.h"
 #include "icons/ExeIcon.h"
 #include "icons/portable/IcoFile.h"
+#include "platform/Error.h"
 #include "platform/FileBytes.h"
 
 namespace {
@@ -30,7 +32,7 @@ void BenchScreenshot(const std::wstring& dir) {
       kRuns,
       [&] {
         platform::CaptureBitmap picture;
-        platform::CaptureScreenRect(0, 0, width, height, picture);
+        if (!platform::CaptureScreenRect(0, 0, width, height, picture)) throw std::runtime_error("no screen picture");
         icons::SaveBitmapFile(picture, ours);
       },
       [&] {

@@ -71,8 +71,9 @@ void RegistryKey::WriteString(const std::wstring& name, const std::wstring& valu
   if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
 }
 
-bool RegistryKey::DeleteValue(const std::wstring& name) {
-  return ::RegDeleteValueW(key_.get(), name.c_str()) == ERROR_SUCCESS;
+Outcome RegistryKey::DeleteValue(const std::wstring& name) {
+  const LSTATUS status = ::RegDeleteValueW(key_.get(), name.c_str());
+  return status == ERROR_SUCCESS ? Outcome::Success() : Outcome::Failure(static_cast<DWORD>(status));
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 
 namespace platform {
@@ -32,8 +33,9 @@ class RegistryKey {
   std::optional<std::wstring> ReadString(const std::wstring& name) const;
   // Writes a REG_SZ value; throws Win32Error on failure.
   void WriteString(const std::wstring& name, const std::wstring& value);
-  // True when the value existed and is gone now.
-  bool DeleteValue(const std::wstring& name);
+  // Success when the value existed and is gone now; a missing value fails with
+  // ERROR_FILE_NOT_FOUND.
+  [[nodiscard]] Outcome DeleteValue(const std::wstring& name);
 
   HKEY get() const noexcept { return key_.get(); }
 

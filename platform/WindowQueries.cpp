@@ -5,6 +5,22 @@
 #include <vector>
 
 namespace platform {
+namespace {
+
+// `call` (returning whether it succeeded) made only while the window answers; its error code is
+// read at once when it fails.
+template <class Call>
+Outcome WhenAnswering(HWND window, Call call) {
+  if (!Answering(window)) return Outcome::Failure(::IsWindow(window) ? ERROR_TIMEOUT : ERROR_INVALID_WINDOW_HANDLE);
+  return Outcome::Of(call());
+}
+
+template <class Function>
+Function User32Function(const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+}
+
+}  // namespace
 
 std::wstring WindowText(HWND window, int bufferChars) {
   if (bufferChars <= 1) return {};
@@ -14,8 +30,8 @@ std::wstring WindowText(HWND window, int bufferChars) {
   return text;
 }
 
-bool SetWindowTitle(HWND window, const std::wstring& title) {
-  return Answering(window) && ::SetWindowTextW(window, title.c_str()) != FALSE;
+Outcome SetWindowTitle(HWND window, const std::wstring& title) {
+  return WhenAnswering(window, [&] { return ::SetWindowTextW(window, title.c_str()) != FALSE; });
 }
 
 std::wstring WindowClassName(HWND window) {
@@ -26,8 +42,12 @@ std::wstring WindowClassName(HWND window) {
 
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE)); }
 
-void SetExtendedStyle(HWND window, DWORD style) {
-  if (Answering(window)) ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style));
+Outcome SetExtendedStyle(HWND window, DWORD style) {
+  return WhenAnswering(window, [&] {
+    // The earlier style is returned, and 0 may be one: only an error code tells a failure.
+    ::SetLastError(ERROR_SUCCESS);
+    return ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style)) != 0 || ::GetLastError() == ERROR_SUCCESS;
+  });
 }
 
 std::optional<RECT> WindowRectangle(HWND window) {
@@ -36,20 +56,24 @@ std::optional<RECT> WindowRectangle(HWND window) {
   return rect;
 }
 
-void ShowWindowState(HWND window, int command) {
-  if (Answering(window)) ::ShowWindow(window, command);
+Outcome ShowWindowState(HWND window, int command) {
+  return WhenAnswering(window, [&] { return ::ShowWindow(window, command), true; });
 }
 
-bool SetWindowEnabled(HWND window, bool enabled) {
-  return Answering(window) && (::EnableWindow(window, enabled ? TRUE : FALSE), true);
+Outcome SetWindowEnabled(HWND window, bool enabled) {
+  return WhenAnswering(window, [&] { return ::EnableWindow(window, enabled ? TRUE : FALSE), true; });
 }
 
-bool PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags) {
-  return Answering(window) && ::SetWindowPos(window, insertAfter, rect.left, rect.top, rect.right - rect.left,
-                                             rect.bottom - rect.top, flags) != FALSE;
+Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags) {
+  return WhenAnswering(window, [&] {
+    return ::SetWindowPos(window, insertAfter, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                          flags) != FALSE;
+  });
 }
 
-bool BringToForeground(HWND window) { return Answering(window) && ::SetForegroundWindow(window) != FALSE; }
+Outcome BringToForeground(HWND window) {
+  return WhenAnswering(window, [&] { return ::SetForegroundWindow(window) != FALSE; });
+}
 
 void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
   std::vector<HWND> windows;
@@ -62,11 +86,20 @@ void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
   for (HWND window : windows) visit(window);
 }
 
-bool SetLayeredAlpha(HWND window, BYTE alpha) {
+Outcome SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
-  static const auto setLayered = reinterpret_cast<SetLayeredFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
-  return setLayered && Answering(window) && setLayered(window, 0, alpha, LWA_ALPHA);
+  static const auto setLayered = User32Function<SetLayeredFn>("SetLayeredWindowAttributes");
+  if (!setLayered) return Outcome::Failure(ERROR_CALL_NOT_IMPLEMENTED);
+  return WhenAnswering(window, [&] { return setLayered(window, 0, alpha, LWA_ALPHA) != FALSE; });
+}
+
+std::optional<BYTE> LayeredAlpha(HWND window) {
+  using GetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
+  static const auto getLayered = User32Function<GetLayeredFn>("GetLayeredWindowAttributes");
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!getLayered || !getLayered(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return std::nullopt;
+  return alpha;
 }
 
 std::optional<bool> SystemMenuCloseEnabled(HWND window) {
@@ -77,11 +110,13 @@ std::optional<bool> SystemMenuCloseEnabled(HWND window) {
   return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-bool SetSystemMenuClose(HWND window, bool enable) {
-  if (!Answering(window)) return false;
-  HMENU menu = ::GetSystemMenu(window, FALSE);
-  if (!menu) return false;
-  return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) != static_cast<BOOL>(-1);
+Outcome SetSystemMenuClose(HWND window, bool enable) {
+  return WhenAnswering(window, [&] {
+    HMENU menu = ::GetSystemMenu(window, FALSE);
+    if (!menu) return false;
+    // -1 (no such item) sets no error code.
+    return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) != static_cast<BOOL>(-1);
+  });
 }
 
 std::optional<DWORD> TitleBarCloseState(HWND window) {
@@ -106,8 +141,7 @@ bool ForegroundIsOurs() {
 HICON WindowIcon(HWND window, bool large) {
   auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(window, large ? GCLP_HICON : GCLP_HICONSM));
   const auto ask = [window](WPARAM kind) {
-    return reinterpret_cast<HICON>(
-        BoundedSend(window, WM_GETICON, kind, 0, kIconQueryWait).value_or(0));
+    return reinterpret_cast<HICON>(BoundedSend(window, WM_GETICON, kind, 0, kIconQueryWait).value_or(0));
   };
   if (!icon) icon = ask(large ? ICON_BIG : ICON_SMALL);
   if (!icon && !large) icon = ask(ICON_BIG);
@@ -122,8 +156,8 @@ UniqueIcon CopyAtSystemSize(HICON icon, bool large) {
 
 bool IsWindowTopmost(HWND window) { return (ExtendedStyle(window) & WS_EX_TOPMOST) != 0; }
 
-bool IsCloseButtonEnabled(HWND window) {
-  return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE;
-}
+bool HasVisibleStyle(HWND window) { return (::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+bool IsCloseButtonEnabled(HWND window) { return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE; }
 
 }  // namespace platform

@@ -39,8 +39,10 @@ void SetWallpaper(const std::wstring& picture) {
     key->WriteString(L"WallpaperOriginX", L"0");
     key->WriteString(L"WallpaperOriginY", L"0");
   }
-  // The system may still refuse a picture kind it cannot show; it says nothing we could use.
-  platform::ShowDesktopWallpaper(picture);
+  // The system may still refuse a picture kind it cannot show.
+  if (const platform::Outcome shown = platform::ShowDesktopWallpaper(picture); !shown)
+    throw std::runtime_error(
+        platform::Narrow(L"The Picture \"" + picture + L"\" Could Not Be Set As Wallpaper. " + shown.Reason()));
 }
 
 void SystemSettings::BrowseWallpaper() {
