@@ -62,7 +62,11 @@ void BenchReplaceExeIcon(const std::wstring& dir) {
   const auto file = platform::ReadFileBytes(ico);
   const auto first = icons::ReadIco(file)->images.front().bytes;
   const auto pair = bench::CompareMedians(
-      kRuns, [&] { icons::ReplaceExeIcon(ico, copy); },
+      kRuns,
+      [&] {
+        if (const icons::ExeIconChange change = icons::ReplaceExeIcon(ico, copy); !change)
+          throw std::runtime_error(platform::Narrow(change.refusal));
+      },
       [&] {
         const HANDLE update = ::BeginUpdateResourceW(copy.c_str(), FALSE);
         ::UpdateResourceW(update, RT_ICON, MAKEINTRESOURCEW(1), 0, const_cast<uint8_t*>(first.data()),

@@ -42,10 +42,19 @@ void WriteFileBytes(const std::wstring& path, std::span<const uint8_t> bytes) {
   const UniqueFile file(
       ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) ThrowFileError(L"Cannot create file", path);
-  DWORD written = 0;
-  if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size())
-    ThrowFileError(L"Cannot create file", path);
+  // A full disk takes what fits and reports success with fewer bytes written, leaving the error
+  // code as the create left it ("File already exists" for a file replaced): only the write of
+  // the rest fails, with the reason.
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+      ThrowFileError(L"Cannot create file", path);
+    if (written == 0) {
+      ::SetLastError(ERROR_DISK_FULL);  // nothing more taken, and no reason given
+      ThrowFileError(L"Cannot create file", path);
+    }
+    bytes = bytes.subspan(written);
+  }
 }
 
 }  // namespace platform
