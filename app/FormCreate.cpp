@@ -50,11 +50,8 @@ void TForm6::FormCreate() {
 }
 
 void TForm6::ReportSkinProblems() {
-  const auto problems = sSkinManager1.TakeSkinProblems();
-  if (problems.empty()) return;
-  std::wstring text = L"These skins could not be loaded and were left out:";
-  for (const skin::SkinProblem& problem : problems) text += L"\r" + problem.file + L": " + problem.reason;
-  platform::CurrentPrompts().Error(text);
+  const std::wstring text = skin::SkinProblemsMessage(sSkinManager1.TakeSkinProblems());
+  if (!text.empty()) platform::CurrentPrompts().Error(text);
 }
 
 void TForm6::ShowSplashIfPresent() {
