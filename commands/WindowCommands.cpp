@@ -42,7 +42,8 @@ void WindowCommands::CloseSelected() {
   if (!window) return;
   // Bounded: a program that stops answering must not freeze the list. One that asks its own
   // question on close may keep it; it then stays listed after the rebuild.
-  platform::BoundedSend(window, WM_CLOSE, 0, 0, platform::kCloseRequestWait);
+  if (!platform::BoundedSend(window, WM_CLOSE, 0, 0, platform::kCloseRequestWait))
+    platform::LogFailure(L"Asking the selected window to close", ERROR_TIMEOUT);
   ::Sleep(100);  // lets the window finish going away before the list is rebuilt
   catalogue_.RefreshAndUpdate();
 }
