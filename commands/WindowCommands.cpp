@@ -60,11 +60,12 @@ void WindowCommands::ApplyOpacity() {
   if (!window) return;
   // The label shows the opacity the window reports afterwards; a window left alone (it did not
   // answer, or refused) keeps the label as it was.
-  const platform::Outcome set = platform::SetWindowOpacity(window, c_.opacity.Position());
+  const int position = c_.opacity.Position();
+  const platform::Outcome set = platform::SetWindowOpacity(window, position);
   platform::LogIfFailed(L"Setting the selected window's opacity", set);
   if (!set) return;
-  if (const auto alpha = platform::LayeredAlpha(window))
-    c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(vantora::OpacityPercent(*alpha)));
+  const BYTE alpha = platform::LayeredAlpha(window).value_or(vantora::OpacityAlpha(position));
+  c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(vantora::OpacityPercent(alpha)));
 }
 
 // The toggles name what their next click does. After a click the caption follows what the

@@ -1,8 +1,8 @@
 // The mouse buttons, the clipboard blocker and the shutdown.
 #include <stdexcept>
 
-#include "platform/Error.h"
 #include "platform/Clipboard.h"
+#include "platform/Error.h"
 #include "platform/Prompts.h"
 #include "platform/Session.h"
 #include "platform/SystemParameters.h"
