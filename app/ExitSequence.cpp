@@ -24,7 +24,7 @@ void ExitSequence::ConfirmAndExit() {
 void ExitSequence::Exit() {
   // None of the first steps reports a failure, so the process always reaches its end. Nothing
   // else shuts down in order: the system takes back the hotkeys, the hook and the instance record.
-  tray_.HideIcon();
+  tray_.HideIcon();  // a failure goes to the debug log
   DestroyDialogWindow(TForm7::Open());
   DestroyDialogWindow(TForm10::Open());
   auto& application = ui::Application::Instance();

@@ -27,21 +27,18 @@ constexpr HotKeyAction kHotKeyActions[] = {
 }  // namespace
 
 void HotKeyActions::RegisterDefaults() {
-  for (const HotKeyDefinition& key : kHotKeys) keys_.Register(key.id, key.modifiers, key.virtualKey);
+  for (const HotKeyDefinition& key : kHotKeys)
+    platform::LogIfFailed(L"Registering a hotkey", keys_.Register(key.id, key.modifiers, key.virtualKey));
 }
 
 void HotKeyActions::Dispatch(WPARAM id) {
   windowList_.Refresh();  // a window opened since the last rebuild is acted on too
   ::Sleep(100);
-  try {
-    for (const HotKeyAction& action : kHotKeyActions) {
-      if (static_cast<WPARAM>(action.id) == id) {
-        action.run(bulk_);
-        break;
-      }
+  for (const HotKeyAction& action : kHotKeyActions) {
+    if (static_cast<WPARAM>(action.id) == id) {
+      action.run(bulk_);
+      break;
     }
-  } catch (const platform::Win32Error&) {
-    return;  // a hotkey reports nothing, and leaves the controls alone after a failure
   }
   // The window list's rebuild can leave these unpainted; hiding and showing repaints them.
   for (ui::Control* control : repainted_) {

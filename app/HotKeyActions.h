@@ -19,7 +19,8 @@ class HotKeyActions {
                 std::vector<ui::Control*> repainted)
       : keys_(window), windowList_(windowList), bulk_(bulk), repainted_(std::move(repainted)) {}
 
-  // The default combinations; one another program holds stays unregistered, silently.
+  // The default combinations; one another program holds stays unregistered, with a line in the
+  // debug log.
   void RegisterDefaults();
   void Dispatch(WPARAM id);
   platform::GlobalHotKeys& Keys() noexcept { return keys_; }

@@ -29,8 +29,9 @@ bool InstanceGuard::ActivatePreviousInstance(HWND applicationWindow, int maximum
   counted_ = false;
   const HWND owner = platform::RecordValueToWindow(record.ownerWindow);
   // The other copy may have stopped answering; it must not take this one down with it.
-  if (::IsIconic(owner)) platform::ShowWindowState(owner, SW_RESTORE);
-  platform::BringToForeground(owner);
+  if (::IsIconic(owner))
+    platform::LogIfFailed(L"Restoring the running copy", platform::ShowWindowState(owner, SW_RESTORE));
+  platform::LogIfFailed(L"Bringing the running copy forward", platform::BringToForeground(owner));
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Prompts.h"
 #include "platform/Registry.h"
 #include "platform/ui/Application.h"
+#include "skin/portable/SkinLibrary.h"
 
 namespace app {
 namespace {
@@ -47,11 +48,8 @@ void StartupSteps::Run() {
 }
 
 void StartupSteps::ReportSkinProblems() {
-  const auto problems = l_.skin.TakeSkinProblems();
-  if (problems.empty()) return;
-  std::wstring text = L"These skins could not be loaded and were left out:";
-  for (const skin::SkinProblem& problem : problems) text += L"\r" + problem.file + L": " + problem.reason;
-  platform::CurrentPrompts().Error(text);
+  const std::wstring text = skin::SkinProblemsMessage(l_.skin.TakeSkinProblems());
+  if (!text.empty()) platform::CurrentPrompts().Error(text);
 }
 
 void StartupSteps::ShowSplashIfPresent() {

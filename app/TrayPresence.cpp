@@ -1,6 +1,8 @@
 #include "app/TrayPresence.h"
 
 #include "app/portable/MainLayout.h"
+#include "platform/Error.h"
+#include "platform/Prompts.h"
 #include "platform/ui/Application.h"
 #include "res/resource.h"
 
@@ -9,14 +11,21 @@ namespace app {
 using vantora::kTrayIconToggle;
 using vantora::kTrayMenuToggle;
 
+namespace {
+constexpr const wchar_t* kNoTrayIcon = L"The Icon Could Not Be Added To The Notification Area. ";
+}  // namespace
+
 void TrayPresence::ShowIcon() {
   picture_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
                                                  MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, 16, 16, 0)));
   c_.icon.SetIcon(picture_.get());
-  c_.icon.SetVisible(true);
+  // A shell that is not ready yet takes the icon when it announces itself.
+  platform::LogIfFailed(L"Adding the notification-area icon", c_.icon.SetVisible(true));
 }
 
-void TrayPresence::HideIcon() { c_.icon.SetVisible(false); }
+void TrayPresence::HideIcon() {
+  platform::LogIfFailed(L"Removing the notification-area icon", c_.icon.SetVisible(false));
+}
 
 void TrayPresence::ShowBalloon() { c_.icon.ShowBalloon({L"Vantora", L"Vantora Minimized To Tray", NIIF_INFO, 3000}); }
 
@@ -58,15 +67,22 @@ void TrayPresence::IconClick() {
 }
 
 void TrayPresence::MinimizeToTray() {
-  c_.icon.SetVisible(true);
+  // Hidden without an icon, the window could not be brought back: it is minimized instead.
+  if (const platform::Outcome shown = c_.icon.SetVisible(true); !shown) {
+    platform::CurrentPrompts().Error(kNoTrayIcon + (L"Vantora Is Minimized Instead. " + shown.Reason()));
+    ui::Application::Instance().Minimize();
+    return;
+  }
   ShowBalloon();
   c_.mainWindow.Hide();
 }
 
 void TrayPresence::ToggleIcon() {
-  const bool hide = c_.icon.Visible();
-  c_.icon.SetVisible(!hide);
-  c_.iconToggle.SetCaption(hide ? kTrayIconToggle.second : kTrayIconToggle.first);
+  const bool show = !c_.icon.Visible();
+  const platform::Outcome set = c_.icon.SetVisible(show);
+  c_.iconToggle.SetCaption(c_.icon.Visible() ? kTrayIconToggle.first : kTrayIconToggle.second);
+  if (show && !set) platform::CurrentPrompts().Error(kNoTrayIcon + set.Reason());
+  if (!show) platform::LogIfFailed(L"Removing the notification-area icon", set);
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 // same (capture, write, flush and move; copy, the same resource updates, flush and move).
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "icons/PictureFiles.h"
 #include "icons/portable/IcoFile.h"
 #include "icons/portable/IconGroup.h"
+#include "platform/Error.h"
 #include "platform/FileBytes.h"
 #include "platform/ResourceUpdate.h"
 
@@ -57,7 +59,7 @@ void BenchScreenshot(const std::wstring& dir) {
   const std::wstring bareTemporary = dir + L"bench-screen-bare.tmp";
   const auto screenshot = [&] {
     platform::CaptureBitmap picture;
-    platform::CaptureScreenRect(0, 0, width, height, picture);
+    if (!platform::CaptureScreenRect(0, 0, width, height, picture)) throw std::runtime_error("no screen picture");
     icons::SavePicture(picture, ours);
   };
   const std::string size = std::to_string(width) + "x" + std::to_string(height);
@@ -94,7 +96,10 @@ void BenchReplaceExeIcon(const std::wstring& dir) {
                         static_cast<DWORD>(rewritten.size()));
     ::EndUpdateResourceW(update, FALSE);
   };
-  const auto replace = [&] { icons::ReplaceExeIcon(ico, copy); };
+  const auto replace = [&] {
+    if (const icons::ExeIconChange change = icons::ReplaceExeIcon(ico, copy); !change)
+      throw std::runtime_error(platform::Narrow(change.refusal));
+  };
   const auto fresh = [&] { ::CopyFileW(source.c_str(), copy.c_str(), FALSE); };
   const auto inPlace = bench::CompareMedians(
       kRuns, replace, [&] { updateBare(copy, false); }, fresh);

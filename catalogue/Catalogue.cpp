@@ -6,7 +6,6 @@
 
 #include "catalogue/portable/CatalogueRules.h"
 #include "catalogue/portable/ToggleCaptions.h"
-#include "platform/Error.h"
 #include "platform/WindowQueries.h"
 #include "platform/Wine.h"
 #include "platform/ui/Application.h"
@@ -82,30 +81,26 @@ void Catalogue::RefreshAfterClosing() {
 void Catalogue::Refresh() {
   const int remembered = c_.list.ItemIndex();
   programIcons_.BeginRebuild();
-  try {
-    // Looked up once per rebuild rather than asking every window for its class.
-    const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
-    std::vector<Row> rows;
-    platform::EnumerateTopLevelWindows([this, &rows, wineTray](HWND window) {
-      // Cheapest tests first: the result is the same in any order, and most windows are hidden.
-      if (ownWindow_(window) || !::IsWindowVisible(window)) return;
-      std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
-      if (!vantora::IsListedTitle(title)) return;
-      if (window == wineTray) return;
-      rows.push_back({window, std::move(title), IconOf(window, true), ui::kNoImage});
-    });
-    DrawRowImages(rows);
-    ShowRows(rows);
-    const int count = c_.list.Count();
-    if (remembered >= 0 && remembered < count) c_.list.SetItemIndex(remembered);
-    const int selected = c_.list.ItemIndex();
-    if (selected < 0 && count > 0)
-      c_.list.SetItemIndex(0);
-    else if (selected >= 0)
-      c_.list.MakeVisible(selected);
-  } catch (const platform::Win32Error&) {
-    // A rebuild never reports a failing system call: the list keeps what it showed.
-  }
+  // Looked up once per rebuild rather than asking every window for its class.
+  const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
+  std::vector<Row> rows;
+  platform::EnumerateTopLevelWindows([this, &rows, wineTray](HWND window) {
+    // Cheapest tests first: the result is the same in any order, and most windows are hidden.
+    if (ownWindow_(window) || !::IsWindowVisible(window)) return;
+    std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
+    if (!vantora::IsListedTitle(title)) return;
+    if (window == wineTray) return;
+    rows.push_back({window, std::move(title), IconOf(window, true), ui::kNoImage});
+  });
+  DrawRowImages(rows);
+  ShowRows(rows);
+  const int count = c_.list.Count();
+  if (remembered >= 0 && remembered < count) c_.list.SetItemIndex(remembered);
+  const int selected = c_.list.ItemIndex();
+  if (selected < 0 && count > 0)
+    c_.list.SetItemIndex(0);
+  else if (selected >= 0)
+    c_.list.MakeVisible(selected);
   programIcons_.EndRebuild();
 }
 

@@ -1,5 +1,5 @@
 // "Stay On Top Window": the selected window is re-placed at its own rectangle, above or among
-// the ordinary windows.
+// the ordinary windows. The check mark follows what the window reports afterwards.
 #include "commands/WindowCommands.h"
 #include "platform/WindowQueries.h"
 
@@ -10,7 +10,12 @@ void WindowCommands::ApplyStayOnTop() {
   if (!window) return;
   const auto rect = platform::WindowRectangle(window);
   if (!rect) return;
-  platform::PositionWindow(window, c_.stayOnTop.Checked() ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING);
+  const bool onTop = c_.stayOnTop.Checked();
+  platform::LogIfFailed(
+      L"Placing the selected window on top or among the others",
+      platform::PositionWindow(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING));
+  // Setting the mark runs this again, once, with the state the window has: a call without effect.
+  if (platform::IsWindowTopmost(window) != onTop) c_.stayOnTop.SetChecked(!onTop);
 }
 
 }  // namespace commands

@@ -137,8 +137,10 @@ void TForm7::Button2Click() {
   Timer1.SetEnabled(false);
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
-    platform::PositionWindow(target, HWND_TOP, RECT{m.left, m.top, m.left + m.width, m.top + m.height},
-                             SWP_NOSENDCHANGING);
+    platform::LogIfFailed(
+        L"Placing the resized window",
+        platform::PositionWindow(target, HWND_TOP, RECT{m.left, m.top, m.left + m.width, m.top + m.height},
+                                 SWP_NOSENDCHANGING));
   }
   End();
 }

@@ -6,6 +6,7 @@
 #include "platform/WindowRoutines.h"
 #include "platform/Prompts.h"
 #include "platform/WindowQueries.h"
+#include "platform/portable/Opacity.h"
 
 namespace commands {
 
@@ -20,7 +21,8 @@ void WindowCommands::SetTitleFromEdit() {
     platform::CurrentPrompts().Information(L"Please Enter Text");
     return;
   }
-  platform::SetWindowTitle(window, text);  // blanks are a title like any other
+  // Blanks are a title like any other. The box and the list show the title read back.
+  platform::LogIfFailed(L"Setting the selected window's title", platform::SetWindowTitle(window, text));
   catalogue_.RefreshAndUpdate();
 }
 
@@ -30,46 +32,59 @@ void WindowCommands::TitleKeyUp(const ui::KeyEvent& key) {
 }
 
 void WindowCommands::ShowSelected(int showCommand) {
-  if (const HWND window = catalogue_.SelectedWindow()) platform::ShowWindowState(window, showCommand);
+  if (const HWND window = catalogue_.SelectedWindow())
+    platform::LogIfFailed(L"Showing the selected window", platform::ShowWindowState(window, showCommand));
 }
 
 void WindowCommands::CloseSelected() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   // A program that asks its own question on close may keep its window; it then stays listed.
-  platform::RequestClose(window);
+  platform::LogIfFailed(L"Asking the selected window to close", platform::RequestClose(window));
   catalogue_.RefreshAfterClosing();
 }
 
 void WindowCommands::BringSelectedToFront() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  platform::BringToForeground(window);
+  platform::LogIfFailed(L"Bringing the selected window to the front", platform::BringToForeground(window));
   catalogue_.RefreshAndUpdate();  // keeps the selected row index, not the window
 }
 
 void WindowCommands::ApplyOpacity() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
+  // The label shows the opacity the window reports afterwards; a window left alone (it did not
+  // answer, or refused) keeps the label as it was.
   const int position = c_.opacity.Position();
-  platform::SetWindowOpacity(window, position);
-  c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(position));
+  const platform::Outcome set = platform::SetWindowOpacity(window, position);
+  platform::LogIfFailed(L"Setting the selected window's opacity", set);
+  if (!set) return;
+  const BYTE alpha = platform::LayeredAlpha(window).value_or(vantora::OpacityAlpha(position));
+  c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(vantora::OpacityPercent(alpha)));
 }
 
+// The toggles name what their next click does. After a click the caption follows what the
+// window reports, never what was asked: a window that did not answer, or refused, keeps it.
 void WindowCommands::ToggleEnabled() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.enableToggle.Caption() == kEnabledToggle.first;
-  platform::SetWindowEnabled(window, !disable);
-  c_.enableToggle.SetCaption(disable ? kEnabledToggle.second : kEnabledToggle.first);
+  const platform::Outcome set = platform::SetWindowEnabled(window, !disable);
+  platform::LogIfFailed(L"Enabling or disabling the selected window", set);
+  if (!set) return;
+  c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
 }
 
 void WindowCommands::ToggleCloseButton() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.closeButtonToggle.Caption() == kCloseButtonToggle.first;
-  platform::SetCloseButtonEnabled(window, !disable);
-  c_.closeButtonToggle.SetCaption(disable ? kCloseButtonToggle.second : kCloseButtonToggle.first);
+  const platform::Outcome set = platform::SetCloseButtonEnabled(window, !disable);
+  platform::LogIfFailed(L"Greying or enabling the selected window's close button", set);
+  if (!set) return;
+  const bool enabled = platform::SystemMenuCloseEnabled(window).value_or(!disable);
+  c_.closeButtonToggle.SetCaption(enabled ? kCloseButtonToggle.first : kCloseButtonToggle.second);
 }
 
 }  // namespace commands

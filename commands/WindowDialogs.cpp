@@ -1,5 +1,6 @@
 #include "commands/WindowDialogs.h"
 
+#include <stdexcept>
 #include <utility>
 
 #include "platform/Error.h"
@@ -55,12 +56,16 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   if (::IsIconic(window)) return false;
   // A refused screen stays, hidden, for the next run.
   if (rect.top == rect.bottom || rect.left == rect.right) return false;
-  platform::BringToForeground(window);
+  platform::LogIfFailed(L"Bringing the window to resize to the front", platform::BringToForeground(window));
   mainWindow_.Hide();
   ::Sleep(kSettleMs);
   const SIZE size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   platform::CaptureBitmap picture;
-  platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
+  // Without the frozen picture the screen would stand on a black backdrop: said instead.
+  if (const platform::Outcome taken = platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture); !taken) {
+    mainWindow_.Show();
+    throw std::runtime_error(platform::Narrow(L"The Screen Could Not Be Captured For Resizing. " + taken.Reason()));
+  }
   ResizeHandles = catalogue_.Windows();
   screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap),
                  size);
@@ -75,8 +80,9 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
 void WindowDialogs::ShowSelectedInfo() {
   try {
     ShowWindowInfo(catalogue_.SelectedWindow());
-  } catch (const platform::Win32Error&) {
-    // A failing system call of this dialog is not reported to the user.
+  } catch (const platform::Win32Error& error) {
+    throw std::runtime_error(
+        platform::Narrow(L"The Window Information Could Not Be Shown. " + platform::SystemMessage(error.code())));
   }
 }
 

@@ -29,7 +29,8 @@ class WindowDialogs {
   // once the screen has been shown and ended, applied or cancelled.
   bool RunResizeScreen(HWND window);
 
-  // "Window Info": shows the selected window's properties until "Done".
+  // "Window Info": shows the selected window's properties until "Done". A dialog the system
+  // refuses to create is reported with its reason (std::runtime_error).
   void ShowSelectedInfo();
   // Pressed again while the dialog is open, it only changes the window shown by the next
   // "Refresh"; one "Done" ends every wait.

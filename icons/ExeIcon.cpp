@@ -5,6 +5,7 @@
 #include "icons/portable/IcoFile.h"
 #include "icons/portable/IconGroup.h"
 #include "icons/portable/PeLayout.h"
+#include "platform/Error.h"
 #include "platform/FileBytes.h"
 #include "platform/FileReplacement.h"
 #include "platform/ResourceUpdate.h"
@@ -17,11 +18,17 @@ constexpr WORD kNeutral = 0;
 // Headers and section table of any executable fit in this.
 constexpr size_t kHeaderBytes = 64 * 1024;
 
-bool RewritableExecutable(const std::wstring& exeFile) {
+// Why the executable cannot be rewritten as it stands; empty when it can.
+std::wstring RewriteRefusal(const std::wstring& exeFile) {
   uint64_t size = 0;
   const auto headers = platform::ReadFileBytes(exeFile, kHeaderBytes, &size);
   const auto layout = ReadPeLayout(headers);
-  return layout && !layout->TrailingData(size);
+  if (!layout) return L"The File Is Not A Program.";
+  // The system's updater writes a program cut short as if it were whole, or not at all.
+  if (layout->Truncated(size)) return L"The Program File Is Cut Short.";
+  if (layout->TrailingData(size))
+    return L"The Program Carries Data After Its Last Part (An Installer Or A Signature), Which The Change Would Lose.";
+  return {};
 }
 
 // The icon file, or nothing when it is larger than an icon file with the most images of the
@@ -46,7 +53,12 @@ std::vector<WORD> IconLanguages(const std::vector<platform::ResourceCopy>& icons
   return languages;
 }
 
-bool UpdateIcon(const std::wstring& exeFile, const std::wstring& updatedFile, const IcoImage& first) {
+ExeIconChange Refused(const std::wstring& why) { return {L"The Icon Of The Program Could Not Be Changed. " + why}; }
+ExeIconChange Refused(const platform::Outcome& outcome) { return Refused(outcome.Reason()); }
+
+// Writes the new icon 1 into `updatedFile`, a copy of `exeFile`, in every language it is stored
+// under, and rewrites every group that names it.
+ExeIconChange UpdateIcon(const std::wstring& exeFile, const std::wstring& updatedFile, const IcoImage& first) {
   // The resources are read before the update begins: the file must not be loaded while it is rewritten.
   const wchar_t* const types[] = {RT_ICON, RT_GROUP_ICON};
   const auto resources = platform::ReadResources(exeFile, types);
@@ -55,39 +67,47 @@ bool UpdateIcon(const std::wstring& exeFile, const std::wstring& updatedFile, co
   const GroupIconDirEntry entry = GroupEntryFor(first.info, first.entry.bytesInRes, kIconNumber);
 
   platform::ResourceUpdate update(updatedFile);
-  if (!update.Opened()) return false;
-  for (const WORD language : languages)
-    if (!update.Update(RT_ICON, MAKEINTRESOURCEW(kIconNumber), language, first.bytes)) return false;
+  if (!update.Opened()) return Refused(update.Opening());
+  for (const WORD language : languages) {
+    if (const auto icon = update.Update(RT_ICON, MAKEINTRESOURCEW(kIconNumber), language, first.bytes); !icon)
+      return Refused(icon);
+  }
   for (const auto& group : groups) {
     size_t changed = 0;
     const auto rewritten = UpdateIconGroup(group.bytes, entry, &changed);
-    if (!rewritten) return false;
+    if (!rewritten) return Refused(L"The Program's Icon Directory Is Damaged.");
     if (changed == 0) continue;
-    if (!update.Update(RT_GROUP_ICON, MAKEINTRESOURCEW(group.id), group.language, *rewritten)) return false;
+    if (const auto updated = update.Update(RT_GROUP_ICON, MAKEINTRESOURCEW(group.id), group.language, *rewritten);
+        !updated)
+      return Refused(updated);
   }
-  return update.Commit();
+  if (const platform::Outcome committed = update.Commit(); !committed) return Refused(committed);
+  return {};
 }
 
 }  // namespace
 
-bool ReplaceExeIcon(const std::wstring& iconFile, const std::wstring& exeFile) {
+ExeIconChange ReplaceExeIcon(const std::wstring& iconFile, const std::wstring& exeFile) {
   try {
     const auto file = ReadIconFile(iconFile);
-    if (!file) return false;
+    if (!file) return Refused(L"The Icon File Is Too Large To Be An Icon.");
     const auto ico = ReadIco(*file);
-    if (!ico) return false;
-    if (!RewritableExecutable(exeFile)) return false;
+    if (!ico) return Refused(L"The Icon File Is Not A Valid Icon.");
+    if (const std::wstring why = RewriteRefusal(exeFile); !why.empty()) return Refused(why);
 
     // The update is made on a copy beside the program, which replaces it only once complete:
     // a full disk or a failed update leaves the program as it was.
     platform::FileReplacement replacement(exeFile);
     replacement.CopyTarget();
-    if (!UpdateIcon(exeFile, replacement.TemporaryPath(), ico->images.front())) return false;
+    if (ExeIconChange change = UpdateIcon(exeFile, replacement.TemporaryPath(), ico->images.front()); !change)
+      return change;
     replacement.Flush();
     replacement.Commit();
-    return true;
-  } catch (const std::exception&) {
-    return false;  // an unreadable icon file, or a copy or move that failed: nothing was changed
+    return {};
+  } catch (const std::exception& error) {
+    // An unreadable icon file or executable ("Cannot open file ..."), or a copy or move that
+    // failed ("Cannot create file ..."): the program was not changed.
+    return Refused(platform::Widen(error.what()));
   }
 }
 

@@ -58,7 +58,8 @@ void ExeIconPanel::Button36Click() {
 }
 
 void ExeIconPanel::Button37Click() {
-  if (!ReplaceExeIcon(newExeIconFile_, c_.Edit4.Text())) platform::CurrentPrompts().Information(L"Error");
+  if (const ExeIconChange change = ReplaceExeIcon(newExeIconFile_, c_.Edit4.Text()); !change)
+    platform::CurrentPrompts().Error(change.refusal);
 }
 
 }  // namespace icons

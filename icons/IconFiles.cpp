@@ -5,12 +5,14 @@
 #include "icons/Capture.h"
 #include "icons/PictureFiles.h"
 #include "icons/portable/IcoFile.h"
+#include "platform/Error.h"
 #include "platform/FileBytes.h"
 
 namespace icons {
 void ExportIcon(HICON icon, int width, int height, const std::wstring& path) {
   platform::CaptureBitmap picture;
-  picture.Resize(width, height);
+  if (const platform::Outcome made = picture.Resize(width, height); !made)
+    throw std::runtime_error(platform::Narrow(L"The Icon Could Not Be Drawn. " + made.Reason()));
   {
     const platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     const platform::SelectRestorer select(dc.get(), picture.bitmap.get());

@@ -1,8 +1,11 @@
 #include "icons/Screenshots.h"
 
 #include <exception>
+#include <stdexcept>
 
+#include "icons/Capture.h"
 #include "icons/PictureFiles.h"
+#include "platform/Error.h"
 #include "platform/WindowArrangement.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
@@ -13,25 +16,47 @@ namespace {
 constexpr DWORD kWindowSettleMs = 500;
 constexpr DWORD kScreenSettleMs = 300;
 
+[[noreturn]] void ThrowNotTaken(const std::wstring& why) {
+  throw std::runtime_error(platform::Narrow(L"No ScreenShot Was Taken. " + why));
+}
+
+// Why the selected window could not be brought up for its picture, in the user's words where
+// the system's would puzzle.
+std::wstring WindowRefusal(const platform::Outcome& outcome) {
+  switch (outcome.code()) {
+    case ERROR_TIMEOUT: return L"The Window Is Not Responding.";
+    case ERROR_INVALID_WINDOW_HANDLE: return L"The Window Has Closed.";
+    default: return L"The Window Could Not Be Brought To The Front. " + outcome.Reason();
+  }
+}
+
+// Restores and raises the window, then takes its picture.
+void CaptureSelectedWindow(HWND window, platform::CaptureBitmap& picture) {
+  // The selected window belongs to another program, which may have stopped answering or closed.
+  if (::IsIconic(window)) {
+    if (const platform::Outcome restored = platform::ShowWindowState(window, SW_RESTORE); !restored)
+      ThrowNotTaken(WindowRefusal(restored));
+  }
+  if (const platform::Outcome front = platform::BringToForeground(window); !front) ThrowNotTaken(WindowRefusal(front));
+  ::Sleep(kWindowSettleMs);
+  if (const platform::Outcome taken = platform::CaptureWindow(window, picture); !taken)
+    ThrowNotTaken(taken.code() == ERROR_INVALID_WINDOW_HANDLE ? WindowRefusal(taken) : taken.Reason());
+}
+
 }  // namespace
 
 void Screenshots::BringProgramBack() {
   ui::Application::Instance().BringToFront();
-  platform::RaiseToTop(links_.mainForm.Handle());
+  platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(links_.mainForm.Handle()));
 }
 
 void Screenshots::Button14Click() {
   if (!links_.SavePictureDialog1.Execute()) return;
   platform::CaptureBitmap picture;
-  const HWND window = links_.selectedWindow();
-  // The selected window belongs to another program, which may have stopped answering.
-  if (::IsIconic(window)) platform::ShowWindowState(window, SW_RESTORE);
-  platform::BringToForeground(window);
-  ::Sleep(kWindowSettleMs);
   std::exception_ptr failure;
   try {
-    // With no foreground window at all there is nothing to picture, and no file is written.
-    if (platform::CaptureForegroundWindow(picture)) SavePicture(picture, links_.SavePictureDialog1.FileName());
+    CaptureSelectedWindow(links_.selectedWindow(), picture);
+    SavePicture(picture, links_.SavePictureDialog1.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the program is back in front
   }
@@ -51,7 +76,10 @@ void Screenshots::Button20Click() {
   const RECT& r = monitor.rcMonitor;
   std::exception_ptr failure;
   try {
-    platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
+    if (const platform::Outcome taken =
+            platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
+        !taken)
+      ThrowNotTaken(taken.Reason());
     SavePicture(picture, links_.SavePictureDialog1.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the main window is back

@@ -111,7 +111,7 @@ void TForm10::RegisterHotKeyLine(size_t index) {
   }
   // Once more, in case the holder let go meanwhile; if not, the id stays without a combination
   // until a later registration succeeds.
-  links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey);
+  platform::LogIfFailed(L"Registering a hotkey again", links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey));
 }
 
 // --- Look ---------------------------------------------------------------------------------------

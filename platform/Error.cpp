@@ -21,6 +21,21 @@ void ThrowLastError(const char* what) {
   throw Win32Error(what, code);
 }
 
+namespace {
+
+// Without a code the system's text would read "The operation completed successfully".
+std::wstring FailureReason(DWORD code) {
+  return code == ERROR_SUCCESS ? L"The system gave no reason." : SystemMessage(code);
+}
+
+}  // namespace
+
+std::wstring Outcome::Reason() const { return ok_ ? SystemMessage(ERROR_SUCCESS) : FailureReason(code_); }
+
+void LogFailure(const std::wstring& what, DWORD code) {
+  ::OutputDebugStringW((L"Vantora: " + what + L" failed: " + FailureReason(code) + L"\n").c_str());
+}
+
 std::wstring Widen(const std::string& text) {
   if (text.empty()) return {};
   const int n = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);

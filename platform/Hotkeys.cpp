@@ -4,10 +4,10 @@
 
 namespace platform {
 
-bool GlobalHotKeys::Register(int id, unsigned modifiers, unsigned virtualKey) {
-  if (!::RegisterHotKey(window_, id, modifiers, virtualKey)) return false;
+Outcome GlobalHotKeys::Register(int id, unsigned modifiers, unsigned virtualKey) {
+  if (!::RegisterHotKey(window_, id, modifiers, virtualKey)) return Outcome::LastError();
   if (std::find(ids_.begin(), ids_.end(), id) == ids_.end()) ids_.push_back(id);
-  return true;
+  return Outcome::Success();
 }
 
 void GlobalHotKeys::Unregister(int id) {

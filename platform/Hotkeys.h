@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/Error.h"
+
 namespace platform {
 
 // The hotkeys registered on one window: each is released when the object is cleared or
@@ -15,9 +17,9 @@ class GlobalHotKeys {
   GlobalHotKeys& operator=(const GlobalHotKeys&) = delete;
   ~GlobalHotKeys() { UnregisterAll(); }
 
-  // RegisterHotKey with MOD_* modifiers; false (GetLastError set) when another registration
-  // holds the combination.
-  bool Register(int id, unsigned modifiers, unsigned virtualKey);
+  // RegisterHotKey with MOD_* modifiers; a failure (ERROR_HOTKEY_ALREADY_REGISTERED) when
+  // another registration holds the combination.
+  [[nodiscard]] Outcome Register(int id, unsigned modifiers, unsigned virtualKey);
   void Unregister(int id);
   void UnregisterAll();
 

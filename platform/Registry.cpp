@@ -121,8 +121,9 @@ void RegistryKey::WriteStrings(std::span<const StringValue> values) {
   }
 }
 
-bool RegistryKey::DeleteValue(const std::wstring& name) {
-  return ::RegDeleteValueW(key_.get(), name.c_str()) == ERROR_SUCCESS;
+Outcome RegistryKey::DeleteValue(const std::wstring& name) {
+  const LSTATUS status = ::RegDeleteValueW(key_.get(), name.c_str());
+  return status == ERROR_SUCCESS ? Outcome::Success() : Outcome::Failure(static_cast<DWORD>(status));
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 
 namespace platform {
@@ -43,8 +44,9 @@ class RegistryKey {
   // fails the values already written get them back (those that did not exist are removed)
   // before the Win32Error is thrown.
   void WriteStrings(std::span<const StringValue> values);
-  // True when the value existed and is gone now.
-  bool DeleteValue(const std::wstring& name);
+  // Success when the value existed and is gone now; a missing value fails with
+  // ERROR_FILE_NOT_FOUND.
+  [[nodiscard]] Outcome DeleteValue(const std::wstring& name);
 
   HKEY get() const noexcept { return key_.get(); }
 

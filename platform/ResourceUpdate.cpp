@@ -8,22 +8,28 @@
 namespace platform {
 
 // A read-only file is refused here rather than by the system: Wine run as root writes it anyway.
-ResourceUpdate::ResourceUpdate(const std::wstring& file)
-    : handle_(IsReadOnlyFile(file) ? nullptr : ::BeginUpdateResourceW(file.c_str(), FALSE)) {}
+ResourceUpdate::ResourceUpdate(const std::wstring& file) {
+  if (IsReadOnlyFile(file)) {
+    opening_ = Outcome::Failure(ERROR_ACCESS_DENIED);
+    return;
+  }
+  handle_ = ::BeginUpdateResourceW(file.c_str(), FALSE);
+  if (!handle_) opening_ = Outcome::LastError();
+}
 
 ResourceUpdate::~ResourceUpdate() {
   if (handle_) ::EndUpdateResourceW(handle_, TRUE);
 }
 
-bool ResourceUpdate::Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data) {
-  if (!handle_) return false;
-  return ::UpdateResourceW(handle_, type, name, language, const_cast<uint8_t*>(data.data()),
-                           static_cast<DWORD>(data.size())) != FALSE;
+Outcome ResourceUpdate::Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data) {
+  if (!handle_) return Outcome::Failure(ERROR_INVALID_HANDLE);
+  return Outcome::Of(::UpdateResourceW(handle_, type, name, language, const_cast<uint8_t*>(data.data()),
+                                       static_cast<DWORD>(data.size())) != FALSE);
 }
 
-bool ResourceUpdate::Commit() {
-  if (!handle_) return false;
-  return ::EndUpdateResourceW(std::exchange(handle_, nullptr), FALSE) != FALSE;
+Outcome ResourceUpdate::Commit() {
+  if (!handle_) return Outcome::Failure(ERROR_INVALID_HANDLE);
+  return Outcome::Of(::EndUpdateResourceW(std::exchange(handle_, nullptr), FALSE) != FALSE);
 }
 
 namespace {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Error.h"
+
 namespace platform {
 
 class ResourceUpdate {
@@ -20,14 +22,17 @@ class ResourceUpdate {
   ~ResourceUpdate();  // discards unless committed
 
   bool Opened() const noexcept { return handle_ != nullptr; }
-  // Adds or replaces one resource; false when the system refuses.
-  bool Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data);
-  // Writes the changes into the file; false when that fails. Once called, the transaction is
-  // over either way.
-  bool Commit();
+  // Why the file could not be opened, as the system said at the time; success when it was.
+  const Outcome& Opening() const noexcept { return opening_; }
+  // Adds or replaces one resource; a failure when the system refuses.
+  [[nodiscard]] Outcome Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data);
+  // Writes the changes into the file; a failure when that fails. Once called, the transaction
+  // is over either way.
+  [[nodiscard]] Outcome Commit();
 
  private:
   HANDLE handle_ = nullptr;
+  Outcome opening_ = Outcome::Success();
 };
 
 // One resource of a module, copied out of it.

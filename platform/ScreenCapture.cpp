@@ -3,10 +3,11 @@
 namespace platform {
 namespace {
 
-void CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
+Outcome CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
   const UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
+  if (!memory) return Outcome::LastError();
   const SelectRestorer select(memory.get(), target.bitmap.get());
-  ::BitBlt(memory.get(), 0, 0, target.width, target.height, source, x, y, SRCCOPY);
+  return Outcome::Of(::BitBlt(memory.get(), 0, 0, target.width, target.height, source, x, y, SRCCOPY) != FALSE);
 }
 
 }  // namespace
@@ -16,29 +17,29 @@ UniqueBitmap ScreenBitmap(int width, int height) {
   return UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height));
 }
 
-void CaptureBitmap::Resize(int newWidth, int newHeight) {
+Outcome CaptureBitmap::Resize(int newWidth, int newHeight) {
   bitmap = ScreenBitmap(newWidth, newHeight);
+  if (!bitmap) return Outcome::LastError();
   palette.reset();
   width = newWidth;
   height = newHeight;
+  return Outcome::Success();
 }
 
-bool CaptureForegroundWindow(CaptureBitmap& bitmap) {
-  const HWND window = ::GetForegroundWindow();
+Outcome CaptureWindow(HWND window, CaptureBitmap& bitmap) {
   RECT rect{};
-  if (!window || !::GetWindowRect(window, &rect)) return false;
+  if (!::GetWindowRect(window, &rect)) return Outcome::LastError();
   const WindowDc dc(window, true);
-  if (!dc.get()) return false;
-  bitmap.Resize(rect.right - rect.left, rect.bottom - rect.top);
-  CopyInto(bitmap, dc.get(), 0, 0);
-  return true;
+  if (!dc) return Outcome::LastError();
+  if (Outcome made = bitmap.Resize(rect.right - rect.left, rect.bottom - rect.top); !made) return made;
+  return CopyInto(bitmap, dc.get(), 0, 0);
 }
 
-void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap) {
-  if (width == 0 || height == 0) return;
-  bitmap.Resize(width, height);
+Outcome CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap) {
+  if (width == 0 || height == 0) return Outcome::Success();
+  if (Outcome made = bitmap.Resize(width, height); !made) return made;
   const WindowDc screen(nullptr);
-  if (!screen) return;
+  if (!screen) return Outcome::LastError();
   if (::GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE) {
     struct {
       LOGPALETTE head;
@@ -49,7 +50,7 @@ void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& 
         static_cast<WORD>(::GetSystemPaletteEntries(screen.get(), 0, 256, logical.head.palPalEntry));
     if (logical.head.palNumEntries) bitmap.palette.reset(::CreatePalette(&logical.head));
   }
-  CopyInto(bitmap, screen.get(), left, top);
+  return CopyInto(bitmap, screen.get(), left, top);
 }
 
 }  // namespace platform

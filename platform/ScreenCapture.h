@@ -3,6 +3,7 @@
 // pixels: the program is per-monitor DPI aware.
 #include <windows.h>
 
+#include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 
 namespace platform {
@@ -16,16 +17,20 @@ struct CaptureBitmap {
   UniquePalette palette;
   int width = 0;
   int height = 0;
-  // Replaces the bitmap with a new one of this size, compatible with the screen.
-  void Resize(int newWidth, int newHeight);
+  // Replaces the bitmap with a new one of this size, compatible with the screen; fails, with
+  // the bitmap empty, when the system cannot make one.
+  [[nodiscard]] Outcome Resize(int newWidth, int newHeight);
 };
 
-// Copies the foreground window, frame and title bar included, into the bitmap sized to it.
-// False (the bitmap untouched) when there is no foreground window at this moment.
-bool CaptureForegroundWindow(CaptureBitmap& bitmap);
+// The captures fail with the system's reason when it cannot make the bitmap or refuses the
+// copy: a picture that was not taken is never handed on as a black one.
+
+// Copies the window, frame and title bar included, into the bitmap sized to it; a window that
+// has gone fails with ERROR_INVALID_WINDOW_HANDLE.
+[[nodiscard]] Outcome CaptureWindow(HWND window, CaptureBitmap& bitmap);
 
 // Copies the screen rectangle into the bitmap sized to it. A width or height of 0 leaves the
 // bitmap as it was.
-void CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap);
+[[nodiscard]] Outcome CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap);
 
 }  // namespace platform

@@ -5,22 +5,26 @@
 namespace platform {
 namespace {
 
-void EnableShutdownPrivilege() {
+Outcome EnableShutdownPrivilege() {
   HANDLE token = nullptr;
-  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    return Outcome::LastError();
   const UniqueKernelHandle owned(token);
   TOKEN_PRIVILEGES privileges{};
-  if (!::LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) return;
+  if (!::LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) return Outcome::LastError();
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  ::AdjustTokenPrivileges(owned.get(), FALSE, &privileges, 0, nullptr, nullptr);
+  // Succeeds even when the account does not hold the privilege: ERROR_NOT_ALL_ASSIGNED says so.
+  if (!::AdjustTokenPrivileges(owned.get(), FALSE, &privileges, 0, nullptr, nullptr)) return Outcome::LastError();
+  const DWORD code = ::GetLastError();
+  return code == ERROR_SUCCESS ? Outcome::Success() : Outcome::Failure(code);
 }
 
 class Win32Session final : public Session {
  public:
-  bool PowerOff(UINT flags, DWORD reason) override {
-    EnableShutdownPrivilege();
-    return ::ExitWindowsEx(flags, reason) != FALSE;
+  Outcome PowerOff(UINT flags, DWORD reason) override {
+    if (Outcome privilege = EnableShutdownPrivilege(); !privilege) return privilege;
+    return Outcome::Of(::ExitWindowsEx(flags, reason) != FALSE);
   }
 
   void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {

@@ -2,15 +2,17 @@
 // Settings of the logged-on user that SystemParametersInfo changes.
 #include <string>
 
+#include "platform/Error.h"
+
 namespace platform {
 
 // Makes the system show `picture` as the desktop wallpaper and tells every top-level window
 // (SPIF_SENDWININICHANGE); the registry values of the wallpaper are left to the caller.
-// False when the system refused, for instance a picture it cannot load.
-bool ShowDesktopWallpaper(const std::wstring& picture);
+// A failure when the system refused, for instance a picture it cannot load.
+[[nodiscard]] Outcome ShowDesktopWallpaper(const std::wstring& picture);
 
 // Swaps the meaning of the left and right mouse buttons, or puts them back. Not written to
 // the user's profile and not broadcast: it lasts until changed again or until logoff.
-bool SetMouseButtonsSwapped(bool swapped);
+[[nodiscard]] Outcome SetMouseButtonsSwapped(bool swapped);
 
 }  // namespace platform

@@ -4,11 +4,13 @@
 
 namespace platform {
 
-void RaiseToTop(HWND window) { PositionWindow(window, HWND_TOP, RECT{}, SWP_NOMOVE | SWP_NOSIZE); }
+Outcome RaiseToTop(HWND window) { return PositionWindow(window, HWND_TOP, RECT{}, SWP_NOMOVE | SWP_NOSIZE); }
 
-void PlaceWindow(HWND window, const RECT& rect) {
-  if (::IsZoomed(window)) ShowWindowState(window, SW_RESTORE);
-  PositionWindow(window, nullptr, rect, SWP_NOZORDER | SWP_NOACTIVATE);
+Outcome PlaceWindow(HWND window, const RECT& rect) {
+  if (::IsZoomed(window)) {
+    if (Outcome restored = ShowWindowState(window, SW_RESTORE); !restored) return restored;
+  }
+  return PositionWindow(window, nullptr, rect, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT WorkArea() {

@@ -4,14 +4,16 @@
 // stubs (Wine).
 #include <windows.h>
 
+#include "platform/Error.h"
+
 namespace platform {
 
 // SetWindowPos(HWND_TOP, SWP_NOMOVE | SWP_NOSIZE): top of the Z order, same place and size.
-void RaiseToTop(HWND window);
+[[nodiscard]] Outcome RaiseToTop(HWND window);
 
 // Moves and sizes the window to `rect` (screen coordinates) without touching its Z order or
 // activating it; a maximized window is restored first so the rectangle becomes its own.
-void PlaceWindow(HWND window, const RECT& rect);
+[[nodiscard]] Outcome PlaceWindow(HWND window, const RECT& rect);
 
 // The primary monitor's work area (SPI_GETWORKAREA); the whole screen if that fails.
 RECT WorkArea();

@@ -6,6 +6,17 @@
 #include <vector>
 
 namespace platform {
+namespace {
+
+// `call` (returning whether it succeeded) made only while the window answers; its error code is
+// read at once when it fails.
+template <class Call>
+Outcome WhenAnswering(HWND window, Call call) {
+  if (!Answering(window)) return Outcome::Failure(::IsWindow(window) ? ERROR_TIMEOUT : ERROR_INVALID_WINDOW_HANDLE);
+  return Outcome::Of(call());
+}
+
+}  // namespace
 
 std::wstring WindowText(HWND window, int bufferChars) {
   if (bufferChars <= 1) return {};
@@ -15,8 +26,8 @@ std::wstring WindowText(HWND window, int bufferChars) {
   return text;
 }
 
-bool SetWindowTitle(HWND window, const std::wstring& title) {
-  return Answering(window) && ::SetWindowTextW(window, title.c_str()) != FALSE;
+Outcome SetWindowTitle(HWND window, const std::wstring& title) {
+  return WhenAnswering(window, [&] { return ::SetWindowTextW(window, title.c_str()) != FALSE; });
 }
 
 std::wstring WindowClassName(HWND window) {
@@ -27,8 +38,12 @@ std::wstring WindowClassName(HWND window) {
 
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE)); }
 
-void SetExtendedStyle(HWND window, DWORD style) {
-  if (Answering(window)) ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style));
+Outcome SetExtendedStyle(HWND window, DWORD style) {
+  return WhenAnswering(window, [&] {
+    // The earlier style is returned, and 0 may be one: only an error code tells a failure.
+    ::SetLastError(ERROR_SUCCESS);
+    return ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style)) != 0 || ::GetLastError() == ERROR_SUCCESS;
+  });
 }
 
 std::optional<RECT> WindowRectangle(HWND window) {
@@ -37,20 +52,24 @@ std::optional<RECT> WindowRectangle(HWND window) {
   return rect;
 }
 
-void ShowWindowState(HWND window, int command) {
-  if (Answering(window)) ::ShowWindow(window, command);
+Outcome ShowWindowState(HWND window, int command) {
+  return WhenAnswering(window, [&] { return ::ShowWindow(window, command), true; });
 }
 
-bool SetWindowEnabled(HWND window, bool enabled) {
-  return Answering(window) && (::EnableWindow(window, enabled ? TRUE : FALSE), true);
+Outcome SetWindowEnabled(HWND window, bool enabled) {
+  return WhenAnswering(window, [&] { return ::EnableWindow(window, enabled ? TRUE : FALSE), true; });
 }
 
-bool PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags) {
-  return Answering(window) && ::SetWindowPos(window, insertAfter, rect.left, rect.top, rect.right - rect.left,
-                                             rect.bottom - rect.top, flags) != FALSE;
+Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags) {
+  return WhenAnswering(window, [&] {
+    return ::SetWindowPos(window, insertAfter, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                          flags) != FALSE;
+  });
 }
 
-bool BringToForeground(HWND window) { return Answering(window) && ::SetForegroundWindow(window) != FALSE; }
+Outcome BringToForeground(HWND window) {
+  return WhenAnswering(window, [&] { return ::SetForegroundWindow(window) != FALSE; });
+}
 
 void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
   std::vector<HWND> windows;
@@ -63,10 +82,20 @@ void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
   for (HWND window : windows) visit(window);
 }
 
-bool SetLayeredAlpha(HWND window, BYTE alpha) {
+Outcome SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   static const auto setLayered = SystemFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes");
-  return setLayered && Answering(window) && setLayered(window, 0, alpha, LWA_ALPHA);
+  if (!setLayered) return Outcome::Failure(ERROR_CALL_NOT_IMPLEMENTED);
+  return WhenAnswering(window, [&] { return setLayered(window, 0, alpha, LWA_ALPHA) != FALSE; });
+}
+
+std::optional<BYTE> LayeredAlpha(HWND window) {
+  using GetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
+  static const auto getLayered = SystemFunction<GetLayeredFn>(L"user32.dll", "GetLayeredWindowAttributes");
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!getLayered || !getLayered(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return std::nullopt;
+  return alpha;
 }
 
 std::optional<bool> SystemMenuCloseEnabled(HWND window) {
@@ -77,11 +106,13 @@ std::optional<bool> SystemMenuCloseEnabled(HWND window) {
   return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-bool SetSystemMenuClose(HWND window, bool enable) {
-  if (!Answering(window)) return false;
-  HMENU menu = ::GetSystemMenu(window, FALSE);
-  if (!menu) return false;
-  return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) != static_cast<BOOL>(-1);
+Outcome SetSystemMenuClose(HWND window, bool enable) {
+  return WhenAnswering(window, [&] {
+    HMENU menu = ::GetSystemMenu(window, FALSE);
+    if (!menu) return false;
+    // -1 (no such item) sets no error code.
+    return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) != static_cast<BOOL>(-1);
+  });
 }
 
 std::optional<DWORD> TitleBarCloseState(HWND window) {
@@ -120,6 +151,8 @@ UniqueIcon CopyAtSystemSize(HICON icon, bool large) {
 }
 
 bool IsWindowTopmost(HWND window) { return (ExtendedStyle(window) & WS_EX_TOPMOST) != 0; }
+
+bool HasVisibleStyle(HWND window) { return (::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 bool IsCloseButtonEnabled(HWND window) { return TitleBarCloseState(window).value_or(0) != STATE_SYSTEM_UNAVAILABLE; }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 
 namespace platform {
@@ -17,25 +18,29 @@ namespace platform {
 // The title as GetWindowTextW reports it into a buffer of `bufferChars` characters (limit
 // bufferChars - 1, terminator included). The catalogue reads with 512, the title box with 1024.
 std::wstring WindowText(HWND window, int bufferChars);
-bool SetWindowTitle(HWND window, const std::wstring& title);
+[[nodiscard]] Outcome SetWindowTitle(HWND window, const std::wstring& title);
 
 // The window's class name (class names are at most 256 characters).
 std::wstring WindowClassName(HWND window);
 
 DWORD ExtendedStyle(HWND window);
-void SetExtendedStyle(HWND window, DWORD style);
+[[nodiscard]] Outcome SetExtendedStyle(HWND window, DWORD style);
 
 // Screen coordinates; nullopt when the window has gone.
 std::optional<RECT> WindowRectangle(HWND window);
 
-// ShowWindow with an SW_* command; other programs' windows report nothing useful back.
-void ShowWindowState(HWND window, int command);
-// EnableWindow; false only when the call was left out.
-bool SetWindowEnabled(HWND window, bool enabled);
+// The changes below fail with ERROR_TIMEOUT when the window was left alone because it did not
+// answer, and with ERROR_INVALID_WINDOW_HANDLE when it has gone.
+
+// ShowWindow with an SW_* command. Success only says the call was made: ShowWindow reports the
+// window's earlier visibility, not whether it obeyed; read the state back where it matters.
+[[nodiscard]] Outcome ShowWindowState(HWND window, int command);
+// EnableWindow; like ShowWindow it reports nothing else, so success says the call was made.
+[[nodiscard]] Outcome SetWindowEnabled(HWND window, bool enabled);
 // SetWindowPos to `rect` (screen coordinates) with the given SWP_* flags.
-bool PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags);
+[[nodiscard]] Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags);
 // SetForegroundWindow.
-bool BringToForeground(HWND window);
+[[nodiscard]] Outcome BringToForeground(HWND window);
 
 // Whether the foreground window belongs to this process: the program is the active application.
 bool ForegroundIsOurs();
@@ -47,13 +52,15 @@ void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit);
 // SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA). The function is looked up in user32
 // once; where the system lacks it the call does nothing and returns false. The window must
 // already carry WS_EX_LAYERED.
-bool SetLayeredAlpha(HWND window, BYTE alpha);
+[[nodiscard]] Outcome SetLayeredAlpha(HWND window, BYTE alpha);
+// The constant alpha a layered window reports; nullopt when it has none.
+std::optional<BYTE> LayeredAlpha(HWND window);
 
 // The close command of the window's system menu (GetSystemMenu(window, FALSE)), which also
 // drives the title bar's close button. nullopt / false when the window has no system menu we
 // can reach (Wine hands out no system menu of another process's window).
 std::optional<bool> SystemMenuCloseEnabled(HWND window);
-bool SetSystemMenuClose(HWND window, bool enable);
+[[nodiscard]] Outcome SetSystemMenuClose(HWND window, bool enable);
 
 // The close button's state word from GetTitleBarInfo (rgstate[5], STATE_SYSTEM_* flags);
 // nullopt when the title bar cannot be read.
@@ -71,6 +78,9 @@ HICON WindowIcon(HWND window, bool large);
 UniqueIcon CopyAtSystemSize(HICON icon, bool large);
 
 bool IsWindowTopmost(HWND window);
+
+// Whether the window itself carries WS_VISIBLE, whatever its parent's state.
+bool HasVisibleStyle(HWND window);
 
 // False only when the title bar reports the close button as exactly "unavailable".
 bool IsCloseButtonEnabled(HWND window);

@@ -6,22 +6,28 @@
 
 namespace platform {
 
-void SetWindowOpacity(HWND window, int percent) {
-  SetExtendedStyle(window, ExtendedStyle(window) | WS_EX_LAYERED);
-  SetLayeredAlpha(window, vantora::OpacityAlpha(percent));
+Outcome SetWindowOpacity(HWND window, int percent) {
+  if (Outcome layered = SetExtendedStyle(window, ExtendedStyle(window) | WS_EX_LAYERED); !layered) return layered;
+  return SetLayeredAlpha(window, vantora::OpacityAlpha(percent));
 }
 
 void FadeWindow(HWND window, int fromPercent, int toPercent) {
   const int step = fromPercent < toPercent ? 1 : -1;
   for (int percent = fromPercent;; percent += step) {
-    SetWindowOpacity(window, percent);
+    if (const Outcome set = SetWindowOpacity(window, percent); !set) {
+      LogIfFailed(L"A fading step", set);
+      return;
+    }
     ::Sleep(1);
     if (percent == toPercent) break;
   }
 }
 
-void SetCloseButtonEnabled(HWND window, bool enable) { SetSystemMenuClose(window, enable); }
+Outcome SetCloseButtonEnabled(HWND window, bool enable) { return SetSystemMenuClose(window, enable); }
 
-void RequestClose(HWND window) { BoundedSend(window, WM_CLOSE, 0, 0, kCloseRequestWait); }
+Outcome RequestClose(HWND window) {
+  const bool answered = BoundedSend(window, WM_CLOSE, 0, 0, kCloseRequestWait).has_value();
+  return answered ? Outcome::Success() : Outcome::Failure(ERROR_TIMEOUT);
+}
 
 }  // namespace platform

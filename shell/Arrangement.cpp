@@ -54,18 +54,23 @@ void ArrangeOurselves(const std::vector<HWND>& listed, const Arrangement& arrang
   const auto rects =
       arrangement.layout({work.left, work.top, work.right, work.bottom}, static_cast<int>(windows.size()));
   for (size_t i = 0; i < windows.size(); ++i)
-    platform::PlaceWindow(windows[i], RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom});
+    platform::LogIfFailed(
+        L"Placing a listed window",
+        platform::PlaceWindow(windows[i], RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom}));
 }
 
 }  // namespace
 
 void BulkCommands::Arrange(const Arrangement& arrangement) {
-  platform::RaiseToTop(form_.Handle());
+  const auto raiseMainWindow = [this] {
+    platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(form_.Handle()));
+  };
+  raiseMainWindow();
   if (platform::RunningOnWine())
     ArrangeOurselves(catalogue_.Windows(), arrangement);
   else
     arrangement.desktopCall(arrangement.how);
-  platform::RaiseToTop(form_.Handle());
+  raiseMainWindow();
 }
 
 void BulkCommands::Cascade() { Arrange(kCascade); }

@@ -43,7 +43,9 @@ constexpr ShowAllOperation kRestoreAll{SW_RESTORE, kFrontThenRaise, kAfterHotKey
 void BulkCommands::Run(std::span<const Step> steps) {
   for (Step step : steps) {
     switch (step) {
-      case Step::RaiseMainWindow: platform::RaiseToTop(form_.Handle()); break;
+      case Step::RaiseMainWindow:
+        platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(form_.Handle()));
+        break;
       case Step::BringApplicationToFront: ui::Application::Instance().BringToFront(); break;
       case Step::BringProgramForward: BringProgramForward(); break;
     }
@@ -53,17 +55,20 @@ void BulkCommands::Run(std::span<const Step> steps) {
 // Every window listed when the command began gets `act` once, in list order. The walk works on
 // a copy of the list: the button variant lets pending messages run between windows, and one of
 // them may rebuild the list (F5, a refresh); the copy keeps every window visited exactly once
-// and nothing is ever read past the list's end. A window that has gone since just fails its call.
-void BulkCommands::Walk(BulkVariant variant, const std::function<void(HWND)>& act) const {
+// and nothing is ever read past the list's end. A window that has gone since, or does not
+// answer, just fails its call: the walk goes on, and the failure goes to the debug log.
+void BulkCommands::Walk(BulkVariant variant, const wchar_t* what,
+                        const std::function<platform::Outcome(HWND)>& act) const {
   const std::vector<HWND> windows = catalogue_.Windows();
   for (HWND window : windows) {
-    act(window);
+    platform::LogIfFailed(what, act(window));
     if (variant == BulkVariant::Button) ui::Application::Instance().ProcessMessages();
   }
 }
 
 void BulkCommands::ShowAll(const ShowAllOperation& operation, BulkVariant variant) {
-  Walk(variant, [&](HWND window) { platform::ShowWindowState(window, operation.showCommand); });
+  Walk(variant, L"Showing a listed window",
+       [&](HWND window) { return platform::ShowWindowState(window, operation.showCommand); });
   Run(variant == BulkVariant::Button ? operation.afterButtonWalk : operation.afterHotKeyWalk);
 }
 
@@ -72,7 +77,7 @@ void BulkCommands::CloseAll(BulkVariant variant) {
   if (variant == BulkVariant::HotKey) Run(kBeforeHotKeyClose);
   if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
   // Each window has handled its WM_CLOSE (or run out of time) before the next one gets its own.
-  Walk(variant, platform::RequestClose);
+  Walk(variant, L"Asking a listed window to close", platform::RequestClose);
   if (variant == BulkVariant::Button) catalogue_.RefreshAfterClosing();
 }
 
@@ -81,7 +86,8 @@ void BulkCommands::MaximizeAll() { ShowAll(kMaximizeAll, BulkVariant::HotKey); }
 void BulkCommands::RestoreAll(BulkVariant variant) { ShowAll(kRestoreAll, variant); }
 
 void BulkCommands::SetAllOpacity(int percent) {
-  Walk(BulkVariant::HotKey, [percent](HWND window) { platform::SetWindowOpacity(window, percent); });
+  Walk(BulkVariant::HotKey, L"Setting a listed window's opacity",
+       [percent](HWND window) { return platform::SetWindowOpacity(window, percent); });
   Run(kFrontThenRaise);
 }
 
@@ -89,7 +95,8 @@ void BulkCommands::BringProgramForward() {
   // A window hidden in the tray stays hidden: restoring it would show it, and with the
   // application window its taskbar entry.
   for (HWND own : {form_.Handle(), ui::Application::Instance().Handle()})
-    if (::IsIconic(own) && ::IsWindowVisible(own)) platform::ShowWindowState(own, SW_RESTORE);
+    if (::IsIconic(own) && ::IsWindowVisible(own))
+      platform::LogIfFailed(L"Restoring the program", platform::ShowWindowState(own, SW_RESTORE));
 }
 
 }  // namespace shell

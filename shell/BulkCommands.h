@@ -5,6 +5,7 @@
 #include <span>
 
 #include "catalogue/Catalogue.h"
+#include "platform/Error.h"
 #include "platform/ui/Form.h"
 
 namespace shell {
@@ -35,7 +36,8 @@ class BulkCommands {
 
  private:
   void Run(std::span<const Step> steps);
-  void Walk(BulkVariant variant, const std::function<void(HWND)>& act) const;
+  // `what` names the call for the debug log.
+  void Walk(BulkVariant variant, const wchar_t* what, const std::function<platform::Outcome(HWND)>& act) const;
   void ShowAll(const ShowAllOperation& operation, BulkVariant variant);
   void Arrange(const Arrangement& arrangement);
 

@@ -1,4 +1,7 @@
 // The settings kept in registry values: the browser's title-bar text and starting with Windows.
+#include <stdexcept>
+
+#include "platform/Error.h"
 #include "platform/ModulePath.h"
 #include "platform/Registry.h"
 #include "shell/SystemSettings.h"
@@ -33,14 +36,25 @@ void SystemSettings::ShowStartWithWindowsState() {
 
 void SystemSettings::ToggleStartWithWindows() {
   const bool start = controls_.startWithWindows.Caption() == kStartWithWindowsToggle.first;
-  if (auto run = platform::RegistryKey::TryCreate(HKEY_CURRENT_USER, kRunKey)) {
+  DWORD refused = ERROR_SUCCESS;
+  try {
+    platform::RegistryKey run = platform::RegistryKey::Create(HKEY_CURRENT_USER, kRunKey);
     // Quoted: the system would otherwise try the parts of a path with blanks as programs.
-    if (start)
-      run->WriteString(kRunValue, L"\"" + platform::ExecutablePath() + L"\"");
-    else
-      run->DeleteValue(kRunValue);
+    if (start) {
+      run.WriteString(kRunValue, L"\"" + platform::ExecutablePath() + L"\"");
+    } else if (const platform::Outcome deleted = run.DeleteValue(kRunValue);
+               !deleted && deleted.code() != ERROR_FILE_NOT_FOUND) {  // already gone is what was asked
+      refused = deleted.code();
+    }
+  } catch (const platform::Win32Error& error) {
+    refused = error.code();
   }
-  controls_.startWithWindows.SetCaption(start ? kStartWithWindowsToggle.second : kStartWithWindowsToggle.first);
+  // The caption says what the Run key holds now, whatever was asked.
+  ShowStartWithWindowsState();
+  if (refused != ERROR_SUCCESS)
+    throw std::runtime_error(platform::Narrow((start ? L"Vantora Could Not Be Added To The Windows Startup. "
+                                                     : L"Vantora Could Not Be Removed From The Windows Startup. ") +
+                                              platform::Outcome::Failure(refused).Reason()));
 }
 
 }  // namespace shell

@@ -10,12 +10,16 @@ namespace shell {
 namespace {
 
 // The shell's windows belong to another program, which may have stopped answering: the show
-// call is left out then (platform::Answering).
-void ShowShellWindow(ShellWindow target, int command) { platform::ShowWindowState(FindShellWindow(target), command); }
+// call is left out then (platform::Answering), and fails.
+platform::Outcome ShowShellWindow(ShellWindow target, int command) {
+  return platform::ShowWindowState(FindShellWindow(target), command);
+}
 
 }  // namespace
 
-void SetDesktopIconsVisible(bool visible) { ShowShellWindow(ShellWindow::DesktopIcons, visible ? SW_SHOW : SW_HIDE); }
+platform::Outcome SetDesktopIconsVisible(bool visible) {
+  return ShowShellWindow(ShellWindow::DesktopIcons, visible ? SW_SHOW : SW_HIDE);
+}
 
 ShellToggles::ShellToggles(const Controls& controls) : taskbarOpacity_(controls.taskbarOpacity) {
   if (controls.buttons.size() != std::size(buttons_)) throw std::logic_error("one button for each shell toggle");
@@ -30,24 +34,29 @@ ui::Button& ShellToggles::ButtonOf(ShellWindow target) const {
 }
 
 void ShellToggles::ApplyStartupCaptions() {
-  for (const ShellToggleRow& row : kShellToggles) {
-    const bool visible = ::IsWindowVisible(FindShellWindow(row.target)) != FALSE;
-    ButtonOf(row.target).SetCaption(visible ? row.captions.first : row.captions.second);
-  }
+  for (const ShellToggleRow& row : kShellToggles) ApplyCaption(row, ::IsWindowVisible(FindShellWindow(row.target)));
 }
 
 void ShellToggles::Toggle(ShellWindow target) {
   const ShellToggleRow& row = ShellToggle(target);
   ui::Button& button = ButtonOf(target);
   const bool hide = button.Caption() == row.captions.first;
-  ShowShellWindow(target, hide ? SW_HIDE : row.restores ? SW_SHOWNORMAL : SW_SHOW);
-  button.SetCaption(hide ? row.captions.second : row.captions.first);
+  const platform::Outcome shown = ShowShellWindow(target, hide ? SW_HIDE : row.restores ? SW_SHOWNORMAL : SW_SHOW);
+  platform::LogIfFailed(L"Hiding or showing a window of the shell", shown);
+  // A missing or unanswering shell window keeps the caption; otherwise it says what the window
+  // reports now: its own visibility, which a hidden taskbar does not take from its items.
+  if (shown) ApplyCaption(row, platform::HasVisibleStyle(FindShellWindow(target)));
+}
+
+void ShellToggles::ApplyCaption(const ShellToggleRow& row, bool visible) {
+  ButtonOf(row.target).SetCaption(visible ? row.captions.first : row.captions.second);
 }
 
 void ShellToggles::ApplyTaskbarOpacity() {
   // A taskbar that does not answer is left alone (platform::Answering).
   if (const HWND taskbar = FindShellWindow(ShellWindow::Taskbar))
-    platform::SetWindowOpacity(taskbar, taskbarOpacity_.Position());
+    platform::LogIfFailed(L"Setting the taskbar's opacity",
+                          platform::SetWindowOpacity(taskbar, taskbarOpacity_.Position()));
 }
 
 }  // namespace shell

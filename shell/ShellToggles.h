@@ -1,17 +1,19 @@
 #pragma once
 // The four buttons that hide and show parts of the shell, and the taskbar's opacity slider.
 // Each toggle keeps its state only in its button's caption, which names what the next click
-// does; nothing is stored and nothing is undone when the program ends.
+// does and follows what the shell's window reports; nothing is stored and nothing is undone
+// when the program ends.
 #include <initializer_list>
 #include <utility>
 
+#include "platform/Error.h"
 #include "platform/ui/Controls.h"
 #include "shell/ShellWindows.h"
 
 namespace shell {
 
 // Shows or hides the desktop icons (the first child of "ProgMan"): SW_SHOW or SW_HIDE.
-void SetDesktopIconsVisible(bool visible);
+[[nodiscard]] platform::Outcome SetDesktopIconsVisible(bool visible);
 
 class ShellToggles {
  public:
@@ -26,7 +28,8 @@ class ShellToggles {
   void ApplyStartupCaptions();
 
   // A click on the target's button: the hide caption hides the target, any other caption shows
-  // it; the caption flips whatever the shell did.
+  // it. The caption then names the target's visibility as read back; a target that is missing
+  // or did not answer leaves the caption as it was.
   void Toggle(ShellWindow target);
 
   // The taskbar's opacity from the slider's position, as a percentage.
@@ -34,6 +37,7 @@ class ShellToggles {
 
  private:
   ui::Button& ButtonOf(ShellWindow target) const;
+  void ApplyCaption(const ShellToggleRow& row, bool visible);
   std::pair<ShellWindow, ui::Button*> buttons_[std::size(kShellToggles)];
   ui::TrackBar& taskbarOpacity_;
 };

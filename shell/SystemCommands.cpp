@@ -1,5 +1,8 @@
 // The mouse buttons, the clipboard blocker and the shutdown.
+#include <stdexcept>
+
 #include "platform/Clipboard.h"
+#include "platform/Error.h"
 #include "platform/Prompts.h"
 #include "platform/Session.h"
 #include "platform/SystemParameters.h"
@@ -9,7 +12,10 @@
 
 namespace shell {
 
-void SystemSettings::SwapMouseButtons(bool swapped) { platform::SetMouseButtonsSwapped(swapped); }
+void SystemSettings::SwapMouseButtons(bool swapped) {
+  if (const platform::Outcome set = platform::SetMouseButtonsSwapped(swapped); !set)
+    throw std::runtime_error(platform::Narrow(L"The Mouse Buttons Could Not Be Changed. " + set.Reason()));
+}
 
 void SystemSettings::ToggleClipboardBlocker() {
   const bool block = controls_.clipboardButton.Caption() == kClipboardToggle.first;
@@ -28,14 +34,15 @@ void SystemSettings::ClipboardTick() {
   ui::Application::Instance().ProcessMessages();
 }
 
-bool ShutdownComputer(UINT flags) {
+platform::Outcome ShutdownComputer(UINT flags) {
   return platform::CurrentSession().PowerOff(flags, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_FLAG_PLANNED);
 }
 
 void SystemSettings::ShutdownPC() {
   if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Shutdown Windows?")) return;
   // Programs that still answer may ask to save their work; only hung ones are closed by force.
-  ShutdownComputer(EWX_POWEROFF | EWX_FORCEIFHUNG);
+  if (const platform::Outcome off = ShutdownComputer(EWX_POWEROFF | EWX_FORCEIFHUNG); !off)
+    platform::CurrentPrompts().Error(L"Windows Could Not Be Shut Down. " + off.Reason());
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Error.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FileDialog.h"
@@ -16,13 +17,14 @@ namespace shell {
 
 // Writes the wallpaper's registry values (the picture, not tiled, stretched, origin 0,0) and
 // has the system show it, all five values or none. Throws std::runtime_error, before anything
-// is written, when the path names no file or a file that is no picture: one whose header is cut
-// short or declares an absurd size is none either.
+// is written, when the path names no file or a file that is no picture (one whose header is cut
+// short or declares an absurd size is none either), and after writing them when the system
+// refuses to show it, with the system's reason.
 void SetWallpaper(const std::wstring& picture);
 
 // Enables the shutdown privilege and asks the system to end the session with these
-// ExitWindowsEx flags and a planned shutdown reason. True when the system accepted.
-bool ShutdownComputer(UINT flags);
+// ExitWindowsEx flags and a planned shutdown reason. Success when the system accepted.
+[[nodiscard]] platform::Outcome ShutdownComputer(UINT flags);
 
 class SystemSettings {
  public:
@@ -47,16 +49,18 @@ class SystemSettings {
   void ReadBrowserTitle();
   void WriteBrowserTitle();
 
+  // Throws std::runtime_error with the system's reason when it refuses.
   static void SwapMouseButtons(bool swapped);
 
   void ToggleClipboardBlocker();
   void ClipboardTick();
 
-  // Once at start-up: the button names the opposite of what the Run key holds.
+  // Once at start-up, and after each toggle: the button names the opposite of what the Run key
+  // holds. A toggle the registry refuses is reported with the system's reason.
   void ShowStartWithWindowsState();
   void ToggleStartWithWindows();
 
-  // Both shutdown commands: asks, and powers off on Yes.
+  // Both shutdown commands: asks, and powers off on Yes; a refusal is shown with its reason.
   static void ShutdownPC();
 
  private:

@@ -43,8 +43,10 @@ void SetWallpaper(const std::wstring& picture) {
                                             {L"WallpaperOriginY", L"0"}};
     key->WriteStrings(values);
   }
-  // The system may still refuse a picture kind it cannot show; it says nothing we could use.
-  platform::ShowDesktopWallpaper(picture);
+  // The system may still refuse a picture kind it cannot show.
+  if (const platform::Outcome shown = platform::ShowDesktopWallpaper(picture); !shown)
+    throw std::runtime_error(
+        platform::Narrow(L"The Picture \"" + picture + L"\" Could Not Be Set As Wallpaper. " + shown.Reason()));
 }
 
 void SystemSettings::BrowseWallpaper() {

@@ -44,6 +44,8 @@ struct PeLayout {
   uint64_t sectionsEnd;      // file offset just past the last section's raw data
   uint32_t certificateSize;  // the security directory: a signature stored after the sections
   bool TrailingData(uint64_t fileSize) const { return fileSize > sectionsEnd || certificateSize != 0; }
+  // The file ends before its last section does.
+  bool Truncated(uint64_t fileSize) const { return fileSize < sectionsEnd; }
 };
 
 // Nothing when the bytes are not a PE image whose headers lie inside them. Only the headers

@@ -8,4 +8,10 @@ std::uint8_t OpacityAlpha(int percent) {
   return static_cast<std::uint8_t>(alpha & 0xFF);
 }
 
+int OpacityPercent(std::uint8_t alpha) {
+  for (int percent = 0; percent <= 100; ++percent)
+    if (OpacityAlpha(percent) == alpha) return percent;
+  return (alpha * 100 + 127) / 255;
+}
+
 }  // namespace vantora

@@ -89,7 +89,7 @@ TrayIcon::TrayIcon(Form& form) : form_(form), taskbarCreated_(::RegisterWindowMe
 }
 
 TrayIcon::~TrayIcon() {
-  SetVisible(false);
+  platform::LogIfFailed(L"Removing the notification-area icon", SetVisible(false));
   form_.RemoveMessageHandler(token_);
 }
 
@@ -105,49 +105,60 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
   return data;
 }
 
-void TrayIcon::SetVisible(bool visible) {
-  if (visible == visible_) return;
+platform::Outcome TrayIcon::Add() {
   auto data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  ::Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data);
-  visible_ = visible;
+  const platform::Outcome added = platform::Outcome::Of(::Shell_NotifyIconW(NIM_ADD, &data) != FALSE);
+  visible_ = static_cast<bool>(added);
+  return added;
+}
+
+platform::Outcome TrayIcon::SetVisible(bool visible) {
+  wanted_ = visible;
+  if (visible == visible_) return platform::Outcome::Success();
+  if (visible) return Add();
+  auto data = Data(0);
+  // Once asked to go, the icon is not ours to show whatever the shell answers.
+  visible_ = false;
+  return platform::Outcome::Of(::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE);
 }
 
 void TrayIcon::SetHint(const std::wstring& hint) {
   hint_ = hint;
   if (!visible_) return;
   auto data = Data(NIF_TIP);
-  ::Shell_NotifyIconW(NIM_MODIFY, &data);
+  platform::LogIfFailed(L"Changing the notification-area icon's hint",
+                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
 }
 
 void TrayIcon::SetIcon(HICON icon) {
   icon_ = icon;
   if (!visible_) return;
   auto data = Data(NIF_ICON);
-  ::Shell_NotifyIconW(NIM_MODIFY, &data);
+  platform::LogIfFailed(L"Changing the notification-area icon's picture",
+                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
 }
 
 void TrayIcon::ShowBalloon(const Balloon& balloon) {
   balloon_ = balloon;
+  if (!visible_) return;  // nothing to show it at
   auto data = Data(NIF_INFO);
   wcsncpy(data.szInfoTitle, balloon.title.c_str(), ARRAYSIZE(data.szInfoTitle) - 1);
   wcsncpy(data.szInfo, balloon.text.c_str(), ARRAYSIZE(data.szInfo) - 1);
   data.dwInfoFlags = balloon.flags;
   data.uTimeout = balloon.timeoutMs;
-  ::Shell_NotifyIconW(NIM_MODIFY, &data);
+  platform::LogIfFailed(L"Showing a balloon at the notification-area icon",
+                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
   if (message == taskbarCreated_) {
-    // The shell restarted and forgot our icon.
-    if (visible_) {
-      auto data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-      ::Shell_NotifyIconW(NIM_ADD, &data);
-    }
+    // The shell (re)started: it has forgotten an icon it had, and takes one it refused before.
+    if (wanted_) platform::LogIfFailed(L"Adding the notification-area icon again", Add());
     return false;
   }
   if (message == WM_DESTROY) {
     // The shell finds an icon by its window: take it away while the window still exists.
-    SetVisible(false);
+    platform::LogIfFailed(L"Removing the notification-area icon", SetVisible(false));
     return false;
   }
   if (message != kCallbackMessage) return false;

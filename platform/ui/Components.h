@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 
 namespace ui {
@@ -73,8 +74,12 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
   ~TrayIcon();
 
+  // Whether the icon is in the notification area: the shell took it, and has not restarted
+  // since without taking it back.
   bool Visible() const noexcept { return visible_; }
-  void SetVisible(bool visible);
+  // Adds or removes the icon; the outcome is the shell's. An icon the shell refused stays
+  // wanted: it is added again when the shell announces itself ("TaskbarCreated").
+  [[nodiscard]] platform::Outcome SetVisible(bool visible);
   void SetHint(const std::wstring& hint);
   void SetIcon(HICON icon);  // borrowed: the icon stays with its owner
   void ShowBalloon(const Balloon& balloon);
@@ -88,8 +93,10 @@ class TrayIcon {
  private:
   NOTIFYICONDATAW Data(UINT flags) const;
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  platform::Outcome Add();
   Form& form_;
-  bool visible_ = false;
+  bool wanted_ = false;   // asked for by the program
+  bool visible_ = false;  // taken by the shell
   bool leftPressed_ = false;
   std::wstring hint_;
   HICON icon_ = nullptr;

@@ -142,4 +142,14 @@ SkinLibrary LoadSkins(const std::vector<SkinFile>& files) {
   return library;
 }
 
+std::wstring SkinProblemsMessage(const std::vector<SkinProblem>& problems) {
+  if (problems.empty()) return {};
+  std::wstring text = L"These skins could not be loaded and were left out:";
+  const size_t named = std::min(problems.size(), kNamedSkinProblems);
+  for (size_t i = 0; i < named; ++i) text += L"\r" + problems[i].file + L": " + problems[i].reason;
+  if (const size_t more = problems.size() - named; more > 0)
+    text += L"\r...and " + std::to_wstring(more) + (more == 1 ? L" more file." : L" more files.");
+  return text;
+}
+
 }  // namespace skin

@@ -36,4 +36,12 @@ struct SkinLibrary {
 // Files without the skin extension (in any letter case) are not skin files and are ignored.
 SkinLibrary LoadSkins(const std::vector<SkinFile>& files);
 
+// How many of the files left out the start-up message names, a line each; the rest are counted,
+// so the message box stays on the screen however many files there are.
+inline constexpr size_t kNamedSkinProblems = 10;
+
+// The start-up message about the files left out (lines end with a carriage return, which starts
+// a new line in a message box); empty when there are none.
+std::wstring SkinProblemsMessage(const std::vector<SkinProblem>& problems);
+
 }  // namespace skin

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -49,6 +50,7 @@ class CopyOfVantora {
   CopyOfVantora& operator=(const CopyOfVantora&) = delete;
 
   std::wstring ExePath() const { return (folder_ / "vantora.exe").wstring(); }
+  std::filesystem::path SkinsFolder() const { return folder_ / "Skins"; }
 
  private:
   std::filesystem::path folder_;
@@ -136,6 +138,27 @@ TEST(StartupE2E, ACopyInAnotherFolderRunsAsAnInstanceOfItsOwn) {
   ASSERT_TRUE(ReadRecord(copy.ExePath()).has_value());
   EXPECT_EQ(ReadRecord(copy.ExePath())->count, 1);
   EXPECT_EQ(ReadRecord(e2e::VantoraExePath())->count, 1);
+}
+
+TEST(StartupE2E, TheMessageAboutHundredsOfUnusableSkinFilesStaysOnTheScreen) {
+  const CopyOfVantora copy;
+  for (int i = 0; i < 300; ++i)
+    std::ofstream(copy.SkinsFolder() / ("Broken " + std::to_string(i) + ".vskin")) << "window=white\n";
+  e2e::Process vantora(copy.ExePath());
+  ASSERT_NE(vantora.WaitForMainWindow(), nullptr);
+  const HWND box = vantora.WaitForMessageBox(e2e::kApplicationTitle);
+  ASSERT_NE(box, nullptr) << "no message about the skin files";
+  e2e::SaveScreenshot(box, L"e2e-skin-files-message.bmp");
+  const std::wstring text = e2e::MessageBoxText(box);
+  EXPECT_EQ(text.rfind(L"These skins could not be loaded and were left out:", 0), 0u) << text;
+  EXPECT_NE(text.find(L"...and 290 more files."), std::wstring::npos) << text;
+  // Title bar and button on the screen: the box can be read and closed.
+  RECT rect{};
+  ASSERT_TRUE(::GetWindowRect(box, &rect));
+  EXPECT_GE(rect.top, 0);
+  EXPECT_LE(rect.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_TRUE(e2e::AnswerMessageBox(box, L"OK"));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !::IsWindow(box); }, 5s));
 }
 
 TEST(StartupE2E, FilePathIsWrittenByTheFirstStartOnly) {

@@ -242,6 +242,12 @@ TEST(IconCodecs, ExecutableLayoutTellsDataAfterTheSections) {
   ASSERT_TRUE(layout);
   EXPECT_EQ(layout->sectionsEnd, 0x600u);
   EXPECT_FALSE(layout->TrailingData(plain.size()));
+  EXPECT_FALSE(layout->Truncated(plain.size()));
+  // Headers whole, the resources cut short: the sections end past the file.
+  Bytes shortened = plain;
+  shortened.resize(0x500);
+  EXPECT_TRUE(icons::ReadPeLayout(shortened)->Truncated(shortened.size()));
+  EXPECT_FALSE(icons::ReadPeLayout(shortened)->TrailingData(shortened.size()));
   const auto payload = Executable(0, 100);
   EXPECT_TRUE(icons::ReadPeLayout(payload)->TrailingData(payload.size()));
   const auto signedFile = Executable(0x80, 0);

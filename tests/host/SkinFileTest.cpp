@@ -1,6 +1,8 @@
 // Skin files: reading them, completing them from their bases, and refusing what is not a skin.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -187,4 +189,33 @@ TEST(SkinFile, TheStartupSkinShipsAsAWholeUsableFile) {
   EXPECT_TRUE(engine.SetSkinName(L"WMP11"));
   EXPECT_TRUE(engine.TakeSkinProblems().empty());
   EXPECT_EQ(skin::EffectivePalette(engine.Colours(), 0, 0), engine.Colours());  // legible as it is
+}
+
+TEST(SkinFile, TheMessageAboutFilesLeftOutNamesTheFirstTenAndCountsTheRest) {
+  const auto messageFor = [](int badFiles) {
+    std::vector<skin::SkinFile> files{{L"Good.vskin", "base=Neutral4 (internal)\n"}};
+    for (int i = 0; i < badFiles; ++i) {
+      wchar_t name[32];
+      swprintf(name, 32, L"Bad%03d.vskin", i);
+      files.push_back({name, "window=white\n"});
+    }
+    return skin::SkinProblemsMessage(skin::LoadSkins(files).problems);
+  };
+  const auto lines = [](const std::wstring& text) { return std::count(text.begin(), text.end(), L'\r') + 1; };
+
+  const std::wstring many = messageFor(300);
+  EXPECT_EQ(lines(many), 12);  // the heading, ten files, the count
+  EXPECT_EQ(many.rfind(L"These skins could not be loaded and were left out:\rBad000.vskin: line 1: 'white' is not "
+                       L"a colour (#RRGGBB)\rBad001.vskin: ",
+                       0),
+            0u);
+  EXPECT_NE(many.find(L"\rBad009.vskin: "), std::wstring::npos);
+  EXPECT_EQ(many.find(L"Bad010"), std::wstring::npos);
+  EXPECT_TRUE(many.ends_with(L"\r...and 290 more files.")) << many;
+
+  EXPECT_TRUE(messageFor(11).ends_with(L"\r...and 1 more file."));
+  const std::wstring ten = messageFor(10);
+  EXPECT_EQ(lines(ten), 11);
+  EXPECT_TRUE(ten.ends_with(L"Bad009.vskin: line 1: 'white' is not a colour (#RRGGBB)"));
+  EXPECT_EQ(messageFor(0), L"");
 }

@@ -185,6 +185,15 @@ TEST(ExeIconTest, ReadOnlyExecutableAndTrailingDataAreRefusedUnchanged) {
   bytes.insert(bytes.end(), 4096, 0x5A);
   platform::WriteFileBytes(payload, bytes);
   ExpectRefusedAndUnchanged(icoPath, payload);
+
+  // A program cut short, which the system's updater would rewrite as if it were whole.
+  const std::wstring truncated = CopyOfProgram(L"icon_target.exe", L"truncated-target.exe");
+  bytes = Contents(truncated);
+  bytes.resize(bytes.size() * 3 / 4);
+  platform::WriteFileBytes(truncated, bytes);
+  ExpectRefusedAndUnchanged(icoPath, truncated);
+  EXPECT_EQ(icons::ReplaceExeIcon(icoPath, truncated).refusal,
+            L"The Icon Of The Program Could Not Be Changed. The Program File Is Cut Short.");
 }
 
 TEST(ExeIconTest, AProgramHeldOpenByAnotherIsRefusedUnchanged) {
@@ -242,7 +251,13 @@ TEST_F(ExeIconPanelTest, ChangeWithoutAnExecutableSaysErrorAndLoadEnablesChange)
   EXPECT_TRUE(form.Button37.Enabled());
   EXPECT_NE(form.Image5.Icon(), nullptr);
   form.Button37.Click();
-  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information), std::vector<std::wstring>{L"Error"});
+  // No executable chosen: the reason is the file system's.
+  const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].rfind(L"The Icon Of The Program Could Not Be Changed. Cannot open file \"\". ", 0), 0u)
+      << errors[0];
+  EXPECT_GT(errors[0].size(),
+            std::wstring(L"The Icon Of The Program Could Not Be Changed. Cannot open file \"\". ").size());
 }
 
 TEST_F(ExeIconPanelTest, NotAnIconKeepsThePanelAndSaysSo) {
@@ -286,6 +301,7 @@ TEST_F(ExeIconPanelFiles, BrowseChangeAndSaveTheOldIconThroughThePanel) {
   form.Button36.Click();
   form.Button37.Click();
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Information).empty());
+  EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
   EXPECT_EQ(IconResource(exe, 1).size(),
             icons::ReadIco(Contents(SeedIcon(L"icotool-16-32-48.ico")))->images[0].bytes.size());
 

@@ -9,6 +9,7 @@
 
 #include "app/VantoraMain.h"
 #include "options/portable/HotKeyTable.h"
+#include "support/ForeignWindows.h"
 #include "support/Pump.h"
 #include "support/RecordingSession.h"
 #include "support/ShellIcon.h"
@@ -150,9 +151,44 @@ TEST_F(LifeCycleTest, ShellRestartAddsTheVisibleIconAgain) {
   ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
 
-  form.TrayIcon1.SetVisible(false);
+  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
   ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
   EXPECT_FALSE(ShellHasIcon(form.Handle())) << "a hidden icon stays hidden";
+}
+
+TEST_F(LifeCycleTest, AnIconTheShellRefusesLeavesTheWindowReachableAndComesWhenTheShellIsReady) {
+  const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  testsupport::PumpFor(600);  // Wine undoes a minimize that follows the show too closely
+  {
+    // A taskbar that is not ready: the notification area's messages reach it, and it takes no icon.
+    testsupport::ForeignWindows notReady(L"--count 0 --shell");
+    form.sBitBtn8.Click();  // "Minimize To Tray"
+    EXPECT_FALSE(form.TrayIcon1.Visible());
+    EXPECT_TRUE(::IsIconic(app.Handle())) << "minimized instead";
+    EXPECT_TRUE(::IsWindowVisible(app.Handle())) << "the taskbar entry stays, a way back";
+    EXPECT_TRUE(form.TrayIcon1.LastBalloon().title.empty());
+    const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(
+        errors[0].rfind(L"The Icon Could Not Be Added To The Notification Area. Vantora Is Minimized Instead. ", 0), 0u)
+        << errors[0];
+    app.Restore();
+    EXPECT_TRUE(Shown());
+
+    form.sBitBtn6.Click();  // "Show TrayIcon" is refused too, and the caption says so
+    EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+    EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 2u);
+  }
+  // The shell announces itself: the icon the program still wants is added.
+  ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
+  EXPECT_TRUE(form.TrayIcon1.Visible());
+  EXPECT_TRUE(ShellHasIcon(form.Handle()));
+  form.sBitBtn8.Click();
+  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(::IsWindowVisible(app.Handle())) << "to the tray, now that the icon is there";
+  ExpectToTrayBalloon();
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 2u);
 }
 
 // Runs inside the menu's own message loop while the menu is open.
@@ -246,7 +282,7 @@ TEST_F(LifeCycleTest, NoToTheExitQuestionLeavesEverythingAsItWas) {
 TEST_F(LifeCycleTest, YesToTheExitQuestionEndsAtOnceWithoutFade) {
   for (int way = 0; way < 2; ++way) {
     SCOPED_TRACE(way == 0 ? "Exit Vantora" : "exit glyph button");
-    form.TrayIcon1.SetVisible(true);
+    EXPECT_TRUE(form.TrayIcon1.SetVisible(true));
     session.terminations.clear();
     prompts.confirmAnswers = {true};
     if (way == 0)

@@ -30,7 +30,7 @@ void Fill(HDC dc, RECT rect, COLORREF colour) {
 // Red on the left half, blue on the right, a green 4 x 4 square at the top left.
 platform::CaptureBitmap KnownPicture(int width = kWidth, int height = kHeight) {
   platform::CaptureBitmap picture;
-  picture.Resize(width, height);
+  EXPECT_TRUE(picture.Resize(width, height));
   const platform::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   const platform::SelectRestorer select(dc.get(), picture.bitmap.get());
   Fill(dc.get(), {0, 0, width / 2, height}, kLeft);

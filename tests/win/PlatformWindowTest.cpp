@@ -96,7 +96,7 @@ TEST(WindowStyles, LayeredAlphaAndExtendedStyleReadBackFromAnotherProcess) {
   ForeignWindows helper(L"--title \"Layered %d\"");
   HWND window = helper.Find(L"Layered 1");
   ASSERT_NE(window, nullptr);
-  SetExtendedStyle(window, ExtendedStyle(window) | WS_EX_LAYERED);
+  EXPECT_TRUE(SetExtendedStyle(window, ExtendedStyle(window) | WS_EX_LAYERED));
   EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
 
   for (BYTE alpha : {BYTE{127}, BYTE{0}, BYTE{255}}) {
@@ -106,6 +106,7 @@ TEST(WindowStyles, LayeredAlphaAndExtendedStyleReadBackFromAnotherProcess) {
     ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &readBack, &flags));
     EXPECT_EQ(readBack, alpha);
     EXPECT_EQ(flags & LWA_ALPHA, static_cast<DWORD>(LWA_ALPHA));
+    EXPECT_EQ(LayeredAlpha(window), std::optional<BYTE>(alpha));
   }
   const auto rect = WindowRectangle(window);
   ASSERT_TRUE(rect.has_value());
@@ -116,11 +117,11 @@ TEST(WindowStyles, ShowStatesReachAnotherProcess) {
   ForeignWindows helper(L"--title \"Shown %d\"");
   HWND window = helper.Find(L"Shown 1");
   ASSERT_NE(window, nullptr);
-  ShowWindowState(window, SW_MINIMIZE);
+  EXPECT_TRUE(ShowWindowState(window, SW_MINIMIZE));
   EXPECT_TRUE(IsIconic(window));
-  ShowWindowState(window, SW_SHOWMAXIMIZED);
+  EXPECT_TRUE(ShowWindowState(window, SW_SHOWMAXIMIZED));
   EXPECT_TRUE(IsZoomed(window));
-  ShowWindowState(window, SW_RESTORE);
+  EXPECT_TRUE(ShowWindowState(window, SW_RESTORE));
   EXPECT_FALSE(IsZoomed(window) || IsIconic(window));
 }
 
@@ -171,8 +172,8 @@ TEST(RequestClose, ReachesWindowsThatCloseAndThoseThatRefuseOneAfterTheOther) {
   HWND refuses = refusing.Find(L"Refusing 1");
   ASSERT_TRUE(closes && refuses);
 
-  RequestClose(refuses);
-  RequestClose(closes);
+  EXPECT_TRUE(RequestClose(refuses)) << "a refusal is still an answer";
+  EXPECT_TRUE(RequestClose(closes));
   EXPECT_TRUE(IsWindow(refuses));
   EXPECT_FALSE(IsWindow(closes));
 

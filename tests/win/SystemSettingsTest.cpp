@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Error.h"
 #include "support/Clipboard.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
@@ -199,7 +200,7 @@ TEST_F(SystemSettingsTest, TwoPressesWriteTheQuotedRunValueThenDeleteIt) {
   SavedRegistryValue saved(kRunKey, L"Vantora");
   DeleteValue(kRunKey, L"Vantora");
   ui::Owned<TForm6> fresh;  // starts without the value
-  fresh.TrayIcon1.SetVisible(false);
+  EXPECT_TRUE(fresh.TrayIcon1.SetVisible(false));
   ASSERT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
   wchar_t self[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -223,6 +224,19 @@ TEST_F(SystemSettingsTest, ShutdownAsksAndPowersOffOnlyOnYesLettingProgramsSaveT
   const auto [flags, reason] = session.powerOffs[0];
   EXPECT_EQ(flags, static_cast<UINT>(EWX_POWEROFF | EWX_FORCEIFHUNG));  // never EWX_FORCE
   EXPECT_TRUE(reason & SHTDN_REASON_FLAG_PLANNED);
+  EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
+}
+
+TEST_F(SystemSettingsTest, ARefusedShutdownIsShownWithTheSystemsReason) {
+  testsupport::RecordingSession session;
+  session.powerOffRefusal = ERROR_PRIVILEGE_NOT_HELD;
+  prompts.confirmAnswers = {true};
+  form.sBitBtn7.Click();
+  ASSERT_EQ(session.powerOffs.size(), 1u);
+  const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], L"Windows Could Not Be Shut Down. " + platform::SystemMessage(ERROR_PRIVILEGE_NOT_HELD));
+  EXPECT_NE(errors[0].find(L"rivilege"), std::wstring::npos) << errors[0];
 }
 
 }  // namespace

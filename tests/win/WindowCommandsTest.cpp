@@ -93,7 +93,7 @@ TEST_F(WindowCommandsTest, DisableCloseButtonGreysTheSystemMenusCloseAndBack) {
   form.Button2.Click();
   EXPECT_FALSE(closeState() & MF_GRAYED);
   EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  platform::SetCloseButtonEnabled(window.get(), false);  // the shared routine on its own
+  EXPECT_TRUE(platform::SetCloseButtonEnabled(window.get(), false));  // the shared routine on its own
   EXPECT_TRUE(closeState() & MF_GRAYED);
 }
 

@@ -205,11 +205,11 @@ TEST_F(WindowIconsTest, CancelledFullScreenShotTouchesNothing) {
 
 TEST(CaptureTest, ZeroWidthOrHeightLeavesTheBitmapAsItWas) {
   platform::CaptureBitmap bitmap;
-  platform::CaptureScreenRect(0, 0, 8, 6, bitmap);
+  ASSERT_TRUE(platform::CaptureScreenRect(0, 0, 8, 6, bitmap));
   const HBITMAP before = bitmap.bitmap.get();
   ASSERT_NE(before, nullptr);
-  platform::CaptureScreenRect(0, 0, 0, 50, bitmap);
-  platform::CaptureScreenRect(0, 0, 50, 0, bitmap);
+  EXPECT_TRUE(platform::CaptureScreenRect(0, 0, 0, 50, bitmap));
+  EXPECT_TRUE(platform::CaptureScreenRect(0, 0, 50, 0, bitmap));
   EXPECT_EQ(bitmap.bitmap.get(), before);
   EXPECT_EQ(ui::BitmapSize(before).cx, 8);
   EXPECT_EQ(ui::BitmapSize(before).cy, 6);

@@ -43,8 +43,9 @@ enum ControlFlags : unsigned {
   kVertical = 64,  // a bevel drawn as a vertical line (else horizontal)
 };
 
-// The two captions of a control that names what its next click does and flips after it: the
-// layout row shows `first`, and the logic compares the caption with the same constants.
+// The two captions of a control that names what its next click does and, after it, what the
+// system reports: the layout row shows `first`, and the logic compares the caption with the
+// same constants.
 struct CaptionPair {
   const wchar_t* first;
   const wchar_t* second;

@@ -17,12 +17,14 @@ class RecordingSession final : public platform::Session {
   RecordingSession& operator=(const RecordingSession&) = delete;
 
   std::vector<std::pair<UINT, DWORD>> powerOffs;  // ExitWindowsEx flags, reason
-  bool powerOffAnswer = true;
+  // What the system answers: success, or the error code of a refusal.
+  DWORD powerOffRefusal = ERROR_SUCCESS;
   std::vector<std::pair<HWND, UINT>> terminations;  // application window, exit code
 
-  bool PowerOff(UINT flags, DWORD reason) override {
+  platform::Outcome PowerOff(UINT flags, DWORD reason) override {
     powerOffs.emplace_back(flags, reason);
-    return powerOffAnswer;
+    return powerOffRefusal == ERROR_SUCCESS ? platform::Outcome::Success()
+                                            : platform::Outcome::Failure(powerOffRefusal);
   }
   void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {
     terminations.emplace_back(applicationWindow, exitCode);
