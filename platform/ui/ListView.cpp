@@ -1,6 +1,7 @@
 #include "platform/ui/ListView.h"
 
 #include "platform/ScreenCapture.h"
+#include "platform/portable/Dpi.h"
 #include "platform/ui/Form.h"
 
 namespace ui {
@@ -8,11 +9,11 @@ namespace ui {
 // --- ImageList ------------------------------------------------------------------------------
 
 ImageList::ImageList(int width, int height, COLORREF background)
-    : width_(width),
-      height_(height),
-      list_(::ImageList_Create(width, height, ILC_COLOR24, 8, 8)),
+    : width_(vantora::ScaleForDpi(width, DpiOfWindow(nullptr))),
+      height_(vantora::ScaleForDpi(height, DpiOfWindow(nullptr))),
+      list_(::ImageList_Create(width_, height_, ILC_COLOR24, 8, 8)),
       cellDc_(::CreateCompatibleDC(nullptr)),
-      cell_(platform::ScreenBitmap(width, height)),
+      cell_(platform::ScreenBitmap(width_, height_)),
       background_(::CreateSolidBrush(background)) {}
 
 int ImageList::AddIcon(HICON icon) {

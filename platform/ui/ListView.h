@@ -13,6 +13,7 @@ namespace ui {
 // Fixed-size images drawn on a background colour; icons are scaled into the cell.
 class ImageList {
  public:
+  // The size in 96-DPI pixels, scaled to the screen's DPI.
   ImageList(int width, int height, COLORREF background = RGB(255, 255, 255));
   HIMAGELIST Handle() const noexcept { return list_.get(); }
   int Width() const noexcept { return width_; }

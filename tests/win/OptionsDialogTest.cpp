@@ -19,6 +19,7 @@
 #include "support/MainForm.h"
 #include "support/RecordingSession.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TabWalk.h"
 
 using testsupport::ForeignWindows;
 using testsupport::ScriptedPrompts;
@@ -491,6 +492,66 @@ TEST_F(OptionsDialogTest, MainWindowRefocusesItsUsableSlidersAfterEveryChangeOfL
   form.sSkinManager1.SetHueOffset(30);
   EXPECT_EQ(opacity.count, 1);
   EXPECT_EQ(taskbar.count, 2);
+}
+
+// The keyboard alone: Tab in reading order through the three groups and the two buttons,
+// Enter for "Ok" (or the focused button), Escape for "Cancel", Space on the focused button.
+TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
+  int& period = form.windowList.AutoRefreshPeriod;
+  const auto keys = [](std::initializer_list<WORD> held, WORD key) {
+    return [held, key](TForm10& dialog) {
+      ::SetForegroundWindow(dialog.Handle());
+      testsupport::PressChord(held, key);
+      return true;
+    };
+  };
+  RunDialog({
+      Check([](TForm10& dialog) {
+        ::SetForegroundWindow(dialog.Handle());
+        dialog.CheckBox1.SetChecked(true);  // the period's slider takes part too
+        const std::vector<ui::Control*> holders{&dialog.GroupBox1, &dialog.GroupBox2, &dialog.GroupBox3};
+        const std::vector<ui::Control*> visited = testsupport::WalkTab(dialog, dialog.CheckBox1);
+        testsupport::ExpectReadingOrder(visited, testsupport::TabStops(dialog), [&](const ui::Control* c) {
+          return testsupport::GroupAmong(c, holders, [](const RECT&) { return std::string("region:buttons"); });
+        });
+        ASSERT_GE(visited.size(), 2u);
+        EXPECT_EQ(visited[visited.size() - 2], &dialog.Button1);
+        EXPECT_EQ(visited.back(), &dialog.Button2);
+        dialog.TrackBar1.SetPosition(30);
+        dialog.TrackBar1.SetFocus();
+      }),
+      keys({}, VK_ESCAPE),
+  });
+  EXPECT_EQ(period, 0) << "Escape is \"Cancel\"";
+
+  RunDialog({
+      Check([](TForm10& dialog) {
+        dialog.CheckBox1.SetChecked(true);
+        dialog.TrackBar1.SetPosition(30);
+        dialog.Button2.SetFocus();
+      }),
+      keys({}, VK_RETURN),
+  });
+  EXPECT_EQ(period, 0) << "Enter on the focused \"Cancel\" is \"Cancel\"";
+
+  RunDialog({
+      Check([](TForm10& dialog) {
+        dialog.CheckBox1.SetChecked(true);
+        dialog.TrackBar1.SetPosition(30);
+        dialog.TrackBar1.SetFocus();
+      }),
+      keys({}, VK_RETURN),
+  });
+  EXPECT_EQ(period, 30) << "Enter elsewhere is \"Ok\"";
+
+  RunDialog({
+      Check([](TForm10& dialog) {
+        dialog.TrackBar1.SetPosition(60);
+        dialog.Button1.SetFocus();
+      }),
+      keys({}, VK_SPACE),
+  });
+  EXPECT_EQ(period, 60) << "Space on the focused \"Ok\"";
 }
 
 }  // namespace
