@@ -116,6 +116,7 @@ class Control : public MouseEvents {
 
   const FontSpec& Font() const noexcept { return font_; }
   void Reposition();
+  RECT ScaledEdges(const Bounds& b) const;
 
  private:
   friend class Form;
