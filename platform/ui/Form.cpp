@@ -187,7 +187,7 @@ HFONT Form::FontFor(const FontSpec& wanted) {
   auto& font = fonts_[{wanted.height, wanted.bold}];
   if (!font) {
     LOGFONTW lf{};
-    lf.lfHeight = vantora::ScaleForDpi(wanted.height, dpi_);
+    lf.lfHeight = vantora::FontHeightForDpi(wanted.height, dpi_);
     lf.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(lf.lfFaceName, style_.fontName.c_str(), LF_FACESIZE - 1);

@@ -14,6 +14,7 @@
 
 #include "app/portable/MainLayout.h"
 #include "options/VantoraOptions.h"
+#include "platform/portable/Dpi.h"
 #include "support/MainForm.h"
 #include "support/ScreenPicture.h"
 #include "support/Script.h"
@@ -60,15 +61,31 @@ struct Fit {
   bool now = true, at96 = true;
 };
 
-Fit CaptionFit(const ui::Form& form, const ui::Control& c) {
-  const HWND w = c.Handle();
+// The control's font at its designed 96-DPI size.
+platform::UniqueFont Font96(const ui::Form& form, HWND control) {
+  LOGFONTW design{};
+  ::GetObjectW(FontOf(control), sizeof(design), &design);
+  // The designed height whose size at this DPI the font has; of two of the same point size the
+  // larger, as the program's heights are the usual pixel sizes of their points.
+  for (int height = -40; height <= -8; ++height)
+    if (vantora::FontHeightForDpi(height, form.Dpi()) == design.lfHeight) {
+      design.lfHeight = height;
+      break;
+    }
+  return platform::UniqueFont(::CreateFontIndirectW(&design));
+}
+
+std::wstring ShownCaption(const ui::Control& c) {
   std::wstring text = c.Caption();
   for (size_t at = text.find(L"&&"); at != std::wstring::npos; at = text.find(L"&&", at + 1)) text.erase(at, 1);
+  return text;
+}
+
+Fit CaptionFit(const ui::Form& form, const ui::Control& c) {
+  const HWND w = c.Handle();
+  const std::wstring text = ShownCaption(c);
   if (text.empty() || !::IsWindowVisible(w)) return {};
-  LOGFONTW design{};
-  ::GetObjectW(FontOf(w), sizeof(design), &design);
-  design.lfHeight = ::MulDiv(design.lfHeight, 96, static_cast<int>(form.Dpi()));
-  const platform::UniqueFont font96(::CreateFontIndirectW(&design));
+  const platform::UniqueFont font96 = Font96(form, w);
   RECT client{};
   ::GetClientRect(w, &client);
   const ui::Bounds designed = c.DesignBounds();
@@ -151,27 +168,44 @@ RECT At96(const ui::Form& form, const RECT& r) {
   return {::MulDiv(r.left, 96, dpi), ::MulDiv(r.top, 96, dpi), ::MulDiv(r.right, 96, dpi), ::MulDiv(r.bottom, 96, dpi)};
 }
 
-// No two controls overlap, unless one holds the other or they already overlap as designed.
+bool IsText(const ui::Control& c) {
+  wchar_t name[16] = {};
+  ::GetClassNameW(c.Handle(), name, 16);
+  return std::wstring(name) == L"Static" && (::GetWindowLongW(c.Handle(), GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW &&
+         !c.Caption().empty();
+}
+
+// No two controls overlap, and no two labels' texts touch, unless one holds the other or they
+// already do as designed at 96 DPI.
 void ExpectNoNewOverlaps(const ui::Form& form, const std::vector<std::string>& exempt = {}) {
   std::vector<const ui::Control*> shown;
   for (const ui::Control* c : form.Controls())
     if (::IsWindowVisible(c->Handle()) && std::find(exempt.begin(), exempt.end(), c->Name()) == exempt.end())
       shown.push_back(c);
   const auto designed = [&](const ui::Control* c) {
+    if (c->Name().rfind("Bevel", 0) == 0) return At96(form, ShownRect(*c));
     const ui::Bounds b = c->DesignBounds();
     RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
-    // A label sized to its text: its size at 96 DPI is its size now, scaled back.
-    const RECT now96 = At96(form, ShownRect(*c));
-    if (b.width <= 0) r.right = r.left + (now96.right - now96.left);
-    if (b.height <= 0) r.bottom = r.top + (now96.bottom - now96.top);
-    if (c->Name().rfind("Bevel", 0) == 0) return now96;
+    if (IsText(*c)) {  // a label sized to its text is as large as its text at 96 DPI
+      const platform::UniqueFont font = Font96(form, c->Handle());
+      const SIZE text = TextExtent(font.get(), ShownCaption(*c));
+      if (!(::GetWindowLongW(c->Handle(), GWL_STYLE) & SS_CENTER)) r.right = std::max(r.right, r.left + text.cx + 1);
+      r.bottom = std::max(r.bottom, r.top + text.cy);
+    }
+    return r;
+  };
+  // Texts side by side need a pixel between them.
+  const auto apart = [](RECT r, bool text) {
+    if (text) ++r.right;
     return r;
   };
   for (size_t i = 0; i < shown.size(); ++i)
-    for (size_t j = i + 1; j < shown.size(); ++j)
-      if (OverlapOutside(ShownRect(*shown[i]), ShownRect(*shown[j])) &&
-          !OverlapOutside(designed(shown[i]), designed(shown[j])))
-        ADD_FAILURE() << shown[i]->Name() << " and " << shown[j]->Name() << " overlap";
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const bool texts = IsText(*shown[i]) && IsText(*shown[j]);
+      if (OverlapOutside(apart(ShownRect(*shown[i]), texts), apart(ShownRect(*shown[j]), texts)) &&
+          !OverlapOutside(apart(designed(shown[i]), texts), apart(designed(shown[j]), texts)))
+        ADD_FAILURE() << shown[i]->Name() << " and " << shown[j]->Name() << (texts ? " touch" : " overlap");
+    }
 }
 
 void SavePicture(const ui::Form& form, const std::string& name) {

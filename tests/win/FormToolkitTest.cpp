@@ -134,7 +134,7 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
   EXPECT_EQ(r.left, 27);
   EXPECT_EQ(r.top, 242);  // 161 * 1.5 rounded
   EXPECT_EQ(r.right - r.left, 150);
-  EXPECT_EQ(FontOf(button.Handle()).lfHeight, -17);  // -11 * 1.5 rounded
+  EXPECT_EQ(FontOf(button.Handle()).lfHeight, -16);  // 8 points at 144 DPI, as the system sizes them
   ::GetClientRect(form.Handle(), &client);
   EXPECT_EQ(client.right, 600);
 }
