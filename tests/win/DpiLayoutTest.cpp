@@ -252,6 +252,32 @@ TEST_F(DpiLayoutTest, MainWindowCaptionsFitWithoutOverlapsBoldHeadingsAndGlyphsO
   InBothLooks([&](const std::string& look) { SavePicture(form, "main-" + look); });
 }
 
+// The list's icon cells in the skin's colours: the program's icon, whose corners are clear,
+// shows the selected row's colour around it, and the list's colour on a row not selected.
+TEST_F(DpiLayoutTest, ListIconsKeepTheirTransparencyOnTheSkinsRowColours) {
+  testsupport::TestWindow other{L"DPI layout other"};
+  const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  for (HWND w : {target.get(), other.get()}) ::SendMessageW(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  FocusForm();
+  Select(target.get());
+  ASSERT_TRUE(form.sSkinManager1.Active());
+  Pump(150);
+  const skin::Palette& colours = form.sSkinManager1.Colours();
+  const auto cornerOf = [&](HWND window) {
+    RECT cell{};
+    ListView_GetItemRect(form.ListView1.Handle(), RowOf(window), &cell, LVIR_ICON);
+    ::MapWindowPoints(form.ListView1.Handle(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    const int size = form.ImageList1.Width();
+    const int left = (cell.left + cell.right - size) / 2, top = (cell.top + cell.bottom - size) / 2;
+    return ScreenPicture(RECT{left, top, left + 1, top + 1}).At(0, 0);
+  };
+  ::RedrawWindow(form.ListView1.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  EXPECT_EQ(cornerOf(target.get()), RGB(colours.selection.r, colours.selection.g, colours.selection.b));
+  EXPECT_EQ(cornerOf(other.get()), RGB(colours.panel.r, colours.panel.g, colours.panel.b));
+  SavePicture(form, "list-icons-skinned");
+  for (HWND w : {target.get(), other.get()}) ::SendMessageW(w, WM_SETICON, ICON_BIG, 0);
+}
+
 TEST_F(DpiLayoutTest, OptionsDialogCaptionsFitWithoutOverlaps) {
   FocusForm();
   testsupport::Script script([this] {
