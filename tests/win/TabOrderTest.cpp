@@ -7,10 +7,13 @@
 
 #include "app/portable/MainLayout.h"
 #include "support/MainForm.h"
+#include "support/ScreenPicture.h"
 #include "support/TabWalk.h"
 #include "support/TestWindow.h"
 
 namespace {
+
+using testsupport::ScreenPicture;
 
 class TabOrderTest : public testsupport::MainFormTest {
  protected:
@@ -67,6 +70,33 @@ TEST_F(TabOrderTest, SpaceAndEnterPressTheFocusedButton) {
   Pump(100);
   EXPECT_FALSE(form.CheckBox1.Checked());
   EXPECT_FALSE(::GetWindowLongW(target.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+// Focus shows in every look: the focused button's pixels differ from the same button without
+// the focus, in the native look and in every skin, with the focus moved by the Tab key.
+TEST_F(TabOrderTest, TheFocusedButtonShowsItsFocusInEveryLook) {
+  FocusForm();
+  skin::SkinEngine& engine = form.sSkinManager1;
+  std::vector<std::wstring> looks = engine.SkinNames();
+  looks.push_back(L"");  // the native look
+  for (const std::wstring& look : looks) {
+    SCOPED_TRACE(testing::PrintToString(look.empty() ? std::wstring(L"native") : look));
+    engine.SetActive(!look.empty());
+    if (!look.empty()) {
+      ASSERT_TRUE(engine.SetSkinName(look));
+    }
+    form.ListView1.SetFocus();
+    testsupport::PressChord({}, VK_TAB);  // onto "Refresh List (F5)"
+    Pump(150);
+    ASSERT_EQ(testsupport::FocusedControl(form), &form.Button13);
+    const ScreenPicture focused(testsupport::RectOf(&form.Button13));
+    testsupport::PressChord({}, VK_TAB);
+    Pump(150);
+    ASSERT_NE(testsupport::FocusedControl(form), &form.Button13);
+    const ScreenPicture unfocused(testsupport::RectOf(&form.Button13));
+    EXPECT_GT(focused.Differences(unfocused), form.Scale(20)) << "the focus is not visible";
+  }
+  engine.SetActive(true);
 }
 
 }  // namespace
