@@ -298,13 +298,12 @@ void Form::ArrangeControls() {
     for (size_t k = 0; k < slots.size(); ++k) order[slots[k]] = controls_[slots[reading[k]]];
   }
   // New child windows go to the bottom of their siblings, so the controls already stand in
-  // creation order; when the reading order moved some, all are stacked again.
-  if (order != controls_) {
-    for (size_t i = 0; i < order.size(); ++i)
+  // creation order; each one the reading order moved goes right after its new predecessor.
+  for (size_t i = 0; i < order.size(); ++i)
+    if (order[i] != controls_[i])
       ::SetWindowPos(order[i]->Handle(), i == 0 ? HWND_TOP : order[i - 1]->Handle(), 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    controls_ = std::move(order);
-  }
+  controls_ = std::move(order);
   // The lines, frames and panels go underneath the controls placed on them.
   for (int layer = 1; layer <= 2; ++layer)
     for (Control* c : controls_)
