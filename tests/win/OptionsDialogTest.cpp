@@ -498,10 +498,11 @@ TEST_F(OptionsDialogTest, MainWindowRefocusesItsUsableSlidersAfterEveryChangeOfL
 // Enter for "Ok" (or the focused button), Escape for "Cancel", Space on the focused button.
 TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
   int& period = form.windowList.AutoRefreshPeriod;
-  const auto keys = [](std::initializer_list<WORD> held, WORD key) {
-    return [held, key](TForm10& dialog) {
+  // A key pressed on the dialog, brought to the front for it.
+  const auto pressKey = [](WORD key) {
+    return [key](TForm10& dialog) {
       ::SetForegroundWindow(dialog.Handle());
-      testsupport::PressChord(held, key);
+      testsupport::PressChord({}, key);
       return true;
     };
   };
@@ -520,38 +521,35 @@ TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
         dialog.TrackBar1.SetPosition(30);
         dialog.TrackBar1.SetFocus();
       }),
-      keys({}, VK_ESCAPE),
+      pressKey(VK_ESCAPE),
   });
   EXPECT_EQ(period, 0) << "Escape is \"Cancel\"";
 
-  RunDialog({
-      Check([](TForm10& dialog) {
-        dialog.CheckBox1.SetChecked(true);
-        dialog.TrackBar1.SetPosition(30);
-        dialog.Button2.SetFocus();
-      }),
-      keys({}, VK_RETURN),
-  });
-  EXPECT_EQ(period, 0) << "Enter on the focused \"Cancel\" is \"Cancel\"";
-
-  RunDialog({
-      Check([](TForm10& dialog) {
-        dialog.CheckBox1.SetChecked(true);
-        dialog.TrackBar1.SetPosition(30);
-        dialog.TrackBar1.SetFocus();
-      }),
-      keys({}, VK_RETURN),
-  });
-  EXPECT_EQ(period, 30) << "Enter elsewhere is \"Ok\"";
-
-  RunDialog({
-      Check([](TForm10& dialog) {
-        dialog.TrackBar1.SetPosition(60);
-        dialog.Button1.SetFocus();
-      }),
-      keys({}, VK_SPACE),
-  });
-  EXPECT_EQ(period, 60) << "Space on the focused \"Ok\"";
+  // Then with the period set and the focus somewhere: a key, and the period it leaves.
+  struct Press {
+    const char* what;
+    int position;
+    ui::Control& (*focus)(TForm10&);
+    WORD key;
+    int period;
+  };
+  const Press presses[] = {
+      {"Enter on the focused \"Cancel\" is \"Cancel\"", 30, [](TForm10& d) -> ui::Control& { return d.Button2; },
+       VK_RETURN, 0},
+      {"Enter elsewhere is \"Ok\"", 30, [](TForm10& d) -> ui::Control& { return d.TrackBar1; }, VK_RETURN, 30},
+      {"Space on the focused \"Ok\"", 60, [](TForm10& d) -> ui::Control& { return d.Button1; }, VK_SPACE, 60},
+  };
+  for (const Press& press : presses) {
+    RunDialog({
+        Check([&press](TForm10& dialog) {
+          dialog.CheckBox1.SetChecked(true);
+          dialog.TrackBar1.SetPosition(press.position);
+          press.focus(dialog).SetFocus();
+        }),
+        pressKey(press.key),
+    });
+    EXPECT_EQ(period, press.period) << press.what;
+  }
 }
 
 }  // namespace
