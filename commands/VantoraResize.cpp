@@ -97,13 +97,19 @@ void TForm7::Present(const ui::Bounds& target, platform::UniqueBitmap picture, S
   BringToFront();
   SetScreenBounds(RECT{0, 0, screen.cx, screen.cy});
   Image1.SetDesignBounds({0, 0, screen.cx, screen.cy});
-  model.Start(target);
+  model.Start(target, Dpi());
   PlaceModel();
   Timer1.SetEnabled(true);
 }
 
+commands::ScreenFacts TForm7::Screen() const {
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  return {client.right, client.bottom, Dpi()};
+}
+
 void TForm7::PlaceModel() {
-  const commands::ModelContents contents = commands::LayOutContents(model.shape);
+  const commands::ModelContents contents = commands::LayOutContents(model.shape, Screen());
   Shape1.SetDesignBounds(model.shape);
   Label1.SetDesignBounds(contents.label);
   Button1.SetDesignBounds(contents.cancel);

@@ -36,12 +36,13 @@ class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
   TForm7(const ui::FormKey& key, ui::Form& mainWindow, std::function<HWND()> applyTarget);
 
   // Stacked top to bottom in this order, as new child windows go underneath the earlier ones:
-  // the buttons over the label, the handle and the panel's contents over the panel, and the
-  // picture under everything.
+  // the corner handle over everything on the panel, so it always takes its own presses, the
+  // buttons over the label, the panel's contents over the panel, and the picture under
+  // everything.
+  ui::Panel Panel3{*this, commands::ResizeRow("Panel3")};     // the corner handle
   ui::Button Button1{*this, commands::ResizeRow("Button1")};  // "Cancel"
   ui::Button Button2{*this, commands::ResizeRow("Button2")};  // "Apply"
   commands::ModelNote Label1{*this, commands::ResizeRow("Label1")};
-  ui::Panel Panel3{*this, commands::ResizeRow("Panel3")};  // the corner handle
   ui::Panel Shape1{*this, commands::ResizeRow("Shape1")};  // the model of the target window
   ui::Image Image1{*this, commands::ResizeRow("Image1")};  // the frozen screen
   ui::Timer Timer1{*this, 500, false};
@@ -68,6 +69,7 @@ class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
  private:
   void BindEvents();
   void PlaceModel();  // the panel, its contents and the handle where the model says
+  commands::ScreenFacts Screen() const;
   void End();
 
   ui::Form& mainWindow_;

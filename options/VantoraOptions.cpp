@@ -37,6 +37,9 @@ TForm10::TForm10(const ui::FormKey& key, const options::OptionsLinks& links) : u
   for (size_t i = 0; i < hotKeyEdits_.size(); ++i) hotKeyEdits_[i]->SetShortCut(vantora::kHotKeys[i].ShortCut());
   ArrangeControls();
   BindEvents();
+  // Enter takes the settings as "Ok" does (or presses the focused button), Escape is "Cancel".
+  SetDefaultButton(&Button1);
+  SetCancelButton(&Button2);
 }
 
 void TForm10::BindEvents() {

@@ -3,8 +3,10 @@
 
     python3 res/make_images.py
 
-Writes vantora.ico (32x32 and 16x16, 32-bit with AND mask), placeholder.bmp (16x24, 24-bit)
-and the glyphs of the large bottom buttons, glyph_*.bmp (32x32, 32-bit with straight alpha).
+Writes vantora.ico (16, 20, 24, 32, 40, 48 and 64 pixels square, 32-bit with AND mask),
+placeholder.bmp (16x24, 24-bit) and the glyphs of the large bottom buttons, glyph_*.bmp (32x32,
+32-bit with straight alpha) and the same glyphs for higher DPIs, glyph_*_40.bmp, _48 and _64.
+Every size is drawn from the shapes at that size, never stretched from another picture.
 Standard library only; the output is deterministic, so a re-run leaves the committed files as
 they are unless the drawings change.
 
@@ -119,27 +121,35 @@ def flat(colour):
     return lambda x, y: colour
 
 
+# Drawings are written for one size (their design size); SCALE draws them that many times
+# larger, sampling the shapes at the larger size's own pixels.
+SCALE = 1.0
+
+
 class Canvas:
     def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.rgba = [[(0.0, 0.0, 0.0, 0.0)] * width for _ in range(height)]
+        self.scale = SCALE
+        self.width, self.height = round(width * SCALE), round(height * SCALE)
+        self.rgba = [[(0.0, 0.0, 0.0, 0.0)] * self.width for _ in range(self.height)]
 
     def fill(self, shape, paint, opacity=1.0):
         if isinstance(paint, tuple):
             paint = flat(paint)
-        step = 1.0 / SAMPLES
+        unit = 1.0 / self.scale  # one pixel in design units
+        step = unit / SAMPLES
         for py in range(self.height):
             for px in range(self.width):
+                x0, y0 = px * unit, py * unit
                 # Skip pixels clearly outside the shape (a distance bound, half a diagonal).
-                if shape(px + 0.5, py + 0.5) > 0.75:
+                if shape(x0 + 0.5 * unit, y0 + 0.5 * unit) > 0.75 * unit:
                     continue
                 hits = 0
                 for sy in range(SAMPLES):
                     for sx in range(SAMPLES):
-                        if shape(px + (sx + 0.5) * step, py + (sy + 0.5) * step) <= 0:
+                        if shape(x0 + (sx + 0.5) * step, y0 + (sy + 0.5) * step) <= 0:
                             hits += 1
                 if hits:
-                    colour = paint(px + 0.5, py + 0.5)
+                    colour = paint(x0 + 0.5 * unit, y0 + 0.5 * unit)
                     self._over(px, py, colour, opacity * hits / (SAMPLES * SAMPLES))
 
     def _over(self, px, py, colour, alpha):
@@ -423,11 +433,29 @@ GLYPHS = {
 }
 
 
+def at_size(draw, scale):
+    global SCALE
+    SCALE = scale
+    try:
+        return draw()
+    finally:
+        SCALE = 1.0
+
+
+# Glyph sizes beyond the designed 32 pixels: 120, 144 and 192 DPI.
+GLYPH_SIZES = (40, 48, 64)
+
+
 def main():
-    write_ico(os.path.join(HERE, "vantora.ico"), [icon32(), icon16()])
+    # The small sizes come from the 16-pixel drawing, the large ones from the 32-pixel one.
+    icons = [at_size(icon32, size / 32) for size in (64, 48, 40)] + [icon32()]
+    icons += [at_size(icon16, size / 16) for size in (24, 20)] + [icon16()]
+    write_ico(os.path.join(HERE, "vantora.ico"), icons)
     write_placeholder(os.path.join(HERE, "placeholder.bmp"))
     for name, draw in GLYPHS.items():
         write_bmp32(os.path.join(HERE, name), draw())
+        for size in GLYPH_SIZES:
+            write_bmp32(os.path.join(HERE, name.replace(".bmp", "_%d.bmp" % size)), at_size(draw, size / 32))
 
 
 if __name__ == "__main__":

@@ -20,12 +20,13 @@ build_host() {
 }
 
 # Starts a private Xvfb unless the caller asked for an existing display with USE_DISPLAY=1.
+# XVFB_SCREEN gives another screen size (a high DPI wants a wider screen).
 start_display() {
   if [ -n "${USE_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
   local n
   for n in $(seq 91 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
     STARTED_XVFB=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.05; done

@@ -267,17 +267,32 @@ LRESULT SkinnedLook::TrackBarCustomDraw(NMCUSTOMDRAW& draw) {
 
 LRESULT SkinnedLook::ListCustomDraw(NMLVCUSTOMDRAW& draw) {
   if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  const HWND list = draw.nmcd.hdr.hwndFrom;
   const int item = static_cast<int>(draw.nmcd.dwItemSpec);
-  if (ListView_GetItemState(draw.nmcd.hdr.hwndFrom, item, LVIS_SELECTED) & LVIS_SELECTED) {
+  if (draw.nmcd.dwDrawStage == CDDS_ITEMPOSTPAINT) {
+    // The text's background covers the text only: the icon's cell of a selected row is laid in
+    // the selection's colour and its icon drawn again over it, with its transparency.
+    LVITEMW query{};
+    query.mask = LVIF_IMAGE;
+    query.iItem = item;
+    RECT cell{};
+    if (ListView_GetItem(list, &query) && query.iImage >= 0 && ListView_GetItemRect(list, item, &cell, LVIR_ICON)) {
+      Fill(draw.nmcd.hdc, cell, Ref(Colours().selection));
+      ::ImageList_Draw(ListView_GetImageList(list, LVSIL_SMALL), query.iImage, draw.nmcd.hdc, cell.left, cell.top,
+                       ILD_TRANSPARENT);
+    }
+    return CDRF_DODEFAULT;
+  }
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  if (ListView_GetItemState(list, item, LVIS_SELECTED) & LVIS_SELECTED) {
     // The list would paint a selected row in the system's colours: it is told the row is not.
     draw.nmcd.uItemState &= ~CDIS_SELECTED;
     draw.clrText = Ref(Colours().selectionText);
     draw.clrTextBk = Ref(Colours().selection);
-  } else {
-    draw.clrText = Ref(Colours().text);
-    draw.clrTextBk = Ref(Colours().panel);
+    return CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT;
   }
+  draw.clrText = Ref(Colours().text);
+  draw.clrTextBk = Ref(Colours().panel);
   return CDRF_NEWFONT;
 }
 

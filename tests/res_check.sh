@@ -12,7 +12,9 @@ listing=$(wrestool -l "$exe") || fail "wrestool cannot read $exe"
 echo "$listing"
 has() { echo "$listing" | grep -q -- "$1" || fail "no $2 in the resource list"; }
 has '--type=14 --name=1 .*type=group_icon' "icon group 1"
-for id in 100 110 111 112 113 114 115 116; do
+# The placeholder, then each glyph at 32, 40, 48 and 64 pixels.
+for id in 100 110 111 112 113 114 115 116 120 121 122 123 124 125 126 130 131 132 133 134 135 136 \
+  140 141 142 143 144 145 146; do
   has "--type=2 --name=$id .*type=bitmap" "bitmap $id"
 done
 has '--type=16 --name=1 .*type=version' "version information"
@@ -24,7 +26,9 @@ wrestool -x -t 14 -o "$work/vantora.ico" "$exe" || fail "wrestool cannot extract
 icons=$(icotool -l "$work/vantora.ico") || fail "icotool cannot read the extracted icon"
 echo "$icons"
 echo "$icons" | grep -q -- '--width=32 --height=32 --bit-depth=32' || fail "no 32x32 32-bit icon image"
-echo "$icons" | grep -q -- '--width=16 --height=16 --bit-depth=32' || fail "no 16x16 32-bit icon image"
+for edge in 16 20 24 40 48 64; do
+  echo "$icons" | grep -q -- "--width=$edge --height=$edge --bit-depth=32" || fail "no ${edge}x$edge 32-bit icon image"
+done
 
 # ImageMagick gives the size, the colour channels and the depth of each channel:
 # three channels of 8 bits, true colour, is a 24-bit picture.

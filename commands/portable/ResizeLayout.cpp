@@ -1,5 +1,9 @@
 #include "commands/portable/ResizeLayout.h"
 
+#include <algorithm>
+
+#include "platform/portable/Dpi.h"
+
 namespace commands {
 
 namespace {
@@ -8,29 +12,53 @@ constexpr ui::Bounds kCancel = resize_layout::Local("Button1");
 constexpr ui::Bounds kApply = resize_layout::Local("Button2");
 constexpr ui::Bounds kHandle = resize_layout::Local("Panel3");
 constexpr int kButtonGap = 10;
+constexpr int kOutsideGap = 4;  // between the panel and buttons put outside it
+
+int Right(const ui::Bounds& b) { return b.left + b.width; }
+int Bottom(const ui::Bounds& b) { return b.top + b.height; }
 }  // namespace
 
-ModelContents LayOutContents(const ui::Bounds& shape) {
+ModelContents LayOutContents(const ui::Bounds& shape, const ScreenFacts& screen) {
+  const auto scaled = [&screen](int pixels) { return vantora::ScaleForDpi(pixels, screen.dpi); };
+  const int cancelWidth = scaled(kCancel.width), applyWidth = scaled(kApply.width);
+  const int buttonHeight = scaled(std::max(kCancel.height, kApply.height));
   // Integer division truncates toward zero, also for a model dragged to a negative width.
-  const int cancelLeft = shape.width / 2 - kCancel.width;
-  const int applyLeft = cancelLeft + kCancel.width + kButtonGap;
+  int cancelLeft = shape.left + shape.width / 2 - cancelWidth;
+  int top = shape.top + scaled(kCancel.top);
+  const int applyOffset = cancelWidth + scaled(kButtonGap);
+  const ui::Bounds handle = HandleAtCorner(shape, HandleSize(screen.dpi));
+  const ui::Bounds both{cancelLeft, top, applyOffset + applyWidth, buttonHeight};
+  const bool clearOfHandle = Right(both) <= handle.left || Bottom(both) <= handle.top;
+  const bool fitInside =
+      both.left >= shape.left && Right(both) <= Right(shape) && Bottom(both) <= Bottom(shape) && clearOfHandle;
+  if (!fitInside) {
+    top = Bottom(shape) + kOutsideGap;
+    if (top + buttonHeight > screen.height) top = std::max(0, shape.top - kOutsideGap - buttonHeight);
+    cancelLeft = std::clamp(cancelLeft, 0, std::max(0, screen.width - applyOffset - applyWidth));
+  }
+  // The label stays on the panel: below its top edge and no lower than its bottom.
+  const int labelHeight = std::clamp(shape.height - kLabel.top, 0, scaled(kLabel.height));
   return ModelContents{
-      {shape.left, shape.top + kLabel.top, shape.width, kLabel.height},
-      {shape.left + cancelLeft, shape.top + kCancel.top, kCancel.width, kCancel.height},
-      {shape.left + applyLeft, shape.top + kApply.top, kApply.width, kApply.height},
+      {shape.left, shape.top + kLabel.top, shape.width, labelHeight},
+      {cancelLeft, top, cancelWidth, buttonHeight},
+      {cancelLeft + applyOffset, top, applyWidth, buttonHeight},
   };
 }
 
-ui::Bounds HandleAtCorner(const ui::Bounds& shape) {
-  return {shape.left + shape.width - kHandle.width, shape.top + shape.height - kHandle.height, kHandle.width,
-          kHandle.height};
+ui::Bounds HandleSize(unsigned dpi) {
+  return {0, 0, vantora::ScaleForDpi(kHandle.width, dpi), vantora::ScaleForDpi(kHandle.height, dpi)};
 }
 
-void ResizeModel::Start(const ui::Bounds& window) {
+ui::Bounds HandleAtCorner(const ui::Bounds& shape, const ui::Bounds& size) {
+  return {Right(shape) - size.width, Bottom(shape) - size.height, size.width, size.height};
+}
+
+void ResizeModel::Start(const ui::Bounds& window, unsigned dpi) {
   shape = window;
   BaseWidth = window.width;
   BaseHeight = window.height;
-  handle = HandleAtCorner(shape);
+  handleSize = HandleSize(dpi);
+  handle = HandleAtCorner(shape, handleSize);
 }
 
 void ResizeModel::ShapeDown(int x, int y) {
@@ -43,7 +71,7 @@ bool ResizeModel::ShapeMove(int x, int y) {
   if (!Moving) return false;
   shape.top += y - DragStartY;
   shape.left += x - DragStartX;
-  handle = HandleAtCorner(shape);
+  handle = HandleAtCorner(shape, handleSize);
   return true;
 }
 
@@ -60,7 +88,7 @@ bool ResizeModel::HandleMove(int x, int y) {
 
 void ResizeModel::HandleUp() {
   Resizing = false;
-  handle = HandleAtCorner(shape);
+  handle = HandleAtCorner(shape, handleSize);
   BaseWidth = shape.width;
   BaseHeight = shape.height;
 }

@@ -37,16 +37,26 @@ consteval ui::Bounds Local(std::string_view name) {
 
 consteval ui::Placement ResizeRow(std::string_view name) { return ui::Place(resize_layout::kRows, name); }
 
-// The white panel's contents, laid out for its current width: the label spans the panel, and
-// "Cancel" ends on the panel's vertical centre line with "Apply" 10 pixels right of it. Their
-// tops and heights stay as designed.
+// The white panel's contents, laid out for its current width: the label spans the panel and
+// never reaches below it, and "Cancel" ends on the panel's vertical centre line with "Apply" a
+// gap right of it. The buttons keep their designed place while they fit inside the panel clear
+// of the corner handle; a panel too small for them has them just below it, or above it when
+// below would leave the screen, and never off the screen's sides. Sizes, gaps and offsets are
+// the designed ones scaled to the screen's DPI.
 struct ModelContents {
   ui::Bounds label, cancel, apply;
 };
-ModelContents LayOutContents(const ui::Bounds& shape);
+struct ScreenFacts {
+  int width = 0, height = 0;  // the screen, in pixels from 0, 0
+  unsigned dpi = 96;
+};
+ModelContents LayOutContents(const ui::Bounds& shape, const ScreenFacts& screen);
+
+// The corner handle's size at the screen's DPI.
+ui::Bounds HandleSize(unsigned dpi);
 
 // The handle whose right and bottom edges are the panel's.
-ui::Bounds HandleAtCorner(const ui::Bounds& shape);
+ui::Bounds HandleAtCorner(const ui::Bounds& shape, const ui::Bounds& size = HandleSize(96));
 
 // The model and its two drags. A move keeps the pressed point under the pointer; a corner drag
 // makes the size the size at the press plus the pointer's position inside the handle, which
@@ -55,6 +65,7 @@ ui::Bounds HandleAtCorner(const ui::Bounds& shape);
 struct ResizeModel {
   ui::Bounds shape;   // the model of the target window
   ui::Bounds handle;  // the corner handle
+  ui::Bounds handleSize = HandleSize(96);
   int BaseWidth = 0;  // the model's size when the current corner drag started
   int BaseHeight = 0;
   bool Resizing = false;  // a corner drag is in progress
@@ -62,8 +73,8 @@ struct ResizeModel {
   int DragStartX = 0;     // the press position inside the pressed control
   int DragStartY = 0;
 
-  // The model at the target window's rectangle, with the handle at its corner.
-  void Start(const ui::Bounds& window);
+  // The model at the target window's rectangle, with the handle (of the DPI's size) at its corner.
+  void Start(const ui::Bounds& window, unsigned dpi = 96);
 
   // Mouse events on the panel or its label, in the pressed control's coordinates. A move that
   // changed the model returns true.

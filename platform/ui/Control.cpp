@@ -86,9 +86,10 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
   const Bounds b = WindowBounds();
   if (HasFlag(kHidden)) style &= ~WS_VISIBLE;
   if (HasFlag(kDisabled)) style |= WS_DISABLED;
-  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, form_.Scale(b.left),
-                            form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height), form_.Handle(),
-                            ControlId(), Application::Instance().InstanceHandle(), nullptr);
+  const RECT r = ScaledEdges(b);
+  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, form_.Handle(), ControlId(),
+                            Application::Instance().InstanceHandle(), nullptr);
   if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
   // Our procedure stands in front of the class's once the class has built its window (the
   // program handles none of the creation messages). Not SetWindowSubclass: its chain is looked
@@ -107,6 +108,12 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
   form_.Register(this);
 }
 
+// Each edge scaled on its own, not the size: controls that touch as designed still touch, and
+// never overlap by a pixel of rounding.
+RECT Control::ScaledEdges(const Bounds& b) const {
+  return RECT{form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.left + b.width), form_.Scale(b.top + b.height)};
+}
+
 void Control::SetDesignBounds(const Bounds& bounds) {
   bounds_ = bounds;
   Reposition();
@@ -114,8 +121,8 @@ void Control::SetDesignBounds(const Bounds& bounds) {
 
 void Control::Reposition() {
   const Bounds b = WindowBounds();
-  ::SetWindowPos(hwnd_, nullptr, form_.Scale(b.left), form_.Scale(b.top), form_.Scale(b.width), form_.Scale(b.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT r = ScaledEdges(b);
+  ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::ApplyDpi() {

@@ -111,9 +111,12 @@ class Control : public MouseEvents {
   virtual bool HandleEraseBackground(HDC /*dc*/) { return false; }
   // Z layer: 0 controls, 1 lines and group frames, 2 panels; higher layers lie underneath.
   virtual int Layer() const { return 0; }
+  // A panel or group box: the controls lying on it form a group of the tab order.
+  virtual bool HoldsControls() const { return false; }
 
   const FontSpec& Font() const noexcept { return font_; }
   void Reposition();
+  RECT ScaledEdges(const Bounds& b) const;
 
  private:
   friend class Form;

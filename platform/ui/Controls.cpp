@@ -164,12 +164,25 @@ bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
     : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP, {ControlKind::BitBtn}), glyphResource_(glyphResource) {}
 
-// Loaded at the first paint rather than with the button: the window comes up sooner.
+// Loaded at the first paint rather than with the button: the window comes up sooner. The
+// largest picture drawn for a size the DPI reaches; never stretched.
 const Glyph* BitBtn::LoadedGlyph() {
   if (std::exchange(glyphLoaded_, true)) return list_ ? &glyph_ : nullptr;
-  bitmap_.reset(
-      static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(), MAKEINTRESOURCEW(glyphResource_),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  struct Drawn {
+    int size, idOffset;
+  };
+  constexpr Drawn kDrawn[] = {{64, 30}, {48, 20}, {40, 10}, {32, 0}};
+  const int wanted = Owner().Scale(32);
+  int offset = 0;
+  for (const Drawn& d : kDrawn)
+    if (d.size <= wanted) {
+      offset = d.idOffset;
+      break;
+    }
+  list_.reset();
+  bitmap_.reset(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
+                                                  MAKEINTRESOURCEW(glyphResource_ + offset), IMAGE_BITMAP, 0, 0,
+                                                  LR_CREATEDIBSECTION)));
   if (!bitmap_) return nullptr;
   BITMAP info{};
   ::GetObjectW(bitmap_.get(), sizeof(info), &info);
@@ -181,6 +194,11 @@ const Glyph* BitBtn::LoadedGlyph() {
   // Only 32-bit pixels can be tinted; other pictures keep their colours.
   glyph_ = Glyph{info.bmBitsPixel == 32 ? bitmap_.get() : nullptr, list_.get(), {info.bmWidth, info.bmHeight}};
   return list_ ? &glyph_ : nullptr;
+}
+
+SIZE BitBtn::GlyphSize() {
+  const Glyph* glyph = LoadedGlyph();
+  return glyph ? glyph->size : SIZE{0, 0};
 }
 
 void BitBtn::HandleDrawItem(const DRAWITEMSTRUCT& item) {

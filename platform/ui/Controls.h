@@ -21,6 +21,8 @@ class Button : public Control {
   std::function<void()> OnClick;
   // The state the button shows: disabled, held down, under the mouse or at rest.
   ButtonState State() const;
+  // A push button (with or without a glyph) rather than a check box or radio button.
+  bool IsPushButton() const noexcept { return kind_ == ButtonKind::Push || kind_ == ButtonKind::Bitmap; }
 
  protected:
   Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds);
@@ -44,11 +46,16 @@ class Button : public Control {
 // an image above text cuts wrapped captions short.
 class BitBtn : public Button {
  public:
+  // `glyphResource` names the 32-pixel picture of 96 DPI; the same picture drawn at 40, 48 and
+  // 64 pixels is under that id plus 10, 20 and 30, and the button shows the one for its DPI.
   BitBtn(Form& form, const Placement& placement, int glyphResource);
+  // The glyph's own size, as drawn (no glyph: 0 x 0).
+  SIZE GlyphSize();
 
  protected:
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
   HBRUSH HandleColor(HDC) override { return nullptr; }
+  void HandleDpiChanged() override { glyphLoaded_ = false; }
 
  private:
   const Glyph* LoadedGlyph();
@@ -82,6 +89,7 @@ class GroupBox : public Control {
 
  protected:
   int Layer() const override { return 1; }
+  bool HoldsControls() const override { return true; }
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // The frame paints no inside, and the form does not paint under its children.
   bool HandleEraseBackground(HDC dc) override;
@@ -176,6 +184,7 @@ class Panel : public Control {
 
  protected:
   int Layer() const override { return 2; }
+  bool HoldsControls() const override { return true; }
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

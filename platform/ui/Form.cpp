@@ -10,7 +10,9 @@
 #include "platform/ModalScope.h"
 #include "platform/SystemFunctions.h"
 #include "platform/portable/Dpi.h"
+#include "platform/portable/ReadingOrder.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Controls.h"
 
 namespace ui {
 
@@ -181,7 +183,7 @@ HFONT Form::FontFor(const FontSpec& wanted) {
   auto& font = fonts_[{wanted.height, wanted.bold}];
   if (!font) {
     LOGFONTW lf{};
-    lf.lfHeight = vantora::ScaleForDpi(wanted.height, dpi_);
+    lf.lfHeight = vantora::FontHeightForDpi(wanted.height, dpi_);
     lf.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(lf.lfFaceName, style_.fontName.c_str(), LF_FACESIZE - 1);
@@ -255,13 +257,72 @@ HWND Form::Tooltip() {
 void Form::Register(Control* control) { controls_.push_back(control); }
 void Form::Unregister(Control* control) { std::erase(controls_, control); }
 
+namespace {
+bool Within(const Bounds& outer, const Bounds& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+         inner.top + inner.height <= outer.top + outer.height;
+}
+}  // namespace
+
+// The panel or group box a control lies on, by place rather than by the table's parent: a
+// button drawn over a panel belongs to the panel's group. The smallest one holding it.
+Control* Form::GroupOf(const Control& control) const {
+  Control* group = nullptr;
+  for (Control* c : controls_) {
+    const Bounds& b = c->DesignBounds();
+    if (c != &control && c->HoldsControls() && Within(b, control.DesignBounds()) &&
+        (!group || b.width * b.height < group->DesignBounds().width * group->DesignBounds().height))
+      group = c;
+  }
+  return group;
+}
+
 void Form::ArrangeControls() {
+  // Tab order: the controls the Tab key visits, within each panel or group box, take the places
+  // they held among themselves in reading order. Controls on the form itself keep their order.
+  std::map<Control*, std::vector<size_t>> groups;
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    Control* c = controls_[i];
+    if (c->Layer() == 0 && (::GetWindowLongW(c->Handle(), GWL_STYLE) & WS_TABSTOP))
+      if (Control* group = GroupOf(*c)) groups[group].push_back(i);
+  }
+  std::vector<Control*> order = controls_;
+  for (const auto& [group, slots] : groups) {
+    std::vector<Bounds> places;
+    for (size_t slot : slots) places.push_back(controls_[slot]->DesignBounds());
+    const std::vector<size_t> reading = ReadingOrder(places);
+    for (size_t k = 0; k < slots.size(); ++k) order[slots[k]] = controls_[slots[reading[k]]];
+  }
   // New child windows go to the bottom of their siblings, so the controls already stand in
-  // creation order; only the lines, frames and panels are moved underneath them.
+  // creation order; each one the reading order moved goes right after its new predecessor.
+  for (size_t i = 0; i < order.size(); ++i)
+    if (order[i] != controls_[i])
+      ::SetWindowPos(order[i]->Handle(), i == 0 ? HWND_TOP : order[i - 1]->Handle(), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  controls_ = std::move(order);
+  // The lines, frames and panels go underneath the controls placed on them.
   for (int layer = 1; layer <= 2; ++layer)
     for (Control* c : controls_)
       if (c->Layer() == layer)
         ::SetWindowPos(c->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::SetDefaultButton(Button* button) {
+  if (defaultButton_) ::SendMessageW(defaultButton_->Handle(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  defaultButton_ = button;
+  if (button) ::SendMessageW(button->Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+void Form::DialogKey(WORD id) {
+  if (id == IDCANCEL) {
+    if (cancelButton_) cancelButton_->Click();
+    return;
+  }
+  auto* focused = dynamic_cast<Button*>(ControlOf(::GetFocus()));
+  if (focused && focused->IsPushButton())
+    focused->Click();
+  else if (defaultButton_)
+    defaultButton_->Click();
 }
 
 Control* Form::FindControl(const std::string& name) const {
@@ -332,6 +393,12 @@ LRESULT Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_COMMAND:
+      // The dialog manager's IDOK and IDCANCEL name no control (ours count from 1000) and may
+      // come with the focused control's handle, which must not take them for its own.
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+        DialogKey(LOWORD(wParam));
+        return 0;
+      }
       if (lParam) {
         if (Control* c = ControlOf(reinterpret_cast<HWND>(lParam))) c->HandleCommand(HIWORD(wParam));
         return 0;

@@ -14,6 +14,8 @@
 
 namespace ui {
 
+class Button;
+
 enum class BorderStyle { Single, None, Dialog };
 
 struct FormStyle {
@@ -111,10 +113,16 @@ class Form : public MouseEvents {
   int AddMessageHandler(MessageHandler handler);
   void RemoveMessageHandler(int token);
 
+  // The buttons Enter and Escape press, as in a dialog: Enter presses the focused push button,
+  // or the default button when the focus is elsewhere; Escape presses the cancel button.
+  void SetDefaultButton(Button* button);
+  void SetCancelButton(Button* button) noexcept { cancelButton_ = button; }
+
   const std::vector<Control*>& Controls() const noexcept { return controls_; }
   Control* FindControl(const std::string& name) const;
-  // Stacks the controls: creation order from the top (also the tab order), with lines, frames
-  // and panels underneath the controls placed on them. Call once all controls exist.
+  // Stacks the controls: creation order from the top (also the tab order), but in reading order
+  // within each panel or group box, with lines, frames and panels underneath the controls placed
+  // on them. Call once all controls exist.
   void ArrangeControls();
   // The hints' tooltip window, made now if the pointer has not yet been over the form.
   HWND Tooltip();
@@ -128,7 +136,10 @@ class Form : public MouseEvents {
   void Register(Control* control);
   void Unregister(Control* control);
   Control* ControlOf(HWND child) const;
+  Control* GroupOf(const Control& control) const;
   void ApplyDpi(UINT dpi, const RECT* suggested);
+  // WM_COMMAND of the dialog manager: IDOK for Enter, IDCANCEL for Escape.
+  void DialogKey(WORD id);
   SIZE OuterSize() const;
   RECT ScreenRect() const;  // where the window goes, at the current DPI
 
@@ -140,6 +151,8 @@ class Form : public MouseEvents {
   std::vector<std::pair<int, MessageHandler>> handlers_;
   int nextToken_ = 1;
   HWND tooltip_ = nullptr;
+  Button* defaultButton_ = nullptr;
+  Button* cancelButton_ = nullptr;
   bool hintsWaiting_ = false;  // a control has a hint and there is no tooltip window yet
   bool shownOnce_ = false;
   bool modal_ = false;

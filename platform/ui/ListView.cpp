@@ -1,29 +1,24 @@
 #include "platform/ui/ListView.h"
 
-#include "platform/ScreenCapture.h"
+#include "platform/portable/Dpi.h"
 #include "platform/ui/Form.h"
 
 namespace ui {
 
 // --- ImageList ------------------------------------------------------------------------------
 
-ImageList::ImageList(int width, int height, COLORREF background)
-    : width_(width),
-      height_(height),
-      list_(::ImageList_Create(width, height, ILC_COLOR24, 8, 8)),
-      cellDc_(::CreateCompatibleDC(nullptr)),
-      cell_(platform::ScreenBitmap(width, height)),
-      background_(::CreateSolidBrush(background)) {}
+ImageList::ImageList(int width, int height)
+    : width_(vantora::ScaleForDpi(width, DpiOfWindow(nullptr))),
+      height_(vantora::ScaleForDpi(height, DpiOfWindow(nullptr))),
+      list_(::ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 8, 8)) {
+  // Drawn without a background of its own: the row's colour shows around the icon.
+  ::ImageList_SetBkColor(list_.get(), CLR_NONE);
+}
 
+// The icon scaled into a cell with its mask and alpha, so it keeps its transparency.
 int ImageList::AddIcon(HICON icon) {
   if (!icon) return -1;
-  {
-    platform::SelectRestorer select(cellDc_.get(), cell_.get());
-    RECT rect{0, 0, width_, height_};
-    ::FillRect(cellDc_.get(), &rect, background_.get());
-    ::DrawIconEx(cellDc_.get(), 0, 0, icon, width_, height_, 0, nullptr, DI_NORMAL);
-  }  // the list copies the cell, which must not be selected into a DC while it does
-  return ::ImageList_Add(list_.get(), cell_.get(), nullptr);
+  return ::ImageList_ReplaceIcon(list_.get(), -1, icon);
 }
 
 void ImageList::Clear() { ::ImageList_RemoveAll(list_.get()); }

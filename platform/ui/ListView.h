@@ -10,10 +10,11 @@
 
 namespace ui {
 
-// Fixed-size images drawn on a background colour; icons are scaled into the cell.
+// Fixed-size images with their transparency; icons are scaled into the cell.
 class ImageList {
  public:
-  ImageList(int width, int height, COLORREF background = RGB(255, 255, 255));
+  // The size in 96-DPI pixels, scaled to the screen's DPI.
+  ImageList(int width, int height);
   HIMAGELIST Handle() const noexcept { return list_.get(); }
   int Width() const noexcept { return width_; }
   int Height() const noexcept { return height_; }
@@ -24,10 +25,6 @@ class ImageList {
  private:
   int width_, height_;
   platform::UniqueImageList list_;
-  // One cell to draw into, kept for the list's life: a rebuild adds an image per row.
-  platform::UniqueMemoryDc cellDc_;
-  platform::UniqueBitmap cell_;
-  platform::UniqueBrush background_;
 };
 
 inline constexpr int kNoImage = -2;  // I_IMAGENONE

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "commands/portable/ResizeLayout.h"
 
 namespace {
@@ -73,23 +75,80 @@ TEST(ResizeModel, CornerDragAddsThePressOffsetAndTheHandleJumpsOnRelease) {
   EXPECT_EQ(model.shape.width, 665);
 }
 
+constexpr commands::ScreenFacts kScreen{1280, 1024, 96};
+
 TEST(ResizeLayout, CancelEndsOnThePanelsCentreLineAndApplyFollows) {
   struct Case {
     Bounds shape;
     int centre;  // the panel's vertical centre line, relative to its left edge
   };
-  for (const Case& c : {Case{{280, 94, 303, 315}, 151}, Case{{0, 0, 640, 480}, 320}, Case{{-50, 10, 1, 5}, 0},
-                        Case{{10, 10, -7, 40}, -3}}) {
-    const auto contents = commands::LayOutContents(c.shape);
+  for (const Case& c : {Case{{280, 94, 303, 315}, 151}, Case{{0, 0, 640, 480}, 320}, Case{{300, 10, 1, 5}, 0},
+                        Case{{310, 10, -7, 40}, -3}, Case{{500, 300, 200, 120}, 100}}) {
+    const auto contents = commands::LayOutContents(c.shape, kScreen);
     EXPECT_EQ(Right(contents.cancel) - c.shape.left, c.centre) << c.shape.width;
     EXPECT_EQ(contents.apply.left, Right(contents.cancel) + 10);
-    EXPECT_EQ(contents.cancel.top, c.shape.top + 154);
-    EXPECT_EQ(contents.apply.top, c.shape.top + 154);
+    EXPECT_EQ(contents.cancel.top, contents.apply.top);
     EXPECT_EQ(contents.cancel.width, 91);
     EXPECT_EQ(contents.apply.width, 84);
     EXPECT_EQ(contents.label.left, c.shape.left);
     EXPECT_EQ(contents.label.width, c.shape.width);
   }
+}
+
+TEST(ResizeLayout, ButtonsStayInsideAPanelThatHoldsThemAndGoOutsideOneThatDoesNot) {
+  // Room for both, clear of the handle: the designed place.
+  for (const Bounds shape : {Bounds{280, 94, 303, 315}, Bounds{0, 0, 640, 480}, Bounds{100, 100, 250, 205}}) {
+    const auto contents = commands::LayOutContents(shape, kScreen);
+    EXPECT_EQ(contents.cancel.top, shape.top + 154) << shape.width << " x " << shape.height;
+    EXPECT_EQ(contents.label.height, std::min(230, shape.height - 1));
+  }
+  // Too low, too narrow, or where "Apply" would cover the handle: just below the panel.
+  for (const Bounds shape : {Bounds{500, 300, 200, 120}, Bounds{500, 300, 120, 400}, Bounds{500, 300, 220, 195}}) {
+    const auto contents = commands::LayOutContents(shape, kScreen);
+    EXPECT_EQ(contents.cancel.top, Bottom(shape) + 4) << shape.width << " x " << shape.height;
+    EXPECT_EQ(contents.apply.top, Bottom(shape) + 4);
+  }
+  // Near the screen's bottom edge: above the panel.
+  const auto low = commands::LayOutContents({500, 980, 60, 40}, kScreen);
+  EXPECT_EQ(Bottom(low.cancel), 980 - 4);
+  // Near a side, both buttons stay on the screen with their gap.
+  const auto left = commands::LayOutContents({0, 300, 60, 40}, kScreen);
+  EXPECT_EQ(left.cancel.left, 0);
+  EXPECT_EQ(left.apply.left, 101);
+  const auto right = commands::LayOutContents({1250, 300, 30, 40}, kScreen);
+  EXPECT_EQ(Right(right.apply), 1280);
+  EXPECT_EQ(right.apply.left - Right(right.cancel), 10);
+}
+
+TEST(ResizeLayout, TheLabelNeverReachesBelowThePanel) {
+  for (const Bounds shape : {Bounds{500, 300, 200, 120}, Bounds{500, 300, 120, 60}, Bounds{500, 300, 60, 40},
+                             Bounds{500, 300, 60, 1}, Bounds{500, 300, 60, -20}}) {
+    const auto contents = commands::LayOutContents(shape, kScreen);
+    EXPECT_GE(contents.label.height, 0);
+    EXPECT_LE(Bottom(contents.label), std::max(Bottom(shape), contents.label.top)) << shape.height;
+  }
+}
+
+TEST(ResizeLayout, SizesFollowTheScreensDpi) {
+  const auto at144 = commands::LayOutContents({0, 0, 640, 480}, {1920, 1200, 144});
+  EXPECT_EQ(at144.cancel.width, 137);  // 91 * 1.5, rounded
+  EXPECT_EQ(at144.apply.width, 126);
+  EXPECT_EQ(at144.cancel.height, 38);
+  EXPECT_EQ(Right(at144.cancel), 320);
+  EXPECT_EQ(at144.apply.left, 335);
+  EXPECT_EQ(at144.cancel.top, 231);
+  EXPECT_EQ(commands::HandleSize(192).width, 54);
+  EXPECT_EQ(commands::HandleSize(192).height, 46);
+
+  // The handle is of the DPI's size; the corner drag's arithmetic is the same.
+  ResizeModel model;
+  model.Start({100, 80, 640, 480}, 192);
+  EXPECT_EQ(model.handle, (Bounds{686, 514, 54, 46}));
+  model.HandleDown();
+  EXPECT_TRUE(model.HandleMove(14, 12));
+  model.HandleUp();
+  EXPECT_EQ(model.shape, (Bounds{100, 80, 654, 492}));
+  EXPECT_EQ(model.handle, (Bounds{700, 526, 54, 46}));
 }
 
 }  // namespace

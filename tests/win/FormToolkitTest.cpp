@@ -134,7 +134,7 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
   EXPECT_EQ(r.left, 27);
   EXPECT_EQ(r.top, 242);  // 161 * 1.5 rounded
   EXPECT_EQ(r.right - r.left, 150);
-  EXPECT_EQ(FontOf(button.Handle()).lfHeight, -17);  // -11 * 1.5 rounded
+  EXPECT_EQ(FontOf(button.Handle()).lfHeight, -16);  // 8 points at 144 DPI, as the system sizes them
   ::GetClientRect(form.Handle(), &client);
   EXPECT_EQ(client.right, 600);
 }
@@ -166,7 +166,7 @@ TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
   EXPECT_EQ(column.cx, 250);
 }
 
-TEST_F(ToolkitTest, ImageCellsAreIconsScaledOntoTheBackgroundEachOnItsOwn) {
+TEST_F(ToolkitTest, ImageCellsAreIconsScaledWithTheirTransparencyEachOnItsOwn) {
   ui::ImageList images{18, 18};
   const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false), clear = testsupport::SolidIcon(RGB(0, 0, 0), true);
   ASSERT_EQ(images.AddIcon(red.get()), 0);
@@ -174,9 +174,11 @@ TEST_F(ToolkitTest, ImageCellsAreIconsScaledOntoTheBackgroundEachOnItsOwn) {
   EXPECT_EQ(images.AddIcon(nullptr), -1);
   EXPECT_EQ(images.Count(), 2);
   for (auto [x, y] : {std::pair{0, 0}, {17, 17}, {9, 9}}) {
-    EXPECT_EQ(testsupport::CellPixel(images, 0, x, y), RGB(255, 0, 0));
-    // Nothing of the cell before shows through a transparent icon: only the white background.
-    EXPECT_EQ(testsupport::CellPixel(images, 1, x, y), RGB(255, 255, 255));
+    for (COLORREF under : {RGB(255, 255, 255), RGB(0, 128, 0)}) {
+      EXPECT_EQ(testsupport::CellPixel(images, 0, x, y, under), RGB(255, 0, 0));
+      // Nothing of the cell before shows through a transparent icon: only what it is drawn on.
+      EXPECT_EQ(testsupport::CellPixel(images, 1, x, y, under), under);
+    }
   }
 }
 

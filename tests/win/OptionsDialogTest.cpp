@@ -19,6 +19,7 @@
 #include "support/MainForm.h"
 #include "support/RecordingSession.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TabWalk.h"
 
 using testsupport::ForeignWindows;
 using testsupport::ScriptedPrompts;
@@ -491,6 +492,64 @@ TEST_F(OptionsDialogTest, MainWindowRefocusesItsUsableSlidersAfterEveryChangeOfL
   form.sSkinManager1.SetHueOffset(30);
   EXPECT_EQ(opacity.count, 1);
   EXPECT_EQ(taskbar.count, 2);
+}
+
+// The keyboard alone: Tab in reading order through the three groups and the two buttons,
+// Enter for "Ok" (or the focused button), Escape for "Cancel", Space on the focused button.
+TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
+  int& period = form.windowList.AutoRefreshPeriod;
+  // A key pressed on the dialog, brought to the front for it.
+  const auto pressKey = [](WORD key) {
+    return [key](TForm10& dialog) {
+      ::SetForegroundWindow(dialog.Handle());
+      testsupport::PressChord({}, key);
+      return true;
+    };
+  };
+  RunDialog({
+      Check([](TForm10& dialog) {
+        ::SetForegroundWindow(dialog.Handle());
+        dialog.CheckBox1.SetChecked(true);  // the period's slider takes part too
+        const std::vector<ui::Control*> holders{&dialog.GroupBox1, &dialog.GroupBox2, &dialog.GroupBox3};
+        const std::vector<ui::Control*> visited = testsupport::WalkTab(dialog, dialog.CheckBox1);
+        testsupport::ExpectReadingOrder(visited, testsupport::TabStops(dialog), [&](const ui::Control* c) {
+          return testsupport::GroupAmong(c, holders, [](const RECT&) { return std::string("region:buttons"); });
+        });
+        ASSERT_GE(visited.size(), 2u);
+        EXPECT_EQ(visited[visited.size() - 2], &dialog.Button1);
+        EXPECT_EQ(visited.back(), &dialog.Button2);
+        dialog.TrackBar1.SetPosition(30);
+        dialog.TrackBar1.SetFocus();
+      }),
+      pressKey(VK_ESCAPE),
+  });
+  EXPECT_EQ(period, 0) << "Escape is \"Cancel\"";
+
+  // Then with the period set and the focus somewhere: a key, and the period it leaves.
+  struct Press {
+    const char* what;
+    int position;
+    ui::Control& (*focus)(TForm10&);
+    WORD key;
+    int period;
+  };
+  const Press presses[] = {
+      {"Enter on the focused \"Cancel\" is \"Cancel\"", 30, [](TForm10& d) -> ui::Control& { return d.Button2; },
+       VK_RETURN, 0},
+      {"Enter elsewhere is \"Ok\"", 30, [](TForm10& d) -> ui::Control& { return d.TrackBar1; }, VK_RETURN, 30},
+      {"Space on the focused \"Ok\"", 60, [](TForm10& d) -> ui::Control& { return d.Button1; }, VK_SPACE, 60},
+  };
+  for (const Press& press : presses) {
+    RunDialog({
+        Check([&press](TForm10& dialog) {
+          dialog.CheckBox1.SetChecked(true);
+          dialog.TrackBar1.SetPosition(press.position);
+          press.focus(dialog).SetFocus();
+        }),
+        pressKey(press.key),
+    });
+    EXPECT_EQ(period, press.period) << press.what;
+  }
 }
 
 }  // namespace

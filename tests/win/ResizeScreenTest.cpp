@@ -3,11 +3,14 @@
 // target, and nothing else (Cancel, Alt+F4, clicks on the picture) touches it.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/ui/Image.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"
 #include "support/Mouse.h"
+#include "support/ScreenPicture.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Script.h"
 #include "support/TestWindow.h"
@@ -15,6 +18,7 @@
 namespace {
 
 using testsupport::MouseAt;
+using testsupport::ScreenPicture;
 using testsupport::ScreenPoint;
 using testsupport::ScreenRect;
 using testsupport::Script;
@@ -25,6 +29,28 @@ void ExpectRect(HWND window, RECT expected) {
   EXPECT_EQ(r.top, expected.top);
   EXPECT_EQ(r.right, expected.right);
   EXPECT_EQ(r.bottom, expected.bottom);
+}
+
+// The pixels of a bitmap, top-down, as 0x00RRGGBB.
+std::vector<DWORD> BitmapPixels(HBITMAP bitmap, SIZE size) {
+  std::vector<DWORD> pixels(static_cast<size_t>(size.cx) * size.cy);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB};
+  HDC screen = ::GetDC(nullptr);
+  ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  for (DWORD& p : pixels) p &= 0xFFFFFF;
+  return pixels;
+}
+
+bool Inside(const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+bool Intersect(const RECT& a, const RECT& b) {
+  RECT both{};
+  return ::IntersectRect(&both, &a, &b) != FALSE;
 }
 
 // Presses at `from`, moves in a few steps to `to` and releases there.
@@ -220,6 +246,78 @@ TEST_F(ResizeScreenTest, MinimizedWindowIsRefusedWithAMessageAndNoScreen) {
   form.Button7Click();
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(prompts.calls.size(), 1u);
+}
+
+// Targets smaller than the panel's contents: the handle lies on top and takes its own presses,
+// the explanation never paints outside the white panel, and "Cancel" and "Apply" stay on the
+// screen, clear of the panel's handle, where a real click reaches them.
+TEST_F(ResizeScreenTest, SmallTargetsKeepTheHandleTheLabelAndTheButtonsUsable) {
+  struct Case {
+    int width, height;
+  };
+  for (const Case& c : {Case{200, 120}, Case{120, 60}, Case{60, 40}}) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+    ::SetWindowPos(target.get(), nullptr, 300, 200, c.width, c.height, SWP_NOZORDER);
+    // The system may keep a titled window larger than asked (Wine: about 112 pixels wide).
+    const RECT real = ScreenRect(target.get());
+    const int width = real.right - real.left, height = real.bottom - real.top;
+    Select(target.get());
+    RECT dragged{};
+    Script script = MakeScript();
+    script.Then([this] { return ScreenUp(); },
+                [&] {
+                  TForm7& screen = *Screen();
+                  const RECT panel = ScreenRect(screen.Shape1.Handle());
+                  ExpectRect(screen.Shape1.Handle(), real);
+                  EXPECT_TRUE(Contains(panel, ScreenRect(screen.Label1.Handle())));
+
+                  // Around the panel the screen shows the frozen picture, but for the buttons.
+                  const RECT cancel = ScreenRect(screen.Button1.Handle()), apply = ScreenRect(screen.Button2.Handle());
+                  const RECT around{panel.left - 60, panel.top - 60, panel.right + 60, panel.bottom + 120};
+                  const SIZE size = ui::BitmapSize(screen.Image1.Bitmap());
+                  const std::vector<DWORD> frozen = BitmapPixels(screen.Image1.Bitmap(), size);
+                  screen.Repaint();
+                  const ScreenPicture shown(around);
+                  int strays = 0;
+                  for (int y = around.top; y < around.bottom; ++y)
+                    for (int x = around.left; x < around.right; ++x) {
+                      if (Inside(panel, x, y) || Inside(cancel, x, y) || Inside(apply, x, y)) continue;
+                      const COLORREF pixel = shown.At(x - around.left, y - around.top);
+                      const DWORD want = frozen[static_cast<size_t>(y) * size.cx + x];
+                      strays += pixel != RGB((want >> 16) & 0xFF, (want >> 8) & 0xFF, want & 0xFF);
+                    }
+                  EXPECT_EQ(strays, 0) << "pixels of the panel's contents outside the panel";
+
+                  // The buttons: on the screen, whole, clear of the panel's handle.
+                  const RECT handle = ScreenRect(screen.Panel3.Handle());
+                  for (const RECT& button : {cancel, apply}) {
+                    EXPECT_TRUE(Contains({0, 0, size.cx, size.cy}, button));
+                    EXPECT_FALSE(Intersect(button, handle));
+                    EXPECT_GE(button.bottom - button.top, 20);
+                  }
+                  EXPECT_EQ(::WindowFromPoint({apply.left + 5, apply.top + 5}), screen.Button2.Handle());
+
+                  // A real drag of the handle resizes the model: pressed 5, 4 inside the
+                  // handle and moved 50 right and 30 down.
+                  const POINT press = ScreenPoint(screen.Panel3.Handle(), 5, 4);
+                  EXPECT_EQ(::WindowFromPoint(press), screen.Panel3.Handle()) << "the handle is on top";
+                  Drag(press, {press.x + 50, press.y + 30});
+                  dragged = {300, 200, 300 + width + 55, 200 + height + 34};
+                  ExpectRect(screen.Shape1.Handle(), dragged);
+                  EXPECT_TRUE(Contains(ScreenRect(screen.Shape1.Handle()), ScreenRect(screen.Label1.Handle())));
+
+                  // "Apply", clicked where the user sees it.
+                  const RECT applyNow = ScreenRect(screen.Button2.Handle());
+                  const POINT click{(applyNow.left + applyNow.right) / 2, (applyNow.top + applyNow.bottom) / 2};
+                  MouseAt(click);
+                  MouseAt(click, MOUSEEVENTF_LEFTDOWN);
+                  MouseAt(click, MOUSEEVENTF_LEFTUP);
+                });
+    form.Button7Click();
+    EXPECT_TRUE(script.Done());
+    ExpectRect(target.get(), dragged);
+    EXPECT_TRUE(form.Visible());
+  }
 }
 
 }  // namespace

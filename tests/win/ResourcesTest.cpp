@@ -138,15 +138,16 @@ Header HeaderOf(const Resource& resource) {
   return header;
 }
 
-TEST(Resources, IconGroupHoldsTrueColour32And16Images) {
+// The sizes of 96 DPI (16 and 32) and of 120, 144 and 192 DPI, each an image of its own.
+TEST(Resources, IconGroupHoldsTrueColourImagesForEveryDpi) {
   const Resource group = OwnResource(MAKEINTRESOURCEW(IDI_VANTORA), RT_GROUP_ICON);
   ASSERT_NE(nullptr, group.bytes);
   const auto header = HeaderOf<GroupIconHeader>(group);
   ASSERT_EQ(1, header.type);
-  ASSERT_EQ(2, header.count);
-  ASSERT_EQ(sizeof(GroupIconHeader) + 2 * sizeof(GroupIconEntry), group.size);
+  ASSERT_EQ(7, header.count);
+  ASSERT_EQ(sizeof(GroupIconHeader) + 7 * sizeof(GroupIconEntry), group.size);
 
-  for (const int edge : {32, 16}) {
+  for (const int edge : {64, 48, 40, 32, 24, 20, 16}) {
     SCOPED_TRACE(edge);
     // The directory lookup the system does: it must find a real image of this size, not a
     // scaled copy of the other one.
@@ -200,30 +201,44 @@ TEST(Resources, IconDrawsTransparentCornersAndBlueTitleBar) {
   EXPECT_GT(title.b, title.r + 60) << "title bar is blue";
 }
 
-TEST(Resources, GlyphsAreDistinct32x32WithAlpha) {
+// Each glyph at 32 pixels for 96 DPI and drawn again at 40, 48 and 64 for 120, 144 and 192.
+TEST(Resources, GlyphsAreDistinctWithAlphaAtEverySize) {
   constexpr std::array ids{IDB_GLYPH_SHUTDOWN, IDB_GLYPH_TRAYICON, IDB_GLYPH_STARTUP, IDB_GLYPH_OPTIONS,
                            IDB_GLYPH_ABOUT,    IDB_GLYPH_TOTRAY,   IDB_GLYPH_EXIT};
-  std::vector<UniqueBitmap> loaded;
-  for (const int id : ids) {
-    SCOPED_TRACE(id);
-    UniqueBitmap bitmap = LoadDib(id);
-    ASSERT_TRUE(bitmap) << ::GetLastError();
-    const DibPixels pixels(bitmap.get());
-    ASSERT_TRUE(HasShape(pixels, 32, 32, 32));
-    for (const auto& [x, y] : pixels.corners()) {
-      EXPECT_EQ(0, pixels.at(x, y).a) << "corner " << x << "," << y << " is see-through";
+  struct Size {
+    int edge, idOffset;
+  };
+  for (const Size size :
+       {Size{32, 0}, Size{40, IDB_GLYPH_STEP_40}, Size{48, IDB_GLYPH_STEP_48}, Size{64, IDB_GLYPH_STEP_64}}) {
+    const int edge = size.edge;
+    std::vector<UniqueBitmap> loaded;
+    for (const int id : ids) {
+      SCOPED_TRACE(testing::Message() << id << " at " << edge);
+      UniqueBitmap bitmap = LoadDib(id + size.idOffset);
+      ASSERT_TRUE(bitmap) << ::GetLastError();
+      const DibPixels pixels(bitmap.get());
+      ASSERT_TRUE(HasShape(pixels, edge, edge, 32));
+      for (const auto& [x, y] : pixels.corners()) {
+        EXPECT_EQ(0, pixels.at(x, y).a) << "corner " << x << "," << y << " is see-through";
+      }
+      int opaque = 0, partial = 0;
+      for (int y = 0; y < edge; ++y) {
+        for (int x = 0; x < edge; ++x) {
+          opaque += pixels.at(x, y).a == 255;
+          partial += pixels.at(x, y).a > 0 && pixels.at(x, y).a < 255;
+        }
+      }
+      EXPECT_GT(opaque, 150 * edge * edge / (32 * 32)) << "a solid picture, not a faint one";
+      // Drawn at its size, its edges are smooth but thin: a stretched small picture would blur
+      // them over several pixels.
+      EXPECT_LT(partial, opaque / 2) << "sharp edges";
+      loaded.push_back(std::move(bitmap));
     }
-    int opaque = 0;
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) opaque += pixels.at(x, y).a == 255;
-    }
-    EXPECT_GT(opaque, 150) << "a solid picture, not a faint one";
-    loaded.push_back(std::move(bitmap));
-  }
-  for (size_t i = 0; i < loaded.size(); ++i) {
-    for (size_t j = i + 1; j < loaded.size(); ++j) {
-      EXPECT_FALSE(DibPixels(loaded[i].get()).SameAs(DibPixels(loaded[j].get())))
-          << ids[i] << " and " << ids[j] << " show the same picture";
+    for (size_t i = 0; i < loaded.size(); ++i) {
+      for (size_t j = i + 1; j < loaded.size(); ++j) {
+        EXPECT_FALSE(DibPixels(loaded[i].get()).SameAs(DibPixels(loaded[j].get())))
+            << ids[i] << " and " << ids[j] << " show the same picture at " << edge;
+      }
     }
   }
 }

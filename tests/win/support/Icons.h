@@ -27,12 +27,15 @@ inline platform::UniqueIcon SolidIcon(COLORREF colour, bool transparent) {
   return platform::UniqueIcon(::CreateIconIndirect(&info));
 }
 
-// The colour at (x, y) of image `index`, drawn out of the list.
-inline COLORREF CellPixel(const ui::ImageList& images, int index, int x, int y) {
+// The colour at (x, y) of image `index`, drawn out of the list onto a cell of colour `under`.
+inline COLORREF CellPixel(const ui::ImageList& images, int index, int x, int y, COLORREF under = RGB(255, 255, 255)) {
   platform::WindowDc screen(nullptr);
   platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
   platform::UniqueBitmap target(::CreateCompatibleBitmap(screen.get(), images.Width(), images.Height()));
   platform::SelectRestorer select(dc.get(), target.get());
+  RECT all{0, 0, images.Width(), images.Height()};
+  platform::UniqueBrush brush(::CreateSolidBrush(under));
+  ::FillRect(dc.get(), &all, brush.get());
   ::ImageList_Draw(images.Handle(), index, dc.get(), 0, 0, ILD_NORMAL);
   return ::GetPixel(dc.get(), x, y);
 }

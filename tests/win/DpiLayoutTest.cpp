@@ -1,0 +1,330 @@
+// Every form at the DPI the session runs with: 96 in the ordinary test session, and 120, 144 and
+// 192 when tests/dpi_check.sh runs these tests in a prefix of that DPI. Every caption, measured
+// with its control's own font, fits the control; no two controls overlap unless one holds the
+// other; headings are bold; glyphs are drawn at the DPI's size. A picture of each form, native
+// and skinned, goes to the screenshots folder as dpi<N>-<form>-<look>.bmp.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/portable/MainLayout.h"
+#include "options/VantoraOptions.h"
+#include "platform/portable/Dpi.h"
+#include "support/MainForm.h"
+#include "support/ScreenPicture.h"
+#include "support/Script.h"
+#include "support/TestWindow.h"
+
+namespace {
+
+using testsupport::ScreenPicture;
+
+std::filesystem::path ScreenshotFolder() {
+  std::string folder = VANTORA_SCREENSHOT_DIR;
+  if (!folder.empty() && folder.front() == '/') folder = "Z:" + folder;
+  return std::filesystem::path(folder).make_preferred();
+}
+
+// The text's extent in a font: one line, or wrapped at `wrapWidth`.
+SIZE TextExtent(HFONT font, const std::wstring& text, int wrapWidth = 0) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  RECT r{0, 0, wrapWidth, 0};
+  const UINT format = DT_CALCRECT | (wrapWidth ? DT_WORDBREAK : DT_SINGLELINE);
+  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+HFONT FontOf(HWND control) { return reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)); }
+
+// The realised weight of the control's font.
+LONG FontWeight(HWND control) {
+  HDC dc = ::GetDC(control);
+  HGDIOBJ old = ::SelectObject(dc, FontOf(control));
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return metrics.tmWeight;
+}
+
+// A control's caption and size, at the form's DPI and as designed at 96 DPI (the same font at
+// the 96-DPI size, the table's size), and whether the caption fits each.
+struct Fit {
+  bool now = true, at96 = true;
+};
+
+// The control's font at its designed 96-DPI size.
+platform::UniqueFont Font96(const ui::Form& form, HWND control) {
+  LOGFONTW design{};
+  ::GetObjectW(FontOf(control), sizeof(design), &design);
+  // The designed height whose size at this DPI the font has; of two of the same point size the
+  // larger, as the program's heights are the usual pixel sizes of their points.
+  for (int height = -40; height <= -8; ++height)
+    if (vantora::FontHeightForDpi(height, form.Dpi()) == design.lfHeight) {
+      design.lfHeight = height;
+      break;
+    }
+  return platform::UniqueFont(::CreateFontIndirectW(&design));
+}
+
+std::wstring ShownCaption(const ui::Control& c) {
+  std::wstring text = c.Caption();
+  for (size_t at = text.find(L"&&"); at != std::wstring::npos; at = text.find(L"&&", at + 1)) text.erase(at, 1);
+  return text;
+}
+
+Fit CaptionFit(const ui::Form& form, const ui::Control& c) {
+  const HWND w = c.Handle();
+  const std::wstring text = ShownCaption(c);
+  if (text.empty() || !::IsWindowVisible(w)) return {};
+  const platform::UniqueFont font96 = Font96(form, w);
+  RECT client{};
+  ::GetClientRect(w, &client);
+  const ui::Bounds designed = c.DesignBounds();
+  const std::wstring cls = [&] {
+    wchar_t name[64] = {};
+    ::GetClassNameW(w, name, 64);
+    return std::wstring(name);
+  }();
+  const LONG style = ::GetWindowLongW(w, GWL_STYLE);
+  // Whether `text` in `font` fits a control of `width` x `height` at `dpi`.
+  const auto fits = [&](HFONT font, int width, int height, unsigned dpi) {
+    const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); };
+    if (width <= 0 || height <= 0) return true;  // sized to the text
+    if (cls == L"Static") {
+      const bool wrapped = (style & SS_TYPEMASK) == SS_CENTER;
+      const SIZE t = TextExtent(font, text, wrapped ? width : 0);
+      return t.cx <= width && t.cy <= height;
+    }
+    if (cls != L"Button") return true;
+    switch (style & BS_TYPEMASK) {
+      case BS_PUSHBUTTON:
+      case BS_DEFPUSHBUTTON: {
+        const SIZE t = TextExtent(font, text);
+        return t.cx + 2 <= width && t.cy <= height;
+      }
+      case BS_AUTOCHECKBOX:
+      case BS_AUTORADIOBUTTON: {
+        const SIZE t = TextExtent(font, text);
+        return scaled(13) + scaled(3) + t.cx <= width && t.cy <= height;
+      }
+      case BS_GROUPBOX: return TextExtent(font, text).cx + scaled(16) <= width;
+      case BS_OWNERDRAW: {  // the glyph above a wrapped caption
+        const SIZE t = TextExtent(font, text, width - 4);
+        return t.cx <= width - 4 && scaled(3) + scaled(32) + 1 + t.cy <= height - 2;
+      }
+      default: return true;
+    }
+  };
+  Fit fit;
+  fit.now = fits(FontOf(w), client.right, client.bottom, form.Dpi());
+  fit.at96 = fits(font96.get(), designed.width, designed.height, 96);
+  return fit;
+}
+
+// Every caption that fits its control as designed at 96 DPI fits it at the form's DPI.
+void ExpectCaptionsFit(const ui::Form& form) {
+  for (const ui::Control* c : form.Controls()) {
+    const Fit fit = CaptionFit(form, *c);
+    EXPECT_TRUE(fit.now || !fit.at96) << c->Name() << " " << testing::PrintToString(c->Caption()) << " is cut";
+  }
+}
+
+// Where a control shows on its form: a bevel is its line, not its whole box.
+RECT ShownRect(const ui::Control& c) {
+  RECT r{};
+  ::GetWindowRect(c.Handle(), &r);
+  ::MapWindowPoints(nullptr, c.Owner().Handle(), reinterpret_cast<POINT*>(&r), 2);
+  if (c.Name().rfind("Bevel", 0) == 0) {
+    if (r.right - r.left < r.bottom - r.top)
+      r.right = r.left + 2;
+    else
+      r.bottom = r.top + 2;
+  }
+  return r;
+}
+
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+bool OverlapOutside(const RECT& a, const RECT& b) {
+  RECT both{};
+  return ::IntersectRect(&both, &a, &b) && !Contains(a, b) && !Contains(b, a);
+}
+
+// The same at 96 DPI: the shown rectangle scaled back, which a control keeps unless it grew.
+RECT At96(const ui::Form& form, const RECT& r) {
+  const int dpi = static_cast<int>(form.Dpi());
+  return {::MulDiv(r.left, 96, dpi), ::MulDiv(r.top, 96, dpi), ::MulDiv(r.right, 96, dpi), ::MulDiv(r.bottom, 96, dpi)};
+}
+
+bool IsText(const ui::Control& c) {
+  wchar_t name[16] = {};
+  ::GetClassNameW(c.Handle(), name, 16);
+  return std::wstring(name) == L"Static" && (::GetWindowLongW(c.Handle(), GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW &&
+         !c.Caption().empty();
+}
+
+// No two controls overlap, and no two labels' texts touch, unless one holds the other or they
+// already do as designed at 96 DPI.
+void ExpectNoNewOverlaps(const ui::Form& form, const std::vector<std::string>& exempt = {}) {
+  std::vector<const ui::Control*> shown;
+  for (const ui::Control* c : form.Controls())
+    if (::IsWindowVisible(c->Handle()) && std::find(exempt.begin(), exempt.end(), c->Name()) == exempt.end())
+      shown.push_back(c);
+  const auto designed = [&](const ui::Control* c) {
+    if (c->Name().rfind("Bevel", 0) == 0) return At96(form, ShownRect(*c));
+    const ui::Bounds b = c->DesignBounds();
+    RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
+    if (IsText(*c)) {  // a label sized to its text is as large as its text at 96 DPI
+      const platform::UniqueFont font = Font96(form, c->Handle());
+      const SIZE text = TextExtent(font.get(), ShownCaption(*c));
+      if (!(::GetWindowLongW(c->Handle(), GWL_STYLE) & SS_CENTER)) r.right = std::max(r.right, r.left + text.cx + 1);
+      r.bottom = std::max(r.bottom, r.top + text.cy);
+    }
+    return r;
+  };
+  // Texts side by side need a pixel between them.
+  const auto apart = [](RECT r, bool text) {
+    if (text) ++r.right;
+    return r;
+  };
+  for (size_t i = 0; i < shown.size(); ++i)
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const bool texts = IsText(*shown[i]) && IsText(*shown[j]);
+      if (OverlapOutside(apart(ShownRect(*shown[i]), texts), apart(ShownRect(*shown[j]), texts)) &&
+          !OverlapOutside(apart(designed(shown[i]), texts), apart(designed(shown[j]), texts)))
+        ADD_FAILURE() << shown[i]->Name() << " and " << shown[j]->Name() << (texts ? " touch" : " overlap");
+    }
+}
+
+void SavePicture(const ui::Form& form, const std::string& name) {
+  std::filesystem::create_directories(ScreenshotFolder());
+  const std::wstring file =
+      L"dpi" + std::to_wstring(form.Dpi()) + L"-" + std::wstring(name.begin(), name.end()) + L".bmp";
+  EXPECT_TRUE(ScreenPicture::OfWindow(form.Handle()).SaveBmp((ScreenshotFolder() / file).wstring()));
+}
+
+class DpiLayoutTest : public testsupport::MainFormTest {
+ protected:
+  // Both looks in turn: the program's start-up skin, then the system's own look.
+  template <class Check>
+  void InBothLooks(Check check) {
+    for (bool skinned : {true, false}) {
+      SCOPED_TRACE(skinned ? "skinned" : "native");
+      form.sSkinManager1.SetActive(skinned);
+      Pump(150);
+      check(skinned ? std::string("skinned") : std::string("native"));
+    }
+    form.sSkinManager1.SetActive(true);
+  }
+  testsupport::TestWindow target{L"DPI layout target"};
+};
+
+TEST_F(DpiLayoutTest, MainWindowCaptionsFitWithoutOverlapsBoldHeadingsAndGlyphsOfTheDpi) {
+  FocusForm();
+  Select(target.get());
+  EXPECT_EQ(form.Dpi(), ui::DpiOfWindow(nullptr));
+  ExpectCaptionsFit(form);
+  ExpectNoNewOverlaps(form);
+  for (const ui::LayoutRow& row : vantora::MainWindowLayout()) {
+    if (row.kind == ui::ControlKind::Heading || (row.kind == ui::ControlKind::Label && (row.flags & ui::kBold))) {
+      EXPECT_GE(FontWeight(form.FindControl(std::string(row.name))->Handle()), FW_BOLD) << row.name;
+    }
+  }
+  for (ui::BitBtn* button : {&form.sBitBtn7, &form.sBitBtn6, &form.sBitBtn5, &form.sBitBtn4, &form.sBitBtn2,
+                             &form.sBitBtn8, &form.sBitBtn1}) {
+    const SIZE glyph = button->GlyphSize();
+    EXPECT_EQ(glyph.cx, form.Scale(32)) << button->Name();
+    EXPECT_EQ(glyph.cy, form.Scale(32)) << button->Name();
+  }
+  EXPECT_EQ(form.ImageList1.Width(), form.Scale(18)) << "the list's row icons";
+  InBothLooks([&](const std::string& look) { SavePicture(form, "main-" + look); });
+}
+
+// The list's icon cells in the skin's colours: the program's icon, whose corners are clear,
+// shows the selected row's colour around it, and the list's colour on a row not selected.
+TEST_F(DpiLayoutTest, ListIconsKeepTheirTransparencyOnTheSkinsRowColours) {
+  testsupport::TestWindow other{L"DPI layout other"};
+  const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  for (HWND w : {target.get(), other.get()}) ::SendMessageW(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  FocusForm();
+  Select(target.get());
+  ASSERT_TRUE(form.sSkinManager1.Active());
+  Pump(150);
+  const skin::Palette& colours = form.sSkinManager1.Colours();
+  const auto cornerOf = [&](HWND window) {
+    RECT cell{};
+    ListView_GetItemRect(form.ListView1.Handle(), RowOf(window), &cell, LVIR_ICON);
+    ::MapWindowPoints(form.ListView1.Handle(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    const int size = form.ImageList1.Width();
+    const int left = (cell.left + cell.right - size) / 2, top = (cell.top + cell.bottom - size) / 2;
+    return ScreenPicture(RECT{left, top, left + 1, top + 1}).At(0, 0);
+  };
+  ::RedrawWindow(form.ListView1.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  EXPECT_EQ(cornerOf(target.get()), RGB(colours.selection.r, colours.selection.g, colours.selection.b));
+  EXPECT_EQ(cornerOf(other.get()), RGB(colours.panel.r, colours.panel.g, colours.panel.b));
+  SavePicture(form, "list-icons-skinned");
+  for (HWND w : {target.get(), other.get()}) ::SendMessageW(w, WM_SETICON, ICON_BIG, 0);
+}
+
+TEST_F(DpiLayoutTest, OptionsDialogCaptionsFitWithoutOverlaps) {
+  FocusForm();
+  testsupport::Script script([this] {
+    if (auto* d = dynamic_cast<TForm10*>(form.optionsDialog)) d->Button2.Click();
+  });
+  script.Then([this] { return form.optionsDialog != nullptr; },
+              [&] {
+                auto& dialog = dynamic_cast<TForm10&>(*form.optionsDialog);
+                Pump(100);
+                ExpectCaptionsFit(dialog);
+                ExpectNoNewOverlaps(dialog);
+                InBothLooks([&](const std::string& look) {
+                  dialog.Repaint();
+                  SavePicture(dialog, "options-" + look);
+                });
+                dialog.Button2.Click();
+              });
+  form.sBitBtn4.Click();
+  EXPECT_TRUE(script.Done());
+}
+
+TEST_F(DpiLayoutTest, ResizeScreenCaptionsFitWithoutOverlapsAndTheHandleOnTop) {
+  ::SetWindowPos(target.get(), nullptr, 100, 80, 640, 480, SWP_NOZORDER);
+  FocusForm();
+  Select(target.get());
+  testsupport::Script script([this] {
+    if (TForm7* s = form.windowDialogs.ResizeScreen()) s->Button1.Click();
+  });
+  script.Then(
+      [this] { return form.windowDialogs.ResizeScreen() && form.windowDialogs.ResizeScreen()->Visible(); },
+      [&] {
+        TForm7& screen = *form.windowDialogs.ResizeScreen();
+        // The picture and the panel hold the rest; the label lies under the buttons.
+        ExpectCaptionsFit(screen);
+        for (ui::Control* c : {static_cast<ui::Control*>(&screen.Button1), static_cast<ui::Control*>(&screen.Button2)})
+          EXPECT_FALSE(OverlapOutside(ShownRect(*c), ShownRect(screen.Panel3))) << c->Name();
+        RECT handle{};
+        ::GetWindowRect(screen.Panel3.Handle(), &handle);
+        EXPECT_EQ(::WindowFromPoint({handle.left + 2, handle.top + 2}), screen.Panel3.Handle());
+        InBothLooks([&](const std::string& look) {
+          screen.Repaint();
+          SavePicture(screen, "resize-" + look);
+        });
+        screen.Button1.Click();
+      });
+  form.Button7Click();
+  EXPECT_TRUE(script.Done());
+}
+
+}  // namespace
