@@ -281,11 +281,11 @@ TEST_F(DpiLayoutTest, ListIconsKeepTheirTransparencyOnTheSkinsRowColours) {
 TEST_F(DpiLayoutTest, OptionsDialogCaptionsFitWithoutOverlaps) {
   FocusForm();
   testsupport::Script script([this] {
-    if (auto* d = dynamic_cast<TForm10*>(form.optionsDialog)) d->Button2.Click();
+    if (TForm10* d = TForm10::Open()) d->Button2.Click();
   });
-  script.Then([this] { return form.optionsDialog != nullptr; },
+  script.Then([] { return TForm10::Open() != nullptr; },
               [&] {
-                auto& dialog = dynamic_cast<TForm10&>(*form.optionsDialog);
+                TForm10& dialog = *TForm10::Open();
                 Pump(100);
                 ExpectCaptionsFit(dialog);
                 ExpectNoNewOverlaps(dialog);

@@ -497,7 +497,7 @@ TEST_F(OptionsDialogTest, MainWindowRefocusesItsUsableSlidersAfterEveryChangeOfL
 // The keyboard alone: Tab in reading order through the three groups and the two buttons,
 // Enter for "Ok" (or the focused button), Escape for "Cancel", Space on the focused button.
 TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
-  int& period = form.windowList.AutoRefreshPeriod;
+  const auto period = [this] { return form.windowList.AutoRefreshPeriod(); };
   // A key pressed on the dialog, brought to the front for it.
   const auto pressKey = [](WORD key) {
     return [key](TForm10& dialog) {
@@ -523,7 +523,7 @@ TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
       }),
       pressKey(VK_ESCAPE),
   });
-  EXPECT_EQ(period, 0) << "Escape is \"Cancel\"";
+  EXPECT_EQ(period(), 0) << "Escape is \"Cancel\"";
 
   // Then with the period set and the focus somewhere: a key, and the period it leaves.
   struct Press {
@@ -548,7 +548,7 @@ TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
         }),
         pressKey(press.key),
     });
-    EXPECT_EQ(period, press.period) << press.what;
+    EXPECT_EQ(period(), press.period) << press.what;
   }
 }
 
