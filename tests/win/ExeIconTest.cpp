@@ -2,6 +2,7 @@
 // drives it. tests/icons_check.sh reads the rewritten copies back with icoutils.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "icons/ExeIcon.h"
@@ -45,6 +46,8 @@ TEST(ExeIconFiles, ThreeImageIconWritesItsFirstImageAsIcon1AndTheGroupDescribesI
 
   const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"replaced.exe");
   const std::vector<uint8_t> secondBefore = IconResource(exe, 2);
+  const size_t entriesBefore = GroupOf(exe).entries.size();
+  ASSERT_GE(entriesBefore, 2u);
   ASSERT_TRUE(icons::ReplaceExeIcon(icoPath, exe));
 
   const auto written = IconResource(exe, 1);
@@ -52,8 +55,10 @@ TEST(ExeIconFiles, ThreeImageIconWritesItsFirstImageAsIcon1AndTheGroupDescribesI
   EXPECT_EQ(std::memcmp(written.data(), first.bytes.data(), written.size()), 0);
   EXPECT_EQ(IconResource(exe, 2), secondBefore);  // icon 2 is not touched
   const auto group = GroupOf(exe);
-  ASSERT_EQ(group.entries.size(), 2u);
-  const auto& entry = group.entries[0].id == 1 ? group.entries[0] : group.entries[1];
+  ASSERT_EQ(group.entries.size(), entriesBefore);  // the group keeps every size, icon 1 described anew
+  const auto one = std::find_if(group.entries.begin(), group.entries.end(), [](const auto& e) { return e.id == 1; });
+  ASSERT_NE(one, group.entries.end());
+  const auto& entry = *one;
   EXPECT_EQ(entry.id, 1);
   EXPECT_EQ(entry.width, 16);
   EXPECT_EQ(entry.height, 16);
