@@ -7,20 +7,6 @@
 #include "platform/WindowRoutines.h"
 
 namespace shell {
-namespace {
-
-// The shell's windows belong to another program, which may have stopped answering: the show
-// call is left out then (platform::Answering), and fails.
-platform::Outcome ShowShellWindow(ShellWindow target, int command) {
-  return platform::ShowWindowState(FindShellWindow(target), command);
-}
-
-}  // namespace
-
-platform::Outcome SetDesktopIconsVisible(bool visible) {
-  return ShowShellWindow(ShellWindow::DesktopIcons, visible ? SW_SHOW : SW_HIDE);
-}
-
 ShellToggles::ShellToggles(const Controls& controls) : taskbarOpacity_(controls.taskbarOpacity) {
   if (controls.buttons.size() != std::size(buttons_)) throw std::logic_error("one button for each shell toggle");
   std::copy(controls.buttons.begin(), controls.buttons.end(), buttons_);
@@ -41,11 +27,16 @@ void ShellToggles::Toggle(ShellWindow target) {
   const ShellToggleRow& row = ShellToggle(target);
   ui::Button& button = ButtonOf(target);
   const bool hide = button.Caption() == row.captions.first;
-  const platform::Outcome shown = ShowShellWindow(target, hide ? SW_HIDE : row.restores ? SW_SHOWNORMAL : SW_SHOW);
+  // The shell's windows belong to another program, which may have stopped answering: the show
+  // call is left out then (platform::Answering), and fails.
+  const HWND window = FindShellWindow(target);
+  const platform::Outcome shown = platform::ShowWindowState(window, hide           ? SW_HIDE
+                                                                    : row.restores ? SW_SHOWNORMAL
+                                                                                   : SW_SHOW);
   platform::LogIfFailed(L"Hiding or showing a window of the shell", shown);
   // A missing or unanswering shell window keeps the caption; otherwise it says what the window
   // reports now: its own visibility, which a hidden taskbar does not take from its items.
-  if (shown) ApplyCaption(row, platform::HasVisibleStyle(FindShellWindow(target)));
+  if (shown) ApplyCaption(row, platform::HasVisibleStyle(window));
 }
 
 void ShellToggles::ApplyCaption(const ShellToggleRow& row, bool visible) {

@@ -12,9 +12,6 @@
 
 namespace shell {
 
-// Shows or hides the desktop icons (the first child of "ProgMan"): SW_SHOW or SW_HIDE.
-[[nodiscard]] platform::Outcome SetDesktopIconsVisible(bool visible);
-
 class ShellToggles {
  public:
   struct Controls {
