@@ -1,0 +1,154 @@
+#include "platform/portable/CaptionFit.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace ui {
+
+namespace {
+
+// Every push is worked out as growth to the right; the other three ways are the same rows
+// mirrored or turned.
+enum class Way { Right, Left, Down, Up };
+
+Edges Mirrored(const Edges& e) { return {-e.right, e.top, -e.left, e.bottom}; }
+Edges Turned(const Edges& e) { return {e.top, e.left, e.bottom, e.right}; }
+
+Edges To(Way way, const Edges& e) {
+  switch (way) {
+    case Way::Right: return e;
+    case Way::Left: return Mirrored(e);
+    case Way::Down: return Turned(e);
+    case Way::Up: return Mirrored(Turned(e));
+  }
+  return e;
+}
+
+Edges From(Way way, const Edges& e) { return way == Way::Up ? Turned(Mirrored(e)) : To(way, e); }
+
+bool SideBySide(const Edges& a, const Edges& b) { return a.top < b.bottom && b.top < a.bottom; }
+
+class Fitter {
+ public:
+  Fitter(std::span<const FitItem> items, const Edges& form, int gap) : items_(items), form_(form), gap_(gap) {
+    for (const FitItem& item : items) was_.push_back(item.place);
+    now_ = was_;
+    // Rows are told apart by height, so a caption's height counts from the start; whatever it
+    // then crowds below it makes way in the pass of heights.
+    for (size_t i = 0; i < items.size(); ++i)
+      now_[i].bottom = std::max(now_[i].bottom, now_[i].top + items[i].needHeight);
+  }
+
+  // Each item in turn, nearest the start of its rows first, takes what its caption needs along
+  // one axis: after it if it can, else as much as it can after it and the rest before it.
+  // Heights only counted in telling rows apart go back to the places' before they are grown for real.
+  void ForgetHeights() {
+    for (size_t i = 0; i < now_.size(); ++i) now_[i].bottom = now_[i].top + (was_[i].bottom - was_[i].top);
+  }
+
+  void Grow(bool heights) {
+    std::vector<size_t> order(items_.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    const auto start = [&](size_t i) { return heights ? was_[i].top : was_[i].left; };
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return start(a) < start(b); });
+    const Way after = heights ? Way::Down : Way::Right, before = heights ? Way::Up : Way::Left;
+    for (size_t i : order) {
+      const Edges& e = now_[i];
+      const int need = heights ? items_[i].needHeight : items_[i].needWidth;
+      if (need <= 0) continue;
+      const int extra = std::max(0, need - (heights ? e.bottom - e.top : e.right - e.left));
+      // A row already tighter than the layout's gaps is left as it is.
+      if (!Pushed(after, i, 0)) continue;
+      const int forward = Furthest(after, i, extra);
+      TryPush(after, i, forward);
+      if (forward < extra) TryPush(before, i, Furthest(before, i, extra - forward));
+    }
+  }
+
+  const std::vector<Edges>& Result() const { return now_; }
+
+ private:
+  bool TryPush(Way way, size_t i, int amount) {
+    std::vector<Edges> now;
+    if (!Push(way, i, amount, now)) return false;
+    now_ = std::move(now);
+    return true;
+  }
+
+  // The most, up to `most`, that `i` can grow by that way.
+  int Furthest(Way way, size_t i, int most) const {
+    if (Pushed(way, i, most)) return most;
+    int lo = 0, hi = most - 1;
+    while (lo < hi) {
+      const int mid = (lo + hi + 1) / 2;
+      if (Pushed(way, i, mid))
+        lo = mid;
+      else
+        hi = mid - 1;
+    }
+    return lo;
+  }
+
+  bool Pushed(Way way, size_t i, int amount) const {
+    std::vector<Edges> ignored;
+    return Push(way, i, amount, ignored);
+  }
+
+  // Moves `i`'s far edge on by `amount` and makes way for it along its row, the layout's gap
+  // kept; `out` gets every place. False when something would leave what holds it, or a panel or
+  // group box would have to move.
+  bool Push(Way way, size_t i, int amount, std::vector<Edges>& out) const {
+    std::vector<Edges> was, now;
+    for (size_t k = 0; k < items_.size(); ++k) {
+      was.push_back(To(way, was_[k]));
+      now.push_back(To(way, now_[k]));
+    }
+    const Edges form = To(way, form_);
+    const auto limit = [&](size_t k) {
+      const int holder = items_[k].holder;
+      const Edges& inside = holder < 0 ? form : now[static_cast<size_t>(holder)];
+      return std::max(inside.right - gap_, was[k].right);
+    };
+    const bool heights = way == Way::Down || way == Way::Up;
+    now[i].right += amount;
+    std::vector<size_t> moved{i};
+    while (!moved.empty()) {
+      const size_t k = moved.back();
+      moved.pop_back();
+      if (now[k].right > limit(k)) return false;
+      for (size_t j = 0; j < now.size(); ++j) {
+        if (j == k || items_[j].holder != items_[k].holder || was[j].left <= was[k].left || !SideBySide(now[j], now[k]))
+          continue;
+        const int clearance = std::min(was[j].left - was[k].right, heights ? 0 : gap_);
+        const int short_by = now[k].right + clearance - now[j].left;
+        if (short_by <= 0) continue;
+        if (items_[j].holds) return false;
+        const int need = heights ? items_[j].needHeight : items_[j].needWidth;
+        const int spare = need > 0 ? std::max(0, now[j].right - now[j].left - need) : 0;
+        now[j].left += short_by;
+        now[j].right += std::max(0, short_by - spare);
+        moved.push_back(j);
+      }
+    }
+    out.clear();
+    for (const Edges& e : now) out.push_back(From(way, e));
+    return true;
+  }
+
+  std::span<const FitItem> items_;
+  Edges form_;
+  int gap_;
+  std::vector<Edges> was_, now_;
+};
+
+}  // namespace
+
+std::vector<Edges> FitCaptions(std::span<const FitItem> items, const Edges& form, int gap) {
+  Fitter fitter(items, form, gap);
+  fitter.Grow(false);
+  fitter.ForgetHeights();
+  fitter.Grow(true);
+  return fitter.Result();
+}
+
+}  // namespace ui
