@@ -120,12 +120,14 @@ void Control::SetDesignBounds(const Bounds& bounds) {
 }
 
 void Control::Reposition() {
+  moved_.reset();
   const Bounds b = WindowBounds();
   const RECT r = ScaledEdges(b);
   ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::ApplyDpi() {
+  need_.reset();
   Reposition();
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), TRUE);
   HandleDpiChanged();
@@ -142,6 +144,45 @@ std::wstring Control::Caption() const {
 void Control::SetCaption(const std::wstring& text) {
   ::SetWindowTextW(hwnd_, text.c_str());
   ::InvalidateRect(hwnd_, nullptr, TRUE);
+  if (!form_.captionsFitted_) {
+    need_.reset();
+    Reposition();
+    return;
+  }
+  // Toggles and labels are given captions on every click; only a new size makes the form refit.
+  const std::optional<SIZE> before = std::exchange(need_, std::nullopt);
+  platform::WindowDc dc(form_.Handle());
+  const SIZE after = Need(dc.get());
+  if (!before || before->cx != after.cx || before->cy != after.cy) form_.FitCaptions();
+}
+
+SIZE Control::MeasureCaption(HDC dc, int wrapWidth) const {
+  platform::SelectRestorer font(dc, form_.FontFor(font_));
+  // Before its window exists a control is measured with the caption it will be given.
+  const std::wstring text = hwnd_ ? Caption() : initialCaption_;
+  RECT r{0, 0, wrapWidth, 0};
+  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+SIZE Control::Need(HDC dc) {
+  if (!need_) need_ = CaptionNeed(dc);
+  return *need_;
+}
+
+void Control::PlaceAt(const RECT& place, const RECT& fitted) {
+  if (::EqualRect(&place, &fitted)) {
+    if (moved_) Reposition();
+    return;
+  }
+  if (moved_ && ::EqualRect(&*moved_, &fitted)) return;
+  moved_ = fitted;
+  // A drop-down list keeps the height of its list: a control that only moved keeps its size.
+  const bool sameSize =
+      fitted.right - fitted.left == place.right - place.left && fitted.bottom - fitted.top == place.bottom - place.top;
+  ::SetWindowPos(hwnd_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (sameSize ? SWP_NOSIZE : 0));
 }
 
 bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "platform/ui/Look.h"
@@ -86,6 +87,10 @@ class Control : public MouseEvents {
   const std::wstring& InitialCaption() const noexcept { return initialCaption_; }
   bool HasFlag(unsigned flag) const noexcept { return (flags_ & flag) != 0; }
   virtual Bounds WindowBounds() const { return bounds_; }
+  // The client size the caption needs in the control's font, in pixels; 0 where any will do.
+  virtual SIZE CaptionNeed(HDC /*dc*/) const { return {0, 0}; }
+  // The caption's extent in the control's font, in pixels: one line, or wrapped at `wrapWidth`.
+  SIZE MeasureCaption(HDC dc, int wrapWidth = 0) const;
 
   virtual void HandleCommand(WORD /*code*/) {}
   virtual LRESULT HandleNotify(NMHDR& /*header*/) { return 0; }
@@ -124,6 +129,9 @@ class Control : public MouseEvents {
   bool WantsMouse() const;
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
+  SIZE Need(HDC dc);
+  // Where the form's fitting of captions puts the control: its place unless it had to grow or move.
+  void PlaceAt(const RECT& place, const RECT& fitted);
   HMENU ControlId() const;
   void RegisterHint(HWND tooltip) const;
   static constexpr UINT_PTR kFirstControlId = 1000;
@@ -139,7 +147,9 @@ class Control : public MouseEvents {
   HWND hwnd_ = nullptr;
   WNDPROC classProc_ = nullptr;
   bool captureMouse_ = false;
-  HCURSOR cursor_ = nullptr;  // shared system cursor, never destroyed
+  HCURSOR cursor_ = nullptr;   // shared system cursor, never destroyed
+  std::optional<SIZE> need_;   // measured once per caption and font
+  std::optional<RECT> moved_;  // where it stands instead of its place, for its caption or a neighbour's
 };
 
 Look& CurrentLook();  // the application's

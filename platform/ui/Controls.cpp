@@ -103,6 +103,18 @@ ButtonState Button::State() const {
 // A bitmap button is always drawn by the look, through its owner-draw message.
 bool Button::PaintedByLook() const { return kind_ == ButtonKind::Bitmap || CurrentLook().PaintsButton(kind_); }
 
+// Text clear of a push button's frame; a check box's or radio button's mark and gap before it.
+SIZE Button::CaptionNeed(HDC dc) const {
+  if (Caption().empty()) return {0, 0};
+  const int text = MeasureCaption(dc).cx;
+  switch (kind_) {
+    case ButtonKind::Push: return {text + 2 * Owner().Scale(3), 0};
+    case ButtonKind::Check:
+    case ButtonKind::Radio: return {Owner().Scale(13) + Owner().Scale(4) + text + 1, 0};
+    default: return {0, 0};
+  }
+}
+
 ButtonPaint Button::Describe(HDC dc, const RECT& rect) const {
   ButtonPaint paint = DescribeForLook(dc, rect);
   paint.kind = kind_;
@@ -164,21 +176,19 @@ bool Button::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 BitBtn::BitBtn(Form& form, const Placement& placement, int glyphResource)
     : Button(form, placement, BS_OWNERDRAW | WS_TABSTOP, {ControlKind::BitBtn}), glyphResource_(glyphResource) {}
 
-// Loaded at the first paint rather than with the button: the window comes up sooner. The
-// largest picture drawn for a size the DPI reaches; never stretched.
-const Glyph* BitBtn::LoadedGlyph() {
-  if (std::exchange(glyphLoaded_, true)) return list_ ? &glyph_ : nullptr;
-  struct Drawn {
-    int size, idOffset;
-  };
+// The largest picture drawn for a size the DPI reaches; never stretched.
+BitBtn::Drawn BitBtn::DrawnForDpi() const {
   constexpr Drawn kDrawn[] = {{64, 30}, {48, 20}, {40, 10}, {32, 0}};
   const int wanted = Owner().Scale(32);
-  int offset = 0;
   for (const Drawn& d : kDrawn)
-    if (d.size <= wanted) {
-      offset = d.idOffset;
-      break;
-    }
+    if (d.size <= wanted) return d;
+  return kDrawn[std::size(kDrawn) - 1];
+}
+
+// Loaded at the first paint rather than with the button: the window comes up sooner.
+const Glyph* BitBtn::LoadedGlyph() {
+  if (std::exchange(glyphLoaded_, true)) return list_ ? &glyph_ : nullptr;
+  const int offset = DrawnForDpi().idOffset;
   list_.reset();
   bitmap_.reset(static_cast<HBITMAP>(::LoadImageW(Application::Instance().InstanceHandle(),
                                                   MAKEINTRESOURCEW(glyphResource_ + offset), IMAGE_BITMAP, 0, 0,
@@ -199,6 +209,14 @@ const Glyph* BitBtn::LoadedGlyph() {
 SIZE BitBtn::GlyphSize() {
   const Glyph* glyph = LoadedGlyph();
   return glyph ? glyph->size : SIZE{0, 0};
+}
+
+// The glyph at its margin from the top, then the caption wrapped between the side margins.
+SIZE BitBtn::CaptionNeed(HDC dc) const {
+  if (Caption().empty()) return {0, 0};
+  const RECT r = ScaledEdges(DesignBounds());
+  const int text = MeasureCaption(dc, r.right - r.left - 4).cy;
+  return {0, Owner().Scale(3) + DrawnForDpi().size + 1 + text + 2};
 }
 
 void BitBtn::HandleDrawItem(const DRAWITEMSTRUCT& item) {
@@ -281,24 +299,19 @@ Label::Label(Form& form, const Placement& placement, COLORREF color)
 // A left-aligned label grows to its text, as an auto-sized label does; a centred one keeps its width.
 Bounds Label::AutoSized() const {
   Bounds b = DesignBounds();
-  platform::WindowDc dc(Owner().Handle());
-  platform::SelectRestorer font(dc.get(), Owner().FontFor(Font()));
-  const std::wstring text = Handle() ? Caption() : InitialCaption();
-  RECT rect{0, 0, 0, 0};
-  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
-  const UINT dpi = Owner().Dpi();
-  const int textWidth = ::MulDiv(rect.right, 96, static_cast<int>(dpi)) + 1;
-  const int textHeight = ::MulDiv(rect.bottom, 96, static_cast<int>(dpi));
-  if (!HasFlag(kCentred)) b.width = std::max(b.width, textWidth);
-  b.height = std::max(b.height, textHeight);
+  const SIZE text = MeasureCaption(platform::WindowDc(Owner().Handle()).get());
+  const int dpi = static_cast<int>(Owner().Dpi());
+  if (!HasFlag(kCentred)) b.width = std::max(b.width, ::MulDiv(text.cx, 96, dpi) + 1);
+  b.height = std::max(b.height, ::MulDiv(text.cy, 96, dpi));
   return b;
 }
 
 Bounds Label::WindowBounds() const { return AutoSized(); }
 
-void Label::SetCaption(const std::wstring& text) {
-  Control::SetCaption(text);
-  Reposition();
+SIZE Label::CaptionNeed(HDC dc) const {
+  if (Caption().empty()) return {0, 0};
+  const SIZE text = MeasureCaption(dc);
+  return {HasFlag(kCentred) ? text.cx : text.cx + 1, text.cy};
 }
 
 void Label::HandleDpiChanged() { Reposition(); }

@@ -28,6 +28,7 @@ class Button : public Control {
   Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds);
   void HandleCommand(WORD code) override;
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  SIZE CaptionNeed(HDC dc) const override;
   ButtonPaint Describe(HDC dc, const RECT& rect) const;
 
  private:
@@ -54,11 +55,17 @@ class BitBtn : public Button {
 
  protected:
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+  SIZE CaptionNeed(HDC dc) const override;
   HBRUSH HandleColor(HDC) override { return nullptr; }
   void HandleDpiChanged() override { glyphLoaded_ = false; }
 
  private:
   const Glyph* LoadedGlyph();
+  // The size of picture drawn for the form's DPI and the resource id's offset that holds it.
+  struct Drawn {
+    int size, idOffset;
+  };
+  Drawn DrawnForDpi() const;
 
   int glyphResource_;
   bool glyphLoaded_ = false;
@@ -99,10 +106,10 @@ class Label : public Control {
  public:
   // A width or height of 0 sizes a left-aligned label to its text; a centred one keeps its width.
   Label(Form& form, const Placement& placement, COLORREF color = RGB(0, 0, 0));
-  void SetCaption(const std::wstring& text) override;
 
  protected:
   Bounds WindowBounds() const override;
+  SIZE CaptionNeed(HDC dc) const override;
   HBRUSH HandleColor(HDC dc) override;
   void HandleDpiChanged() override;
 

@@ -9,6 +9,7 @@
 #include "platform/Error.h"
 #include "platform/ModalScope.h"
 #include "platform/SystemFunctions.h"
+#include "platform/portable/CaptionFit.h"
 #include "platform/portable/Dpi.h"
 #include "platform/portable/ReadingOrder.h"
 #include "platform/ui/Application.h"
@@ -305,6 +306,37 @@ void Form::ArrangeControls() {
     for (Control* c : controls_)
       if (c->Layer() == layer)
         ::SetWindowPos(c->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  captionsFitted_ = true;
+  FitCaptions();
+}
+
+// The places are the layout's, scaled; the fonts are the system's, whose text may run wider
+// than the places allow (Wine's Tahoma does even at 96 DPI).
+void Form::FitCaptions() {
+  std::vector<Control*> shown;
+  for (Control* c : controls_)
+    if (c->Visible()) shown.push_back(c);
+  const auto indexOf = [&](const Control* c) {
+    const auto at = std::find(shown.begin(), shown.end(), c);
+    return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
+  };
+  const auto edges = [](const RECT& r) { return Edges{r.left, r.top, r.right, r.bottom}; };
+  platform::WindowDc dc(hwnd_);
+  std::vector<FitItem> items;
+  std::vector<RECT> places;
+  for (Control* c : shown) {
+    places.push_back(c->ScaledEdges(c->DesignBounds()));
+    const SIZE need = c->Need(dc.get());
+    const Control* group = GroupOf(*c);
+    items.push_back({edges(places.back()), need.cx, need.cy, group ? indexOf(group) : -1, c->HoldsControls()});
+  }
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  const std::vector<Edges> fitted = ui::FitCaptions(items, edges(client), Scale(2));
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const Edges& e = fitted[i];
+    shown[i]->PlaceAt(places[i], RECT{e.left, e.top, e.right, e.bottom});
+  }
 }
 
 void Form::SetDefaultButton(Button* button) {
@@ -351,6 +383,7 @@ void Form::ApplyDpi(UINT dpi, const RECT* suggested) {
     ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
   for (Control* c : controls_) c->ApplyDpi();
+  if (captionsFitted_) FitCaptions();
   ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -122,7 +122,7 @@ class Form : public MouseEvents {
   Control* FindControl(const std::string& name) const;
   // Stacks the controls: creation order from the top (also the tab order), but in reading order
   // within each panel or group box, with lines, frames and panels underneath the controls placed
-  // on them. Call once all controls exist.
+  // on them; then makes room for every caption (FitCaptions). Call once all controls exist.
   void ArrangeControls();
   // The hints' tooltip window, made now if the pointer has not yet been over the form.
   HWND Tooltip();
@@ -138,6 +138,9 @@ class Form : public MouseEvents {
   Control* ControlOf(HWND child) const;
   Control* GroupOf(const Control& control) const;
   void ApplyDpi(UINT dpi, const RECT* suggested);
+  // Gives each control whose caption the font draws larger than its place the room it needs
+  // within its row; again whenever a caption or the DPI changes.
+  void FitCaptions();
   // WM_COMMAND of the dialog manager: IDOK for Enter, IDCANCEL for Escape.
   void DialogKey(WORD id);
   SIZE OuterSize() const;
@@ -154,6 +157,7 @@ class Form : public MouseEvents {
   Button* defaultButton_ = nullptr;
   Button* cancelButton_ = nullptr;
   bool hintsWaiting_ = false;  // a control has a hint and there is no tooltip window yet
+  bool captionsFitted_ = false;
   bool shownOnce_ = false;
   bool modal_ = false;
   ModalResult modalResult_ = ModalResult::None;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -281,12 +282,22 @@ HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* caption) {
   return ::FindWindowExW(parent, nullptr, className, caption);
 }
 
-HWND ChildAt(HWND parent, const wchar_t* className, POINT topLeft) {
-  for (HWND child : FindChildren(parent, className, nullptr)) {
-    const RECT r = RectInParent(child);
-    if (r.left == topLeft.x && r.top == topLeft.y) return child;
+HWND NearestAt(const std::vector<HWND>& windows, POINT topLeft) {
+  HWND nearest = nullptr;
+  int best = kCaptionRoom * 2 + 1;
+  for (HWND w : windows) {
+    const RECT r = RectInParent(w);
+    const int dx = std::abs(r.left - topLeft.x), dy = std::abs(r.top - topLeft.y);
+    if (dx <= kCaptionRoom && dy <= kCaptionRoom && dx + dy < best) {
+      best = dx + dy;
+      nearest = w;
+    }
   }
-  return nullptr;
+  return nearest;
+}
+
+HWND ChildAt(HWND parent, const wchar_t* className, POINT topLeft) {
+  return NearestAt(FindChildren(parent, className, nullptr), topLeft);
 }
 
 RECT RectInParent(HWND window) {

@@ -108,7 +108,13 @@ bool SetText(HWND window, const std::wstring& text);
 // nullptr matches any). The text is the raw caption: "Options && Hotkeys", not "Options & Hotkeys".
 std::vector<HWND> FindChildren(HWND parent, const wchar_t* className, const wchar_t* caption);
 HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* caption);  // the first, or null
-// The child of this class whose top-left corner is at the point (parent's client coordinates).
+// How far a control may stand from its layout place: where the font draws a caption wider or
+// taller than its place, the form moves or widens the controls of that row by a few pixels.
+inline constexpr int kCaptionRoom = 12;
+// Of the windows, the one whose top-left corner (parent's client coordinates) is nearest the
+// point, no more than kCaptionRoom away on either axis; null when none is.
+HWND NearestAt(const std::vector<HWND>& windows, POINT topLeft);
+// The child of this class nearest the point, as NearestAt.
 HWND ChildAt(HWND parent, const wchar_t* className, POINT topLeft);
 
 // The window's rectangle in its parent's client coordinates (screen coordinates for a top-level).
