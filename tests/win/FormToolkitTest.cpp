@@ -139,6 +139,32 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
   EXPECT_EQ(client.right, 600);
 }
 
+// A caption too long for its place: the button grows, the next one in its row gives up its spare
+// width (keeping its right edge), and both go back to their places once the caption is short again.
+TEST_F(ToolkitTest, AButtonGrowsWithinItsRowForItsCaptionAndGivesTheRoomBack) {
+  ui::Button first{form, {"Button1", ui::ControlKind::Button, {20, 20, 80, 25}, L"Short"}};
+  ui::Button next{form, {"Button3", ui::ControlKind::Button, {103, 20, 80, 25}, L"Next"}};
+  ui::Button below{form, {"Button4", ui::ControlKind::Button, {20, 50, 80, 25}, L"Below"}};
+  form.ArrangeControls();
+  const std::wstring longer = L"Much longer caption";
+  first.SetCaption(longer);
+  platform::WindowDc dc(first.Handle());
+  platform::SelectRestorer font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(first.Handle(), WM_GETFONT, 0, 0)));
+  RECT text{};
+  ::DrawTextW(dc.get(), longer.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+  ASSERT_GT(text.right + 4, 80) << "the caption must not fit its place";
+  const RECT a = ClientRectOf(first.Handle()), b = ClientRectOf(next.Handle());
+  EXPECT_EQ(a.left, 20);
+  EXPECT_GE(a.right - a.left, text.right + 4);
+  EXPECT_GE(b.left, a.right + 2);
+  EXPECT_EQ(b.right, 183);
+  EXPECT_EQ(ClientRectOf(below.Handle()).right, 100) << "another row keeps its place";
+
+  first.SetCaption(L"Short");
+  EXPECT_EQ(ClientRectOf(first.Handle()).right, 100);
+  EXPECT_EQ(ClientRectOf(next.Handle()).left, 103);
+}
+
 TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
   ui::ImageList images{18, 18};
   ui::ListView list{form, {"ListView1", ui::ControlKind::ListView, {19, 16, 300, 142}}, {{L"Open Windows:", 250}}};
