@@ -2,17 +2,28 @@
 
 namespace catalogue {
 
-HICON ProgramIcons::For(HWND window, bool large) {
+ProgramIcons::Program* ProgramIcons::Find(HWND window) {
   // A window keeps its process: only a window not seen before is asked for it.
   auto known = windows_.find(window);
   if (known == windows_.end()) known = windows_.emplace(window, Known{ProgramOf(window)}).first;
   known->second.used = true;
   Program* program = known->second.program;
+  if (program) program->used = true;
+  return program;
+}
+
+HICON ProgramIcons::For(HWND window, bool large) {
+  const Program* program = Find(window);
   if (!program) return nullptr;
-  program->used = true;
   const platform::FileIcons& icons = program->icons;
   // A file with a large icon only serves the small size too, as a window's own icons do.
   return large ? icons.large.get() : (icons.small ? icons.small.get() : icons.large.get());
+}
+
+HICON ProgramIcons::RowIcon(HWND window) {
+  const Program* program = Find(window);
+  if (!program) return nullptr;
+  return program->row ? program->row.get() : program->icons.large.get();
 }
 
 ProgramIcons::Program* ProgramIcons::ProgramOf(HWND window) {
@@ -23,7 +34,11 @@ ProgramIcons::Program* ProgramIcons::ProgramOf(HWND window) {
     Program* program = nullptr;
     if (const auto path = platform::ProcessImagePath(processId)) {
       auto [entry, added] = programs_.try_emplace(*path);
-      if (added) entry->second.icons = platform::FirstFileIcons(*path);
+      if (added) {
+        Program& fresh = entry->second;
+        fresh.icons = platform::FirstFileIcons(*path);
+        if (fresh.icons.large) fresh.row = platform::FirstFileIconOfSize(*path, rowSize_);
+      }
       program = &entry->second;
     }
     found = processes_.emplace(processId, Known{program}).first;
@@ -32,7 +47,12 @@ ProgramIcons::Program* ProgramIcons::ProgramOf(HWND window) {
   return found->second.program;
 }
 
-void ProgramIcons::BeginRebuild() {
+void ProgramIcons::BeginRebuild(int rowSize) {
+  if (rowSize != rowSize_) {
+    rowSize_ = rowSize;
+    for (auto& [path, program] : programs_)
+      if (program.icons.large) program.row = platform::FirstFileIconOfSize(path, rowSize);
+  }
   for (auto& [window, entry] : windows_) entry.used = false;
   for (auto& [id, process] : processes_) process.used = false;
   for (auto& [path, program] : programs_) program.used = false;

@@ -16,14 +16,19 @@ class ProgramIcons {
   // The program's icon for a window of another process (borrowed; valid until the program's last
   // listed window is gone); null when the program file has none or the process cannot be asked.
   HICON For(HWND window, bool large);
+  // The same for the list's row: the file's image made for the rows' size, or its large icon
+  // when that could not be read.
+  HICON RowIcon(HWND window);
 
   // A rebuild marks what it asks for; what no listed window asked for is let go afterwards.
-  void BeginRebuild();
+  // Row icons are of `rowSize` pixels; the programs kept take theirs anew when it changes.
+  void BeginRebuild(int rowSize);
   void EndRebuild();
 
  private:
   struct Program {
     platform::FileIcons icons;
+    platform::UniqueIcon row;
     bool used = false;
   };
   struct Known {
@@ -31,7 +36,9 @@ class ProgramIcons {
     bool used = false;
   };
   Program* ProgramOf(HWND window);
+  Program* Find(HWND window);  // null for this process's windows and processes not to be asked
 
+  int rowSize_ = 0;
   std::map<std::wstring, Program> programs_;  // by executable path
   std::map<DWORD, Known> processes_;          // by process id
   std::map<HWND, Known> windows_;             // by window
