@@ -83,7 +83,7 @@ void Profile(TForm6& form, int rows, double rawMs) {
   const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.ImageList1.Dpi());
   const double cells = bench::MedianMs(kRuns, [&] {
     form.ImageList1.Clear();
-    for (int i = 0; i < rows; ++i) form.ImageList1.AddCentred(platform::CopyIconForSize(icon, size).get());
+    for (int i = 0; i < rows; ++i) form.ImageList1.AddCentred(icon, size);
   });
   bench::PrintRow("  of which: " + std::to_string(rows) + " list rows", insertions, rawMs, "");
   bench::PrintRow("  if every row had an icon: its image cells", cells, rawMs, "");

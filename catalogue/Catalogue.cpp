@@ -145,8 +145,7 @@ void Catalogue::DrawRowImages(std::vector<Row>& rows) {
   next = 0;
   for (auto& row : rows) {
     if (!row.icon) continue;
-    row.image =
-        unchanged ? drawn[next++]->image : c_.images.AddCentred(platform::CopyIconForSize(row.icon, size).get());
+    row.image = unchanged ? drawn[next++]->image : c_.images.AddCentred(row.icon, size);
     if (row.image < 0) row.image = ui::kNoImage;
   }
 }

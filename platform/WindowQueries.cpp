@@ -128,13 +128,6 @@ UniqueIcon CopyIconScaled(HICON icon, int width, int height) {
   return UniqueIcon(static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, width, height, 0)));
 }
 
-UniqueIcon CopyIconForSize(HICON icon, int size) {
-  if (!icon) return {};
-  if (UniqueIcon reloaded{static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE))})
-    return reloaded;
-  return CopyIconScaled(icon, size, size);
-}
-
 bool ForegroundIsOurs() {
   DWORD owner = 0;
   ::GetWindowThreadProcessId(::GetForegroundWindow(), &owner);

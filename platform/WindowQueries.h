@@ -68,10 +68,6 @@ std::optional<DWORD> TitleBarCloseState(HWND window);
 
 // A new icon of the given size copied from `icon` (CopyImage); empty for a null icon.
 UniqueIcon CopyIconScaled(HICON icon, int width, int height);
-// A new square icon of `size` pixels: the image made for that size, reloaded from the resource
-// the icon was loaded from (shared, as LoadIcon loads); otherwise `icon` scaled. Empty for a
-// null icon.
-UniqueIcon CopyIconForSize(HICON icon, int size);
 
 // The window's icon, borrowed from the window, not to be destroyed; null when it has none. The
 // class icon comes first, then the window's own (asked with a bounded wait, so a hung window

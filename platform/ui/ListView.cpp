@@ -33,10 +33,11 @@ int ImageList::AddIcon(HICON icon) {
   return ::ImageList_ReplaceIcon(list_.get(), -1, icon);
 }
 
-// A cell-sized icon is taken as it is, never stretched.
-int ImageList::AddCentred(HICON icon) {
-  const platform::UniqueIcon cell = platform::CentredOnCanvas(icon, width_, height_);
-  return AddIcon(cell.get());
+// A cell-sized picture is taken as it is, never stretched.
+int ImageList::AddCentred(HICON icon, int size) {
+  const platform::CanvasPicture cell = platform::CentredOnCanvas(icon, size, width_, height_);
+  if (!cell) return -1;
+  return ::ImageList_Add(list_.get(), cell.picture.get(), cell.mask.get());
 }
 
 void ImageList::Clear() { ::ImageList_RemoveAll(list_.get()); }

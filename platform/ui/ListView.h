@@ -22,9 +22,9 @@ class ImageList {
   // Sizes the cells for another DPI; the images held are let go, the handle stays.
   void SetDpi(UINT dpi);
   int AddIcon(HICON icon);  // scaled into the cell; returns the image index, -1 on failure
-  // At its own size in the middle of the cell, transparent around it; the icon must not be
-  // larger than the cell. Returns the image index, -1 on failure.
-  int AddCentred(HICON icon);
+  // The icon's picture made for `size` pixels (no larger than the cell) in the middle of the
+  // cell, transparent around it. Returns the image index, -1 on failure.
+  int AddCentred(HICON icon, int size);
   void Clear();
   int Count() const;
 

@@ -10,8 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/IconCanvas.h"
-#include "platform/ui/Image.h"
 #include "platform/Wine.h"
 #include "platform/portable/Dpi.h"
 #include "support/ForeignWindows.h"
@@ -21,23 +19,37 @@
 
 namespace {
 
-// The colours of a square icon drawn at its size on green.
-std::vector<COLORREF> OnGreen(HICON icon, int size) {
-  return testsupport::IconInCell(icon, size, size, size, RGB(0, 128, 0));
-}
+// Pixels of image `image` drawn on green, by (x, y).
+class CellOnGreen {
+ public:
+  static constexpr COLORREF kGreen = RGB(0, 128, 0);
+  CellOnGreen(const ui::ImageList& images, int image)
+      : width_(images.Width()), pixels_(testsupport::CellPixels(images, image, kGreen)) {}
+  COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y * width_ + x)]; }
 
-TEST(IconCanvasTest, AnIconIsCentredAtItsOwnSizeAndTransparentAround) {
-  // An icon whose transparency is its mask: 32 x 32 red, on a 40 x 40 canvas.
+ private:
+  int width_;
+  std::vector<COLORREF> pixels_;
+};
+
+TEST(IconCanvasTest, AnIconsPictureOfTheSizeSitsInTheMiddleOfTheCellTransparentAround) {
+  ui::ImageList images(40, 40);
+  const int cell = images.Width();
+  // 32 x 32 red whose transparency is its mask: at its own size, and scaled down to 16, as it
+  // was loaded from no resource.
   const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false);
-  const auto canvas = platform::CentredOnCanvas(red.get(), 40, 40);
-  ASSERT_TRUE(canvas);
-  EXPECT_EQ(ui::IconSize(canvas.get()).cx, 40);
-  EXPECT_EQ(ui::IconSize(canvas.get()).cy, 40);
-  const auto pixels = OnGreen(canvas.get(), 40);
-  const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y * 40 + x)]; };
-  for (auto [x, y] : {std::pair{4, 4}, {35, 35}, {20, 20}}) EXPECT_EQ(at(x, y), RGB(255, 0, 0)) << x << "," << y;
-  for (auto [x, y] : {std::pair{3, 4}, {36, 20}, {20, 3}, {20, 36}, {0, 0}})
-    EXPECT_EQ(at(x, y), RGB(0, 128, 0)) << x << "," << y;
+  for (const int size : {32, 16}) {
+    SCOPED_TRACE(size);
+    const int image = images.AddCentred(red.get(), size);
+    ASSERT_GE(image, 0);
+    const CellOnGreen pixels(images, image);
+    const int first = (cell - size) / 2, last = first + size - 1, middle = cell / 2;
+    for (auto [x, y] : {std::pair{first, first}, {last, last}, {middle, middle}})
+      EXPECT_EQ(pixels.At(x, y), RGB(255, 0, 0)) << x << "," << y;
+    for (auto [x, y] :
+         {std::pair{first - 1, first}, {last + 1, middle}, {middle, first - 1}, {middle, last + 1}, {0, 0}})
+      EXPECT_EQ(pixels.At(x, y), CellOnGreen::kGreen) << x << "," << y;
+  }
 
   // A monochrome icon keeps its AND bits above its picture: 16 x 16, the left half white, the
   // right half transparent.
@@ -49,12 +61,12 @@ TEST(IconCanvasTest, AnIconIsCentredAtItsOwnSizeAndTransparentAround) {
   const platform::UniqueIcon mono(
       ::CreateIcon(::GetModuleHandleW(nullptr), 16, 16, 1, 1, andBits.data(), xorBits.data()));
   ASSERT_TRUE(mono);
-  const auto centred = platform::CentredOnCanvas(mono.get(), 20, 20);
-  ASSERT_TRUE(centred);
-  const auto mixed = OnGreen(centred.get(), 20);
-  EXPECT_EQ(mixed[10 * 20 + 5], RGB(255, 255, 255));
-  EXPECT_EQ(mixed[10 * 20 + 14], RGB(0, 128, 0));
-  EXPECT_EQ(mixed[0], RGB(0, 128, 0));
+  ui::ImageList small(20, 20);
+  const int first = (small.Width() - 16) / 2;
+  const CellOnGreen mixed(small, small.AddCentred(mono.get(), 16));
+  EXPECT_EQ(mixed.At(first + 3, 10), RGB(255, 255, 255));
+  EXPECT_EQ(mixed.At(first + 12, 10), CellOnGreen::kGreen);
+  EXPECT_EQ(mixed.At(0, 0), CellOnGreen::kGreen);
 }
 
 class RowIconTest : public testsupport::MainFormTest {
