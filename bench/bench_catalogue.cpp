@@ -15,6 +15,7 @@
 #include "platform/Processes.h"
 #include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
+#include "platform/portable/Dpi.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ void RawQueries() {
 }
 
 // The two things a rebuild adds to the raw queries, timed alone for `rows` rows: the list's
-// own rows, and the 18 x 18 image cells drawn from 32 x 32 icons.
+// own rows, and the image cells, each the small picture of a shared icon in the middle of a cell.
 void Profile(TForm6& form, int rows, double rawMs) {
   const double insertions = bench::MedianMs(kRuns, [&] {
     form.ListView1.SetRedraw(false);
@@ -77,12 +78,12 @@ void Profile(TForm6& form, int rows, double rawMs) {
     for (int i = 1; i <= rows; ++i) form.ListView1.AddItem(L"Bench " + std::to_wstring(i));
     form.ListView1.SetRedraw(true);
   });
-  platform::UniqueIcon icon(
-      static_cast<HICON>(::CopyImage(::LoadIconW(nullptr, IDI_APPLICATION), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-                                     ::GetSystemMetrics(SM_CYICON), 0)));
+  // Loaded shared, as a program's own icon is: each cell reloads the picture of its size.
+  const HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
+  const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.ImageList1.Dpi());
   const double cells = bench::MedianMs(kRuns, [&] {
     form.ImageList1.Clear();
-    for (int i = 0; i < rows; ++i) form.ImageList1.AddIcon(icon.get());
+    for (int i = 0; i < rows; ++i) form.ImageList1.AddCentred(icon, size);
   });
   bench::PrintRow("  of which: " + std::to_string(rows) + " list rows", insertions, rawMs, "");
   bench::PrintRow("  if every row had an icon: its image cells", cells, rawMs, "");

@@ -8,6 +8,7 @@
 #include "catalogue/portable/ToggleCaptions.h"
 #include "platform/WindowQueries.h"
 #include "platform/Wine.h"
+#include "platform/portable/Dpi.h"
 #include "platform/ui/Application.h"
 
 namespace catalogue {
@@ -33,6 +34,7 @@ class RedrawSuspended {
 Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow)
     : form_(form), c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
   c_.list.SetImages(c_.images);
+  c_.list.OnImagesResized = [this] { Refresh(); };
   // The refresh period is measured while the program is active, from the moment it became so.
   activationHandler_ = form.AddMessageHandler([this](UINT message, WPARAM active, LPARAM, LRESULT&) {
     if (message == WM_ACTIVATEAPP && autoRefreshArmed_) {
@@ -43,7 +45,10 @@ Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<b
   });
 }
 
-Catalogue::~Catalogue() { form_.RemoveMessageHandler(activationHandler_); }
+Catalogue::~Catalogue() {
+  c_.list.OnImagesResized = nullptr;
+  form_.RemoveMessageHandler(activationHandler_);
+}
 
 HWND Catalogue::SelectedWindow() const {
   const int index = c_.list.ItemIndex();
@@ -59,6 +64,17 @@ HICON Catalogue::IconOf(HWND window, bool large) {
     if (HICON icon = programIcons_.For(window, large)) return icon;
   return platform::WindowIcon(window, large);
 }
+
+// The row shows the picture made for the small icon's size. A window's own large icon, loaded
+// from a resource, leads to the resource's picture of that size when the row is drawn, so the
+// rebuild asks no more than before.
+HICON Catalogue::RowIconOf(HWND window) {
+  if (onWine_)
+    if (HICON icon = programIcons_.RowIcon(window)) return icon;
+  return platform::WindowIcon(window, true);
+}
+
+int Catalogue::RowIconSize() const { return vantora::ScaleForDpi(vantora::kSmallIconSize, c_.images.Dpi()); }
 
 platform::UniqueIcon Catalogue::CopyWindowIcon(HWND window, bool large) {
   return platform::CopyAtSystemSize(IconOf(window, large), large);
@@ -80,7 +96,7 @@ void Catalogue::RefreshAfterClosing() {
 // really changed: refilling it and redrawing the icons costs more than all the questions.
 void Catalogue::Refresh() {
   const int remembered = c_.list.ItemIndex();
-  programIcons_.BeginRebuild();
+  programIcons_.BeginRebuild(RowIconSize());
   // Looked up once per rebuild rather than asking every window for its class.
   const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
   std::vector<Row> rows;
@@ -90,7 +106,7 @@ void Catalogue::Refresh() {
     std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
     if (!vantora::IsListedTitle(title)) return;
     if (window == wineTray) return;
-    rows.push_back({window, std::move(title), IconOf(window, true), ui::kNoImage});
+    rows.push_back({window, std::move(title), RowIconOf(window), ui::kNoImage});
   });
   DrawRowImages(rows);
   ShowRows(rows);
@@ -105,13 +121,13 @@ void Catalogue::Refresh() {
 }
 
 // c_.images holds the icons of the current rows, in row order; it is drawn again only when a
-// window or an icon among them changed.
+// window or an icon among them changed, or the DPI did.
 void Catalogue::DrawRowImages(std::vector<Row>& rows) {
   std::vector<const Row*> drawn;  // the rows that already have their picture
   for (const auto& row : rows_)
     if (row.icon) drawn.push_back(&row);
   size_t next = 0;
-  bool unchanged = true;
+  bool unchanged = drawnDpi_ == c_.images.Dpi();
   for (const auto& row : rows) {
     if (!row.icon) continue;
     if (next == drawn.size() || drawn[next]->window != row.window || drawn[next]->icon != row.icon) {
@@ -121,11 +137,15 @@ void Catalogue::DrawRowImages(std::vector<Row>& rows) {
     ++next;
   }
   unchanged = unchanged && next == drawn.size();
-  if (!unchanged) c_.images.Clear();
+  if (!unchanged) {
+    c_.images.Clear();
+    drawnDpi_ = c_.images.Dpi();
+  }
+  const int size = RowIconSize();
   next = 0;
   for (auto& row : rows) {
     if (!row.icon) continue;
-    row.image = unchanged ? drawn[next++]->image : c_.images.AddIcon(row.icon);
+    row.image = unchanged ? drawn[next++]->image : c_.images.AddCentred(row.icon, size);
     if (row.image < 0) row.image = ui::kNoImage;
   }
 }

@@ -72,8 +72,8 @@ class Catalogue {
   void SetNewIconLoaded(bool loaded) noexcept { newIconLoaded_ = loaded; }
 
  private:
-  // What a row shows. The icon is the window's own, borrowed: it only tells whether the picture
-  // already drawn into the image list can stay.
+  // What a row shows. The icon is the window's own large one or its program's row icon,
+  // borrowed: it only tells whether the picture already drawn into the image list can stay.
   struct Row {
     HWND window;
     std::wstring title;
@@ -82,6 +82,8 @@ class Catalogue {
     friend bool operator==(const Row&, const Row&) = default;
   };
   HICON IconOf(HWND window, bool large);
+  HICON RowIconOf(HWND window);
+  int RowIconSize() const;
   void DrawRowImages(std::vector<Row>& rows);
   void ShowRows(const std::vector<Row>& rows);
 
@@ -92,6 +94,7 @@ class Catalogue {
   bool onWine_;
   ProgramIcons programIcons_;  // used under Wine only
   std::vector<Row> rows_;      // what the list shows, row by row
+  UINT drawnDpi_ = 0;          // the DPI the row pictures in c_.images were drawn for
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;

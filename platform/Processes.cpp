@@ -32,4 +32,13 @@ FileIcons FirstFileIcons(const std::wstring& path) {
   return {UniqueIcon(large), UniqueIcon(small)};
 }
 
+UniqueIcon FirstFileIconOfSize(const std::wstring& path, int size) {
+  HICON icon = nullptr;
+  UINT id = 0;
+  // 0 when the file has no icon, and -1 when it cannot be read.
+  const UINT found = ::PrivateExtractIconsW(path.c_str(), 0, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+  if (found == 0 || found == static_cast<UINT>(-1)) return {};
+  return UniqueIcon(icon);
+}
+
 }  // namespace platform

@@ -21,5 +21,8 @@ struct FileIcons {
   UniqueIcon large, small;
 };
 FileIcons FirstFileIcons(const std::wstring& path);
+// The first icon of the file at `size` pixels square, from the file's image made for that size
+// when it has one (the nearest otherwise, scaled); empty when the file has none.
+UniqueIcon FirstFileIconOfSize(const std::wstring& path, int size);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 namespace vantora {
 
 inline constexpr unsigned kDesignDpi = 96;
+inline constexpr int kSmallIconSize = 16;  // a small icon's side at 96 DPI
 
 constexpr int ScaleForDpi(int value, unsigned dpi) {
   const long long scaled = static_cast<long long>(value) * dpi;

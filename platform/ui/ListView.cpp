@@ -1,5 +1,6 @@
 #include "platform/ui/ListView.h"
 
+#include "platform/IconCanvas.h"
 #include "platform/portable/Dpi.h"
 #include "platform/ui/Form.h"
 
@@ -8,17 +9,35 @@ namespace ui {
 // --- ImageList ------------------------------------------------------------------------------
 
 ImageList::ImageList(int width, int height)
-    : width_(vantora::ScaleForDpi(width, DpiOfWindow(nullptr))),
-      height_(vantora::ScaleForDpi(height, DpiOfWindow(nullptr))),
+    : designWidth_(width),
+      designHeight_(height),
+      dpi_(DpiOfWindow(nullptr)),
+      width_(vantora::ScaleForDpi(width, dpi_)),
+      height_(vantora::ScaleForDpi(height, dpi_)),
       list_(::ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 8, 8)) {
   // Drawn without a background of its own: the row's colour shows around the icon.
   ::ImageList_SetBkColor(list_.get(), CLR_NONE);
+}
+
+void ImageList::SetDpi(UINT dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  width_ = vantora::ScaleForDpi(designWidth_, dpi);
+  height_ = vantora::ScaleForDpi(designHeight_, dpi);
+  ::ImageList_SetIconSize(list_.get(), width_, height_);
 }
 
 // The icon scaled into a cell with its mask and alpha, so it keeps its transparency.
 int ImageList::AddIcon(HICON icon) {
   if (!icon) return -1;
   return ::ImageList_ReplaceIcon(list_.get(), -1, icon);
+}
+
+// A cell-sized picture is taken as it is, never stretched.
+int ImageList::AddCentred(HICON icon, int size) {
+  const platform::CanvasPicture cell = platform::CentredOnCanvas(icon, size, width_, height_);
+  if (!cell) return -1;
+  return ::ImageList_Add(list_.get(), cell.picture.get(), cell.mask.get());
 }
 
 void ImageList::Clear() { ::ImageList_RemoveAll(list_.get()); }
@@ -62,9 +81,17 @@ bool ListView::HandleOwnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& re
 void ListView::HandleDpiChanged() {
   for (size_t i = 0; i < columns_.size(); ++i)
     ListView_SetColumnWidth(Handle(), static_cast<int>(i), Owner().Scale(columns_[i].width));
+  if (images_ && images_->Dpi() != Owner().Dpi()) {
+    SetImages(*images_);
+    if (OnImagesResized) OnImagesResized();
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+  }
 }
 
-void ListView::SetImages(const ImageList& images) {
+void ListView::SetImages(ImageList& images) {
+  images_ = &images;
+  images.SetDpi(Owner().Dpi());
+  // Set again after a resize too: the list takes its rows' height from the images' size.
   ListView_SetImageList(Handle(), images.Handle(), LVSIL_SMALL);
   ListView_SetImageList(Handle(), images.Handle(), LVSIL_NORMAL);
   ListView_SetImageList(Handle(), images.Handle(), LVSIL_STATE);

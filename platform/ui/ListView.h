@@ -10,7 +10,7 @@
 
 namespace ui {
 
-// Fixed-size images with their transparency; icons are scaled into the cell.
+// Fixed-size images with their transparency, sized for a DPI.
 class ImageList {
  public:
   // The size in 96-DPI pixels, scaled to the screen's DPI.
@@ -18,11 +18,19 @@ class ImageList {
   HIMAGELIST Handle() const noexcept { return list_.get(); }
   int Width() const noexcept { return width_; }
   int Height() const noexcept { return height_; }
-  int AddIcon(HICON icon);  // returns the image index, -1 on failure
+  UINT Dpi() const noexcept { return dpi_; }
+  // Sizes the cells for another DPI; the images held are let go, the handle stays.
+  void SetDpi(UINT dpi);
+  int AddIcon(HICON icon);  // scaled into the cell; returns the image index, -1 on failure
+  // The icon's picture made for `size` pixels (no larger than the cell) in the middle of the
+  // cell, transparent around it. Returns the image index, -1 on failure.
+  int AddCentred(HICON icon, int size);
   void Clear();
   int Count() const;
 
  private:
+  int designWidth_, designHeight_;
+  UINT dpi_;
   int width_, height_;
   platform::UniqueImageList list_;
 };
@@ -37,7 +45,8 @@ class ListView : public Control {
   };
   ListView(Form& form, const Placement& placement, std::vector<Column> columns);
 
-  void SetImages(const ImageList& images);  // small, large and state images
+  // Small, large and state images, sized for the list's DPI and again when the DPI changes.
+  void SetImages(ImageList& images);
   int Count() const;
   int AddItem(const std::wstring& caption, int image = kNoImage);
   void SetItem(int item, const std::wstring& caption, int image);
@@ -53,6 +62,8 @@ class ListView : public Control {
   void SetRedraw(bool on);
 
   std::function<void()> OnClick;
+  // A DPI change sized the images anew and let go of their pictures.
+  std::function<void()> OnImagesResized;
 
  protected:
   LRESULT HandleNotify(NMHDR& header) override;
@@ -64,6 +75,7 @@ class ListView : public Control {
 
  private:
   std::vector<Column> columns_;
+  ImageList* images_ = nullptr;
 };
 
 class KeyValueGrid : public ListView {

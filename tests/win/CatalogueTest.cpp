@@ -8,8 +8,8 @@
 
 #include "app/VantoraMain.h"
 #include "catalogue/portable/CatalogueRules.h"
-#include "platform/Processes.h"
 #include "platform/Wine.h"
+#include "platform/portable/Dpi.h"
 #include "support/ForeignWindows.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Icons.h"
@@ -256,14 +256,6 @@ TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) 
   EXPECT_EQ(form.ListView1.Count(), 0);
 }
 
-// Every pixel of image `index`, drawn out of the list.
-std::vector<COLORREF> CellPixels(const ui::ImageList& images, int index) {
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < images.Height(); ++y)
-    for (int x = 0; x < images.Width(); ++x) pixels.push_back(testsupport::CellPixel(images, index, x, y));
-  return pixels;
-}
-
 TEST_F(CatalogueTest, UnderWineAnotherProgramsWindowShowsTheIconOfItsProgramFile) {
   if (!platform::RunningOnWine()) GTEST_SKIP() << "elsewhere a window without an icon keeps its empty image";
   testsupport::ForeignWindows iconic(L"--count 2 --title \"Iconic %d\"", L"iconic_windows_helper");
@@ -273,15 +265,17 @@ TEST_F(CatalogueTest, UnderWineAnotherProgramsWindowShowsTheIconOfItsProgramFile
   ::SendMessageW(own.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
   form.RefreshCatalogue();
 
-  ui::ImageList expected(18, 18);
-  const auto fileIcons = platform::FirstFileIcons(testsupport::ForeignWindows::HelperPath(L"iconic_windows_helper"));
-  ASSERT_TRUE(fileIcons.large) << "the helper's file carries an icon";
-  const auto want = CellPixels(expected, expected.AddIcon(fileIcons.large.get()));
+  // The file's picture of the small icon's size, in the middle of the cell.
+  const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.ImageList1.Dpi());
+  const auto fileIcon =
+      testsupport::ResourceIcon(1, size, testsupport::ForeignWindows::HelperPath(L"iconic_windows_helper"));
+  ASSERT_TRUE(fileIcon) << "the helper's file carries an icon";
+  const auto want = testsupport::IconInCell(fileIcon.get(), size, form.ImageList1.Width(), form.ImageList1.Height());
   for (const wchar_t* title : {L"Iconic 1", L"Iconic 2"}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(title)));
     const int image = form.ListView1.ItemImage(RowOf(iconic.Find(title)));
     ASSERT_GE(image, 0);
-    EXPECT_EQ(CellPixels(form.ImageList1, image), want);
+    EXPECT_EQ(testsupport::DifferentPixels(testsupport::CellPixels(form.ImageList1, image), want), 0);
   }
   EXPECT_EQ(form.ListView1.ItemImage(RowOf(plain.Find(L"Nothing in my file"))), ui::kNoImage);
   EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(own.get())), 9, 9), RGB(255, 0, 0));
