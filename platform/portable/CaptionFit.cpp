@@ -39,13 +39,13 @@ class Fitter {
       now_[i].bottom = std::max(now_[i].bottom, now_[i].top + items[i].needHeight);
   }
 
-  // Each item in turn, nearest the start of its rows first, takes what its caption needs along
-  // one axis: after it if it can, else as much as it can after it and the rest before it.
   // Heights only counted in telling rows apart go back to the places' before they are grown for real.
   void ForgetHeights() {
     for (size_t i = 0; i < now_.size(); ++i) now_[i].bottom = now_[i].top + (was_[i].bottom - was_[i].top);
   }
 
+  // Each item in turn, nearest the start of its rows first, takes what its caption needs along
+  // one axis: after it if it can, else as much as it can after it and the rest before it.
   void Grow(bool heights) {
     std::vector<size_t> order(items_.size());
     std::iota(order.begin(), order.end(), size_t{0});
@@ -57,6 +57,8 @@ class Fitter {
       const int need = heights ? items_[i].needHeight : items_[i].needWidth;
       if (need <= 0) continue;
       const int extra = std::max(0, need - (heights ? e.bottom - e.top : e.right - e.left));
+      // Most captions fit with room to spare: nothing to work out.
+      if (extra == 0 && !Crowds(after, i)) continue;
       // A row already tighter than the layout's gaps is left as it is.
       if (!Pushed(after, i, 0)) continue;
       const int forward = Furthest(after, i, extra);
@@ -117,10 +119,7 @@ class Fitter {
       moved.pop_back();
       if (now[k].right > limit(k)) return false;
       for (size_t j = 0; j < now.size(); ++j) {
-        if (j == k || items_[j].holder != items_[k].holder || was[j].left <= was[k].left || !SideBySide(now[j], now[k]))
-          continue;
-        const int clearance = std::min(was[j].left - was[k].right, heights ? 0 : gap_);
-        const int short_by = now[k].right + clearance - now[j].left;
+        const int short_by = ShortBy(k, now[k], was[k], j, now[j], was[j], heights);
         if (short_by <= 0) continue;
         if (items_[j].holds) return false;
         const int need = heights ? items_[j].needHeight : items_[j].needWidth;
@@ -133,6 +132,24 @@ class Fitter {
     out.clear();
     for (const Edges& e : now) out.push_back(From(way, e));
     return true;
+  }
+
+  // How far `j` stands too close after `k` in their row, the layout's gap kept; 0 or less when it
+  // is clear of it, or not after it in the row. Both as seen growing to the right.
+  int ShortBy(size_t k, const Edges& kNow, const Edges& kWas, size_t j, const Edges& jNow, const Edges& jWas,
+              bool heights) const {
+    if (j == k || items_[j].holder != items_[k].holder || jWas.left <= kWas.left || !SideBySide(jNow, kNow)) return 0;
+    const int clearance = std::min(jWas.left - kWas.right, heights ? 0 : gap_);
+    return kNow.right + clearance - jNow.left;
+  }
+
+  // Whether `i` stands too close to something after it that way.
+  bool Crowds(Way way, size_t i) const {
+    const bool heights = way == Way::Down || way == Way::Up;
+    for (size_t j = 0; j < items_.size(); ++j)
+      if (ShortBy(i, To(way, now_[i]), To(way, was_[i]), j, To(way, now_[j]), To(way, was_[j]), heights) > 0)
+        return true;
+    return false;
   }
 
   std::span<const FitItem> items_;

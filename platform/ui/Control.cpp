@@ -87,6 +87,7 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
   if (HasFlag(kHidden)) style &= ~WS_VISIBLE;
   if (HasFlag(kDisabled)) style |= WS_DISABLED;
   const RECT r = ScaledEdges(b);
+  shown_ = r;
   hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top,
                             r.right - r.left, r.bottom - r.top, form_.Handle(), ControlId(),
                             Application::Instance().InstanceHandle(), nullptr);
@@ -120,9 +121,15 @@ void Control::SetDesignBounds(const Bounds& bounds) {
 }
 
 void Control::Reposition() {
-  moved_.reset();
-  const Bounds b = WindowBounds();
-  const RECT r = ScaledEdges(b);
+  moved_ = false;
+  MoveTo(ScaledEdges(WindowBounds()));
+}
+
+// Under Wine every SetWindowPos is a round trip to the window server: a control already where it
+// goes is left alone. Only this class moves its window, so the rectangle last given is where it is.
+void Control::MoveTo(const RECT& r) {
+  if (::EqualRect(&r, &shown_)) return;
+  shown_ = r;
   ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -176,13 +183,15 @@ void Control::PlaceAt(const RECT& place, const RECT& fitted) {
     if (moved_) Reposition();
     return;
   }
-  if (moved_ && ::EqualRect(&*moved_, &fitted)) return;
-  moved_ = fitted;
+  moved_ = true;
   // A drop-down list keeps the height of its list: a control that only moved keeps its size.
   const bool sameSize =
       fitted.right - fitted.left == place.right - place.left && fitted.bottom - fitted.top == place.bottom - place.top;
-  ::SetWindowPos(hwnd_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (sameSize ? SWP_NOSIZE : 0));
+  if (sameSize)
+    MoveTo({fitted.left, fitted.top, fitted.left + (shown_.right - shown_.left),
+            fitted.top + (shown_.bottom - shown_.top)});
+  else
+    MoveTo(fitted);
 }
 
 bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }

@@ -122,6 +122,7 @@ class Control : public MouseEvents {
   const FontSpec& Font() const noexcept { return font_; }
   void Reposition();
   RECT ScaledEdges(const Bounds& b) const;
+  void MoveTo(const RECT& r);
 
  private:
   friend class Form;
@@ -147,9 +148,10 @@ class Control : public MouseEvents {
   HWND hwnd_ = nullptr;
   WNDPROC classProc_ = nullptr;
   bool captureMouse_ = false;
-  HCURSOR cursor_ = nullptr;   // shared system cursor, never destroyed
-  std::optional<SIZE> need_;   // measured once per caption and font
-  std::optional<RECT> moved_;  // where it stands instead of its place, for its caption or a neighbour's
+  HCURSOR cursor_ = nullptr;  // shared system cursor, never destroyed
+  std::optional<SIZE> need_;  // measured once per caption and font
+  RECT shown_{};              // where the window stands
+  bool moved_ = false;        // away from its place, for its caption or a neighbour's
 };
 
 Look& CurrentLook();  // the application's
