@@ -158,12 +158,12 @@ void Control::SetCaption(const std::wstring& text) {
   }
   // Toggles and labels are given captions on every click; only a new size makes the form refit.
   const std::optional<SIZE> before = std::exchange(need_, std::nullopt);
-  platform::WindowDc dc(form_.Handle());
-  const SIZE after = Need(dc.get());
+  const SIZE after = Need();
   if (!before || before->cx != after.cx || before->cy != after.cy) form_.FitCaptions();
 }
 
-SIZE Control::MeasureCaption(HDC dc, int wrapWidth) const {
+SIZE Control::MeasureCaption(int wrapWidth) const {
+  const HDC dc = form_.MeasuringDc();
   platform::SelectRestorer font(dc, form_.FontFor(font_));
   // Before its window exists a control is measured with the caption it will be given.
   const std::wstring text = hwnd_ ? Caption() : initialCaption_;
@@ -173,8 +173,8 @@ SIZE Control::MeasureCaption(HDC dc, int wrapWidth) const {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-SIZE Control::Need(HDC dc) {
-  if (!need_) need_ = CaptionNeed(dc);
+SIZE Control::Need() {
+  if (!need_) need_ = CaptionNeed();
   return *need_;
 }
 

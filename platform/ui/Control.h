@@ -88,9 +88,9 @@ class Control : public MouseEvents {
   bool HasFlag(unsigned flag) const noexcept { return (flags_ & flag) != 0; }
   virtual Bounds WindowBounds() const { return bounds_; }
   // The client size the caption needs in the control's font, in pixels; 0 where any will do.
-  virtual SIZE CaptionNeed(HDC /*dc*/) const { return {0, 0}; }
+  virtual SIZE CaptionNeed() const { return {0, 0}; }
   // The caption's extent in the control's font, in pixels: one line, or wrapped at `wrapWidth`.
-  SIZE MeasureCaption(HDC dc, int wrapWidth = 0) const;
+  SIZE MeasureCaption(int wrapWidth = 0) const;
 
   virtual void HandleCommand(WORD /*code*/) {}
   virtual LRESULT HandleNotify(NMHDR& /*header*/) { return 0; }
@@ -130,7 +130,7 @@ class Control : public MouseEvents {
   bool WantsMouse() const;
   LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyDpi();
-  SIZE Need(HDC dc);
+  SIZE Need();
   // Where the form's fitting of captions puts the control: its place unless it had to grow or move.
   void PlaceAt(const RECT& place, const RECT& fitted);
   HMENU ControlId() const;

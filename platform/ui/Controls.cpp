@@ -104,9 +104,9 @@ ButtonState Button::State() const {
 bool Button::PaintedByLook() const { return kind_ == ButtonKind::Bitmap || CurrentLook().PaintsButton(kind_); }
 
 // Text clear of a push button's frame; a check box's or radio button's mark and gap before it.
-SIZE Button::CaptionNeed(HDC dc) const {
+SIZE Button::CaptionNeed() const {
   if (Caption().empty()) return {0, 0};
-  const int text = MeasureCaption(dc).cx;
+  const int text = MeasureCaption().cx;
   switch (kind_) {
     case ButtonKind::Push: return {text + 2 * Owner().Scale(3), 0};
     case ButtonKind::Check:
@@ -212,10 +212,10 @@ SIZE BitBtn::GlyphSize() {
 }
 
 // The glyph at its margin from the top, then the caption wrapped between the side margins.
-SIZE BitBtn::CaptionNeed(HDC dc) const {
+SIZE BitBtn::CaptionNeed() const {
   if (Caption().empty()) return {0, 0};
   const RECT r = ScaledEdges(DesignBounds());
-  const int text = MeasureCaption(dc, r.right - r.left - 4).cy;
+  const int text = MeasureCaption(r.right - r.left - 4).cy;
   return {0, Owner().Scale(3) + DrawnForDpi().size + 1 + text + 2};
 }
 
@@ -299,7 +299,7 @@ Label::Label(Form& form, const Placement& placement, COLORREF color)
 // A left-aligned label grows to its text, as an auto-sized label does; a centred one keeps its width.
 Bounds Label::AutoSized() const {
   Bounds b = DesignBounds();
-  const SIZE text = MeasureCaption(platform::WindowDc(Owner().Handle()).get());
+  const SIZE text = MeasureCaption();
   const int dpi = static_cast<int>(Owner().Dpi());
   if (!HasFlag(kCentred)) b.width = std::max(b.width, ::MulDiv(text.cx, 96, dpi) + 1);
   b.height = std::max(b.height, ::MulDiv(text.cy, 96, dpi));
@@ -308,9 +308,9 @@ Bounds Label::AutoSized() const {
 
 Bounds Label::WindowBounds() const { return AutoSized(); }
 
-SIZE Label::CaptionNeed(HDC dc) const {
+SIZE Label::CaptionNeed() const {
   if (Caption().empty()) return {0, 0};
-  const SIZE text = MeasureCaption(dc);
+  const SIZE text = MeasureCaption();
   return {HasFlag(kCentred) ? text.cx : text.cx + 1, text.cy};
 }
 

@@ -28,7 +28,7 @@ class Button : public Control {
   Button(Form& form, const Placement& placement, DWORD style, std::initializer_list<ControlKind> kinds);
   void HandleCommand(WORD code) override;
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  SIZE CaptionNeed(HDC dc) const override;
+  SIZE CaptionNeed() const override;
   ButtonPaint Describe(HDC dc, const RECT& rect) const;
 
  private:
@@ -55,7 +55,7 @@ class BitBtn : public Button {
 
  protected:
   void HandleDrawItem(const DRAWITEMSTRUCT& item) override;
-  SIZE CaptionNeed(HDC dc) const override;
+  SIZE CaptionNeed() const override;
   HBRUSH HandleColor(HDC) override { return nullptr; }
   void HandleDpiChanged() override { glyphLoaded_ = false; }
 
@@ -109,7 +109,7 @@ class Label : public Control {
 
  protected:
   Bounds WindowBounds() const override;
-  SIZE CaptionNeed(HDC dc) const override;
+  SIZE CaptionNeed() const override;
   HBRUSH HandleColor(HDC dc) override;
   void HandleDpiChanged() override;
 

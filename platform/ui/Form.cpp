@@ -193,6 +193,13 @@ HFONT Form::FontFor(const FontSpec& wanted) {
   return font.get();
 }
 
+// Text is measured on a memory DC of the screen's kind kept for the form: the same metrics as the
+// screen's, without a GetDC and ReleaseDC, each a round trip to the window server under Wine.
+HDC Form::MeasuringDc() {
+  if (!measuringDc_) measuringDc_.reset(::CreateCompatibleDC(nullptr));
+  return measuringDc_.get();
+}
+
 HBRUSH Form::BackgroundBrush() const {
   return Application::Instance().CurrentLook().BackgroundBrush(Surface::Window, style_.color);
 }
@@ -321,12 +328,11 @@ void Form::FitCaptions() {
     return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
   };
   const auto edges = [](const RECT& r) { return Edges{r.left, r.top, r.right, r.bottom}; };
-  platform::WindowDc dc(hwnd_);
   std::vector<FitItem> items;
   std::vector<RECT> places;
   for (Control* c : shown) {
     places.push_back(c->ScaledEdges(c->DesignBounds()));
-    const SIZE need = c->Need(dc.get());
+    const SIZE need = c->Need();
     const Control* group = GroupOf(*c);
     items.push_back({edges(places.back()), need.cx, need.cy, group ? indexOf(group) : -1, c->HoldsControls()});
   }

@@ -141,6 +141,7 @@ class Form : public MouseEvents {
   // Gives each control whose caption the font draws larger than its place the room it needs
   // within its row; again whenever a caption or the DPI changes.
   void FitCaptions();
+  HDC MeasuringDc();
   // WM_COMMAND of the dialog manager: IDOK for Enter, IDCANCEL for Escape.
   void DialogKey(WORD id);
   SIZE OuterSize() const;
@@ -150,6 +151,7 @@ class Form : public MouseEvents {
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   std::map<std::pair<int, bool>, platform::UniqueFont> fonts_;
+  platform::UniqueMemoryDc measuringDc_;
   std::vector<Control*> controls_;
   std::vector<std::pair<int, MessageHandler>> handlers_;
   int nextToken_ = 1;
