@@ -167,6 +167,7 @@ SIZE Control::MeasureCaption(int wrapWidth) const {
   platform::SelectRestorer font(dc, form_.FontFor(font_));
   // Before its window exists a control is measured with the caption it will be given.
   const std::wstring text = hwnd_ ? Caption() : initialCaption_;
+  if (text.empty()) return {0, 0};
   RECT r{0, 0, wrapWidth, 0};
   ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));

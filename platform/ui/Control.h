@@ -89,7 +89,8 @@ class Control : public MouseEvents {
   virtual Bounds WindowBounds() const { return bounds_; }
   // The client size the caption needs in the control's font, in pixels; 0 where any will do.
   virtual SIZE CaptionNeed() const { return {0, 0}; }
-  // The caption's extent in the control's font, in pixels: one line, or wrapped at `wrapWidth`.
+  // The caption's extent in the control's font, in pixels: one line, or wrapped at `wrapWidth`;
+  // 0 x 0 without a caption.
   SIZE MeasureCaption(int wrapWidth = 0) const;
 
   virtual void HandleCommand(WORD /*code*/) {}

@@ -105,8 +105,8 @@ bool Button::PaintedByLook() const { return kind_ == ButtonKind::Bitmap || Curre
 
 // Text clear of a push button's frame; a check box's or radio button's mark and gap before it.
 SIZE Button::CaptionNeed() const {
-  if (Caption().empty()) return {0, 0};
   const int text = MeasureCaption().cx;
+  if (text == 0) return {0, 0};
   switch (kind_) {
     case ButtonKind::Push: return {text + 2 * Owner().Scale(3), 0};
     case ButtonKind::Check:
@@ -213,9 +213,9 @@ SIZE BitBtn::GlyphSize() {
 
 // The glyph at its margin from the top, then the caption wrapped between the side margins.
 SIZE BitBtn::CaptionNeed() const {
-  if (Caption().empty()) return {0, 0};
   const RECT r = ScaledEdges(DesignBounds());
   const int text = MeasureCaption(r.right - r.left - 4).cy;
+  if (text == 0) return {0, 0};
   return {0, Owner().Scale(3) + DrawnForDpi().size + 1 + text + 2};
 }
 
@@ -309,8 +309,8 @@ Bounds Label::AutoSized() const {
 Bounds Label::WindowBounds() const { return AutoSized(); }
 
 SIZE Label::CaptionNeed() const {
-  if (Caption().empty()) return {0, 0};
   const SIZE text = MeasureCaption();
+  if (text.cx == 0) return {0, 0};
   return {HasFlag(kCentred) ? text.cx : text.cx + 1, text.cy};
 }
 
