@@ -34,7 +34,11 @@ class RedrawSuspended {
 Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow)
     : form_(form), c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
   c_.list.SetImages(c_.images);
-  c_.list.OnImagesResized = [this] { Refresh(); };
+  c_.list.OnImagesResized = [this] {
+    // The resized images let go of every picture: no row keeps the one it had.
+    for (Row& row : rows_) row.icon = nullptr;
+    Refresh();
+  };
   // The refresh period is measured while the program is active, from the moment it became so.
   activationHandler_ = form.AddMessageHandler([this](UINT message, WPARAM active, LPARAM, LRESULT&) {
     if (message == WM_ACTIVATEAPP && autoRefreshArmed_) {
@@ -121,13 +125,13 @@ void Catalogue::Refresh() {
 }
 
 // c_.images holds the icons of the current rows, in row order; it is drawn again only when a
-// window or an icon among them changed, or the DPI did.
+// window or an icon among them changed (a DPI change lets go of them all).
 void Catalogue::DrawRowImages(std::vector<Row>& rows) {
   std::vector<const Row*> drawn;  // the rows that already have their picture
   for (const auto& row : rows_)
     if (row.icon) drawn.push_back(&row);
   size_t next = 0;
-  bool unchanged = drawnDpi_ == c_.images.Dpi();
+  bool unchanged = true;
   for (const auto& row : rows) {
     if (!row.icon) continue;
     if (next == drawn.size() || drawn[next]->window != row.window || drawn[next]->icon != row.icon) {
@@ -137,10 +141,7 @@ void Catalogue::DrawRowImages(std::vector<Row>& rows) {
     ++next;
   }
   unchanged = unchanged && next == drawn.size();
-  if (!unchanged) {
-    c_.images.Clear();
-    drawnDpi_ = c_.images.Dpi();
-  }
+  if (!unchanged) c_.images.Clear();
   const int size = RowIconSize();
   next = 0;
   for (auto& row : rows) {

@@ -94,7 +94,6 @@ class Catalogue {
   bool onWine_;
   ProgramIcons programIcons_;  // used under Wine only
   std::vector<Row> rows_;      // what the list shows, row by row
-  UINT drawnDpi_ = 0;          // the DPI the row pictures in c_.images were drawn for
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;
