@@ -314,8 +314,6 @@ SIZE Label::CaptionNeed() const {
   return {HasFlag(kCentred) ? text.cx : text.cx + 1, text.cy};
 }
 
-void Label::HandleDpiChanged() { Reposition(); }
-
 HBRUSH Label::HandleColor(HDC dc) {
   ::SetTextColor(dc, CurrentLook().LabelText(color_));
   return Control::HandleColor(dc);

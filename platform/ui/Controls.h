@@ -111,7 +111,6 @@ class Label : public Control {
   Bounds WindowBounds() const override;
   SIZE CaptionNeed() const override;
   HBRUSH HandleColor(HDC dc) override;
-  void HandleDpiChanged() override;
 
  private:
   Bounds AutoSized() const;
