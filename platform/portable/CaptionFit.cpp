@@ -11,6 +11,8 @@ namespace {
 // mirrored or turned.
 enum class Way { Right, Left, Down, Up };
 
+constexpr bool Vertical(Way way) { return way == Way::Down || way == Way::Up; }
+
 Edges Mirrored(const Edges& e) { return {-e.right, e.top, -e.left, e.bottom}; }
 Edges Turned(const Edges& e) { return {e.top, e.left, e.bottom, e.right}; }
 
@@ -111,7 +113,7 @@ class Fitter {
       const Edges& inside = holder < 0 ? form : now[static_cast<size_t>(holder)];
       return std::max(inside.right - gap_, was[k].right);
     };
-    const bool heights = way == Way::Down || way == Way::Up;
+    const bool heights = Vertical(way);
     now[i].right += amount;
     std::vector<size_t> moved{i};
     while (!moved.empty()) {
@@ -145,7 +147,7 @@ class Fitter {
 
   // Whether `i` stands too close to something after it that way.
   bool Crowds(Way way, size_t i) const {
-    const bool heights = way == Way::Down || way == Way::Up;
+    const bool heights = Vertical(way);
     for (size_t j = 0; j < items_.size(); ++j)
       if (ShortBy(i, To(way, now_[i]), To(way, was_[i]), j, To(way, now_[j]), To(way, was_[j]), heights) > 0)
         return true;
