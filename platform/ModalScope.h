@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/CallbackExceptions.h"
+
 namespace platform {
 
 // The calling thread's enabled top-level windows, disabled for the object's lifetime and enabled
@@ -20,8 +22,10 @@ class ThreadWindowsDisabled {
 
  private:
   static BOOL CALLBACK Visit(HWND window, LPARAM self);
+  void Release() noexcept;
   HWND modal_, keep_;
   std::vector<HWND> windows_;
+  CallbackExceptions failure_;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/CallbackExceptions.h"
 #include "platform/Error.h"
 #include "platform/ModalScope.h"
 #include "platform/SystemFunctions.h"
@@ -19,8 +20,16 @@ std::wstring g_title = L"Vantora";
 constexpr DWORD kPathBufferChars = 32768;
 constexpr int kFileNameBox = 0x47C;  // cmb13: the file name field of the explorer-style dialogs
 
+// What the hook of a file dialog works with: the options whose typeChanged it calls, and what
+// that threw, rethrown once the dialog has returned.
+struct HookContext {
+  const FileDialogOptions& options;
+  CallbackExceptions failure;
+};
+
 // Tells the options' typeChanged about a new file type and shows the name it returns. The hook
-// sits in the child dialog the system creates for it; the real dialog is its parent.
+// sits in the child dialog the system creates for it; the real dialog is its parent. A failure
+// cancels the dialog: the name the user would confirm could no longer follow the type.
 UINT_PTR CALLBACK TypeChangeHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     const auto* dialog = reinterpret_cast<const OPENFILENAMEW*>(lParam);
@@ -30,13 +39,19 @@ UINT_PTR CALLBACK TypeChangeHook(HWND child, UINT message, WPARAM, LPARAM lParam
   if (message != WM_NOTIFY) return 0;
   const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
   if (notify->hdr.code != CDN_TYPECHANGE) return 0;
-  const auto* options = reinterpret_cast<const FileDialogOptions*>(::GetWindowLongPtrW(child, GWLP_USERDATA));
-  if (!options || !options->typeChanged) return 0;
+  auto* context = reinterpret_cast<HookContext*>(::GetWindowLongPtrW(child, GWLP_USERDATA));
+  if (!context) return 0;
   const HWND dialog = ::GetParent(child);
-  std::vector<wchar_t> entered(kPathBufferChars, L'\0');
-  ::SendMessageW(dialog, CDM_GETSPEC, entered.size(), reinterpret_cast<LPARAM>(entered.data()));
-  const std::wstring shown = options->typeChanged(entered.data(), static_cast<int>(notify->lpOFN->nFilterIndex));
-  if (!shown.empty()) ::SendMessageW(dialog, CDM_SETCONTROLTEXT, kFileNameBox, reinterpret_cast<LPARAM>(shown.c_str()));
+  context->failure.Guard(0, [&] {
+    std::vector<wchar_t> entered(kPathBufferChars, L'\0');
+    ::SendMessageW(dialog, CDM_GETSPEC, entered.size(), reinterpret_cast<LPARAM>(entered.data()));
+    const std::wstring shown =
+        context->options.typeChanged(entered.data(), static_cast<int>(notify->lpOFN->nFilterIndex));
+    if (!shown.empty())
+      ::SendMessageW(dialog, CDM_SETCONTROLTEXT, kFileNameBox, reinterpret_cast<LPARAM>(shown.c_str()));
+    return 0;
+  });
+  if (context->failure.Caught()) ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   return 0;
 }
 
@@ -87,13 +102,16 @@ class Win32Prompts final : public Prompts {
     dialog.nMaxFile = kPathBufferChars;
     dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     dialog.Flags = options.flags;
+    HookContext hook{options, {}};
     if (options.typeChanged) {
       dialog.Flags |= OFN_EXPLORER | OFN_ENABLEHOOK;
       dialog.lpfnHook = TypeChangeHook;
-      dialog.lCustData = reinterpret_cast<LPARAM>(&options);
+      dialog.lCustData = reinterpret_cast<LPARAM>(&hook);
     }
     ThreadWindowsDisabled others(nullptr, g_owner);
-    if (!show(&dialog)) return std::nullopt;
+    const bool confirmed = show(&dialog) != FALSE;
+    hook.failure.RethrowIfCaught();
+    if (!confirmed) return std::nullopt;
     return std::wstring(path.data());
   }
 };

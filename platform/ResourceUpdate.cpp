@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/CallbackExceptions.h"
 #include "platform/FileSystem.h"
 #include "platform/UniqueHandle.h"
 
@@ -34,21 +35,29 @@ Outcome ResourceUpdate::Commit() {
 
 namespace {
 
-BOOL CALLBACK CopyEachLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR found) {
-  const HRSRC resource = ::FindResourceExW(module, type, name, language);
-  const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
-  const auto* bytes = static_cast<const uint8_t*>(loaded ? ::LockResource(loaded) : nullptr);
-  if (bytes) {
-    reinterpret_cast<std::vector<ResourceCopy>*>(found)->push_back(
-        {static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language,
-         std::vector<uint8_t>(bytes, bytes + ::SizeofResource(module, resource))});
-  }
-  return TRUE;
+// What the enumeration callbacks fill, and an exception any of them threw.
+struct Found {
+  std::vector<ResourceCopy>* copies;
+  CallbackExceptions failure;
+};
+
+BOOL CALLBACK CopyEachLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR context) {
+  auto& found = *reinterpret_cast<Found*>(context);
+  return found.failure.Guard(FALSE, [&] {
+    const HRSRC resource = ::FindResourceExW(module, type, name, language);
+    const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
+    const auto* bytes = static_cast<const uint8_t*>(loaded ? ::LockResource(loaded) : nullptr);
+    if (bytes) {
+      found.copies->push_back({static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language,
+                               std::vector<uint8_t>(bytes, bytes + ::SizeofResource(module, resource))});
+    }
+    return TRUE;
+  });
 }
 
-BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
-  if (IS_INTRESOURCE(name)) ::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, found);
-  return TRUE;
+BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR context) {
+  if (IS_INTRESOURCE(name)) ::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, context);
+  return reinterpret_cast<Found*>(context)->failure.Caught() ? FALSE : TRUE;
 }
 
 }  // namespace
@@ -57,8 +66,11 @@ std::vector<std::vector<ResourceCopy>> ReadResources(const std::wstring& file, s
   std::vector<std::vector<ResourceCopy>> found(types.size());
   const UniqueModule module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module) return found;
-  for (size_t i = 0; i < types.size(); ++i)
-    ::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&found[i]));
+  for (size_t i = 0; i < types.size(); ++i) {
+    Found each{&found[i], {}};
+    ::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&each));
+    each.failure.RethrowIfCaught();
+  }
   return found;
 }
 

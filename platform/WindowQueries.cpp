@@ -1,5 +1,6 @@
 #include "platform/WindowQueries.h"
 
+#include "platform/CallbackExceptions.h"
 #include "platform/SystemFunctions.h"
 #include "platform/WindowMessages.h"
 
@@ -72,14 +73,18 @@ Outcome BringToForeground(HWND window) {
 }
 
 void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
-  std::vector<HWND> windows;
+  struct Collected {
+    std::vector<HWND> windows;
+    CallbackExceptions failure;
+  } collected;
   ::EnumWindows(
       [](HWND window, LPARAM context) WINAPI -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-        return TRUE;
+        auto& c = *reinterpret_cast<Collected*>(context);
+        return c.failure.Guard(FALSE, [&] { return c.windows.push_back(window), TRUE; });
       },
-      reinterpret_cast<LPARAM>(&windows));
-  for (HWND window : windows) visit(window);
+      reinterpret_cast<LPARAM>(&collected));
+  collected.failure.RethrowIfCaught();
+  for (HWND window : collected.windows) visit(window);
 }
 
 Outcome SetLayeredAlpha(HWND window, BYTE alpha) {

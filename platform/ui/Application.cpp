@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 
+#include "platform/CallbackExceptions.h"
 #include "platform/Error.h"
 #include "platform/Prompts.h"
 #include "platform/ui/Form.h"
@@ -135,13 +136,17 @@ void Application::SetLook(std::shared_ptr<Look> look) {
 }
 
 void Application::RefreshLook() {
+  platform::CallbackExceptions failure;
   ::EnumThreadWindows(
       ::GetCurrentThreadId(),
-      [](HWND window, LPARAM) WINAPI -> BOOL {
-        if (Form* form = Form::FromHandle(window)) form->LookChanged();
-        return TRUE;
+      [](HWND window, LPARAM context) WINAPI -> BOOL {
+        return reinterpret_cast<platform::CallbackExceptions*>(context)->Guard(FALSE, [window] {
+          if (Form* form = Form::FromHandle(window)) form->LookChanged();
+          return TRUE;
+        });
       },
-      0);
+      reinterpret_cast<LPARAM>(&failure));
+  failure.RethrowIfCaught();
 }
 
 void Application::HandleException() noexcept {

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <new>
 #include <vector>
 
 #include "platform/WindowMessages.h"
@@ -90,6 +93,37 @@ TEST(EnumerateTopLevelWindows, ListsAnotherProcessWindowsFrontToBackIncludingHid
   ASSERT_NE(unseen, nullptr);
   EXPECT_NE(std::find(order.begin(), order.end(), unseen), order.end());
   EXPECT_FALSE(IsWindowVisible(unseen));
+}
+
+namespace {
+// While set, every allocation of this thread fails, as on a process out of memory.
+thread_local bool t_allocationsFail = false;
+}  // namespace
+
+// The test program's own operator new, so that an allocation can be made to fail inside code the
+// system calls back; apart from that it allocates as the library's does.
+void* operator new(std::size_t size) {
+  if (t_allocationsFail) throw std::bad_alloc();
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+
+TEST(EnumerateTopLevelWindows, AFailureInsideTheSystemsCallbackReachesTheCaller) {
+  TestWindow window(L"Enumerated");
+  const std::function<void(HWND)> visit = [](HWND) {};
+  bool reached = false;
+  t_allocationsFail = true;  // the list of windows the callback grows cannot grow
+  try {
+    EnumerateTopLevelWindows(visit);
+  } catch (const std::bad_alloc&) {
+    reached = true;
+  }
+  t_allocationsFail = false;
+  EXPECT_TRUE(reached);
+  // Nothing was left half done: the next enumeration lists the window as ever.
+  int listed = 0;
+  EnumerateTopLevelWindows([&](HWND w) { listed += w == window.get(); });
+  EXPECT_EQ(listed, 1);
 }
 
 TEST(WindowStyles, LayeredAlphaAndExtendedStyleReadBackFromAnotherProcess) {
