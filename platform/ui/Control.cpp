@@ -133,10 +133,11 @@ void Control::MoveTo(const RECT& r) {
   ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The new font before the new place: the control measures its text as it is moved.
 void Control::ApplyDpi() {
   need_.reset();
-  Reposition();
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(font_)), TRUE);
+  Reposition();
   HandleDpiChanged();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Error.h"
 #include "platform/ModalScope.h"
@@ -376,7 +377,8 @@ Control* Form::ControlOf(HWND child) const {
 
 void Form::ApplyDpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
-  fonts_.clear();
+  // The controls hold the old fonts until each has been given its new one: deleted only then.
+  const auto retired = std::exchange(fonts_, {});
   // A form in physical pixels stays exactly where it is; only its fonts change.
   if (style_.physicalPixels) suggested = nullptr;
   if (suggested) {

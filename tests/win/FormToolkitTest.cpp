@@ -2,6 +2,9 @@
 // fonts and DPI scaling.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/Controls.h"
 #include "platform/ui/ListView.h"
 #include "support/Icons.h"
@@ -137,6 +140,64 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
   EXPECT_EQ(FontOf(button.Handle()).lfHeight, -16);  // 8 points at 144 DPI, as the system sizes them
   ::GetClientRect(form.Handle(), &client);
   EXPECT_EQ(client.right, 600);
+}
+
+// Each WM_SIZE a control of the form is sent, with whether the font the control holds at that
+// moment is one that still exists, and its height.
+class FontsWhenSized {
+ public:
+  explicit FontsWhenSized(HWND form) : form_(form) {
+    current_ = this;
+    hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, &Look, nullptr, ::GetCurrentThreadId());
+  }
+  ~FontsWhenSized() {
+    ::UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+  }
+  FontsWhenSized(const FontsWhenSized&) = delete;
+  FontsWhenSized& operator=(const FontsWhenSized&) = delete;
+
+  struct Seen {
+    HWND control;
+    bool live;
+    LONG height;
+  };
+  std::vector<Seen> seen;
+
+ private:
+  static LRESULT CALLBACK Look(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && current_ && sent->message == WM_SIZE && ::GetParent(sent->hwnd) == current_->form_) {
+      const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(sent->hwnd, WM_GETFONT, 0, 0));
+      current_->seen.push_back({sent->hwnd, ::GetObjectType(font) == OBJ_FONT, FontOf(sent->hwnd).lfHeight});
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline FontsWhenSized* current_ = nullptr;
+  HWND form_;
+  HHOOK hook_ = nullptr;
+};
+
+TEST_F(ToolkitTest, ADpiChangeGivesEachControlItsNewFontBeforeMovingItAndDeletesNoFontInUse) {
+  ui::Button button{form, {"Button13", ui::ControlKind::Button, {18, 161, 100, 27}, L"Refresh List (F5)"}};
+  ui::Label label{form, {"sLabel18", ui::ControlKind::Label, {98, 30, 0, 0}, L"New Text:"}};
+  ui::ListView list{form, {"ListView1", ui::ControlKind::ListView, {19, 16, 300, 142}}, {{L"Open Windows:", 250}}};
+  RECT suggested{};
+  ::GetWindowRect(form.Handle(), &suggested);
+  FontsWhenSized sized(form.Handle());
+  ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  for (HWND control : {button.Handle(), label.Handle(), list.Handle()}) {
+    int resized = 0;
+    for (const auto& s : sized.seen) {
+      if (s.control != control) continue;
+      ++resized;
+      EXPECT_TRUE(s.live) << "a control was resized holding a deleted font";
+      EXPECT_EQ(s.height, -16) << "a control was resized before it had its new font";
+    }
+    EXPECT_GT(resized, 0) << "every control is resized at 144 DPI";
+    const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    EXPECT_EQ(::GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+  }
 }
 
 // A caption too long for its place: the button grows, the next one in its row gives up its spare
