@@ -1,7 +1,7 @@
 // The main window's icon and screenshot commands, which the icons room carries out: what they
 // are given of the window, and which control event runs which.
 #include "app/VantoraMain.h"
-#include "platform/WindowRoutines.h"
+#include "platform/ui/WindowFade.h"
 
 icons::WindowIconPanel::Controls TForm6::WindowIconControls() {
   return {Image1,   Image2,     Image3,     RadioButton1,       Button11,
@@ -15,7 +15,8 @@ icons::SelectionLink TForm6::IconSelectionLink() {
 }
 
 icons::Screenshots::Links TForm6::ScreenshotLinks() {
-  return {*this, SavePictureDialog1, [this] { return SelectedWindow(); }, &platform::FadeWindow};
+  return {*this, SavePictureDialog1, [this] { return SelectedWindow(); },
+          [](HWND window, int from, int to) { ui::FadeWindow(window, from, to); }};
 }
 
 icons::ExeIconPanel::Controls TForm6::ExeIconControls() {

@@ -16,7 +16,6 @@
 #include "commands/WindowCommands.h"
 #include "commands/WindowDialogs.h"
 #include "options/OptionsCommand.h"
-#include "platform/WindowRoutines.h"
 #include "shell/BulkCommands.h"
 #include "icons/ExeIconPanel.h"
 #include "icons/Screenshots.h"
@@ -28,6 +27,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ListView.h"
+#include "platform/ui/WindowFade.h"
 #include "res/resource.h"
 #include "shell/ShellToggles.h"
 #include "shell/SystemSettings.h"
@@ -278,7 +278,7 @@ class TForm6 : public ui::Form {
   // --- Main window life cycle, tray and exit ---
   void FormActivate();
   bool FormCloseQuery() {
-    platform::FadeWindow(Handle(), 100, 0);
+    ui::FadeWindow(Handle(), 100, 0);
     return true;
   }
   void FormClose() { ExitProgram(); }

@@ -11,18 +11,6 @@ Outcome SetWindowOpacity(HWND window, int percent) {
   return SetLayeredAlpha(window, vantora::OpacityAlpha(percent));
 }
 
-void FadeWindow(HWND window, int fromPercent, int toPercent) {
-  const int step = fromPercent < toPercent ? 1 : -1;
-  for (int percent = fromPercent;; percent += step) {
-    if (const Outcome set = SetWindowOpacity(window, percent); !set) {
-      LogIfFailed(L"A fading step", set);
-      return;
-    }
-    ::Sleep(1);
-    if (percent == toPercent) break;
-  }
-}
-
 Outcome SetCloseButtonEnabled(HWND window, bool enable) { return SetSystemMenuClose(window, enable); }
 
 Outcome RequestClose(HWND window) {

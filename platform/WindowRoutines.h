@@ -1,5 +1,5 @@
 #pragma once
-// Routines the per-window commands share with the bulk commands, the hotkeys, the fade-out of
+// Routines the per-window commands share with the bulk commands, the hotkeys, the fades of
 // the main window and the taskbar transparency. They take any top-level window; on a window that
 // has gone or does not answer the calls fail, and the changes report it.
 #include <windows.h>
@@ -11,10 +11,6 @@ namespace platform {
 // Makes the window layered (the style is added every time and never taken away again) and sets
 // its constant alpha to percent x 255 / 100.
 [[nodiscard]] Outcome SetWindowOpacity(HWND window, int percent);
-
-// Steps the window's opacity from one percentage to the other, both included, a millisecond a
-// step. A step that fails ends the fade, written to the debug log: a fade is only a look.
-void FadeWindow(HWND window, int fromPercent, int toPercent);
 
 // Enables or greys the close command of the window's system menu, and with it the close button
 // of its title bar. The system menu is never reverted to the default one.

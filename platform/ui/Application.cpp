@@ -1,5 +1,7 @@
 #include "platform/ui/Application.h"
 
+#include <algorithm>
+
 #include "platform/CallbackExceptions.h"
 #include "platform/Error.h"
 #include "platform/Prompts.h"
@@ -107,6 +109,26 @@ void Application::ProcessMessages() {
       ::PostQuitMessage(exitCode_);  // leave it for the main loop
       return;
     }
+  }
+}
+
+bool Application::WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit, Input input) {
+  using Clock = std::chrono::steady_clock;
+  constexpr std::chrono::milliseconds kAskAgain{10};
+  const Clock::time_point deadline = Clock::now() + limit;
+  const DWORD wake = QS_PAINT | QS_SENDMESSAGE | (input == Input::Drop ? QS_INPUT : 0);
+  for (;;) {
+    MSG message;
+    if (input == Input::Drop)
+      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
+      }
+    // Sent messages are handled inside PeekMessage itself; only painting comes back to dispatch.
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE))
+      ::DispatchMessageW(&message);
+    if (done()) return true;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) return false;
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(std::min(left, kAskAgain).count()), wake, 0);
   }
 }
 

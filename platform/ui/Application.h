@@ -3,6 +3,7 @@
 // owns every form and carries the program's taskbar entry, plus the message loop.
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,14 @@ class Application {
 
   int Run();               // message loop until Terminate; returns the exit code
   void ProcessMessages();  // dispatches everything pending, then returns
+  // What a wait does with keyboard and mouse input to the program: leaves it queued for after
+  // the wait, or throws it away.
+  enum class Input { Keep, Drop };
+  // Waits until `done` answers true or `limit` has passed, and returns its last answer. Meanwhile
+  // the program's windows keep painting and answering what the system and other programs send
+  // them (activation, WM_NULL); input, timers and posted messages wait until it ends, so no
+  // command of the program runs inside the wait. `done` is asked again at least every 10 ms.
+  bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit, Input input = Input::Keep);
   // Waits for one message and dispatches it; false once the program is terminating.
   bool HandleMessage();
   // The wait of a modal form or dialog: runs the program's messages until `done` or the program

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Controls.h"
+#include "platform/WindowQueries.h"
 #include "platform/ui/ListView.h"
+#include "platform/ui/WindowFade.h"
 #include "support/Icons.h"
 #include "support/TestApp.h"
 
@@ -140,6 +144,43 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
   EXPECT_EQ(FontOf(button.Handle()).lfHeight, -16);  // 8 points at 144 DPI, as the system sizes them
   ::GetClientRect(form.Handle(), &client);
   EXPECT_EQ(client.right, 600);
+}
+
+// A clock that moves only in the ticks of a coarse system timer (15.625 ms), as a wait does on
+// Windows for a program that has not asked for a finer timer; each wait notes the window's opacity.
+class CoarseTiming final : public ui::FadeTiming {
+ public:
+  static constexpr double kTick = 15.625;
+  explicit CoarseTiming(HWND window) : window_(window) {}
+  double Now() override { return now_; }
+  void WaitUntil(double when) override {
+    seen.push_back(platform::LayeredAlpha(window_).value_or(0));
+    do now_ += kTick;
+    while (now_ < when);
+  }
+  std::vector<BYTE> seen;
+
+ private:
+  HWND window_;
+  double now_ = 5000;
+};
+
+TEST_F(ToolkitTest, AFadeOnACoarseTimerTakesFewerStepsInTheSameTimeAndEndsAtItsOpacity) {
+  form.Show();
+  for (const auto& [from, to] : {std::pair{100, 0}, std::pair{0, 100}}) {
+    CoarseTiming timing(form.Handle());
+    const double start = timing.Now();
+    ui::FadeWindow(form.Handle(), from, to, timing);
+    const double took = timing.Now() - start;
+    EXPECT_EQ(platform::LayeredAlpha(form.Handle()), std::optional<BYTE>(to == 0 ? 0 : 255));
+    EXPECT_GE(took, ui::kFadeMilliseconds);
+    EXPECT_LT(took, ui::kFadeMilliseconds + CoarseTiming::kTick) << "one tick late at most";
+    // About ten steps of the way, each further than the one before.
+    EXPECT_GE(timing.seen.size(), 8u);
+    EXPECT_LE(timing.seen.size(), 11u);
+    const auto backOrStill = [&](BYTE a, BYTE b) { return from > to ? b >= a : b <= a; };
+    EXPECT_EQ(std::adjacent_find(timing.seen.begin(), timing.seen.end(), backOrStill), timing.seen.end());
+  }
 }
 
 // Each WM_SIZE a control of the form is sent, with whether the font the control holds at that
