@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <exception>
 #include <stdexcept>
 
@@ -14,7 +15,7 @@ namespace {
 
 constexpr int kSplashWidth = 670;
 constexpr int kSplashHeight = 402;
-constexpr DWORD kSplashMilliseconds = 6000;
+constexpr std::chrono::milliseconds kSplashTime{6000};
 
 ui::FormStyle SplashStyle() {
   ui::FormStyle style;
@@ -59,8 +60,9 @@ void ShowSplash(const std::wstring& picturePath, ui::Form& mainWindow) {
     } catch (...) {
       failure = std::current_exception();
     }
-    // The program deliberately stands still while the picture is up.
-    ::Sleep(kSplashMilliseconds);
+    // Nothing else of the start-up happens while the picture is up, but the windows keep
+    // painting and answering, so the system never takes the program for hung.
+    app.WaitFor([] { return false; }, kSplashTime, ui::Application::Input::Drop);
     splash.Hide();
   }
   app.BringToFront();

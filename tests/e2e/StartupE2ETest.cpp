@@ -3,10 +3,13 @@
 // values the first start writes.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/portable/MainLayout.h"
 #include "e2e/Driver.h"
@@ -84,7 +87,57 @@ HWND ControlOf(HWND main, std::string_view name, const wchar_t* windowClass) {
   return e2e::ChildAt(main, windowClass, {bounds.left, bounds.top});
 }
 
+// A picture of 670 x 402 pixels, the splash window's size, in shades of blue.
+void WriteSplashPicture(const std::filesystem::path& path) {
+  constexpr LONG kWidth = 670, kHeight = 402, kStride = (kWidth * 3 + 3) & ~3;
+  BITMAPINFOHEADER info{sizeof(info), kWidth, kHeight, 1, 24, BI_RGB};
+  std::vector<char> pixels(static_cast<size_t>(kStride) * kHeight);
+  for (LONG y = 0; y < kHeight; ++y)
+    for (LONG x = 0; x < kWidth; ++x) pixels[static_cast<size_t>(y * kStride + x * 3)] = static_cast<char>(96 + x / 5);
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
 }  // namespace
+
+// The splash stands for its six seconds before the main window shows, and all the while the
+// program answers: another program's WM_NULL every 50 ms is answered within 200 ms.
+TEST(StartupE2E, TheSplashKeepsItsSixSecondsAndAnswersThroughout) {
+  const CopyOfVantora copy;
+  WriteSplashPicture(std::filesystem::path(copy.ExePath()).parent_path() / "Splash.bmp");
+  // The last moment the splash was seen not yet up: its six seconds began later.
+  auto notYetUp = std::chrono::steady_clock::now();
+  e2e::Process vantora(copy.ExePath());
+  HWND splash = nullptr;
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        const auto asked = std::chrono::steady_clock::now();
+        if ((splash = vantora.FindTopLevel(L"TSplashForm", nullptr)) && ::IsWindowVisible(splash)) return true;
+        notYetUp = asked;
+        return false;
+      },
+      20s, 1ms));
+  e2e::SaveScreenshot(splash, L"e2e-splash.bmp");
+
+  int answered = 0, unanswered = 0;
+  HWND main = nullptr;
+  while (!(main = vantora.FindTopLevel(e2e::kMainWindowClass, nullptr)) || !::IsWindowVisible(main)) {
+    const auto asked = std::chrono::steady_clock::now();
+    if (::IsWindowVisible(splash)) {
+      DWORD_PTR result = 0;
+      ++(::SendMessageTimeoutW(splash, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) ? answered : unanswered);
+    }
+    ASSERT_LT(asked - notYetUp, 30s) << "the main window never showed";
+    std::this_thread::sleep_until(asked + 50ms);
+  }
+  EXPECT_GE(std::chrono::steady_clock::now() - notYetUp, 6000ms);
+  EXPECT_EQ(unanswered, 0);
+  EXPECT_GE(answered, 30);
+}
 
 TEST(StartupE2E, ASecondStartOfTheSameExecutableShowsNothingAndBringsTheFirstForward) {
   e2e::Process first;
