@@ -33,7 +33,6 @@ void HotKeyActions::RegisterDefaults() {
 
 void HotKeyActions::Dispatch(WPARAM id) {
   windowList_.Refresh();  // a window opened since the last rebuild is acted on too
-  ::Sleep(100);
   for (const HotKeyAction& action : kHotKeyActions) {
     if (static_cast<WPARAM>(action.id) == id) {
       action.run(bulk_);

@@ -52,7 +52,6 @@ void TrayPresence::MenuItemClick() {
     c_.mainWindow.Hide();
     ShowBalloon();
     item.caption = kTrayMenuToggle.second;
-    ::Sleep(100);
   } else {
     ShowMainWindow();
     item.caption = kTrayMenuToggle.first;

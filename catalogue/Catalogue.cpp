@@ -91,8 +91,14 @@ std::vector<HWND> Catalogue::Windows() const {
   return windows;
 }
 
-void Catalogue::RefreshAfterClosing() {
-  ::Sleep(100);
+void Catalogue::RefreshAfterClosing(std::span<const HWND> asked) {
+  // A program may take its window down a little after it has handled WM_CLOSE; one that keeps
+  // its window (it asked the user something) is listed again once the time is up.
+  constexpr std::chrono::milliseconds kGoingWait{100};
+  const auto gone = [asked] {
+    return std::none_of(asked.begin(), asked.end(), [](HWND window) { return ::IsWindowVisible(window) != FALSE; });
+  };
+  ui::Application::Instance().WaitFor(gone, kGoingWait);
   RefreshAndUpdate();
 }
 

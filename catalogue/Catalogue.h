@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,9 @@ class Catalogue {
     Refresh();
     UpdateSelectionState();
   }
-  // After windows were asked to close: lets them finish going away, then rebuilds as above.
-  void RefreshAfterClosing();
+  // After windows were asked to close: lets them finish going away (a tenth of a second at
+  // most), then rebuilds as above.
+  void RefreshAfterClosing(std::span<const HWND> asked);
 
   HWND SelectedWindow() const;  // null when no row is selected
   // A copy of the window's icon at the system's size for its kind, as the icon panel shows it;

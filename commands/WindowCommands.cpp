@@ -41,7 +41,7 @@ void WindowCommands::CloseSelected() {
   if (!window) return;
   // A program that asks its own question on close may keep its window; it then stays listed.
   platform::LogIfFailed(L"Asking the selected window to close", platform::RequestClose(window));
-  catalogue_.RefreshAfterClosing();
+  catalogue_.RefreshAfterClosing({&window, 1});
 }
 
 void WindowCommands::BringSelectedToFront() {

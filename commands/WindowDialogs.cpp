@@ -1,19 +1,22 @@
 #include "commands/WindowDialogs.h"
 
+#include <chrono>
 #include <stdexcept>
 #include <utility>
 
 #include "platform/Error.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenCapture.h"
+#include "platform/ScreenSettling.h"
+#include "platform/WindowManager.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
 
 namespace commands {
 
 namespace {
-// Lets the target come to the front and the desktop redraw before the picture is taken.
-constexpr DWORD kSettleMs = 400;
+// The longest the frozen picture waits for the desktop to redraw where the main window was.
+constexpr std::chrono::milliseconds kSettleWait{400};
 }  // namespace
 
 WindowDialogs::WindowDialogs(ui::Form& mainWindow, catalogue::Catalogue& catalogue, ui::ListView& list)
@@ -57,12 +60,16 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   // A refused screen stays, hidden, for the next run.
   if (rect.top == rect.bottom || rect.left == rect.right) return false;
   platform::LogIfFailed(L"Bringing the window to resize to the front", platform::BringToForeground(window));
+  // Gone at once, not fading away in the window manager's animation while the picture is taken.
+  platform::SetWindowTransitions(mainWindow_.Handle(), false);
   mainWindow_.Hide();
-  ::Sleep(kSettleMs);
+  ui::Application::Instance().WaitFor([] { return platform::DesktopPainted(); }, kSettleWait);
   const SIZE size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   platform::CaptureBitmap picture;
+  const platform::Outcome taken = platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
+  platform::SetWindowTransitions(mainWindow_.Handle(), true);
   // Without the frozen picture the screen would stand on a black backdrop: said instead.
-  if (const platform::Outcome taken = platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture); !taken) {
+  if (!taken) {
     mainWindow_.Show();
     throw std::runtime_error(platform::Narrow(L"The Screen Could Not Be Captured For Resizing. " + taken.Reason()));
   }

@@ -1,11 +1,13 @@
 #include "icons/Screenshots.h"
 
+#include <chrono>
 #include <exception>
 #include <stdexcept>
 
 #include "icons/Capture.h"
 #include "icons/PictureFiles.h"
 #include "platform/Error.h"
+#include "platform/ScreenSettling.h"
 #include "platform/WindowArrangement.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
@@ -13,8 +15,10 @@
 namespace icons {
 namespace {
 
-constexpr DWORD kWindowSettleMs = 500;
-constexpr DWORD kScreenSettleMs = 300;
+// The longest the pictures wait for the screen to settle: a window that paints late (or has
+// stopped answering) is taken as it is then.
+constexpr std::chrono::milliseconds kWindowSettleWait{500};
+constexpr std::chrono::milliseconds kScreenSettleWait{300};
 
 [[noreturn]] void ThrowNotTaken(const std::wstring& why) {
   throw std::runtime_error(platform::Narrow(L"No ScreenShot Was Taken. " + why));
@@ -38,7 +42,7 @@ void CaptureSelectedWindow(HWND window, platform::CaptureBitmap& picture) {
       ThrowNotTaken(WindowRefusal(restored));
   }
   if (const platform::Outcome front = platform::BringToForeground(window); !front) ThrowNotTaken(WindowRefusal(front));
-  ::Sleep(kWindowSettleMs);
+  ui::Application::Instance().WaitFor([window] { return platform::ShownInFront(window); }, kWindowSettleWait);
   if (const platform::Outcome taken = platform::CaptureWindow(window, picture); !taken)
     ThrowNotTaken(taken.code() == ERROR_INVALID_WINDOW_HANDLE ? WindowRefusal(taken) : taken.Reason());
 }
@@ -70,7 +74,7 @@ void Screenshots::Button20Click() {
   auto& application = ui::Application::Instance();
   links_.fadeWindow(links_.mainForm.Handle(), 100, 0);
   application.Minimize();
-  ::Sleep(kScreenSettleMs);
+  application.WaitFor([this] { return !links_.mainForm.Visible() && platform::DesktopPainted(); }, kScreenSettleWait);
   MONITORINFO monitor{sizeof(monitor)};
   ::GetMonitorInfoW(::MonitorFromWindow(links_.mainForm.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& r = monitor.rcMonitor;

@@ -13,6 +13,10 @@ namespace platform {
 // the attribute is missing or the window has gone.
 bool ReadWindowManagerAttribute(HWND window, DWORD attribute, void* value, DWORD size);
 
+// Whether the window manager animates the window as it is shown, hidden, minimized or restored
+// (DWMWA_TRANSITIONS_FORCEDISABLED); false where that cannot be set.
+bool SetWindowTransitions(HWND window, bool animated);
+
 template <class T>
 std::optional<T> WindowManagerAttribute(HWND window, DWORD attribute) {
   T value{};

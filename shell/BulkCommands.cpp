@@ -77,8 +77,9 @@ void BulkCommands::CloseAll(BulkVariant variant) {
   if (variant == BulkVariant::HotKey) Run(kBeforeHotKeyClose);
   if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
   // Each window has handled its WM_CLOSE (or run out of time) before the next one gets its own.
+  const std::vector<HWND> asked = catalogue_.Windows();
   Walk(variant, L"Asking a listed window to close", platform::RequestClose);
-  if (variant == BulkVariant::Button) catalogue_.RefreshAfterClosing();
+  if (variant == BulkVariant::Button) catalogue_.RefreshAfterClosing(asked);
 }
 
 void BulkCommands::MinimizeAll(BulkVariant variant) { ShowAll(kMinimizeAll, variant); }
