@@ -297,7 +297,7 @@ class TForm6 : public ui::Form {
   void ExitProgram() { exitSequence.Exit(); }
 
   // --- Start-up ---
-  void FormCreate() { startup_.Run(); }  // runs once, at the end of the constructor
+  void FormCreate() { startup_.Run(); }  // runs once, in the constructor, before the arranging
 
  private:
   static constexpr COLORREF kStatusColour = 18504;  // dark olive
