@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "app/portable/MainLayout.h"
 #include "e2e/Driver.h"
@@ -87,28 +86,15 @@ HWND ControlOf(HWND main, std::string_view name, const wchar_t* windowClass) {
   return e2e::ChildAt(main, windowClass, {bounds.left, bounds.top});
 }
 
-// A picture of 670 x 402 pixels, the splash window's size, in shades of blue.
-void WriteSplashPicture(const std::filesystem::path& path) {
-  constexpr LONG kWidth = 670, kHeight = 402, kStride = (kWidth * 3 + 3) & ~3;
-  BITMAPINFOHEADER info{sizeof(info), kWidth, kHeight, 1, 24, BI_RGB};
-  std::vector<char> pixels(static_cast<size_t>(kStride) * kHeight);
-  for (LONG y = 0; y < kHeight; ++y)
-    for (LONG x = 0; x < kWidth; ++x) pixels[static_cast<size_t>(y * kStride + x * 3)] = static_cast<char>(96 + x / 5);
-  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
-
 }  // namespace
 
 // The splash stands for its six seconds before the main window shows, and all the while the
 // program answers: another program's WM_NULL every 50 ms is answered within 200 ms.
 TEST(StartupE2E, TheSplashKeepsItsSixSecondsAndAnswersThroughout) {
   const CopyOfVantora copy;
-  WriteSplashPicture(std::filesystem::path(copy.ExePath()).parent_path() / "Splash.bmp");
+  // A picture of the screen as it is now makes the splash picture.
+  std::filesystem::copy_file(e2e::SaveScreenshot(::GetDesktopWindow(), L"e2e-splash-picture.bmp"),
+                             std::filesystem::path(copy.ExePath()).parent_path() / "Splash.bmp");
   // The last moment the splash was seen not yet up: its six seconds began later.
   auto notYetUp = std::chrono::steady_clock::now();
   e2e::Process vantora(copy.ExePath());

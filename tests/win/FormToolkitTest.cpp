@@ -2,7 +2,6 @@
 // fonts and DPI scaling.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -147,77 +146,51 @@ TEST_F(ToolkitTest, ControlsAreScaledToTheFormsDpiAndFollowADpiChange) {
 }
 
 // A clock that moves only in the ticks of a coarse system timer (15.625 ms), as a wait does on
-// Windows for a program that has not asked for a finer timer; each wait notes the window's opacity.
+// Windows for a program that has not asked for a finer timer.
 class CoarseTiming final : public ui::FadeTiming {
  public:
   static constexpr double kTick = 15.625;
-  explicit CoarseTiming(HWND window) : window_(window) {}
   double Now() override { return now_; }
   void WaitUntil(double when) override {
-    seen.push_back(platform::LayeredAlpha(window_).value_or(0));
+    ++waits;
     do now_ += kTick;
     while (now_ < when);
   }
-  std::vector<BYTE> seen;
+  int waits = 0;
 
  private:
-  HWND window_;
   double now_ = 5000;
 };
 
 TEST_F(ToolkitTest, AFadeOnACoarseTimerTakesFewerStepsInTheSameTimeAndEndsAtItsOpacity) {
   form.Show();
   for (const auto& [from, to] : {std::pair{100, 0}, std::pair{0, 100}}) {
-    CoarseTiming timing(form.Handle());
+    CoarseTiming timing;
     const double start = timing.Now();
     ui::FadeWindow(form.Handle(), from, to, timing);
     const double took = timing.Now() - start;
     EXPECT_EQ(platform::LayeredAlpha(form.Handle()), std::optional<BYTE>(to == 0 ? 0 : 255));
     EXPECT_GE(took, ui::kFadeMilliseconds);
     EXPECT_LT(took, ui::kFadeMilliseconds + CoarseTiming::kTick) << "one tick late at most";
-    // About ten steps of the way, each further than the one before.
-    EXPECT_GE(timing.seen.size(), 8u);
-    EXPECT_LE(timing.seen.size(), 11u);
-    const auto backOrStill = [&](BYTE a, BYTE b) { return from > to ? b >= a : b <= a; };
-    EXPECT_EQ(std::adjacent_find(timing.seen.begin(), timing.seen.end(), backOrStill), timing.seen.end());
+    EXPECT_GE(timing.waits, 8) << "about ten steps of the way";
+    EXPECT_LE(timing.waits, 11);
   }
 }
 
-// Each WM_SIZE a control of the form is sent, with whether the font the control holds at that
-// moment is one that still exists, and its height.
-class FontsWhenSized {
- public:
-  explicit FontsWhenSized(HWND form) : form_(form) {
-    current_ = this;
-    hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, &Look, nullptr, ::GetCurrentThreadId());
-  }
-  ~FontsWhenSized() {
-    ::UnhookWindowsHookEx(hook_);
-    current_ = nullptr;
-  }
-  FontsWhenSized(const FontsWhenSized&) = delete;
-  FontsWhenSized& operator=(const FontsWhenSized&) = delete;
+// Controls of g_form resized (WM_SIZE, as the system sends it) and, of those, the ones that held a
+// deleted font or not yet the 144-DPI one at that moment.
+HWND g_form = nullptr;
+int g_resized = 0, g_resizedWithStaleFont = 0;
 
-  struct Seen {
-    HWND control;
-    bool live;
-    LONG height;
-  };
-  std::vector<Seen> seen;
-
- private:
-  static LRESULT CALLBACK Look(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && current_ && sent->message == WM_SIZE && ::GetParent(sent->hwnd) == current_->form_) {
-      const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(sent->hwnd, WM_GETFONT, 0, 0));
-      current_->seen.push_back({sent->hwnd, ::GetObjectType(font) == OBJ_FONT, FontOf(sent->hwnd).lfHeight});
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+LRESULT CALLBACK CountResizes(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_SIZE && ::GetParent(sent->hwnd) == g_form) {
+    ++g_resized;
+    const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(sent->hwnd, WM_GETFONT, 0, 0));
+    g_resizedWithStaleFont += ::GetObjectType(font) != OBJ_FONT || FontOf(sent->hwnd).lfHeight != -16;
   }
-  static inline FontsWhenSized* current_ = nullptr;
-  HWND form_;
-  HHOOK hook_ = nullptr;
-};
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 TEST_F(ToolkitTest, ADpiChangeGivesEachControlItsNewFontBeforeMovingItAndDeletesNoFontInUse) {
   ui::Button button{form, {"Button13", ui::ControlKind::Button, {18, 161, 100, 27}, L"Refresh List (F5)"}};
@@ -225,20 +198,15 @@ TEST_F(ToolkitTest, ADpiChangeGivesEachControlItsNewFontBeforeMovingItAndDeletes
   ui::ListView list{form, {"ListView1", ui::ControlKind::ListView, {19, 16, 300, 142}}, {{L"Open Windows:", 250}}};
   RECT suggested{};
   ::GetWindowRect(form.Handle(), &suggested);
-  FontsWhenSized sized(form.Handle());
+  g_form = form.Handle();
+  const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &CountResizes, nullptr, ::GetCurrentThreadId());
   ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  for (HWND control : {button.Handle(), label.Handle(), list.Handle()}) {
-    int resized = 0;
-    for (const auto& s : sized.seen) {
-      if (s.control != control) continue;
-      ++resized;
-      EXPECT_TRUE(s.live) << "a control was resized holding a deleted font";
-      EXPECT_EQ(s.height, -16) << "a control was resized before it had its new font";
-    }
-    EXPECT_GT(resized, 0) << "every control is resized at 144 DPI";
-    const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    EXPECT_EQ(::GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
-  }
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_GE(g_resized, 3);
+  EXPECT_EQ(g_resizedWithStaleFont, 0) << "a control was resized holding a deleted or an old font";
+  for (HWND control : {button.Handle(), label.Handle(), list.Handle()})
+    EXPECT_EQ(::GetObjectType(reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0))),
+              static_cast<DWORD>(OBJ_FONT));
 }
 
 // A caption too long for its place: the button grows, the next one in its row gives up its spare
