@@ -108,17 +108,38 @@ void PutBack(HKEY key, const std::wstring& name, const std::optional<StoredValue
 
 }  // namespace
 
+std::optional<std::vector<BYTE>> RegistryKey::ReadBytes(const std::wstring& name) const {
+  if (auto stored = ReadStored(key_.get(), name)) return std::move(stored->data);
+  return std::nullopt;
+}
+
+void RegistryKey::WriteBinary(const std::wstring& name, std::span<const BYTE> bytes) {
+  const LSTATUS status =
+      ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+  if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
+}
+
 void RegistryKey::WriteStrings(std::span<const StringValue> values) {
+  (void)WriteStringsFor(values, [] { return Outcome::Success(); });
+}
+
+Outcome RegistryKey::WriteStringsFor(std::span<const StringValue> values, const std::function<Outcome()>& use) {
   std::vector<std::optional<StoredValue>> before;
   for (const auto& value : values) before.push_back(ReadStored(key_.get(), value.name));
+  const auto putBack = [&](size_t written) {
+    for (size_t j = written; j-- > 0;) PutBack(key_.get(), values[j].name, before[j]);
+  };
   for (size_t i = 0; i < values.size(); ++i) {
     try {
       WriteString(values[i].name, values[i].value);
     } catch (const Win32Error&) {
-      for (size_t j = i; j-- > 0;) PutBack(key_.get(), values[j].name, before[j]);
+      putBack(i);
       throw;
     }
   }
+  const Outcome used = use();
+  if (!used) putBack(values.size());
+  return used;
 }
 
 Outcome RegistryKey::DeleteValue(const std::wstring& name) {
