@@ -81,7 +81,12 @@ void PopupMenu::Popup(int x, int y) {
 
 // --- TrayIcon -------------------------------------------------------------------------------
 
-TrayIcon::TrayIcon(Form& form) : form_(form), taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {
+UINT TaskbarCreatedMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+TrayIcon::TrayIcon(Form& form) : form_(form) {
   token_ = form_.AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     return HandleMessage(message, wParam, lParam);
@@ -151,7 +156,7 @@ void TrayIcon::ShowBalloon(const Balloon& balloon) {
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
-  if (message == taskbarCreated_) {
+  if (message == TaskbarCreatedMessage()) {
     // The shell (re)started: it has forgotten an icon it had, and takes one it refused before.
     if (wanted_) platform::LogIfFailed(L"Adding the notification-area icon again", Add());
     return false;

@@ -58,6 +58,10 @@ class PopupMenu {
   std::vector<std::unique_ptr<MenuItem>> items_;
 };
 
+// The message the shell broadcasts to every top-level window when it (re)starts
+// ("TaskbarCreated"): its windows and notification area are new.
+UINT TaskbarCreatedMessage();
+
 struct Balloon {
   std::wstring title, text;
   DWORD flags = 0;  // NIIF_*
@@ -101,7 +105,6 @@ class TrayIcon {
   std::wstring hint_;
   HICON icon_ = nullptr;
   Balloon balloon_;
-  UINT taskbarCreated_;
   int token_;
 };
 
