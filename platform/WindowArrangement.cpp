@@ -1,5 +1,6 @@
 #include "platform/WindowArrangement.h"
 
+#include "platform/VisibleBounds.h"
 #include "platform/WindowQueries.h"
 
 namespace platform {
@@ -10,22 +11,14 @@ Outcome PlaceWindow(HWND window, const RECT& rect) {
   if (::IsZoomed(window)) {
     if (Outcome restored = ShowWindowState(window, SW_RESTORE); !restored) return restored;
   }
-  return PositionWindow(window, nullptr, rect, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-RECT WorkArea() {
-  RECT area{};
-  if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0) || area.right <= area.left || area.bottom <= area.top)
-    area = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  return area;
+  // The invisible borders are measured as the window stands now, restored.
+  const auto bounds = WindowBoundsOf(window);
+  if (!bounds) return Outcome::LastError();
+  return PositionWindow(window, nullptr, WindowRectFor(rect, bounds->Margins()), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CascadeStep() {
   return ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + ::GetSystemMetrics(SM_CXPADDEDBORDER);
 }
-
-void CascadeDesktopWindows(UINT how) { ::CascadeWindows(nullptr, how, nullptr, 0, nullptr); }
-
-void TileDesktopWindows(UINT how) { ::TileWindows(nullptr, how, nullptr, 0, nullptr); }
 
 }  // namespace platform
