@@ -96,13 +96,14 @@ void TForm7::Present(const platform::WindowBounds& target, platform::UniqueBitma
   origin_ = {desktop.left, desktop.top};
   margins_ = target.Margins();
   Image1.SetBitmap(std::move(picture));
-  Show();
-  BringToFront();
+  // Placed and laid out before it shows, so it is drawn once, where it belongs.
   SetScreenBounds(desktop);
   Image1.SetDesignBounds({0, 0, desktop.right - desktop.left, desktop.bottom - desktop.top});
   const RECT& seen = target.visible;
   model.Start({seen.left, seen.top, seen.right - seen.left, seen.bottom - seen.top}, Dpi());
   PlaceModel();
+  Show();
+  BringToFront();
   Timer1.SetEnabled(true);
 }
 
@@ -153,9 +154,9 @@ void TForm7::Button2Click() {
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
     const RECT seen{m.left, m.top, m.left + m.width, m.top + m.height};
-    platform::LogIfFailed(L"Placing the resized window",
-                          platform::PositionWindow(target, HWND_TOP, platform::WindowRectFor(seen, margins_),
-                                                   SWP_NOSENDCHANGING));
+    platform::LogIfFailed(
+        L"Placing the resized window",
+        platform::PositionWindow(target, HWND_TOP, platform::WindowRectFor(seen, margins_), SWP_NOSENDCHANGING));
   }
   End();
 }

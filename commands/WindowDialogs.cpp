@@ -66,8 +66,8 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   const RECT desktop = platform::VirtualScreen();
   platform::CaptureBitmap picture;
   // Without the frozen picture the screen would stand on a black backdrop: said instead.
-  if (const platform::Outcome taken = platform::CaptureScreenRect(desktop.left, desktop.top, desktop.right - desktop.left,
-                                                                  desktop.bottom - desktop.top, picture);
+  if (const platform::Outcome taken = platform::CaptureScreenRect(
+          desktop.left, desktop.top, desktop.right - desktop.left, desktop.bottom - desktop.top, picture);
       !taken) {
     mainWindow_.Show();
     throw std::runtime_error(platform::Narrow(L"The Screen Could Not Be Captured For Resizing. " + taken.Reason()));

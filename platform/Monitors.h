@@ -20,4 +20,8 @@ MonitorArea MonitorOfRect(const RECT& rect);
 // The same for a window: its monitor's identity, which tells windows of one monitor from another's.
 HMONITOR MonitorHandleOf(HWND window);
 
+// The monitor's DPI (GetDpiForMonitor, looked up while running); the system's where the system
+// has no DPI per monitor.
+UINT MonitorDpi(HMONITOR monitor);
+
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/WindowArrangement.h"
 
+#include "platform/Monitors.h"
+#include "platform/SystemFunctions.h"
 #include "platform/VisibleBounds.h"
 #include "platform/WindowQueries.h"
 
@@ -17,8 +19,12 @@ Outcome PlaceWindow(HWND window, const RECT& rect) {
   return PositionWindow(window, nullptr, WindowRectFor(rect, bounds->Margins()), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int CascadeStep() {
-  return ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + ::GetSystemMetrics(SM_CXPADDEDBORDER);
+int CascadeStep(HMONITOR monitor) {
+  using MetricForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto metricForDpi = SystemFunction<MetricForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
+  const UINT dpi = MonitorDpi(monitor);
+  const auto metric = [&](int index) { return metricForDpi ? metricForDpi(index, dpi) : ::GetSystemMetrics(index); };
+  return metric(SM_CYCAPTION) + metric(SM_CYSIZEFRAME) + metric(SM_CXPADDEDBORDER);
 }
 
 }  // namespace platform

@@ -16,7 +16,9 @@ namespace platform {
 [[nodiscard]] Outcome PlaceWindow(HWND window, const RECT& rect);
 
 // How far each cascaded window sits from the one before it: a sizable window's caption with its
-// frame, SM_CYCAPTION + SM_CYSIZEFRAME + SM_CXPADDEDBORDER, as the system's own cascade spaces them.
-int CascadeStep();
+// frame, SM_CYCAPTION + SM_CYSIZEFRAME + SM_CXPADDEDBORDER, as the system's own cascade spaces
+// them, at the DPI of the monitor the windows are cascaded on (GetSystemMetricsForDpi where the
+// system has it; GetSystemMetrics answers for the system DPI only).
+int CascadeStep(HMONITOR monitor);
 
 }  // namespace platform

@@ -15,7 +15,7 @@
 namespace shell {
 
 struct Arrangement {
-  std::vector<vantora::Rect> (*layout)(const vantora::Rect& workArea, int count);
+  std::vector<vantora::Rect> (*layout)(HMONITOR monitor, const vantora::Rect& workArea, int count);
   // Cascade slots go to the back windows first, so the front window lands last, on top of the
   // others, and every caption stays visible; tiles follow the list from the front window.
   bool backWindowsFirst;
@@ -23,14 +23,15 @@ struct Arrangement {
 
 namespace {
 
-constexpr Arrangement kCascade{
-    [](const vantora::Rect& work, int count) { return vantora::CascadeRects(work, count, platform::CascadeStep()); },
-    true};
-constexpr Arrangement kTileHorizontal{[](const vantora::Rect& work, int count) {
+constexpr Arrangement kCascade{[](HMONITOR monitor, const vantora::Rect& work, int count) {
+                                 return vantora::CascadeRects(work, count, platform::CascadeStep(monitor));
+                               },
+                               true};
+constexpr Arrangement kTileHorizontal{[](HMONITOR, const vantora::Rect& work, int count) {
                                         return vantora::TileRects(work, count, vantora::TileDirection::Horizontal);
                                       },
                                       false};
-constexpr Arrangement kTileVertical{[](const vantora::Rect& work, int count) {
+constexpr Arrangement kTileVertical{[](HMONITOR, const vantora::Rect& work, int count) {
                                       return vantora::TileRects(work, count, vantora::TileDirection::Vertical);
                                     },
                                     false};
@@ -54,7 +55,7 @@ void ArrangeOnMonitor(HMONITOR monitor, std::vector<HWND> windows, const Arrange
   if (arrangement.backWindowsFirst) std::reverse(windows.begin(), windows.end());
   const RECT work = platform::AreaOf(monitor).work;
   const auto rects =
-      arrangement.layout({work.left, work.top, work.right, work.bottom}, static_cast<int>(windows.size()));
+      arrangement.layout(monitor, {work.left, work.top, work.right, work.bottom}, static_cast<int>(windows.size()));
   for (size_t i = 0; i < windows.size(); ++i)
     platform::LogIfFailed(
         L"Placing a listed window",
@@ -68,7 +69,8 @@ void BulkCommands::Arrange(const Arrangement& arrangement) {
     platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(form_.Handle()));
   };
   raiseMainWindow();
-  for (auto& group : WindowsByMonitor(catalogue_.Windows())) ArrangeOnMonitor(group.first, std::move(group.second), arrangement);
+  for (auto& group : WindowsByMonitor(catalogue_.Windows()))
+    ArrangeOnMonitor(group.first, std::move(group.second), arrangement);
   raiseMainWindow();
 }
 

@@ -133,4 +133,5 @@ server_started=1
 wineserver -p </dev/null >/dev/null 2>&1 || true
 setsid wine "$keep" 600 </dev/null >/dev/null 2>&1 &
 n=0; until wine "$keep" --status </dev/null >/dev/null 2>&1 || [ $n -ge 100 ]; do n=$((n+1)); sleep 0.1; done
-VANTORA_MONITORS=$side wine "$exe" "$@" </dev/null
+# Bounded here, so that a program that hangs still leaves the clean-up above to run.
+VANTORA_MONITORS=$side timeout -k 10 240 wine "$exe" "$@" </dev/null

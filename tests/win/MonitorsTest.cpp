@@ -13,6 +13,8 @@
 #include "support/MainForm.h"
 #include "support/Mouse.h"
 #include "support/PatternWindow.h"
+#include "support/ScreenPicture.h"
+#include "support/ScreenshotFolder.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Script.h"
 #include "support/TestWindow.h"
@@ -87,8 +89,8 @@ TEST_F(MonitorsTest, ResizeScreenCoversEveryMonitorAndDragsAWindowOnTheSecond) {
   });
   script.Then(up, [&] {
     const int vx = ::GetSystemMetrics(SM_XVIRTUALSCREEN), vy = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-    ExpectSame(ScreenRect(screen->Handle()), {vx, vy, vx + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                              vy + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+    ExpectSame(ScreenRect(screen->Handle()),
+               {vx, vy, vx + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), vy + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     ExpectSame(ScreenRect(screen->Shape1.Handle()), start);
     for (HWND control : {screen->Panel3.Handle(), screen->Button1.Handle(), screen->Button2.Handle()})
       EXPECT_TRUE(Inside(second.rcMonitor, ScreenRect(control)));
@@ -99,6 +101,12 @@ TEST_F(MonitorsTest, ResizeScreenCoversEveryMonitorAndDragsAWindowOnTheSecond) {
     Drag(handle, {handle.x + 40, handle.y + 25});
     dragged = {start.left + 30, start.top + 20, start.right + 30 + 45, start.bottom + 20 + 29};
     ExpectSame(ScreenRect(screen->Shape1.Handle()), dragged);
+    // For a human look: every monitor with the panel, as the user sees it.
+    wchar_t layout[16] = L"monitors";
+    ::GetEnvironmentVariableW(L"VANTORA_MONITORS", layout, 16);
+    const auto picture = testsupport::ScreenPicture(ScreenRect(screen->Handle()));
+    EXPECT_TRUE(picture.SaveBmp(
+        (testsupport::ScreenshotFolder() / (std::wstring(L"monitors-") + layout + L"-resize.bmp")).wstring()));
     const RECT apply = ScreenRect(screen->Button2.Handle());
     const POINT click{(apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2};
     MouseAt(click);

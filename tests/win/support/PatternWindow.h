@@ -16,9 +16,9 @@ class PatternWindow {
     wc.lpszClassName = L"VantoraPatternWindow";
     ::RegisterClassExW(&wc);  // fails harmlessly when an earlier test registered it
     const DWORD style = exStyle & WS_EX_TOPMOST ? WS_POPUP : WS_OVERLAPPEDWINDOW;
-    window_ = ::CreateWindowExW(exStyle, wc.lpszClassName, title.c_str(), style, place.left, place.top,
-                                place.right - place.left, place.bottom - place.top, nullptr, nullptr,
-                                wc.hInstance, this);
+    window_ =
+        ::CreateWindowExW(exStyle, wc.lpszClassName, title.c_str(), style, place.left, place.top,
+                          place.right - place.left, place.bottom - place.top, nullptr, nullptr, wc.hInstance, this);
     ::ShowWindow(window_, exStyle & WS_EX_TOPMOST ? SW_SHOWNOACTIVATE : SW_SHOW);
     ::UpdateWindow(window_);
   }
