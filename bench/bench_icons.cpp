@@ -23,14 +23,6 @@ namespace {
 constexpr int kRuns = 25;
 constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 
-void WriteBare(const std::wstring& path, const std::vector<uint8_t>& bytes, bool flush) {
-  const platform::UniqueFile file(
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  if (flush) ::FlushFileBuffers(file.get());
-}
-
 void FlushBare(const std::wstring& path) {
   const platform::UniqueFile file(
       ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -64,12 +56,12 @@ void BenchScreenshot(const std::wstring& dir) {
   };
   const std::string size = std::to_string(width) + "x" + std::to_string(height);
   const auto inPlace = bench::CompareMedians(
-      kRuns, screenshot, [&] { WriteBare(bare, CaptureBare(width, height), false); }, [] {});
+      kRuns, screenshot, [&] { bench::WriteFileBare(bare, CaptureBare(width, height), false); }, [] {});
   bench::PrintRow("full-screen screenshot " + size, inPlace.measured, inPlace.reference, "<= 1.3x");
   const auto whole = bench::CompareMedians(
       kRuns, screenshot,
       [&] {
-        WriteBare(bareTemporary, CaptureBare(width, height), true);
+        bench::WriteFileBare(bareTemporary, CaptureBare(width, height), true);
         ::MoveFileExW(bareTemporary.c_str(), bare.c_str(), kMoveFlags);
       },
       [] {});

@@ -36,14 +36,6 @@ LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
   return 0;
 }
 
-void WriteBare(const std::wstring& path, const std::vector<uint8_t>& bytes, bool flush) {
-  const platform::UniqueFile file(
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  if (flush) ::FlushFileBuffers(file.get());
-}
-
 // The pixels of a bitmap as a 32-bit bitmap file's body.
 std::vector<uint8_t> Pixels(HDC dc, HBITMAP bitmap, int width, int height) {
   BITMAPINFO info{};
@@ -84,13 +76,13 @@ void BenchWindowScreenshot(const std::wstring& dir) {
     return Pixels(dc.get(), bitmap.get(), width, height);
   };
   const auto inPlace = bench::CompareMedians(
-      kRuns, screenshot, [&] { WriteBare(bare, printBare(), false); }, bench::Pump);
+      kRuns, screenshot, [&] { bench::WriteFileBare(bare, printBare(), false); }, bench::Pump);
   bench::PrintRow("window screenshot 640x480", inPlace.measured, inPlace.reference, "<= 1.2x");
   // The program replaces a file whole: written beside it, flushed and moved over it.
   const auto whole = bench::CompareMedians(
       kRuns, screenshot,
       [&] {
-        WriteBare(bareTemporary, printBare(), true);
+        bench::WriteFileBare(bareTemporary, printBare(), true);
         ::MoveFileExW(bareTemporary.c_str(), bare.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
       },
       bench::Pump);

@@ -21,6 +21,7 @@
 
 namespace {
 
+using testsupport::Drag;
 using testsupport::MouseAt;
 using testsupport::ScreenPoint;
 using testsupport::ScreenRect;
@@ -48,13 +49,6 @@ std::vector<MONITORINFO> Monitors() {
       },
       reinterpret_cast<LPARAM>(&monitors));
   return monitors;
-}
-
-void Drag(POINT from, POINT to) {
-  MouseAt(from);
-  MouseAt(from, MOUSEEVENTF_LEFTDOWN);
-  for (int i = 1; i <= 4; ++i) MouseAt({from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4});
-  MouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
 class MonitorsTest : public testsupport::MainFormTest {

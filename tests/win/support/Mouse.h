@@ -25,4 +25,12 @@ inline void MouseAt(POINT screen, DWORD flags = 0) {
   ui::Application::Instance().ProcessMessages();
 }
 
+// Presses at `from`, moves in a few steps to `to` and releases there.
+inline void Drag(POINT from, POINT to) {
+  MouseAt(from);
+  MouseAt(from, MOUSEEVENTF_LEFTDOWN);
+  for (int i = 1; i <= 4; ++i) MouseAt({from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4});
+  MouseAt(to, MOUSEEVENTF_LEFTUP);
+}
+
 }  // namespace testsupport
