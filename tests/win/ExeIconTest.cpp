@@ -16,7 +16,6 @@
 #include "support/Leftovers.h"
 #include "support/MainForm.h"
 #include "support/ScriptedPrompts.h"
-#include "support/ShellNotices.h"
 
 using testsupport::Contents;
 using testsupport::CopyOfProgram;
@@ -105,15 +104,13 @@ TEST(ExeIconFiles, IconsStoredUnderALanguageAreReplacedInItAndEveryGroupAgrees) 
 }
 
 // A program without icons gets group 1 naming the new icon, so the shell shows it
-// (tests/icons_check.sh reads the group back with wrestool), and Explorer is told.
+// (tests/icons_check.sh reads the group back with wrestool).
 TEST(ExeIconFiles, AProgramWithoutIconsGetsAGroupNamingTheNewIcon) {
   const std::wstring exe = CopyOfProgram(L"icon_target_bare.exe", L"bare-replaced.exe");
   ASSERT_FALSE(platform::FirstFileIcons(exe).large);
-  const testsupport::ShellNotices notices(testsupport::FolderOf(exe));
   ASSERT_TRUE(icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe));
   EXPECT_TRUE(platform::FirstFileIcons(exe).large) << "the shell shows no icon";
   EXPECT_EQ(ExitCodeOf(exe), 7u);
-  EXPECT_TRUE(notices.Told(exe)) << "Explorer was not told of the change";
 }
 
 TEST(ExeIconFiles, PngFirstImageIsWrittenAsItStands) {

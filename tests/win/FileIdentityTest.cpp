@@ -7,15 +7,12 @@
 
 #include "platform/Error.h"
 #include "support/FileUser.h"
-#include "support/IconFilesOut.h"
 #include "support/Leftovers.h"
 #include "support/MainForm.h"
 #include "support/ScriptedPrompts.h"
 
 using testsupport::Contents;
-using testsupport::FreshFolder;
 using testsupport::ScriptedPrompts;
-using testsupport::SeedIcon;
 
 namespace {
 
@@ -24,47 +21,44 @@ class FileIdentity : public testsupport::MainFormTest {
   void SaveFullScreenShot(const std::wstring& path) {
     ScriptedPrompts prompts;
     prompts.fileAnswers.push_back(path);
+    form.Show();
     form.Button20.Click();
     EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{});
   }
   // Chooses the program in the executable icon panel and writes the icon file's first image into it.
   void ChangeIcon(const std::wstring& program, const std::wstring& icon) {
     ScriptedPrompts prompts;
-    prompts.fileAnswers = {program, icon};
+    prompts.fileAnswers = {program, testsupport::SeedIcon(icon)};
     form.Button34.Click();
     form.Button36.Click();
     form.Button37.Click();
     EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{});
   }
-};
-
-// Another program reading the file over and over while it is replaced again and again reads
-// only whole versions of it: the one before or one the program wrote, never a file cut short or
-// half rewritten.
-TEST_F(FileIdentity, AReaderMeanwhileReadsOnlyWholeVersions) {
-  const std::wstring folder = FreshFolder(L"read-while-replaced");
-  const std::wstring shot = folder + L"\\shot.bmp", program = folder + L"\\program.exe";
-  ASSERT_TRUE(::CopyFileW(testsupport::BesideTests(L"icon_target.exe").c_str(), program.c_str(), FALSE));
-  form.Show();
-  SaveFullScreenShot(shot);
-
-  const auto expectWholeVersions = [](const std::wstring& path, const std::function<void()>& replace) {
-    std::set<testsupport::Version> written{testsupport::VersionOf(path)};
+  // Another program reading the file over and over while `replace` replaces it six times reads
+  // only whole versions of it: never a file cut short or half rewritten.
+  static void ExpectOnlyWholeVersionsRead(const std::wstring& path, const std::function<void()>& replace) {
+    std::set<testsupport::Version> versions{testsupport::VersionOf(path)};
     testsupport::FileUser reader(L"--read", path);
     for (int i = 0; i < 6; ++i) {
       replace();
-      written.insert(testsupport::VersionOf(path));
+      versions.insert(testsupport::VersionOf(path));
     }
-    const auto seen = reader.StopReading();
-    EXPECT_GT(seen.reads, 0u);
-    for (const auto& version : seen.contents)
-      EXPECT_TRUE(written.count(version)) << "one of " << seen.reads << " reads saw " << version.first
-                                          << " bytes that were never a whole version of the file";
-  };
-  expectWholeVersions(shot, [&] { SaveFullScreenShot(shot); });
+    const auto [reads, seen] = reader.StopReading();
+    EXPECT_GT(reads, 0u);
+    for (const auto& version : seen)
+      EXPECT_TRUE(versions.count(version)) << "one of " << reads << " reads saw " << version.first << " bytes";
+  }
+};
+
+TEST_F(FileIdentity, AReaderMeanwhileReadsOnlyWholeVersions) {
+  const std::wstring folder = testsupport::FreshFolder(L"read-while-replaced");
+  const std::wstring shot = folder + L"\\shot.bmp", program = folder + L"\\program.exe";
+  ASSERT_TRUE(::CopyFileW(testsupport::BesideTests(L"icon_target.exe").c_str(), program.c_str(), FALSE));
+  SaveFullScreenShot(shot);
+  ExpectOnlyWholeVersionsRead(shot, [&] { SaveFullScreenShot(shot); });
   int change = 0;
-  expectWholeVersions(
-      program, [&] { ChangeIcon(program, SeedIcon(++change % 2 ? L"magick-16-red.ico" : L"icotool-16-32-48.ico")); });
+  ExpectOnlyWholeVersionsRead(
+      program, [&] { ChangeIcon(program, ++change % 2 ? L"magick-16-red.ico" : L"icotool-16-32-48.ico"); });
 }
 
 // A screenshot saved over a hidden system file: the file keeps both marks, another hard link of
@@ -72,23 +66,23 @@ TEST_F(FileIdentity, AReaderMeanwhileReadsOnlyWholeVersions) {
 // earlier replacements left in the folder go once an hour old, while a fresh one and files of
 // other names stay.
 TEST_F(FileIdentity, ASavedFileKeepsItsMarksAndOldLeftoversGo) {
-  const std::wstring folder = FreshFolder(L"identity");
+  const std::wstring folder = testsupport::FreshFolder(L"identity");
   const std::wstring shot = folder + L"\\shot.png", link = folder + L"\\same-file.png";
   const std::vector<uint8_t> old(1000, 'o');
   platform::WriteFileBytes(shot, old);
   ASSERT_TRUE(::SetFileAttributesW(shot.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
   ASSERT_TRUE(::CreateHardLinkW(link.c_str(), shot.c_str(), nullptr));
-  for (const auto* name : {L"~vn1A2B.tmp", L"~vnC0FFEE.tmp", L"~vnotes.tmp", L"old.tmp"}) {
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  const ULONGLONG twoHours = 2ULL * 3600 * 10'000'000,
+                  ticks = (ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+  for (const std::wstring name : {L"~vn1A2B.tmp", L"~vnC0FFEE.tmp", L"~vnotes.tmp", L"old.tmp"}) {
+    const ULONGLONG written = name == L"~vnC0FFEE.tmp" ? ticks : ticks - twoHours;
+    const FILETIME stamp{static_cast<DWORD>(written), static_cast<DWORD>(written >> 32)};
     const platform::UniqueFile file(::CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
                                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    FILETIME now{};
-    ::GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER written{{now.dwLowDateTime, now.dwHighDateTime}};
-    if (name != std::wstring(L"~vnC0FFEE.tmp")) written.QuadPart -= 2ULL * 3600 * 10'000'000;  // two hours ago
-    const FILETIME stamp{written.LowPart, written.HighPart};
     ASSERT_TRUE(::SetFileTime(file.get(), nullptr, nullptr, &stamp));
   }
-  form.Show();
   SaveFullScreenShot(shot);
 
   const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
@@ -109,7 +103,7 @@ using SymbolicLink = FileIdentity;
 TEST_F(SymbolicLink, ChangeThroughALinkChangesTheProgramItNames) {
   const char* link = std::getenv("VANTORA_LINKED_PROGRAM");
   if (!link || !*link) GTEST_SKIP() << "tests/symlink_check.sh makes the link and runs this test";
-  ChangeIcon(platform::Widen(link), SeedIcon(L"icotool-16-32-48.ico"));
+  ChangeIcon(platform::Widen(link), L"icotool-16-32-48.ico");
 }
 
 }  // namespace

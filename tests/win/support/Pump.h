@@ -16,15 +16,4 @@ inline void PumpFor(DWORD milliseconds) {
   } while (::GetTickCount64() < end);
 }
 
-// Pumps the test's own messages until `done` or the time is up; whether `done` came true.
-template <class Done>
-bool PumpMessagesUntil(const Done& done, DWORD milliseconds) {
-  const ULONGLONG end = ::GetTickCount64() + milliseconds;
-  while (!done()) {
-    if (::GetTickCount64() >= end) return false;
-    PumpFor(10);
-  }
-  return true;
-}
-
 }  // namespace testsupport
