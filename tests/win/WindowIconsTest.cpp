@@ -75,10 +75,12 @@ class WindowIconsTest : public testsupport::MainFormTest {
 // Saves whose files the independent readers look at afterwards.
 using WindowIconFiles = WindowIconsTest;
 
-TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
+TEST_F(WindowIconFiles, IconSavesArePicturesOfTheChosenSizeAndTypeThatKeepTransparencyWhereTheyCan) {
   TestWindow window(L"Icon owner");
   const auto big = HalfTransparentIcon();
-  const auto small = HalfTransparentIcon();
+  // A small icon with an alpha channel: transparent, half transparent and opaque pixels.
+  const platform::UniqueIcon small(static_cast<HICON>(
+      ::LoadImageW(nullptr, SeedIcon(L"magick-16-alpha.ico").c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
   Give(window.get(), big.get(), small.get());
   Select(window.get());
   ScriptedPrompts prompts;
@@ -93,7 +95,8 @@ TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
   EXPECT_EQ(PixelAt(picture, 4, 4), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(picture, 28, 28), RGB(0, 0, 255));
 
-  // The same as PNG and as an icon file, whose pixels ImageMagick reads (icons_check.sh).
+  // The same as PNG and as an icon file, transparent where the icon is (ImageMagick reads their
+  // pixels in icons_check.sh).
   prompts.fileAnswers.push_back(IconOut(L"window-icon-large.png"));
   form.Button8.Click();
   EXPECT_EQ(testsupport::PngSize(Contents(IconOut(L"window-icon-large.png"))), (testsupport::DeclaredSize{32, 32}));
@@ -113,6 +116,8 @@ TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
   picture = ReadBack(smallPath);
   EXPECT_EQ(picture.width, 16u);
   EXPECT_EQ(picture.height, 16u);
+  prompts.fileAnswers.push_back(IconOut(L"window-icon-small.png"));
+  form.Button8.Click();
 
   // "Save As.." of the large icon: the same content twice, and Image1 keeps its icon.
   const HICON shown = form.Image1.Icon();
