@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "platform/Error.h"
+#include "platform/Monitors.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenCapture.h"
 #include "platform/ScreenSettling.h"
+#include "platform/VisibleBounds.h"
 #include "platform/WindowManager.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
@@ -55,7 +57,8 @@ HWND WindowDialogs::ApplyTarget() const {
 
 bool WindowDialogs::RunResizeScreen(HWND window) {
   TForm7& screen = CreateResizeScreen();
-  const RECT rect = platform::WindowRectangle(window).value_or(RECT{});
+  const platform::WindowBounds bounds = platform::WindowBoundsOf(window).value_or(platform::WindowBounds{});
+  const RECT& rect = bounds.window;
   if (::IsIconic(window)) return false;
   // A refused screen stays, hidden, for the next run.
   if (rect.top == rect.bottom || rect.left == rect.right) return false;
@@ -64,9 +67,11 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   platform::SetWindowTransitions(mainWindow_.Handle(), false);
   mainWindow_.Hide();
   ui::Application::Instance().WaitFor([] { return platform::DesktopPainted(); }, kSettleWait);
-  const SIZE size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  // Every monitor, those left of and above the primary one included.
+  const RECT desktop = platform::VirtualScreen();
   platform::CaptureBitmap picture;
-  const platform::Outcome taken = platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture);
+  const platform::Outcome taken = platform::CaptureScreenRect(desktop.left, desktop.top, desktop.right - desktop.left,
+                                                              desktop.bottom - desktop.top, picture);
   platform::SetWindowTransitions(mainWindow_.Handle(), true);
   // Without the frozen picture the screen would stand on a black backdrop: said instead.
   if (!taken) {
@@ -74,8 +79,7 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
     throw std::runtime_error(platform::Narrow(L"The Screen Could Not Be Captured For Resizing. " + taken.Reason()));
   }
   ResizeHandles = catalogue_.Windows();
-  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap),
-                 size);
+  screen.Present(bounds, std::move(picture.bitmap), desktop);
   ui::Application::Instance().RunUntil(
       [this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
   DestroyResizeScreen();

@@ -76,49 +76,85 @@ void RegistryKey::WriteString(const std::wstring& name, const std::wstring& valu
 
 namespace {
 
-// A value as it is stored, of whatever type, to be put back as it was.
-struct StoredValue {
-  DWORD type = 0;
+// A value's type and bytes as stored; nullopt when it is missing. Throws Win32Error on other
+// failures.
+std::optional<std::vector<BYTE>> ReadStored(HKEY key, const std::wstring& name, DWORD& type) {
   std::vector<BYTE> data;
-};
-
-std::optional<StoredValue> ReadStored(HKEY key, const std::wstring& name) {
-  StoredValue stored;
   DWORD size = 0;
-  LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, nullptr, &size);
-  for (;;) {
-    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
-      throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
-    stored.data.resize(size);
-    status = ::RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, stored.data.data(), &size);
+  LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+  // The value may grow between asking for its size and reading it: ask again until it fits.
+  while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+    data.resize(size);
+    status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
     if (status == ERROR_SUCCESS) {
-      stored.data.resize(size);
-      return stored;
+      data.resize(size);
+      return data;
     }
   }
-}
-
-void PutBack(HKEY key, const std::wstring& name, const std::optional<StoredValue>& before) {
-  if (!before)
-    ::RegDeleteValueW(key, name.c_str());
-  else
-    ::RegSetValueExW(key, name.c_str(), 0, before->type, before->data.data(), static_cast<DWORD>(before->data.size()));
+  if (status != ERROR_FILE_NOT_FOUND) throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
+  return std::nullopt;
 }
 
 }  // namespace
 
+std::optional<std::vector<BYTE>> RegistryKey::ReadBytes(const std::wstring& name) const {
+  DWORD type = 0;
+  return ReadStored(key_.get(), name, type);
+}
+
+void RegistryKey::WriteBinary(const std::wstring& name, std::span<const BYTE> bytes) {
+  const LSTATUS status =
+      ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+  if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
+}
+
+SavedValues::SavedValues(HKEY key, std::span<const StringValue> values) : key_(key) {
+  for (const auto& wanted : values) {
+    Value& value = values_.emplace_back(Value{wanted.name});
+    if (auto data = ReadStored(key, value.name, value.type)) {
+      value.data = std::move(*data);
+      value.existed = true;
+    }
+  }
+}
+
+void SavedValues::PutBack(size_t count, const std::string& failedCall, DWORD code) const {
+  std::wstring lost;
+  for (size_t i = count; i-- > 0;) {
+    const Value& value = values_[i];
+    LSTATUS status = value.existed ? ::RegSetValueExW(key_, value.name.c_str(), 0, value.type, value.data.data(),
+                                                      static_cast<DWORD>(value.data.size()))
+                                   : ::RegDeleteValueW(key_, value.name.c_str());
+    if (status == ERROR_SUCCESS || (!value.existed && status == ERROR_FILE_NOT_FOUND)) continue;
+    LogFailure(L"Putting back the registry value \"" + value.name + L"\"", static_cast<DWORD>(status));
+    lost += (lost.empty() ? L"" : L", ") + (L"\"" + value.name + L"\"");
+  }
+  if (!lost.empty())
+    throw Win32Error(failedCall + Narrow(L" (and these values could not be put back as they were: " + lost + L")"),
+                     code);
+}
+
+void SavedValues::PutBackAndThrow(size_t count, const std::string& failedCall, DWORD code) const {
+  PutBack(count, failedCall, code);
+  throw Win32Error(failedCall, code);
+}
+
 void RegistryKey::WriteStrings(std::span<const StringValue> values) {
-  std::vector<std::optional<StoredValue>> before;
-  for (const auto& value : values) before.push_back(ReadStored(key_.get(), value.name));
+  (void)WriteStringsFor(values, [] { return Outcome::Success(); });
+}
+
+Outcome RegistryKey::WriteStringsFor(std::span<const StringValue> values, const std::function<Outcome()>& use) {
+  const SavedValues before(key_.get(), values);
   for (size_t i = 0; i < values.size(); ++i) {
     try {
       WriteString(values[i].name, values[i].value);
-    } catch (const Win32Error&) {
-      for (size_t j = i; j-- > 0;) PutBack(key_.get(), values[j].name, before[j]);
-      throw;
+    } catch (const Win32Error& failure) {
+      before.PutBackAndThrow(i, "RegSetValueExW " + Narrow(values[i].name), failure.code());
     }
   }
+  const Outcome used = use();
+  if (!used) before.PutBack(values.size(), "A change resting on registry values failed", used.code());
+  return used;
 }
 
 Outcome RegistryKey::DeleteValue(const std::wstring& name) {

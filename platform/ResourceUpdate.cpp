@@ -35,47 +35,69 @@ Outcome ResourceUpdate::Commit() {
 
 namespace {
 
-// What the enumeration callbacks fill, and an exception any of them threw.
-struct Found {
-  std::vector<ResourceCopy>* copies;
-  CallbackExceptions failure;
+// What the enumeration callbacks fill: the copies of one type, the first failure met, and an
+// exception thrown while copying.
+struct Copying {
+  std::vector<ResourceCopy>* found;
+  Outcome failure = Outcome::Success();
+  CallbackExceptions thrown;
 };
 
 BOOL CALLBACK CopyEachLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR context) {
-  auto& found = *reinterpret_cast<Found*>(context);
-  return found.failure.Guard(FALSE, [&] {
-    const HRSRC resource = ::FindResourceExW(module, type, name, language);
-    const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
-    const auto* bytes = static_cast<const uint8_t*>(loaded ? ::LockResource(loaded) : nullptr);
-    if (bytes) {
-      found.copies->push_back({static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language,
-                               std::vector<uint8_t>(bytes, bytes + ::SizeofResource(module, resource))});
-    }
+  auto& copying = *reinterpret_cast<Copying*>(context);
+  const HRSRC resource = ::FindResourceExW(module, type, name, language);
+  const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
+  const auto* bytes = static_cast<const uint8_t*>(loaded ? ::LockResource(loaded) : nullptr);
+  if (!bytes) {
+    copying.failure = Outcome::LastError();
+    return FALSE;
+  }
+  return copying.thrown.Guard(FALSE, [&] {
+    ResourceCopy& copy = copying.found->emplace_back();
+    if (IS_INTRESOURCE(name))
+      copy.id = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
+    else
+      copy.name = name;
+    copy.language = language;
+    copy.bytes.assign(bytes, bytes + ::SizeofResource(module, resource));
     return TRUE;
   });
 }
 
 BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR context) {
-  if (IS_INTRESOURCE(name)) ::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, context);
-  return reinterpret_cast<Found*>(context)->failure.Caught() ? FALSE : TRUE;
+  auto& copying = *reinterpret_cast<Copying*>(context);
+  if (!::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, context) && copying.failure)
+    copying.failure = Outcome::LastError();
+  return copying.failure && !copying.thrown.Caught() ? TRUE : FALSE;
 }
 
 }  // namespace
 
-std::vector<std::vector<ResourceCopy>> ReadResources(const std::wstring& file, std::span<const wchar_t* const> types) {
-  std::vector<std::vector<ResourceCopy>> found(types.size());
+ResourceLists ReadResources(const std::wstring& file, std::span<const wchar_t* const> types) {
+  ResourceLists result{Outcome::Success(), std::vector<std::vector<ResourceCopy>>(types.size())};
   const UniqueModule module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  if (!module) return found;
-  for (size_t i = 0; i < types.size(); ++i) {
-    Found each{&found[i], {}};
-    ::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&each));
-    each.failure.RethrowIfCaught();
+  if (!module) {
+    result.read = Outcome::LastError();
+    return result;
   }
-  return found;
+  for (size_t i = 0; i < types.size() && result.read; ++i) {
+    Copying copying{&result.lists[i]};
+    const BOOL listed =
+        ::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&copying));
+    copying.thrown.RethrowIfCaught();
+    if (!listed) {
+      const DWORD code = ::GetLastError();
+      if (!copying.failure)  // a resource of the type could not be copied
+        result.read = copying.failure;
+      else if (code != ERROR_RESOURCE_TYPE_NOT_FOUND)  // a type the program has none of is no failure
+        result.read = Outcome::Failure(code);
+    }
+  }
+  return result;
 }
 
 std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type) {
-  return std::move(ReadResources(file, std::span(&type, 1)).front());
+  return std::move(ReadResources(file, std::span(&type, 1)).lists.front());
 }
 
 }  // namespace platform

@@ -176,7 +176,8 @@ TEST(SkinFile, TheEngineSkipsBadFilesReportsEachOnceAndPaintsTheActiveSkin) {
 }
 
 TEST(SkinFile, TheStartupSkinShipsAsAWholeUsableFile) {
-  const auto path = std::filesystem::path(VANTORA_SOURCE_DIR) / "Skins/WMP11.vskin";
+  // From the source folder the build names: __FILE__ is relative where a compiler cache rewrites paths.
+  const auto path = std::filesystem::path(VANTORA_SOURCE_DIR) / "Skins" / "WMP11.vskin";
   std::ifstream in(path, std::ios::binary);
   ASSERT_TRUE(in) << path;
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

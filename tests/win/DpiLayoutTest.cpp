@@ -16,6 +16,7 @@
 #include "app/portable/MainLayout.h"
 #include "commands/VantoraInfo.h"
 #include "options/VantoraOptions.h"
+#include "support/ScreenshotFolder.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
 #include "support/ScreenPicture.h"
@@ -26,11 +27,7 @@ namespace {
 
 using testsupport::ScreenPicture;
 
-std::filesystem::path ScreenshotFolder() {
-  std::string folder = VANTORA_SCREENSHOT_DIR;
-  if (!folder.empty() && folder.front() == '/') folder = "Z:" + folder;
-  return std::filesystem::path(folder).make_preferred();
-}
+using testsupport::ScreenshotFolder;
 
 // The text's extent in a font: one line, or wrapped at `wrapWidth`.
 SIZE TextExtent(HFONT font, const std::wstring& text, int wrapWidth = 0) {
@@ -250,6 +247,12 @@ TEST_F(DpiLayoutTest, MainWindowCaptionsFitWithoutOverlapsBoldHeadingsAndGlyphsO
     EXPECT_EQ(glyph.cy, form.Scale(32)) << button->Name();
   }
   EXPECT_EQ(form.ImageList1.Width(), form.Scale(18)) << "the list's row icons";
+  ICONINFO tray{};
+  ASSERT_TRUE(::GetIconInfo(form.TrayIcon1.Icon(), &tray));
+  const platform::UniqueBitmap trayColour(tray.hbmColor), trayMask(tray.hbmMask);
+  BITMAP trayBits{};
+  ::GetObjectW(trayColour.get(), sizeof(trayBits), &trayBits);
+  EXPECT_EQ(trayBits.bmWidth, form.Scale(16)) << "the notification area's icon, a small icon of the DPI";
   InBothLooks([&](const std::string& look) { SavePicture(form, "main-" + look); });
 }
 
