@@ -107,7 +107,6 @@ TEST(StartupE2E, TheSplashKeepsItsSixSecondsAndAnswersThroughout) {
         return false;
       },
       20s, 1ms));
-  e2e::SaveScreenshot(splash, L"e2e-splash.bmp");
 
   int answered = 0, unanswered = 0;
   HWND main = nullptr;
