@@ -37,7 +37,7 @@ struct StartupLinks {
 class StartupSteps {
  public:
   explicit StartupSteps(StartupLinks links) : l_(std::move(links)) {}
-  // The steps, in this order; runs once, in the main window's constructor.
+  // The steps, in this order; runs once, at the end of the main window's constructor.
   void Run();
 
  private:

@@ -76,12 +76,10 @@ TForm6::TForm6(const ui::FormKey& key)
   RadioButton1.SetHint(L"Save The Window's Large Icon");
   RadioButton2.SetHint(L"Save The Window's Small Icon");
   BuildMenus();
+  ArrangeControls();
   BindEvents();
   BindIcons();
   FormCreate();
-  // After the start-up steps, which give several controls the captions they read from the
-  // system: every caption is fitted once, not once more for each that changed its size.
-  ArrangeControls();
 }
 
 // The window list leaves out the program's own windows and its open options and information

@@ -298,7 +298,7 @@ class TForm6 : public ui::Form {
   void ExitProgram() { exitSequence.Exit(); }
 
   // --- Start-up ---
-  void FormCreate() { startup_.Run(); }  // runs once, in the constructor, before the arranging
+  void FormCreate() { startup_.Run(); }  // runs once, at the end of the constructor
 
  private:
   static constexpr COLORREF kStatusColour = 18504;  // dark olive
