@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 
 namespace commands {
 
@@ -143,7 +144,7 @@ void TForm7::Button2Click() {
   Timer1.SetEnabled(false);
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
-    platform::LogIfFailed(
+    platform::ReportCommandFailure(
         L"Placing the resized window",
         platform::PositionWindow(target, HWND_TOP, RECT{m.left, m.top, m.left + m.width, m.top + m.height},
                                  SWP_NOSENDCHANGING));

@@ -107,7 +107,7 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
 
 platform::Outcome TrayIcon::Add() {
   auto data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  const platform::Outcome added = platform::Outcome::Of(::Shell_NotifyIconW(NIM_ADD, &data) != FALSE);
+  const platform::Outcome added = platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE; });
   visible_ = static_cast<bool>(added);
   return added;
 }
@@ -119,7 +119,7 @@ platform::Outcome TrayIcon::SetVisible(bool visible) {
   auto data = Data(0);
   // Once asked to go, the icon is not ours to show whatever the shell answers.
   visible_ = false;
-  return platform::Outcome::Of(::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE);
+  return platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE; });
 }
 
 void TrayIcon::SetHint(const std::wstring& hint) {
@@ -127,7 +127,7 @@ void TrayIcon::SetHint(const std::wstring& hint) {
   if (!visible_) return;
   auto data = Data(NIF_TIP);
   platform::LogIfFailed(L"Changing the notification-area icon's hint",
-                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
+                        platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE; }));
 }
 
 void TrayIcon::SetIcon(HICON icon) {
@@ -135,7 +135,7 @@ void TrayIcon::SetIcon(HICON icon) {
   if (!visible_) return;
   auto data = Data(NIF_ICON);
   platform::LogIfFailed(L"Changing the notification-area icon's picture",
-                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
+                        platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE; }));
 }
 
 void TrayIcon::ShowBalloon(const Balloon& balloon) {
@@ -147,7 +147,7 @@ void TrayIcon::ShowBalloon(const Balloon& balloon) {
   data.dwInfoFlags = balloon.flags;
   data.uTimeout = balloon.timeoutMs;
   platform::LogIfFailed(L"Showing a balloon at the notification-area icon",
-                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
+                        platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE; }));
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
