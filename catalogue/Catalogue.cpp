@@ -6,6 +6,8 @@
 
 #include "catalogue/portable/CatalogueRules.h"
 #include "catalogue/portable/ToggleCaptions.h"
+#include "platform/StoreApps.h"
+#include "platform/WindowIsolation.h"
 #include "platform/WindowQueries.h"
 #include "platform/Wine.h"
 #include "platform/portable/Dpi.h"
@@ -28,6 +30,11 @@ class RedrawSuspended {
  private:
   ui::ListView& list_;
 };
+
+bool IsTaskbarStartButton(HWND window) {
+  const HWND owner = ::GetWindow(window, GW_OWNER);
+  return owner && vantora::IsStartButton(platform::WindowClassName(window), platform::WindowClassName(owner));
+}
 
 }  // namespace
 
@@ -66,7 +73,8 @@ HWND Catalogue::SelectedWindow() const {
 HICON Catalogue::IconOf(HWND window, bool large) {
   if (onWine_)
     if (HICON icon = programIcons_.For(window, large)) return icon;
-  return platform::WindowIcon(window, large);
+  if (HICON icon = platform::WindowIcon(window, large)) return icon;
+  return StoreAppIconOf(window);
 }
 
 // The row shows the picture made for the small icon's size. A window's own large icon, loaded
@@ -75,7 +83,18 @@ HICON Catalogue::IconOf(HWND window, bool large) {
 HICON Catalogue::RowIconOf(HWND window) {
   if (onWine_)
     if (HICON icon = programIcons_.RowIcon(window)) return icon;
-  return platform::WindowIcon(window, true);
+  if (HICON icon = platform::WindowIcon(window, true)) return icon;
+  return StoreAppIconOf(window);
+}
+
+// A Store app's frame carries no icon of its own: the shell's picture of its app stands in, made
+// once per frame while it is listed.
+HICON Catalogue::StoreAppIconOf(HWND window) {
+  if (platform::WindowClassName(window) != platform::kStoreAppFrameClass) return nullptr;
+  auto found = storeAppIcons_.find(window);
+  if (found == storeAppIcons_.end())
+    found = storeAppIcons_.emplace(window, platform::StoreAppIcon(window, ::GetSystemMetrics(SM_CXICON))).first;
+  return found->second.get();
 }
 
 int Catalogue::RowIconSize() const { return vantora::ScaleForDpi(vantora::kSmallIconSize, c_.images.Dpi()); }
@@ -109,8 +128,14 @@ void Catalogue::Refresh() {
     if (ownWindow_(window) || !::IsWindowVisible(window)) return;
     std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
     if (!vantora::IsListedTitle(title)) return;
-    if (window == wineTray) return;
+    // The window manager cloaks what it keeps off the screen the user sees: windows on other
+    // virtual desktops, suspended Store apps, parts of the shell.
+    if (window == wineTray || IsTaskbarStartButton(window) || platform::CurrentWindowIsolation().Cloaked(window))
+      return;
     rows.push_back({window, std::move(title), RowIconOf(window), ui::kNoImage});
+  });
+  std::erase_if(storeAppIcons_, [&rows](const auto& kept) {
+    return std::none_of(rows.begin(), rows.end(), [&kept](const Row& row) { return row.window == kept.first; });
   });
   DrawRowImages(rows);
   ShowRows(rows);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,7 @@ class Catalogue {
   };
   HICON IconOf(HWND window, bool large);
   HICON RowIconOf(HWND window);
+  HICON StoreAppIconOf(HWND window);
   int RowIconSize() const;
   void DrawRowImages(std::vector<Row>& rows);
   void ShowRows(const std::vector<Row>& rows);
@@ -92,8 +94,9 @@ class Catalogue {
   CatalogueControls c_;
   std::function<bool(HWND)> ownWindow_;
   bool onWine_;
-  ProgramIcons programIcons_;  // used under Wine only
-  std::vector<Row> rows_;      // what the list shows, row by row
+  ProgramIcons programIcons_;                           // used under Wine only
+  std::map<HWND, platform::UniqueIcon> storeAppIcons_;  // the apps' pictures, by frame
+  std::vector<Row> rows_;                               // what the list shows, row by row
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;
