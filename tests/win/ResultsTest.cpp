@@ -14,7 +14,6 @@
 #include "support/ScriptedIsolation.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFile.h"
-#include "support/TestWindow.h"
 
 using testsupport::ForeignWindows;
 using testsupport::ScriptedPrompts;
@@ -143,16 +142,43 @@ class ActivationRefused {
   HHOOK hook_;
 };
 
+// A minimized window whose procedure leaves an error code behind when it is resized, as any call
+// a program makes there may.
+class LeavesACode {
+ public:
+  LeavesACode() {
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VantoraLeavesACode";
+    ::RegisterClassExW(&wc);
+    window = ::CreateWindowExW(0, wc.lpszClassName, L"Leaves a code", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MINIMIZE,
+                               100, 100, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  LeavesACode(const LeavesACode&) = delete;
+  LeavesACode& operator=(const LeavesACode&) = delete;
+  ~LeavesACode() { ::DestroyWindow(window); }
+  HWND window;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = ::DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_SIZE) ::SetLastError(ERROR_FILE_NOT_FOUND);
+    return result;
+  }
+};
+
 TEST_F(ResultsTest, AFailureWithoutAnErrorCodeIsNotGivenTheCodeAnEarlierCallLeft) {
   ScriptedPrompts prompts;
   testsupport::TempFile shot(L"refused-shot");
-  testsupport::TestWindow window(L"Refuses to come forward");
+  const LeavesACode minimized;
   FocusForm();
-  Select(window.get());
+  Select(minimized.window);
+  ASSERT_TRUE(::IsIconic(minimized.window));
   prompts.fileAnswers.push_back(shot.path());
   {
+    // The window is restored (and leaves its code), then refuses to come to the front.
     const ActivationRefused refused;
-    ::SetLastError(ERROR_FILE_NOT_FOUND);  // left by some earlier call
     form.Button14.Click();
   }
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
