@@ -31,9 +31,16 @@ class RedrawSuspended {
   ui::ListView& list_;
 };
 
-bool IsTaskbarStartButton(HWND window) {
-  const HWND owner = ::GetWindow(window, GW_OWNER);
-  return owner && vantora::IsStartButton(platform::WindowClassName(window), platform::WindowClassName(owner));
+// Top-level buttons are few: they are looked up once per rebuild rather than asking every window
+// for its class and owner.
+std::vector<HWND> TaskbarStartButtons() {
+  std::vector<HWND> found;
+  for (HWND button = nullptr;
+       (button = ::FindWindowExW(nullptr, button, vantora::kStartButtonClass.data(), nullptr));) {
+    const HWND owner = ::GetWindow(button, GW_OWNER);
+    if (owner && platform::WindowClassName(owner) == vantora::kTaskbarClass) found.push_back(button);
+  }
+  return found;
 }
 
 }  // namespace
@@ -87,13 +94,16 @@ HICON Catalogue::RowIconOf(HWND window) {
   return StoreAppIconOf(window);
 }
 
-// A Store app's frame carries no icon of its own: the shell's picture of its app stands in, made
-// once per frame while it is listed.
+// A Store app's frame carries no icon of its own: the shell's picture of its app stands in. Each
+// window without an icon is asked for its class once while it is listed.
 HICON Catalogue::StoreAppIconOf(HWND window) {
-  if (platform::WindowClassName(window) != platform::kStoreAppFrameClass) return nullptr;
   auto found = storeAppIcons_.find(window);
-  if (found == storeAppIcons_.end())
-    found = storeAppIcons_.emplace(window, platform::StoreAppIcon(window, ::GetSystemMetrics(SM_CXICON))).first;
+  if (found == storeAppIcons_.end()) {
+    platform::UniqueIcon icon;
+    if (platform::WindowClassName(window) == platform::kStoreAppFrameClass)
+      icon = platform::StoreAppIcon(window, ::GetSystemMetrics(SM_CXICON));
+    found = storeAppIcons_.emplace(window, std::move(icon)).first;
+  }
   return found->second.get();
 }
 
@@ -122,15 +132,17 @@ void Catalogue::Refresh() {
   programIcons_.BeginRebuild(RowIconSize());
   // Looked up once per rebuild rather than asking every window for its class.
   const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
+  const std::vector<HWND> startButtons = TaskbarStartButtons();
   std::vector<Row> rows;
-  platform::EnumerateTopLevelWindows([this, &rows, wineTray](HWND window) {
+  platform::EnumerateTopLevelWindows([this, &rows, wineTray, &startButtons](HWND window) {
     // Cheapest tests first: the result is the same in any order, and most windows are hidden.
     if (ownWindow_(window) || !::IsWindowVisible(window)) return;
     std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
     if (!vantora::IsListedTitle(title)) return;
     // The window manager cloaks what it keeps off the screen the user sees: windows on other
     // virtual desktops, suspended Store apps, parts of the shell.
-    if (window == wineTray || IsTaskbarStartButton(window) || platform::CurrentWindowIsolation().Cloaked(window))
+    if (window == wineTray || std::find(startButtons.begin(), startButtons.end(), window) != startButtons.end() ||
+        platform::CurrentWindowIsolation().Cloaked(window))
       return;
     rows.push_back({window, std::move(title), RowIconOf(window), ui::kNoImage});
   });

@@ -94,9 +94,10 @@ class Catalogue {
   CatalogueControls c_;
   std::function<bool(HWND)> ownWindow_;
   bool onWine_;
-  ProgramIcons programIcons_;                           // used under Wine only
-  std::map<HWND, platform::UniqueIcon> storeAppIcons_;  // the apps' pictures, by frame
-  std::vector<Row> rows_;                               // what the list shows, row by row
+  ProgramIcons programIcons_;  // used under Wine only
+  // By window without an icon: its Store app's picture, or none when it is no Store app's frame.
+  std::map<HWND, platform::UniqueIcon> storeAppIcons_;
+  std::vector<Row> rows_;  // what the list shows, row by row
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;

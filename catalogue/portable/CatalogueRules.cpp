@@ -7,8 +7,4 @@ bool IsListedTitle(std::wstring_view title) {
   return !title.empty() && title != L"Program Manager";
 }
 
-bool IsStartButton(std::wstring_view windowClass, std::wstring_view ownerClass) {
-  return windowClass == L"Button" && ownerClass == L"Shell_TrayWnd";
-}
-
 }  // namespace vantora

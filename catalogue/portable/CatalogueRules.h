@@ -14,7 +14,8 @@ bool IsListedTitle(std::wstring_view title);
 
 // The start button of Windows Vista and 7 is a top-level window of its own: a button owned by the
 // taskbar. It is told by that, not by its title, which reads "Start" only in English.
-bool IsStartButton(std::wstring_view windowClass, std::wstring_view ownerClass);
+inline constexpr std::wstring_view kStartButtonClass = L"Button";
+inline constexpr std::wstring_view kTaskbarClass = L"Shell_TrayWnd";
 
 // Under Wine the notification area is a titled top-level window of its own, shown while it holds
 // an icon. It is part of the shell, as the taskbar is on Windows, and is never listed there.
