@@ -176,7 +176,7 @@ TEST(SkinFile, TheEngineSkipsBadFilesReportsEachOnceAndPaintsTheActiveSkin) {
 }
 
 TEST(SkinFile, TheStartupSkinShipsAsAWholeUsableFile) {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "../../Skins/WMP11.vskin";
+  const auto path = std::filesystem::path(VANTORA_SOURCE_DIR) / "Skins" / "WMP11.vskin";
   std::ifstream in(path, std::ios::binary);
   ASSERT_TRUE(in) << path;
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
