@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -78,6 +79,15 @@ inline void Pump() {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
+}
+
+// Writes the bytes to a new file with the bare calls, flushed to the disk when asked.
+inline void WriteFileBare(const std::wstring& path, const std::vector<uint8_t>& bytes, bool flush) {
+  const platform::UniqueFile file(
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  if (flush) ::FlushFileBuffers(file.get());
 }
 
 // The folder of this executable: the build puts the helpers and the program beside it.

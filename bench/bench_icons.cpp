@@ -2,7 +2,7 @@
 // file write of the same size; the icon replacement on a 1 MB program against the bare
 // BeginUpdateResource / UpdateResource / EndUpdateResource sequence. Both replace their file
 // whole through a temporary file: two more rows set them against the bare calls that do the
-// same (capture, write, flush and move; copy, the same resource updates, flush and move).
+// same (capture, write, flush and replace; copy, the same resource updates, flush and replace).
 #include <windows.h>
 
 #include <stdexcept>
@@ -21,14 +21,13 @@
 namespace {
 
 constexpr int kRuns = 25;
-constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
 
-void WriteBare(const std::wstring& path, const std::vector<uint8_t>& bytes, bool flush) {
-  const platform::UniqueFile file(
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  if (flush) ::FlushFileBuffers(file.get());
+// The finished temporary file takes the target's place as the program does it: the system's
+// replacement, which keeps the target's identity, with the old file moved aside and removed.
+void ReplaceBare(const std::wstring& temporary, const std::wstring& target) {
+  const std::wstring aside = target + L".old";
+  ::ReplaceFileW(target.c_str(), temporary.c_str(), aside.c_str(), 0, nullptr, nullptr);
+  ::DeleteFileW(aside.c_str());
 }
 
 void FlushBare(const std::wstring& path) {
@@ -64,13 +63,13 @@ void BenchScreenshot(const std::wstring& dir) {
   };
   const std::string size = std::to_string(width) + "x" + std::to_string(height);
   const auto inPlace = bench::CompareMedians(
-      kRuns, screenshot, [&] { WriteBare(bare, CaptureBare(width, height), false); }, [] {});
+      kRuns, screenshot, [&] { bench::WriteFileBare(bare, CaptureBare(width, height), false); }, [] {});
   bench::PrintRow("full-screen screenshot " + size, inPlace.measured, inPlace.reference, "<= 1.3x");
   const auto whole = bench::CompareMedians(
       kRuns, screenshot,
       [&] {
-        WriteBare(bareTemporary, CaptureBare(width, height), true);
-        ::MoveFileExW(bareTemporary.c_str(), bare.c_str(), kMoveFlags);
+        bench::WriteFileBare(bareTemporary, CaptureBare(width, height), true);
+        ReplaceBare(bareTemporary, bare);
       },
       [] {});
   bench::PrintRow("full-screen screenshot " + size + ", replaced whole", whole.measured, whole.reference, "<= 1.2x");
@@ -110,7 +109,7 @@ void BenchReplaceExeIcon(const std::wstring& dir) {
         ::CopyFileW(copy.c_str(), temporary.c_str(), FALSE);
         updateBare(temporary, true);
         FlushBare(temporary);
-        ::MoveFileExW(temporary.c_str(), copy.c_str(), kMoveFlags);
+        ReplaceBare(temporary, copy);
       },
       fresh);
   bench::PrintRow("ReplaceExeIcon, 1 MB program, replaced whole", whole.measured, whole.reference, "<= 1.2x");

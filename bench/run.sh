@@ -8,8 +8,10 @@ trap stop_all EXIT
 build_all >/dev/null || { echo "build failed" >&2; exit 1; }
 start_display && start_wine_session || exit 1
 rc=0
-for bench in bench_catalogue bench_startup bench_icons bench_skin; do
+for bench in bench_catalogue bench_startup bench_icons bench_skin bench_monitors; do
   echo "== $bench"
   wine "$BUILD/win/$bench.exe" </dev/null || rc=1
 done
+echo "== bench_monitors on two monitors"
+bash tests/monitors_check.sh left "$BUILD/win/bench_monitors.exe" 2>/dev/null || rc=1
 exit $rc

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/Monitors.h"
 #include "platform/WindowQueries.h"
 #include "platform/WindowRoutines.h"
 
@@ -92,30 +93,38 @@ void TForm7::FormCreate() {
   Finished = false;
 }
 
-void TForm7::Present(const ui::Bounds& target, platform::UniqueBitmap picture, SIZE screen) {
+void TForm7::Present(const platform::WindowBounds& target, platform::UniqueBitmap picture, const RECT& desktop) {
+  origin_ = {desktop.left, desktop.top};
+  margins_ = target.Margins();
   Image1.SetBitmap(std::move(picture));
+  // Placed and laid out before it shows, so it is drawn once, where it belongs.
+  SetScreenBounds(desktop);
+  Image1.SetDesignBounds({0, 0, desktop.right - desktop.left, desktop.bottom - desktop.top});
+  const RECT& seen = target.visible;
+  model.Start({seen.left, seen.top, seen.right - seen.left, seen.bottom - seen.top}, Dpi());
+  PlaceModel();
   Show();
   BringToFront();
-  SetScreenBounds(RECT{0, 0, screen.cx, screen.cy});
-  Image1.SetDesignBounds({0, 0, screen.cx, screen.cy});
-  model.Start(target, Dpi());
-  PlaceModel();
   Timer1.SetEnabled(true);
 }
 
 commands::ScreenFacts TForm7::Screen() const {
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  return {client.right, client.bottom, Dpi()};
+  const ui::Bounds& m = model.shape;
+  const RECT monitor = platform::MonitorOfRect(RECT{m.left, m.top, m.left + m.width, m.top + m.height}).monitor;
+  return {{monitor.left, monitor.top, monitor.right - monitor.left, monitor.bottom - monitor.top}, Dpi()};
+}
+
+ui::Bounds TForm7::OnForm(const ui::Bounds& screen) const {
+  return {screen.left - origin_.x, screen.top - origin_.y, screen.width, screen.height};
 }
 
 void TForm7::PlaceModel() {
   const commands::ModelContents contents = commands::LayOutContents(model.shape, Screen());
-  Shape1.SetDesignBounds(model.shape);
-  Label1.SetDesignBounds(contents.label);
-  Button1.SetDesignBounds(contents.cancel);
-  Button2.SetDesignBounds(contents.apply);
-  Panel3.SetDesignBounds(model.handle);
+  Shape1.SetDesignBounds(OnForm(model.shape));
+  Label1.SetDesignBounds(OnForm(contents.label));
+  Button1.SetDesignBounds(OnForm(contents.cancel));
+  Button2.SetDesignBounds(OnForm(contents.apply));
+  Panel3.SetDesignBounds(OnForm(model.handle));
 }
 
 void TForm7::Shape1MouseDown(ui::MouseButton, int x, int y) { model.ShapeDown(x, y); }
@@ -139,15 +148,16 @@ void TForm7::Panel3MouseUp(ui::MouseButton, int, int) {
 
 void TForm7::Timer1Timer() { BringToFront(); }
 
-// "Apply": the window takes the model's rectangle and comes to the top of its band, activated.
+// "Apply": the window is seen where the model is (its invisible borders around it) and comes to
+// the top of its band, activated.
 void TForm7::Button2Click() {
   Timer1.SetEnabled(false);
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
+    const RECT seen{m.left, m.top, m.left + m.width, m.top + m.height};
     platform::ReportCommandFailure(
         L"Placing the resized window",
-        platform::PositionWindow(target, HWND_TOP, RECT{m.left, m.top, m.left + m.width, m.top + m.height},
-                                 SWP_NOSENDCHANGING));
+        platform::PositionWindow(target, HWND_TOP, platform::WindowRectFor(seen, margins_), SWP_NOSENDCHANGING));
   }
   End();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The resize screen: a frozen picture of the whole screen, lying one to one over the desktop,
-// with a white panel where the target window stands. The user drags the panel to move it and
+// The resize screen: a frozen picture of every monitor, lying one to one over the virtual screen,
+// with a white panel where the target window is seen. The user drags the panel to move it and
 // the handle at its south-east corner to resize it, then applies the panel's rectangle to the
 // window or cancels.
 #include <windows.h>
@@ -9,6 +9,7 @@
 
 #include "commands/portable/ResizeLayout.h"
 #include "platform/UniqueHandle.h"
+#include "platform/VisibleBounds.h"
 #include "platform/ui/Components.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Form.h"
@@ -47,13 +48,14 @@ class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
   ui::Image Image1{*this, commands::ResizeRow("Image1")};  // the frozen screen
   ui::Timer Timer1{*this, 500, false};
 
-  // The model's rectangle, the size at the start of a corner drag and the drag states.
+  // The model's rectangle in screen pixels, the size at the start of a corner drag and the drag
+  // states.
   commands::ResizeModel model;
   bool Finished = false;  // set by "Apply" and "Cancel"
 
-  // Covers the screen (`screen` pixels from 0, 0) with the picture and puts the model at the
-  // target window's rectangle.
-  void Present(const ui::Bounds& target, platform::UniqueBitmap picture, SIZE screen);
+  // Covers `desktop` (the virtual screen) with its picture and puts the model where the target
+  // window is seen; "Apply" adds the invisible borders back.
+  void Present(const platform::WindowBounds& target, platform::UniqueBitmap picture, const RECT& desktop);
 
   void FormCreate();
   void Button1Click();
@@ -70,8 +72,11 @@ class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
   void BindEvents();
   void PlaceModel();  // the panel, its contents and the handle where the model says
   commands::ScreenFacts Screen() const;
+  ui::Bounds OnForm(const ui::Bounds& screen) const;  // screen pixels to the form's client pixels
   void End();
 
   ui::Form& mainWindow_;
   std::function<HWND()> applyTarget_;
+  POINT origin_{};  // the virtual screen's top-left corner, the form's client (0, 0)
+  platform::FrameMargins margins_;
 };

@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "platform/Error.h"
+#include "platform/Monitors.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenCapture.h"
+#include "platform/VisibleBounds.h"
 #include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
 
@@ -52,23 +54,26 @@ HWND WindowDialogs::ApplyTarget() const {
 
 bool WindowDialogs::RunResizeScreen(HWND window) {
   TForm7& screen = CreateResizeScreen();
-  const RECT rect = platform::WindowRectangle(window).value_or(RECT{});
+  const platform::WindowBounds bounds = platform::WindowBoundsOf(window).value_or(platform::WindowBounds{});
+  const RECT& rect = bounds.window;
   if (::IsIconic(window)) return false;
   // A refused screen stays, hidden, for the next run.
   if (rect.top == rect.bottom || rect.left == rect.right) return false;
   platform::LogIfFailed(L"Bringing the window to resize to the front", platform::BringToForeground(window));
   mainWindow_.Hide();
   ::Sleep(kSettleMs);
-  const SIZE size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  // Every monitor, those left of and above the primary one included.
+  const RECT desktop = platform::VirtualScreen();
   platform::CaptureBitmap picture;
   // Without the frozen picture the screen would stand on a black backdrop: said instead.
-  if (const platform::Outcome taken = platform::CaptureScreenRect(0, 0, size.cx, size.cy, picture); !taken) {
+  if (const platform::Outcome taken = platform::CaptureScreenRect(
+          desktop.left, desktop.top, desktop.right - desktop.left, desktop.bottom - desktop.top, picture);
+      !taken) {
     mainWindow_.Show();
     throw std::runtime_error(platform::Narrow(L"The Screen Could Not Be Captured For Resizing. " + taken.Reason()));
   }
   ResizeHandles = catalogue_.Windows();
-  screen.Present({rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}, std::move(picture.bitmap),
-                 size);
+  screen.Present(bounds, std::move(picture.bitmap), desktop);
   ui::Application::Instance().RunUntil(
       [this] { return !resizeScreen_ || !resizeScreen_->Handle() || resizeScreen_->Finished; });
   DestroyResizeScreen();

@@ -16,13 +16,17 @@ struct [[nodiscard]] ExeIconChange {
 };
 
 // Done only when the executable now holds the new icon number 1 in every language it had one
-// (the neutral language when it had none) and every icon-group entry that names icon 1
-// describes it. The change is made on a copy that replaces the executable in one step. Refused,
-// with the executable byte for byte as it was and no copy left behind, when the icon file cannot
-// be read, is larger than kMaxIconFileBytes or is not a sound icon file, when the executable
-// cannot be read, is no program, is cut short, is read-only or held open, holds data after its
-// last section (an installer payload or a signature that the rewrite would drop), or when the
-// copy, the update or the move fails (a full disk, for one).
+// (the neutral language when it had none), every icon-group entry that names icon 1 describes
+// it, and the group the shell shows names it (a program whose first group names other icons,
+// or that has none, gets group 1 naming only the new icon). The change is made on a copy that
+// replaces the executable in one step (keeping what the file is, see FileReplacement), and the
+// shell is told. Refused, with the executable byte for byte as it was and no copy left behind,
+// when the icon file cannot be read, is larger than kMaxIconFileBytes or is not a sound icon
+// file, when the executable cannot be read, is no program, is cut short, is in use (running, or
+// held open by a program that does not share it: found before anything is written), is
+// read-only, holds data after its last section (an installer payload or a signature that the
+// rewrite would drop), has resources the system cannot read or a group that cannot be put
+// first, or when the copy, the update or the move fails (a full disk, for one).
 ExeIconChange ReplaceExeIcon(const std::wstring& iconFile, const std::wstring& exeFile);
 
 }  // namespace icons

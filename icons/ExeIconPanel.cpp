@@ -58,6 +58,10 @@ void ExeIconPanel::Button36Click() {
 }
 
 void ExeIconPanel::Button37Click() {
+  if (c_.Edit4.Text().empty()) {
+    platform::CurrentPrompts().Error(L"No Program Was Chosen.");
+    return;
+  }
   if (const ExeIconChange change = ReplaceExeIcon(newExeIconFile_, c_.Edit4.Text()); !change)
     platform::CurrentPrompts().Error(change.refusal);
 }

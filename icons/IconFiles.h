@@ -9,9 +9,11 @@
 
 namespace icons {
 
-// Draws the icon at its own size, with its mask, at the top-left corner of a white bitmap of
-// width x height in the display's format, and saves that in the format the name's extension
-// says (SavePicture). A null icon gives a white picture.
+// Saves the icon at its own size at the top-left corner of a width x height picture, in the
+// format the name's extension says (SavePicture). An icon file or a PNG keeps the icon's
+// transparency (the rest of the picture transparent too); the other formats have none, so the
+// icon is drawn with its mask on white, in the display's format. A null icon gives a picture
+// of nothing but the background.
 void ExportIcon(HICON icon, int width, int height, const std::wstring& path);
 
 // Writes the icon as an icon file (one image with its AND mask) whatever the name's extension.

@@ -26,20 +26,27 @@ Bytes IconFileOf(const platform::OpaquePixels& pixels) {
   if (pixels.width > kLargestIconSide || pixels.height > kLargestIconSide)
     throw std::runtime_error("The picture is " + std::to_string(pixels.width) + " x " + std::to_string(pixels.height) +
                              " pixels, too large for an icon: an icon is at most 256 x 256 pixels.");
-  const IconPicture icon{pixels.width,
-                         pixels.height,
-                         32,
-                         {},
-                         Bytes(pixels.rows.begin(), pixels.rows.end()),
-                         Bytes(RowStride(pixels.width, 1) * pixels.height, 0)};
+  IconPicture icon{pixels.width,
+                   pixels.height,
+                   32,
+                   {},
+                   Bytes(pixels.rows.begin(), pixels.rows.end()),
+                   Bytes(RowStride(pixels.width, 1) * pixels.height, 0)};
+  // The mask marks the fully transparent pixels too, for readers that know no alpha.
+  const size_t maskStride = RowStride(pixels.width, 1);
+  for (size_t y = 0; y < pixels.height; ++y)
+    for (size_t x = 0; x < pixels.width; ++x)
+      if (pixels.rows[(y * pixels.width + x) * 4 + 3] == 0) icon.maskRows[y * maskStride + x / 8] |= 0x80 >> (x % 8);
   auto file = WriteIco(icon);
   if (!file) throw std::runtime_error("Icon image is not valid");
   return std::move(*file);
 }
 
-Bytes EncodedFile(const platform::OpaquePixels& pixels, PictureFileFormat format) {
+Bytes EncodedFile(const platform::OpaquePixels& pixels, PictureFileFormat format, bool transparent = false) {
   switch (format) {
-    case PictureFileFormat::Png: return platform::EncodeImagingFile(pixels, platform::ImagingFormat::Png);
+    case PictureFileFormat::Png:
+      return platform::EncodeImagingFile(
+          pixels, transparent ? platform::ImagingFormat::PngWithAlpha : platform::ImagingFormat::Png);
     case PictureFileFormat::Jpeg: return platform::EncodeImagingFile(pixels, platform::ImagingFormat::Jpeg);
     case PictureFileFormat::Gif: return platform::EncodeImagingFile(pixels, platform::ImagingFormat::Gif);
     case PictureFileFormat::Ico: return IconFileOf(pixels);
@@ -62,6 +69,13 @@ void SavePicture(const platform::CaptureBitmap& picture, const std::wstring& pat
   const platform::OpaquePixels pixels{static_cast<uint32_t>(picture.width), static_cast<uint32_t>(picture.height),
                                       rows};
   platform::WriteFileBytes(path, EncodedFile(pixels, format));
+}
+
+void SaveTransparentPicture(const platform::OpaquePixels& pixels, const std::wstring& path) {
+  const PictureFileFormat format = PictureFileFormatOf(path);
+  if (format != PictureFileFormat::Ico && format != PictureFileFormat::Png)
+    throw std::logic_error("only icon files and PNG keep a picture's transparency");
+  platform::WriteFileBytes(path, EncodedFile(pixels, format, true));
 }
 
 }  // namespace icons

@@ -2,6 +2,7 @@
 // Saving a picture in the format its file name says.
 #include <string>
 
+#include "platform/PictureEncoding.h"
 #include "platform/ScreenCapture.h"
 
 namespace icons {
@@ -13,5 +14,10 @@ namespace icons {
 // is touched, when the picture does not fit the format (an icon is at most 256 x 256 pixels)
 // or cannot be encoded, and when the file cannot be written.
 void SavePicture(const platform::CaptureBitmap& picture, const std::wstring& path);
+
+// Writes a picture whose pixels carry their own transparency (the fourth byte of each is its
+// alpha, not multiplied into its colour), as SavePicture does, for the two formats that keep
+// it: an icon file (in its 32-bit image and its mask) and PNG (in its alpha channel).
+void SaveTransparentPicture(const platform::OpaquePixels& pixels, const std::wstring& path);
 
 }  // namespace icons

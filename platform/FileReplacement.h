@@ -1,7 +1,13 @@
 #pragma once
 // Replacing a file whole or not at all: the new contents go to a temporary file in the target's
-// folder, which is moved over the target in one step once it is complete. Until then the target
+// folder, which takes the target's place in one step once it is complete. Until then the target
 // is untouched, and whatever goes wrong the temporary file is removed.
+//
+// An existing file is replaced with the system's ReplaceFileW, so the file keeps who it is: its
+// permissions, owner, attributes, streams and creation time stay (Windows keeps what its file
+// system has; the hidden, system and archive marks are carried over here as well). A path that
+// is a symbolic link replaces the file the link names, and the link stays a link. Other hard
+// links of a replaced file keep naming the old contents.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -10,7 +16,9 @@ namespace platform {
 
 class FileReplacement {
  public:
-  // Creates an empty temporary file beside `target`. Throws "Cannot create file "<target>".
+  // Creates an empty temporary file beside the file `target` names, one made just now, never an
+  // existing one. Temporary files that earlier replacements left in that folder (after a crash,
+  // say) are removed first once they are an hour old. Throws "Cannot create file "<target>".
   // <reason>" when the folder does not exist or takes no new file.
   explicit FileReplacement(std::wstring target);
   FileReplacement(const FileReplacement&) = delete;
@@ -28,12 +36,15 @@ class FileReplacement {
   void CopyTarget();
   // Flushes the temporary file's contents to the disk (after changing it through its path).
   void Flush();
-  // Moves the temporary file over the target. Throws as above, the target untouched, when the
-  // target is read-only or held open by a program that does not share it, or the move fails.
+  // Puts the temporary file in the target's place. Throws as above, the target untouched, when
+  // the target is read-only or held open by a program that does not share it, or the move fails.
   void Commit();
 
  private:
-  std::wstring target_;
+  void ReplaceExisting(unsigned long attributes);
+
+  std::wstring target_;    // as the caller named it, for messages
+  std::wstring replaced_;  // the file itself, past any symbolic link
   std::wstring temporary_;
   bool committed_ = false;
 };

@@ -16,4 +16,17 @@ bool IsReadOnlyFile(const std::wstring& path);
 // empty when the folder does not exist.
 std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::wstring& pattern);
 
+// The path of the file `path` leads to, through any symbolic link on the way; `path` itself when
+// it names no file that can be opened. A Unix link seen through Wine counts as a link here too.
+std::wstring FinalPath(const std::wstring& path);
+
+// True when another program holds the file so that it cannot be replaced now: running it (the
+// system refuses to write a running program's file) or keeping it open without sharing it for
+// writing or deletion.
+bool IsHeldByAnotherProgram(const std::wstring& path);
+
+// Tells the shell that the file changed, so that Explorer draws it anew instead of showing the
+// icon it keeps in its cache.
+void NotifyShellOfChange(const std::wstring& path);
+
 }  // namespace platform

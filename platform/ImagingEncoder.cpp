@@ -20,7 +20,8 @@ void Check(HRESULT result, const char* what) {
 
 const GUID& ContainerOf(ImagingFormat format) {
   switch (format) {
-    case ImagingFormat::Png: return GUID_ContainerFormatPng;
+    case ImagingFormat::Png:
+    case ImagingFormat::PngWithAlpha: return GUID_ContainerFormatPng;
     case ImagingFormat::Jpeg: return GUID_ContainerFormatJpeg;
     case ImagingFormat::Gif: break;
   }
@@ -53,17 +54,21 @@ std::vector<uint8_t> StreamBytes(IStream* stream) {
 std::vector<uint8_t> EncodeImagingFile(const OpaquePixels& picture, ImagingFormat format) {
   const ComApartment apartment;
   ComPtr<IWICImagingFactory> factory;
-  Check(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)),
+  // The first version's class: newer SDKs name the second one CLSID_WICImagingFactory, which
+  // Windows 7 without its platform update lacks.
+  Check(::CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)),
         "The imaging component is not available");
 
   std::vector<uint8_t> rows = TopRowFirst(picture);
+  const bool alpha = format == ImagingFormat::PngWithAlpha;
   ComPtr<IWICBitmap> bitmap;
-  Check(factory->CreateBitmapFromMemory(picture.width, picture.height, GUID_WICPixelFormat32bppBGR, picture.width * 4,
-                                        static_cast<UINT>(rows.size()), rows.data(), &bitmap),
+  Check(factory->CreateBitmapFromMemory(picture.width, picture.height,
+                                        alpha ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat32bppBGR,
+                                        picture.width * 4, static_cast<UINT>(rows.size()), rows.data(), &bitmap),
         "Cannot encode the picture");
 
   // An opaque picture needs no alpha; GIF holds up to 256 colours, taken from the picture.
-  WICPixelFormatGUID pixelFormat = GUID_WICPixelFormat24bppBGR;
+  WICPixelFormatGUID pixelFormat = alpha ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat24bppBGR;
   ComPtr<IWICPalette> palette;
   if (format == ImagingFormat::Gif) {
     pixelFormat = GUID_WICPixelFormat8bppIndexed;

@@ -9,14 +9,15 @@
 namespace platform {
 
 // A picture as rows of 32-bit BGRA pixels, bottom row first (as GetDIBits gives them), each
-// pixel opaque.
+// pixel opaque (for ImagingFormat::PngWithAlpha, the fourth byte is the pixel's own alpha,
+// not multiplied into its colour).
 struct OpaquePixels {
   uint32_t width = 0;
   uint32_t height = 0;
   std::span<const uint8_t> rows;  // width * 4 * height bytes
 };
 
-enum class ImagingFormat { Png, Jpeg, Gif };
+enum class ImagingFormat { Png, PngWithAlpha, Jpeg, Gif };
 
 // The picture in the format's file layout, through the system's encoder. GIF holds at most 256
 // colours: the encoder picks them from the picture. Throws Win32Error with the failing call's

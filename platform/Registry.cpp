@@ -74,49 +74,48 @@ void RegistryKey::WriteString(const std::wstring& name, const std::wstring& valu
   if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
 }
 
-namespace {
-
-// A value as it is stored, of whatever type, to be put back as it was.
-struct StoredValue {
-  DWORD type = 0;
-  std::vector<BYTE> data;
-};
-
-std::optional<StoredValue> ReadStored(HKEY key, const std::wstring& name) {
-  StoredValue stored;
-  DWORD size = 0;
-  LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, nullptr, &size);
-  for (;;) {
-    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
-      throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
-    stored.data.resize(size);
-    status = ::RegQueryValueExW(key, name.c_str(), nullptr, &stored.type, stored.data.data(), &size);
-    if (status == ERROR_SUCCESS) {
-      stored.data.resize(size);
-      return stored;
+SavedValues::SavedValues(HKEY key, std::span<const StringValue> values) : key_(key) {
+  for (const auto& wanted : values) {
+    Value& value = values_.emplace_back(Value{wanted.name});
+    DWORD size = 0;
+    LSTATUS status = ::RegQueryValueExW(key, value.name.c_str(), nullptr, &value.type, nullptr, &size);
+    // The value may grow between asking for its size and reading it: ask again until it fits.
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+      value.data.resize(size);
+      status = ::RegQueryValueExW(key, value.name.c_str(), nullptr, &value.type, value.data.data(), &size);
+      if (status == ERROR_SUCCESS) {
+        value.data.resize(size);
+        value.existed = true;
+        break;
+      }
     }
+    if (!value.existed && status != ERROR_FILE_NOT_FOUND)
+      throw Win32Error("RegQueryValueExW " + Narrow(value.name), static_cast<DWORD>(status));
   }
 }
 
-void PutBack(HKEY key, const std::wstring& name, const std::optional<StoredValue>& before) {
-  if (!before)
-    ::RegDeleteValueW(key, name.c_str());
-  else
-    ::RegSetValueExW(key, name.c_str(), 0, before->type, before->data.data(), static_cast<DWORD>(before->data.size()));
+void SavedValues::PutBackAndThrow(size_t count, const std::string& failedCall, DWORD code) const {
+  std::wstring lost;
+  for (size_t i = count; i-- > 0;) {
+    const Value& value = values_[i];
+    LSTATUS status = value.existed ? ::RegSetValueExW(key_, value.name.c_str(), 0, value.type, value.data.data(),
+                                                      static_cast<DWORD>(value.data.size()))
+                                   : ::RegDeleteValueW(key_, value.name.c_str());
+    if (status == ERROR_SUCCESS || (!value.existed && status == ERROR_FILE_NOT_FOUND)) continue;
+    LogFailure(L"Putting back the registry value \"" + value.name + L"\"", static_cast<DWORD>(status));
+    lost += (lost.empty() ? L"" : L", ") + (L"\"" + value.name + L"\"");
+  }
+  if (lost.empty()) throw Win32Error(failedCall, code);
+  throw Win32Error(failedCall + Narrow(L" (and these values could not be put back as they were: " + lost + L")"), code);
 }
 
-}  // namespace
-
 void RegistryKey::WriteStrings(std::span<const StringValue> values) {
-  std::vector<std::optional<StoredValue>> before;
-  for (const auto& value : values) before.push_back(ReadStored(key_.get(), value.name));
+  const SavedValues before(key_.get(), values);
   for (size_t i = 0; i < values.size(); ++i) {
     try {
       WriteString(values[i].name, values[i].value);
-    } catch (const Win32Error&) {
-      for (size_t j = i; j-- > 0;) PutBack(key_.get(), values[j].name, before[j]);
-      throw;
+    } catch (const Win32Error& failure) {
+      before.PutBackAndThrow(i, "RegSetValueExW " + Narrow(values[i].name), failure.code());
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/Error.h"
 #include "platform/UniqueHandle.h"
@@ -42,7 +43,7 @@ class RegistryKey {
   void WriteString(const std::wstring& name, const std::wstring& value);
   // Writes every value or none: each value's old contents are read first, and when a write
   // fails the values already written get them back (those that did not exist are removed)
-  // before the Win32Error is thrown.
+  // before the Win32Error is thrown (see SavedValues for one that cannot be put back).
   void WriteStrings(std::span<const StringValue> values);
   // Success when the value existed and is gone now; a missing value fails with
   // ERROR_FILE_NOT_FOUND.
@@ -53,6 +54,28 @@ class RegistryKey {
  private:
   explicit RegistryKey(UniqueHkey key) noexcept : key_(std::move(key)) {}
   UniqueHkey key_;
+};
+
+// Values of a key as they were before a change, to be put back when the change fails part-way.
+class SavedValues {
+ public:
+  // Reads the values of these names as they are now; throws Win32Error when one cannot be read.
+  SavedValues(HKEY key, std::span<const StringValue> values);
+  // Puts the first `count` values back as they were (removing those that did not exist), then
+  // throws Win32Error(failedCall, code). Each value the registry refuses to put back is named
+  // in that error's text and written to the debug output, so that "none" never silently
+  // becomes "some".
+  [[noreturn]] void PutBackAndThrow(size_t count, const std::string& failedCall, DWORD code) const;
+
+ private:
+  struct Value {
+    std::wstring name;
+    bool existed = false;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+  };
+  HKEY key_;
+  std::vector<Value> values_;
 };
 
 }  // namespace platform

@@ -36,36 +36,62 @@ Outcome ResourceUpdate::Commit() {
 
 namespace {
 
-BOOL CALLBACK CopyEachLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR found) {
+// What the enumeration callbacks fill: the copies of one type, and the first failure met.
+struct Copying {
+  std::vector<ResourceCopy>* found;
+  Outcome failure = Outcome::Success();
+};
+
+BOOL CALLBACK CopyEachLanguage(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR context) {
+  auto& copying = *reinterpret_cast<Copying*>(context);
   const HRSRC resource = ::FindResourceExW(module, type, name, language);
   const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
   const auto* bytes = static_cast<const uint8_t*>(loaded ? ::LockResource(loaded) : nullptr);
-  if (bytes) {
-    reinterpret_cast<std::vector<ResourceCopy>*>(found)->push_back(
-        {static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), language,
-         std::vector<uint8_t>(bytes, bytes + ::SizeofResource(module, resource))});
+  if (!bytes) {
+    copying.failure = Outcome::LastError();
+    return FALSE;
   }
+  ResourceCopy& copy = copying.found->emplace_back();
+  if (IS_INTRESOURCE(name))
+    copy.id = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
+  else
+    copy.name = name;
+  copy.language = language;
+  copy.bytes.assign(bytes, bytes + ::SizeofResource(module, resource));
   return TRUE;
 }
 
-BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
-  if (IS_INTRESOURCE(name)) ::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, found);
-  return TRUE;
+BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR context) {
+  auto& copying = *reinterpret_cast<Copying*>(context);
+  if (!::EnumResourceLanguagesW(module, type, name, &CopyEachLanguage, context) && copying.failure)
+    copying.failure = Outcome::LastError();
+  return copying.failure ? TRUE : FALSE;
 }
 
 }  // namespace
 
-std::vector<std::vector<ResourceCopy>> ReadResources(const std::wstring& file, std::span<const wchar_t* const> types) {
-  std::vector<std::vector<ResourceCopy>> found(types.size());
+ResourceLists ReadResources(const std::wstring& file, std::span<const wchar_t* const> types) {
+  ResourceLists result{Outcome::Success(), std::vector<std::vector<ResourceCopy>>(types.size())};
   const UniqueModule module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  if (!module) return found;
-  for (size_t i = 0; i < types.size(); ++i)
-    ::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&found[i]));
-  return found;
+  if (!module) {
+    result.read = Outcome::LastError();
+    return result;
+  }
+  for (size_t i = 0; i < types.size() && result.read; ++i) {
+    Copying copying{&result.lists[i]};
+    if (!::EnumResourceNamesW(module.get(), types[i], &CopyEachName, reinterpret_cast<LONG_PTR>(&copying))) {
+      const DWORD code = ::GetLastError();
+      if (!copying.failure)  // a resource of the type could not be copied
+        result.read = copying.failure;
+      else if (code != ERROR_RESOURCE_TYPE_NOT_FOUND)  // a type the program has none of is no failure
+        result.read = Outcome::Failure(code);
+    }
+  }
+  return result;
 }
 
 std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type) {
-  return std::move(ReadResources(file, std::span(&type, 1)).front());
+  return std::move(ReadResources(file, std::span(&type, 1)).lists.front());
 }
 
 }  // namespace platform

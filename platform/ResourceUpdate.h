@@ -37,15 +37,24 @@ class ResourceUpdate {
 
 // One resource of a module, copied out of it.
 struct ResourceCopy {
-  WORD id = 0;  // integer names only: the icon resources of programs use them
+  WORD id = 0;        // the integer name; 0 for a resource named by a string
+  std::wstring name;  // the string name; empty for an integer one
   WORD language = 0;
   std::vector<uint8_t> bytes;
+  const wchar_t* Name() const { return name.empty() ? MAKEINTRESOURCEW(id) : name.c_str(); }
 };
 
-// Every resource of the type with an integer name, each language separately. The file is
-// loaded as data and released before this returns, so it can be updated afterwards.
+// The resources of several types, a list for each type in their order, each language
+// separately and in the order the file keeps them (the order the system looks in). `read` fails,
+// with the system's reason, when the file cannot be loaded or its resources cannot be walked:
+// ERROR_RESOURCE_DATA_NOT_FOUND when the system finds no resource directory at all. The file
+// is loaded as data and released before this returns, so it can be updated afterwards.
+struct ResourceLists {
+  Outcome read = Outcome::Success();
+  std::vector<std::vector<ResourceCopy>> lists;
+};
+ResourceLists ReadResources(const std::wstring& file, std::span<const wchar_t* const> types);
+// The same for one type; empty when none can be read.
 std::vector<ResourceCopy> ReadResources(const std::wstring& file, const wchar_t* type);
-// The same for several types with one load of the file: a list for each type, in their order.
-std::vector<std::vector<ResourceCopy>> ReadResources(const std::wstring& file, std::span<const wchar_t* const> types);
 
 }  // namespace platform

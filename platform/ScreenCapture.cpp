@@ -2,6 +2,10 @@
 
 #include <optional>
 
+#include "platform/VisibleBounds.h"
+#include "platform/WindowMessages.h"
+#include "platform/Wine.h"
+
 namespace platform {
 namespace {
 
@@ -15,6 +19,26 @@ Outcome CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
 // The window's DC (or the screen's, for no window), in `dc`.
 Outcome TakeDc(std::optional<WindowDc>& dc, HWND window, bool wholeWindow) {
   return Outcome::Of([&] { return static_cast<bool>(dc.emplace(window, wholeWindow)); });
+}
+
+// The window draws itself into `target` (PrintWindow), so windows above it do not show and a
+// window the GPU draws is pictured where the system can (PW_RENDERFULLCONTENT, Windows 8.1 and
+// later; older systems refuse the flag and are asked without it). The picture is cut to the
+// visible frame. False when the window does not answer or the system refuses.
+// Wine's PrintWindow only sends WM_PRINT: it reaches no window of another process (and still
+// reports success with nothing drawn), and draws neither the frame nor the client area in its
+// place; there Wine's window device context holds the window's own pixels, so it is not asked.
+bool PrintInto(HWND window, const WindowBounds& bounds, CaptureBitmap& target) {
+  if (RunningOnWine() || !Answering(window)) return false;  // PrintWindow waits for the window's thread
+  const int width = bounds.window.right - bounds.window.left, height = bounds.window.bottom - bounds.window.top;
+  CaptureBitmap whole;
+  UniqueMemoryDc memory;
+  if (!whole.Resize(width, height) || !NewMemoryDc(memory)) return false;
+  const SelectRestorer select(memory.get(), whole.bitmap.get());
+  if (!::PrintWindow(window, memory.get(), PW_RENDERFULLCONTENT) && !::PrintWindow(window, memory.get(), 0))
+    return false;
+  const FrameMargins margins = bounds.Margins();
+  return static_cast<bool>(CopyInto(target, memory.get(), margins.left, margins.top));
 }
 
 }  // namespace
@@ -38,12 +62,16 @@ Outcome CaptureBitmap::Resize(int newWidth, int newHeight) {
 }
 
 Outcome CaptureWindow(HWND window, CaptureBitmap& bitmap) {
-  RECT rect{};
-  if (Outcome found = Outcome::Of([&] { return ::GetWindowRect(window, &rect); }); !found) return found;
+  const std::optional<WindowBounds> bounds = WindowBoundsOf(window);
+  if (!bounds) return Outcome::LastError();
+  const RECT& seen = bounds->visible;
+  if (Outcome made = bitmap.Resize(seen.right - seen.left, seen.bottom - seen.top); !made) return made;
+  if (PrintInto(window, *bounds, bitmap)) return Outcome::Success();
+  // What the screen shows of the window, through its own device context.
   std::optional<WindowDc> dc;
   if (Outcome taken = TakeDc(dc, window, true); !taken) return taken;
-  if (Outcome made = bitmap.Resize(rect.right - rect.left, rect.bottom - rect.top); !made) return made;
-  return CopyInto(bitmap, dc->get(), 0, 0);
+  const FrameMargins margins = bounds->Margins();
+  return CopyInto(bitmap, dc->get(), margins.left, margins.top);
 }
 
 Outcome CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap) {

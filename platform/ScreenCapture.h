@@ -25,8 +25,10 @@ struct CaptureBitmap {
 // The captures fail with the system's reason when it cannot make the bitmap or refuses the
 // copy: a picture that was not taken is never handed on as a black one.
 
-// Copies the window, frame and title bar included, into the bitmap sized to it; a window that
-// has gone fails with ERROR_INVALID_WINDOW_HANDLE.
+// The window, frame and title bar included, cut to its visible frame (platform/VisibleBounds.h),
+// into the bitmap sized to that: drawn by the window itself where it answers and the system
+// can (so other windows over it do not show), otherwise copied from what the screen shows of
+// it. A window that has gone fails with ERROR_INVALID_WINDOW_HANDLE.
 [[nodiscard]] Outcome CaptureWindow(HWND window, CaptureBitmap& bitmap);
 
 // Copies the screen rectangle into the bitmap sized to it. A width or height of 0 leaves the

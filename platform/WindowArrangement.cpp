@@ -1,5 +1,8 @@
 #include "platform/WindowArrangement.h"
 
+#include "platform/Monitors.h"
+#include "platform/SystemFunctions.h"
+#include "platform/VisibleBounds.h"
 #include "platform/WindowQueries.h"
 
 namespace platform {
@@ -10,22 +13,18 @@ Outcome PlaceWindow(HWND window, const RECT& rect) {
   if (::IsZoomed(window)) {
     if (Outcome restored = ShowWindowState(window, SW_RESTORE); !restored) return restored;
   }
-  return PositionWindow(window, nullptr, rect, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The invisible borders are measured as the window stands now, restored.
+  const auto bounds = WindowBoundsOf(window);
+  if (!bounds) return Outcome::LastError();
+  return PositionWindow(window, nullptr, WindowRectFor(rect, bounds->Margins()), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT WorkArea() {
-  RECT area{};
-  if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0) || area.right <= area.left || area.bottom <= area.top)
-    area = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  return area;
+int CascadeStep(HMONITOR monitor) {
+  using MetricForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto metricForDpi = SystemFunction<MetricForDpiFn>(L"user32.dll", "GetSystemMetricsForDpi");
+  const UINT dpi = MonitorDpi(monitor);
+  const auto metric = [&](int index) { return metricForDpi ? metricForDpi(index, dpi) : ::GetSystemMetrics(index); };
+  return metric(SM_CYCAPTION) + metric(SM_CYSIZEFRAME) + metric(SM_CXPADDEDBORDER);
 }
-
-int CascadeStep() {
-  return ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + ::GetSystemMetrics(SM_CXPADDEDBORDER);
-}
-
-void CascadeDesktopWindows(UINT how) { ::CascadeWindows(nullptr, how, nullptr, 0, nullptr); }
-
-void TileDesktopWindows(UINT how) { ::TileWindows(nullptr, how, nullptr, 0, nullptr); }
 
 }  // namespace platform

@@ -1,21 +1,21 @@
-// Cascade and tile. On Windows the desktop's own CascadeWindows/TileWindows arrange the
-// top-level windows; under Wine those are stubs that move nothing, so the program arranges the
-// listed windows itself with the same kind of geometry.
+// Cascade and tile, with the program's own geometry on every system: the listed windows are
+// arranged, each in the work area of the monitor it is on, the windows of each monitor together.
+// (The desktop's own CascadeWindows/TileWindows arrange windows the list does not hold, those of
+// other virtual desktops too, and under Wine they move nothing.)
 #include "shell/BulkCommands.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
+#include "platform/Monitors.h"
 #include "platform/WindowArrangement.h"
-#include "platform/Wine.h"
 #include "shell/portable/ArrangeGeometry.h"
 
 namespace shell {
 
 struct Arrangement {
-  void (*desktopCall)(UINT how);
-  UINT how;  // MDITILE_* as the desktop call takes it
-  std::vector<vantora::Rect> (*layout)(const vantora::Rect& workArea, int count);
+  std::vector<vantora::Rect> (*layout)(HMONITOR monitor, const vantora::Rect& workArea, int count);
   // Cascade slots go to the back windows first, so the front window lands last, on top of the
   // others, and every caption stays visible; tiles follow the list from the front window.
   bool backWindowsFirst;
@@ -23,36 +23,39 @@ struct Arrangement {
 
 namespace {
 
-constexpr Arrangement kCascade{
-    platform::CascadeDesktopWindows, MDITILE_SKIPDISABLED,
-    [](const vantora::Rect& work, int count) { return vantora::CascadeRects(work, count, platform::CascadeStep()); },
-    true};
-constexpr Arrangement kTileHorizontal{platform::TileDesktopWindows, MDITILE_HORIZONTAL | MDITILE_SKIPDISABLED,
-                                      [](const vantora::Rect& work, int count) {
+constexpr Arrangement kCascade{[](HMONITOR monitor, const vantora::Rect& work, int count) {
+                                 return vantora::CascadeRects(work, count, platform::CascadeStep(monitor));
+                               },
+                               true};
+constexpr Arrangement kTileHorizontal{[](HMONITOR, const vantora::Rect& work, int count) {
                                         return vantora::TileRects(work, count, vantora::TileDirection::Horizontal);
                                       },
                                       false};
-constexpr Arrangement kTileVertical{platform::TileDesktopWindows, MDITILE_VERTICAL | MDITILE_SKIPDISABLED,
-                                    [](const vantora::Rect& work, int count) {
+constexpr Arrangement kTileVertical{[](HMONITOR, const vantora::Rect& work, int count) {
                                       return vantora::TileRects(work, count, vantora::TileDirection::Vertical);
                                     },
                                     false};
 
-// The listed windows the desktop call would take: enabled (disabled ones are skipped) and not
-// minimized, in list order.
-std::vector<HWND> ArrangeableWindows(const std::vector<HWND>& listed) {
-  std::vector<HWND> windows;
-  for (HWND window : listed)
-    if (::IsWindow(window) && ::IsWindowEnabled(window) && !::IsIconic(window)) windows.push_back(window);
-  return windows;
+// The listed windows that are arranged, in list order, grouped by the monitor each is on: the
+// enabled ones that are not minimized (disabled windows are skipped, as the system's own
+// arrangement skips them).
+std::vector<std::pair<HMONITOR, std::vector<HWND>>> WindowsByMonitor(const std::vector<HWND>& listed) {
+  std::vector<std::pair<HMONITOR, std::vector<HWND>>> groups;
+  for (HWND window : listed) {
+    if (!::IsWindow(window) || !::IsWindowEnabled(window) || ::IsIconic(window)) continue;
+    const HMONITOR monitor = platform::MonitorHandleOf(window);
+    auto group = std::find_if(groups.begin(), groups.end(), [monitor](const auto& g) { return g.first == monitor; });
+    if (group == groups.end()) group = groups.insert(groups.end(), {monitor, {}});
+    group->second.push_back(window);
+  }
+  return groups;
 }
 
-void ArrangeOurselves(const std::vector<HWND>& listed, const Arrangement& arrangement) {
-  std::vector<HWND> windows = ArrangeableWindows(listed);
+void ArrangeOnMonitor(HMONITOR monitor, std::vector<HWND> windows, const Arrangement& arrangement) {
   if (arrangement.backWindowsFirst) std::reverse(windows.begin(), windows.end());
-  const RECT work = platform::WorkArea();
+  const RECT work = platform::AreaOf(monitor).work;
   const auto rects =
-      arrangement.layout({work.left, work.top, work.right, work.bottom}, static_cast<int>(windows.size()));
+      arrangement.layout(monitor, {work.left, work.top, work.right, work.bottom}, static_cast<int>(windows.size()));
   for (size_t i = 0; i < windows.size(); ++i)
     platform::LogIfFailed(
         L"Placing a listed window",
@@ -66,10 +69,8 @@ void BulkCommands::Arrange(const Arrangement& arrangement) {
     platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(form_.Handle()));
   };
   raiseMainWindow();
-  if (platform::RunningOnWine())
-    ArrangeOurselves(catalogue_.Windows(), arrangement);
-  else
-    arrangement.desktopCall(arrangement.how);
+  for (auto& group : WindowsByMonitor(catalogue_.Windows()))
+    ArrangeOnMonitor(group.first, std::move(group.second), arrangement);
   raiseMainWindow();
 }
 

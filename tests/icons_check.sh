@@ -39,6 +39,13 @@ written=$(icotool -l "$out/check-group.ico" | head -1)
 [ "$first" = "$written" ] || fail "the group's entry for icon 1 differs from the seed's first image: $first / $written"
 same_as_seed_first "$e2e_out/e2e-target.exe"
 
+# A program without icons got group 1, under the language of its version information, naming
+# icon 1 (the neutral language: it had none).
+bare=$(wrestool -l "$out/bare-replaced.exe") || fail "wrestool cannot read the program that had no icons"
+echo "$bare" | grep -q -- '--type=14 --name=1 --language=1033' || fail "no group 1 under US English: $bare"
+echo "$bare" | grep -q -- '--type=3 --name=1 --language=0' || fail "no neutral icon 1: $bare"
+same_as_seed_first "$out/bare-replaced.exe"
+
 # A PNG first image: the group names a 256 x 256 icon 1.
 wrestool -x --type=14 --name=1 -o "$out/png-group.ico" "$out/png-replaced.exe" || fail "no group in png-replaced.exe"
 icotool -l "$out/png-group.ico" | grep -q -- '--width=256 --height=256' || fail "the PNG icon is not in the group"
@@ -77,15 +84,22 @@ done
 file "$out/known.emf" | grep -q 'Windows Enhanced Metafile' || fail "known.emf is not an enhanced metafile"
 file "$out/known.wmf" | grep -q 'Windows metafile' || fail "known.wmf is not a metafile"
 
-# The window icon as bitmap, PNG and icon file: white where the icon is transparent.
+# The window icon as bitmap (white where the icon is transparent), PNG and icon file (which keep
+# its transparency: the alpha of a masked icon's pixels, and of an alpha icon's, as they were).
+alpha() { convert "$1" -format "%[fx:round(255*p{$2}.a)]" info: 2>/dev/null; }
+transparency() { [ "$(alpha "$1" "$2")" = "$3" ] || fail "$1 at $2 has alpha $(alpha "$1" "$2"), not $3"; }
 [ "$(size "$out/window-icon-large.bmp")" = "BMP3 32 32" ] || fail "large icon: $(size "$out/window-icon-large.bmp")"
 [ "$(size "$out/window-icon-large.png")" = "PNG 32 32" ] || fail "large icon as PNG: $(size "$out/window-icon-large.png")"
 [ "$(size "$out/window-icon-large.ico")" = "ICO 32 32" ] || fail "large icon as ICO: $(size "$out/window-icon-large.ico")"
 for ext in png ico; do
-  near "$out/window-icon-large.$ext" 4,4 "255 255 255" 0
+  transparency "$out/window-icon-large.$ext" 4,4 0
+  transparency "$out/window-icon-large.$ext" 28,28 255
   near "$out/window-icon-large.$ext" 28,28 "0 0 255" 0
 done
 [ "$(size "$out/window-icon-small.bmp")" = "BMP3 16 16" ] || fail "small icon: $(size "$out/window-icon-small.bmp")"
+transparency "$out/window-icon-small.png" 0,0 0
+transparency "$out/window-icon-small.png" 1,7 127
+transparency "$out/window-icon-small.png" 7,1 255
 # The screenshots (their sizes are checked where they are taken).
 [ "$(identify -format '%m' "$out/window-shot.png" 2>/dev/null)" = "PNG" ] || fail "the window screenshot is not a PNG file"
 [ "$(identify -format '%m' "$out/full-screen.gif[0]" 2>/dev/null)" = "GIF" ] || fail "the full-screen shot is not a GIF file"

@@ -28,13 +28,18 @@ ModelContents LayOutContents(const ui::Bounds& shape, const ScreenFacts& screen)
   const int applyOffset = cancelWidth + scaled(kButtonGap);
   const ui::Bounds handle = HandleAtCorner(shape, HandleSize(screen.dpi));
   const ui::Bounds both{cancelLeft, top, applyOffset + applyWidth, buttonHeight};
+  const ui::Bounds& monitor = screen.monitor;
   const bool clearOfHandle = Right(both) <= handle.left || Bottom(both) <= handle.top;
-  const bool fitInside =
-      both.left >= shape.left && Right(both) <= Right(shape) && Bottom(both) <= Bottom(shape) && clearOfHandle;
+  const bool onMonitor = both.left >= monitor.left && both.top >= monitor.top && Right(both) <= Right(monitor) &&
+                         Bottom(both) <= Bottom(monitor);
+  const bool fitInside = both.left >= shape.left && Right(both) <= Right(shape) && Bottom(both) <= Bottom(shape) &&
+                         clearOfHandle && onMonitor;
   if (!fitInside) {
     top = Bottom(shape) + kOutsideGap;
-    if (top + buttonHeight > screen.height) top = std::max(0, shape.top - kOutsideGap - buttonHeight);
-    cancelLeft = std::clamp(cancelLeft, 0, std::max(0, screen.width - applyOffset - applyWidth));
+    if (top + buttonHeight > Bottom(monitor)) top = shape.top - kOutsideGap - buttonHeight;
+    top = std::clamp(top, monitor.top, std::max(monitor.top, Bottom(monitor) - buttonHeight));
+    cancelLeft =
+        std::clamp(cancelLeft, monitor.left, std::max(monitor.left, Right(monitor) - applyOffset - applyWidth));
   }
   // The label stays on the panel: below its top edge and no lower than its bottom.
   const int labelHeight = std::clamp(shape.height - kLabel.top, 0, scaled(kLabel.height));

@@ -1,8 +1,8 @@
 #pragma once
 // The resize screen (TForm7) as data, and the model of the target window it shows: where the
 // white panel and the corner handle stand, how the panel's contents follow it, and how the two
-// drags change it. Everything is in screen pixels, which on the resize screen are also client
-// pixels: the screen lies one to one over the desktop from (0, 0).
+// drags change it. Everything is in screen pixels: the screen lies one to one over the virtual
+// screen (all monitors), so a pixel of the model is a pixel of the desktop.
 #include <string_view>
 
 #include "platform/ui/portable/Layout.h"
@@ -40,14 +40,14 @@ consteval ui::Placement ResizeRow(std::string_view name) { return ui::Place(resi
 // The white panel's contents, laid out for its current width: the label spans the panel and
 // never reaches below it, and "Cancel" ends on the panel's vertical centre line with "Apply" a
 // gap right of it. The buttons keep their designed place while they fit inside the panel clear
-// of the corner handle; a panel too small for them has them just below it, or above it when
-// below would leave the screen, and never off the screen's sides. Sizes, gaps and offsets are
-// the designed ones scaled to the screen's DPI.
+// of the corner handle and lie on the panel's monitor; otherwise they stand just below the
+// panel, or above it when below would leave the monitor, and never off the monitor. Sizes, gaps
+// and offsets are the designed ones scaled to the DPI.
 struct ModelContents {
   ui::Bounds label, cancel, apply;
 };
 struct ScreenFacts {
-  int width = 0, height = 0;  // the screen, in pixels from 0, 0
+  ui::Bounds monitor;  // the monitor that holds the panel, in screen pixels
   unsigned dpi = 96;
 };
 ModelContents LayOutContents(const ui::Bounds& shape, const ScreenFacts& screen);

@@ -8,7 +8,7 @@ namespace {
 constexpr uint16_t kDosSignature = 0x5A4D;     // "MZ"
 constexpr uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr uint16_t kPe32 = 0x10B, kPe32Plus = 0x20B;
-constexpr uint32_t kSecurityDirectory = 4;
+constexpr uint32_t kResourceDirectory = 2, kSecurityDirectory = 4;
 
 }  // namespace
 
@@ -27,9 +27,17 @@ std::optional<PeLayout> ReadPeLayout(ByteView headers) {
   const auto directories = ReadAt<uint32_t>(headers, countAt);
   if (!directories || countAt + 4 > optionalAt + file->sizeOfOptionalHeader) return std::nullopt;
 
-  PeLayout layout{0, 0};
+  PeLayout layout{0, 0, {0, 0}};
+  const auto directory = [&](uint32_t index) {
+    return ReadAt<PeDataDirectory>(headers, countAt + 4 + index * sizeof(PeDataDirectory));
+  };
+  if (*directories > kResourceDirectory) {
+    const auto resources = directory(kResourceDirectory);
+    if (!resources) return std::nullopt;
+    layout.resources = *resources;
+  }
   if (*directories > kSecurityDirectory) {
-    const auto security = ReadAt<PeDataDirectory>(headers, countAt + 4 + kSecurityDirectory * sizeof(PeDataDirectory));
+    const auto security = directory(kSecurityDirectory);
     if (!security) return std::nullopt;
     layout.certificateSize = security->size;
   }

@@ -41,8 +41,10 @@ static_assert(sizeof(PeSectionHeader) == 40);
 static_assert(sizeof(PeDataDirectory) == 8);
 
 struct PeLayout {
-  uint64_t sectionsEnd;      // file offset just past the last section's raw data
-  uint32_t certificateSize;  // the security directory: a signature stored after the sections
+  uint64_t sectionsEnd;       // file offset just past the last section's raw data
+  uint32_t certificateSize;   // the security directory: a signature stored after the sections
+  PeDataDirectory resources;  // where the headers say the resource directory lies; empty for none
+  bool HasResources() const { return resources.address != 0 && resources.size != 0; }
   bool TrailingData(uint64_t fileSize) const { return fileSize > sectionsEnd || certificateSize != 0; }
   // The file ends before its last section does.
   bool Truncated(uint64_t fileSize) const { return fileSize < sectionsEnd; }

@@ -64,10 +64,14 @@ bool Image::Empty() const { return std::holds_alternative<std::monostate>(pictur
 
 void Image::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
-  ::FillRect(item.hDC, &rect, SurfaceBrush());
   const SIZE size = Icon() ? IconSize(Icon()) : Bitmap() ? BitmapSize(Bitmap()) : SIZE{0, 0};
   const int x = HasFlag(kCentred) ? (rect.right - rect.left - size.cx) / 2 : 0;
   const int y = HasFlag(kCentred) ? (rect.bottom - rect.top - size.cy) / 2 : 0;
+  // A bitmap that covers the whole control (the resize screen's picture of every monitor) needs
+  // no background under it.
+  const bool covered =
+      !Icon() && x <= 0 && y <= 0 && x + size.cx >= rect.right - rect.left && y + size.cy >= rect.bottom - rect.top;
+  if (!covered) ::FillRect(item.hDC, &rect, SurfaceBrush());
   if (HICON icon = Icon()) {
     ::DrawIconEx(item.hDC, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
   } else if (HBITMAP bitmap = Bitmap()) {

@@ -1,6 +1,6 @@
 #pragma once
 // Where cascading and tiling put the windows, computed from the work area and the number of
-// windows. Used where the platform's own CascadeWindows/TileWindows do nothing (Wine).
+// windows; the program arranges each monitor's windows in its work area with them.
 #include <vector>
 
 namespace vantora {

@@ -75,7 +75,7 @@ TEST(ResizeModel, CornerDragAddsThePressOffsetAndTheHandleJumpsOnRelease) {
   EXPECT_EQ(model.shape.width, 665);
 }
 
-constexpr commands::ScreenFacts kScreen{1280, 1024, 96};
+constexpr commands::ScreenFacts kScreen{{0, 0, 1280, 1024}, 96};
 
 TEST(ResizeLayout, CancelEndsOnThePanelsCentreLineAndApplyFollows) {
   struct Case {
@@ -118,6 +118,12 @@ TEST(ResizeLayout, ButtonsStayInsideAPanelThatHoldsThemAndGoOutsideOneThatDoesNo
   const auto right = commands::LayOutContents({1250, 300, 30, 40}, kScreen);
   EXPECT_EQ(Right(right.apply), 1280);
   EXPECT_EQ(right.apply.left - Right(right.cancel), 10);
+  // On a monitor left of the primary, by that monitor's edges; a panel that holds the buttons
+  // below the monitor's bottom has them above it.
+  constexpr commands::ScreenFacts kLeftMonitor{{-1024, 0, 1024, 768}, 96};
+  EXPECT_EQ(commands::LayOutContents({-1024, 300, 60, 40}, kLeftMonitor).cancel.left, -1024);
+  EXPECT_EQ(Right(commands::LayOutContents({-40, 300, 30, 40}, kLeftMonitor).apply), 0);
+  EXPECT_EQ(Bottom(commands::LayOutContents({-900, 700, 640, 480}, kLeftMonitor).cancel), 700 - 4);
 }
 
 TEST(ResizeLayout, TheLabelNeverReachesBelowThePanel) {
@@ -130,7 +136,7 @@ TEST(ResizeLayout, TheLabelNeverReachesBelowThePanel) {
 }
 
 TEST(ResizeLayout, SizesFollowTheScreensDpi) {
-  const auto at144 = commands::LayOutContents({0, 0, 640, 480}, {1920, 1200, 144});
+  const auto at144 = commands::LayOutContents({0, 0, 640, 480}, {{0, 0, 1920, 1200}, 144});
   EXPECT_EQ(at144.cancel.width, 137);  // 91 * 1.5, rounded
   EXPECT_EQ(at144.apply.width, 126);
   EXPECT_EQ(at144.cancel.height, 38);

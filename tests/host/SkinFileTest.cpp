@@ -176,6 +176,7 @@ TEST(SkinFile, TheEngineSkipsBadFilesReportsEachOnceAndPaintsTheActiveSkin) {
 }
 
 TEST(SkinFile, TheStartupSkinShipsAsAWholeUsableFile) {
+  // From the source folder the build names: __FILE__ is relative where a compiler cache rewrites paths.
   const auto path = std::filesystem::path(VANTORA_SOURCE_DIR) / "Skins" / "WMP11.vskin";
   std::ifstream in(path, std::ios::binary);
   ASSERT_TRUE(in) << path;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/Wine.h"
 #include "shell/portable/ArrangeGeometry.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
@@ -189,13 +188,10 @@ TEST_F(BulkCommandsTest, MinimizeAllAndRestoreAllButtonsActOnEveryListedWindowOn
   EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == form.Handle(); }));
 }
 
-// Under Wine the desktop's cascade and tile calls move nothing; the program arranges the listed
-// windows itself.
+// The program arranges the listed windows itself, on every system (one monitor here; the
+// two-monitor tests are in MonitorsTest).
 class ArrangementTest : public BulkCommandsTest {
  protected:
-  void SetUp() override {
-    if (!platform::RunningOnWine()) GTEST_SKIP() << "on Windows the system arranges the windows itself";
-  }
   static vantora::Rect WorkArea() {
     RECT r{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);

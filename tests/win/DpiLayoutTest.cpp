@@ -16,6 +16,7 @@
 #include "app/portable/MainLayout.h"
 #include "commands/VantoraInfo.h"
 #include "options/VantoraOptions.h"
+#include "support/ScreenshotFolder.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
 #include "support/ScreenPicture.h"
@@ -26,11 +27,7 @@ namespace {
 
 using testsupport::ScreenPicture;
 
-std::filesystem::path ScreenshotFolder() {
-  std::string folder = VANTORA_SCREENSHOT_DIR;
-  if (!folder.empty() && folder.front() == '/') folder = "Z:" + folder;
-  return std::filesystem::path(folder).make_preferred();
-}
+using testsupport::ScreenshotFolder;
 
 // The text's extent in a font: one line, or wrapped at `wrapWidth`.
 SIZE TextExtent(HFONT font, const std::wstring& text, int wrapWidth = 0) {

@@ -8,7 +8,10 @@
 #include "icons/ExeIcon.h"
 #include "icons/portable/IcoFile.h"
 #include "icons/portable/IconGroup.h"
+#include "icons/portable/PeLayout.h"
+#include "platform/Processes.h"
 #include "platform/ResourceUpdate.h"
+#include "support/FileUser.h"
 #include "support/IconFilesOut.h"
 #include "support/Leftovers.h"
 #include "support/MainForm.h"
@@ -97,6 +100,16 @@ TEST(ExeIconFiles, IconsStoredUnderALanguageAreReplacedInItAndEveryGroupAgrees) 
     EXPECT_EQ(entry.width, 16);
     EXPECT_EQ(+entry.bytesInRes, first.bytes.size());
   }
+  EXPECT_EQ(ExitCodeOf(exe), 7u);
+}
+
+// A program without icons gets group 1 naming the new icon, so the shell shows it
+// (tests/icons_check.sh reads the group back with wrestool).
+TEST(ExeIconFiles, AProgramWithoutIconsGetsAGroupNamingTheNewIcon) {
+  const std::wstring exe = CopyOfProgram(L"icon_target_bare.exe", L"bare-replaced.exe");
+  ASSERT_FALSE(platform::FirstFileIcons(exe).large);
+  ASSERT_TRUE(icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe));
+  EXPECT_TRUE(platform::FirstFileIcons(exe).large) << "the shell shows no icon";
   EXPECT_EQ(ExitCodeOf(exe), 7u);
 }
 
@@ -201,13 +214,31 @@ TEST(ExeIconTest, ReadOnlyExecutableAndTrailingDataAreRefusedUnchanged) {
             L"The Icon Of The Program Could Not Be Changed. The Program File Is Cut Short.");
 }
 
-TEST(ExeIconTest, AProgramHeldOpenByAnotherIsRefusedUnchanged) {
+// Another program holds the file without sharing it for deletion (as the system holds a
+// running program's file against writing): refused before anything is written, and said so.
+TEST(ExeIconTest, AProgramInUseIsRefusedFirst) {
   const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"held-target.exe");
-  // Read, as a running program's file is, but neither written nor replaced meanwhile.
-  const platform::UniqueFile hold(::CreateFileW(exe.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  ASSERT_TRUE(hold);
+  const testsupport::FileUser holder(L"--hold", exe);
   ExpectRefusedAndUnchanged(SeedIcon(L"icotool-16-32-48.ico"), exe);
+  EXPECT_EQ(icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe).refusal,
+            L"The Icon Of The Program Could Not Be Changed. The Program Is In Use (Running?). Close It And Try Again.");
+}
+
+// A program whose resource directory the system cannot find (its headers point outside the
+// program) is refused as it is, not taken for one without resources.
+TEST(ExeIconTest, AProgramWhoseResourcesCannotBeReadIsRefusedUnchanged) {
+  const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"damaged-resources.exe");
+  auto bytes = Contents(exe);
+  uint32_t peAt = 0;
+  std::memcpy(&peAt, bytes.data() + 0x3C, 4);
+  const uint32_t outside = 0x7FFF0000;  // the resource directory's address (PE32 data directory 2)
+  std::memcpy(bytes.data() + peAt + 4 + sizeof(icons::PeFileHeader) + 96 + 2 * 8, &outside, 4);
+  platform::WriteFileBytes(exe, bytes);
+  ExpectRefusedAndUnchanged(SeedIcon(L"icotool-16-32-48.ico"), exe);
+  EXPECT_EQ(
+      icons::ReplaceExeIcon(SeedIcon(L"icotool-16-32-48.ico"), exe)
+          .refusal.rfind(L"The Icon Of The Program Could Not Be Changed. The Program's Resources Cannot Be Read. ", 0),
+      0u);
 }
 
 TEST(ExeIconTest, ProgramWithRelocationsAfterItsResourcesStillRunsAfterTheChange) {
@@ -256,13 +287,7 @@ TEST_F(ExeIconPanelTest, ChangeWithoutAnExecutableSaysErrorAndLoadEnablesChange)
   EXPECT_TRUE(form.Button37.Enabled());
   EXPECT_NE(form.Image5.Icon(), nullptr);
   form.Button37.Click();
-  // No executable chosen: the reason is the file system's.
-  const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0].rfind(L"The Icon Of The Program Could Not Be Changed. Cannot open file \"\". ", 0), 0u)
-      << errors[0];
-  EXPECT_GT(errors[0].size(),
-            std::wstring(L"The Icon Of The Program Could Not Be Changed. Cannot open file \"\". ").size());
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{L"No Program Was Chosen."});
 }
 
 TEST_F(ExeIconPanelTest, NotAnIconKeepsThePanelAndSaysSo) {

@@ -16,6 +16,7 @@
 
 using testsupport::Contents;
 using testsupport::FolderOf;
+using testsupport::FreshFolder;
 using testsupport::IconOut;
 using testsupport::TemporaryFilesIn;
 
@@ -23,18 +24,6 @@ namespace {
 
 const std::vector<uint8_t> kOld(3000, 'o');
 const std::vector<uint8_t> kNew(5000, 'n');
-
-// A fresh folder of its own, so that a leftover of another test cannot be counted here.
-std::wstring FreshFolder(const std::wstring& name) {
-  const std::wstring folder = IconOut(name);
-  for (const auto& file : platform::FilesMatching(folder, L"*")) {
-    const std::wstring path = folder + L"\\" + file;
-    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(path.c_str());
-  }
-  ::CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
 
 std::string FailureOf(const std::wstring& path, const std::vector<uint8_t>& bytes) {
   try {
@@ -136,6 +125,26 @@ TEST(RegistryAllOrNone, AFailedWriteTakesBackTheValuesWrittenBeforeIt) {
   key->WriteStrings(good);
   EXPECT_EQ(ReadValue(kTestKey, L"First"), L"new first");
   EXPECT_EQ(ReadValue(kTestKey, L"Third"), L"new third");
+}
+
+// A value the registry refuses to put back (the key was removed meanwhile, by another program
+// say) is named in the error, so that "none" does not silently become "some".
+TEST(RegistryAllOrNone, AValueThatCannotBePutBackIsNamedInTheError) {
+  RemoveKey(L"Software\\Vantora Tests");
+  WriteValue(kTestKey, L"First", L"old first");
+  auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, kTestKey);
+  ASSERT_TRUE(key);
+  const platform::StringValue values[] = {{L"First", L"new first"}, {L"Second", L"new second"}};
+  const platform::SavedValues before(key->get(), values);
+  key->WriteString(L"First", L"new first");
+  RemoveKey(L"Software\\Vantora Tests");
+  try {
+    before.PutBackAndThrow(1, "RegSetValueExW Second", ERROR_ACCESS_DENIED);
+  } catch (const platform::Win32Error& error) {
+    EXPECT_EQ(error.code(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_NE(std::string(error.what()).find("could not be put back as they were: \"First\""), std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/portable/MainLayout.h"
+#include "support/ScreenshotFolder.h"
 #include "support/MainForm.h"
 #include "support/ScreenPicture.h"
 
@@ -15,12 +16,7 @@ using testsupport::ScreenPicture;
 
 COLORREF Ref(skin::Rgb c) { return RGB(c.r, c.g, c.b); }
 
-// The build gives the folder as a Unix path; Wine shows the Unix root as drive Z:.
-std::filesystem::path ScreenshotFolder() {
-  std::string folder = VANTORA_SCREENSHOT_DIR;
-  if (!folder.empty() && folder.front() == '/') folder = "Z:" + folder;
-  return std::filesystem::path(folder).make_preferred();
-}
+using testsupport::ScreenshotFolder;
 
 // "MacMetal (internal)" -> "MacMetal": file names without spaces or brackets.
 std::wstring FileNamePart(const std::wstring& skin) {

@@ -17,6 +17,7 @@
 
 namespace {
 
+using testsupport::Drag;
 using testsupport::MouseAt;
 using testsupport::ScreenPicture;
 using testsupport::ScreenPoint;
@@ -51,14 +52,6 @@ bool Contains(const RECT& outer, const RECT& inner) {
 bool Intersect(const RECT& a, const RECT& b) {
   RECT both{};
   return ::IntersectRect(&both, &a, &b) != FALSE;
-}
-
-// Presses at `from`, moves in a few steps to `to` and releases there.
-void Drag(POINT from, POINT to) {
-  MouseAt(from);
-  MouseAt(from, MOUSEEVENTF_LEFTDOWN);
-  for (int i = 1; i <= 4; ++i) MouseAt({from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4});
-  MouseAt(to, MOUSEEVENTF_LEFTUP);
 }
 
 class ResizeScreenTest : public testsupport::MainFormTest {

@@ -8,14 +8,18 @@
 #include "icons/Capture.h"
 #include "icons/portable/BmpFile.h"
 #include "icons/portable/IcoFile.h"
+#include "support/BmpReadBack.h"
 #include "support/IconFilesOut.h"
 #include "support/MainForm.h"
+#include "support/PatternWindow.h"
 #include "support/PictureHeader.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestWindow.h"
 
 using testsupport::Contents;
 using testsupport::IconOut;
+using testsupport::PixelAt;
+using testsupport::ReadBack;
 using testsupport::ScriptedPrompts;
 using testsupport::SeedIcon;
 using testsupport::TestWindow;
@@ -42,19 +46,6 @@ platform::UniqueIcon HalfTransparentIcon() {
   }
   ICONINFO info{TRUE, 0, 0, mask.get(), image.get()};
   return platform::UniqueIcon(::CreateIconIndirect(&info));
-}
-
-icons::BmpPicture ReadBack(const std::wstring& path) {
-  const auto bytes = Contents(path);
-  const auto picture = icons::ReadBmp(bytes);
-  EXPECT_TRUE(picture) << "not a bitmap file";
-  return picture.value_or(icons::BmpPicture{});
-}
-
-// Blue, green, red of a pixel of a 24 or 32 bits-per-pixel picture (rows bottom-up).
-COLORREF PixelAt(const icons::BmpPicture& p, uint32_t x, uint32_t y) {
-  const size_t at = icons::RowStride(p.width, p.bitCount) * (p.height - 1 - y) + x * (p.bitCount / 8);
-  return RGB(p.rows[at + 2], p.rows[at + 1], p.rows[at]);
 }
 
 // The pop-up menus that open while `act` runs; each is closed as soon as it shows.
@@ -84,10 +75,12 @@ class WindowIconsTest : public testsupport::MainFormTest {
 // Saves whose files the independent readers look at afterwards.
 using WindowIconFiles = WindowIconsTest;
 
-TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
+TEST_F(WindowIconFiles, IconSavesArePicturesOfTheChosenSizeAndTypeThatKeepTransparencyWhereTheyCan) {
   TestWindow window(L"Icon owner");
   const auto big = HalfTransparentIcon();
-  const auto small = HalfTransparentIcon();
+  // A small icon with an alpha channel: transparent, half transparent and opaque pixels.
+  const platform::UniqueIcon small(static_cast<HICON>(
+      ::LoadImageW(nullptr, SeedIcon(L"magick-16-alpha.ico").c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
   Give(window.get(), big.get(), small.get());
   Select(window.get());
   ScriptedPrompts prompts;
@@ -102,7 +95,8 @@ TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
   EXPECT_EQ(PixelAt(picture, 4, 4), RGB(255, 255, 255));
   EXPECT_EQ(PixelAt(picture, 28, 28), RGB(0, 0, 255));
 
-  // The same as PNG and as an icon file, whose pixels ImageMagick reads (icons_check.sh).
+  // The same as PNG and as an icon file, transparent where the icon is (ImageMagick reads their
+  // pixels in icons_check.sh).
   prompts.fileAnswers.push_back(IconOut(L"window-icon-large.png"));
   form.Button8.Click();
   EXPECT_EQ(testsupport::PngSize(Contents(IconOut(L"window-icon-large.png"))), (testsupport::DeclaredSize{32, 32}));
@@ -122,6 +116,8 @@ TEST_F(WindowIconFiles, IconSavesAreWhiteBackedPicturesOfTheChosenSizeAndType) {
   picture = ReadBack(smallPath);
   EXPECT_EQ(picture.width, 16u);
   EXPECT_EQ(picture.height, 16u);
+  prompts.fileAnswers.push_back(IconOut(L"window-icon-small.png"));
+  form.Button8.Click();
 
   // "Save As.." of the large icon: the same content twice, and Image1 keeps its icon.
   const HICON shown = form.Image1.Icon();
@@ -161,6 +157,32 @@ TEST_F(WindowIconFiles, WindowScreenshotHasTheWindowsSizeAndFullScreenTheMonitor
                                        static_cast<uint32_t>(monitor.rcMonitor.bottom - monitor.rcMonitor.top)}));
   EXPECT_EQ(LayeredAlpha(form.Handle()), 255);
   EXPECT_FALSE(::IsIconic(ui::Application::Instance().Handle()));
+}
+
+// The window draws its own picture: another window kept on top of it does not show in it.
+TEST_F(WindowIconFiles, WindowScreenshotOfACoveredWindowShowsTheWindowsOwnPixels) {
+  constexpr COLORREF kOwn = RGB(200, 30, 40), kCover = RGB(20, 40, 220);
+  testsupport::PatternWindow covered(L"Covered window", kOwn, {150, 150, 550, 450});
+  Select(covered.get());
+  testsupport::PatternWindow cover(L"", kCover, {250, 250, 450, 350}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+  ScriptedPrompts prompts;
+  const std::wstring shot = IconOut(L"covered-window.bmp");
+  prompts.fileAnswers.push_back(shot);
+  form.Button14.Click();
+  RECT client{};
+  ::GetClientRect(covered.get(), &client);
+  POINT corner{0, 0};
+  ::ClientToScreen(covered.get(), &corner);
+  RECT rect{};
+  ::GetWindowRect(covered.get(), &rect);
+  const auto picture = ReadBack(shot);
+  ASSERT_EQ(picture.width, static_cast<uint32_t>(rect.right - rect.left));
+  // Every other pixel of the client area, the part under the cover included.
+  int own = 0, all = 0;
+  for (int y = 0; y < client.bottom; y += 2)
+    for (int x = 0; x < client.right; x += 2, ++all)
+      own += PixelAt(picture, corner.x - rect.left + x, corner.y - rect.top + y) == kOwn;
+  EXPECT_EQ(own, all);
 }
 
 TEST_F(WindowIconsTest, OnlyTheRightButtonOpensTheIconMenusAndOnlyWhenTheIconExists) {
