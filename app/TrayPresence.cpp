@@ -1,9 +1,13 @@
 #include "app/TrayPresence.h"
 
+#include <algorithm>
+
 #include "app/portable/MainLayout.h"
 #include "platform/Error.h"
 #include "platform/Prompts.h"
+#include "platform/portable/Dpi.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
 #include "res/resource.h"
 
 namespace app {
@@ -16,8 +20,13 @@ constexpr const wchar_t* kNoTrayIcon = L"The Icon Could Not Be Added To The Noti
 }  // namespace
 
 void TrayPresence::ShowIcon() {
+  // The notification area shows small icons at the system's DPI: the program's own picture for
+  // that size (16, 20, 24 and 32 pixels at 96, 120, 144 and 192 DPI), not a 16-pixel one the
+  // shell would blur by stretching it.
+  const int size = std::clamp(vantora::ScaleForDpi(vantora::kSmallIconSize, ui::DpiOfWindow(nullptr)),
+                              vantora::kSmallIconSize, 2 * vantora::kSmallIconSize);
   picture_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
-                                                 MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, 16, 16, 0)));
+                                                 MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, size, size, 0)));
   c_.icon.SetIcon(picture_.get());
   // A shell that is not ready yet takes the icon when it announces itself.
   platform::LogIfFailed(L"Adding the notification-area icon", c_.icon.SetVisible(true));

@@ -171,7 +171,8 @@ class TForm6 : public ui::Form {
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
-  shell::ShellToggles shellToggles{{{{shell::ShellWindow::Taskbar, &Button27},
+  shell::ShellToggles shellToggles{{*this,
+                                    {{shell::ShellWindow::Taskbar, &Button27},
                                      {shell::ShellWindow::TaskbarItems, &Button24},
                                      {shell::ShellWindow::TaskbarClock, &Button25},
                                      {shell::ShellWindow::DesktopIcons, &Button26}},

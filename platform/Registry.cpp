@@ -74,27 +74,51 @@ void RegistryKey::WriteString(const std::wstring& name, const std::wstring& valu
   if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
 }
 
+namespace {
+
+// A value's type and bytes as stored; nullopt when it is missing. Throws Win32Error on other
+// failures.
+std::optional<std::vector<BYTE>> ReadStored(HKEY key, const std::wstring& name, DWORD& type) {
+  std::vector<BYTE> data;
+  DWORD size = 0;
+  LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+  // The value may grow between asking for its size and reading it: ask again until it fits.
+  while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+    data.resize(size);
+    status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
+    if (status == ERROR_SUCCESS) {
+      data.resize(size);
+      return data;
+    }
+  }
+  if (status != ERROR_FILE_NOT_FOUND) throw Win32Error("RegQueryValueExW " + Narrow(name), static_cast<DWORD>(status));
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<BYTE>> RegistryKey::ReadBytes(const std::wstring& name) const {
+  DWORD type = 0;
+  return ReadStored(key_.get(), name, type);
+}
+
+void RegistryKey::WriteBinary(const std::wstring& name, std::span<const BYTE> bytes) {
+  const LSTATUS status =
+      ::RegSetValueExW(key_.get(), name.c_str(), 0, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+  if (status != ERROR_SUCCESS) throw Win32Error("RegSetValueExW " + Narrow(name), static_cast<DWORD>(status));
+}
+
 SavedValues::SavedValues(HKEY key, std::span<const StringValue> values) : key_(key) {
   for (const auto& wanted : values) {
     Value& value = values_.emplace_back(Value{wanted.name});
-    DWORD size = 0;
-    LSTATUS status = ::RegQueryValueExW(key, value.name.c_str(), nullptr, &value.type, nullptr, &size);
-    // The value may grow between asking for its size and reading it: ask again until it fits.
-    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-      value.data.resize(size);
-      status = ::RegQueryValueExW(key, value.name.c_str(), nullptr, &value.type, value.data.data(), &size);
-      if (status == ERROR_SUCCESS) {
-        value.data.resize(size);
-        value.existed = true;
-        break;
-      }
+    if (auto data = ReadStored(key, value.name, value.type)) {
+      value.data = std::move(*data);
+      value.existed = true;
     }
-    if (!value.existed && status != ERROR_FILE_NOT_FOUND)
-      throw Win32Error("RegQueryValueExW " + Narrow(value.name), static_cast<DWORD>(status));
   }
 }
 
-void SavedValues::PutBackAndThrow(size_t count, const std::string& failedCall, DWORD code) const {
+void SavedValues::PutBack(size_t count, const std::string& failedCall, DWORD code) const {
   std::wstring lost;
   for (size_t i = count; i-- > 0;) {
     const Value& value = values_[i];
@@ -105,11 +129,21 @@ void SavedValues::PutBackAndThrow(size_t count, const std::string& failedCall, D
     LogFailure(L"Putting back the registry value \"" + value.name + L"\"", static_cast<DWORD>(status));
     lost += (lost.empty() ? L"" : L", ") + (L"\"" + value.name + L"\"");
   }
-  if (lost.empty()) throw Win32Error(failedCall, code);
-  throw Win32Error(failedCall + Narrow(L" (and these values could not be put back as they were: " + lost + L")"), code);
+  if (!lost.empty())
+    throw Win32Error(failedCall + Narrow(L" (and these values could not be put back as they were: " + lost + L")"),
+                     code);
+}
+
+void SavedValues::PutBackAndThrow(size_t count, const std::string& failedCall, DWORD code) const {
+  PutBack(count, failedCall, code);
+  throw Win32Error(failedCall, code);
 }
 
 void RegistryKey::WriteStrings(std::span<const StringValue> values) {
+  (void)WriteStringsFor(values, [] { return Outcome::Success(); });
+}
+
+Outcome RegistryKey::WriteStringsFor(std::span<const StringValue> values, const std::function<Outcome()>& use) {
   const SavedValues before(key_.get(), values);
   for (size_t i = 0; i < values.size(); ++i) {
     try {
@@ -118,6 +152,9 @@ void RegistryKey::WriteStrings(std::span<const StringValue> values) {
       before.PutBackAndThrow(i, "RegSetValueExW " + Narrow(values[i].name), failure.code());
     }
   }
+  const Outcome used = use();
+  if (!used) before.PutBack(values.size(), "A change resting on registry values failed", used.code());
+  return used;
 }
 
 Outcome RegistryKey::DeleteValue(const std::wstring& name) {

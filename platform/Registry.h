@@ -2,6 +2,7 @@
 // Registry keys and string values. Keys are opened with full access unless asked otherwise.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -41,10 +42,19 @@ class RegistryKey {
   std::optional<std::wstring> ReadString(const std::wstring& name) const;
   // Writes a REG_SZ value; throws Win32Error on failure.
   void WriteString(const std::wstring& name, const std::wstring& value);
+  // The value's bytes as stored, whatever its type; nullopt when it is missing. Throws
+  // Win32Error on other failures.
+  std::optional<std::vector<BYTE>> ReadBytes(const std::wstring& name) const;
+  // Writes a REG_BINARY value; throws Win32Error on failure.
+  void WriteBinary(const std::wstring& name, std::span<const BYTE> bytes);
   // Writes every value or none: each value's old contents are read first, and when a write
   // fails the values already written get them back (those that did not exist are removed)
   // before the Win32Error is thrown (see SavedValues for one that cannot be put back).
   void WriteStrings(std::span<const StringValue> values);
+  // WriteStrings, then `use`, a change that rests on the new values: when it fails, the values
+  // get their old contents back as when a write fails, and its outcome is returned (a value
+  // that cannot be put back is named in a Win32Error with the change's code instead).
+  [[nodiscard]] Outcome WriteStringsFor(std::span<const StringValue> values, const std::function<Outcome()>& use);
   // Success when the value existed and is gone now; a missing value fails with
   // ERROR_FILE_NOT_FOUND.
   [[nodiscard]] Outcome DeleteValue(const std::wstring& name);
@@ -66,6 +76,9 @@ class SavedValues {
   // in that error's text and written to the debug output, so that "none" never silently
   // becomes "some".
   [[noreturn]] void PutBackAndThrow(size_t count, const std::string& failedCall, DWORD code) const;
+  // The same for a change that failed after every write: throws only when a value could not be
+  // put back.
+  void PutBack(size_t count, const std::string& failedCall, DWORD code) const;
 
  private:
   struct Value {

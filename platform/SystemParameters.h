@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// Makes the system show `picture` as the desktop wallpaper and tells every top-level window
-// (SPIF_SENDWININICHANGE); the registry values of the wallpaper are left to the caller.
+// Makes the system show `picture` as the desktop wallpaper, keeps it in the user's profile and
+// tells every top-level window (SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE); the wallpaper's
+// style values are left to the caller.
 // A failure when the system refused, for instance a picture it cannot load.
 [[nodiscard]] Outcome ShowDesktopWallpaper(const std::wstring& picture);
 

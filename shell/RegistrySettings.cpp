@@ -14,6 +14,37 @@ constexpr const wchar_t* kBrowserKey = L"Software\\Microsoft\\Internet Explorer\
 constexpr const wchar_t* kBrowserTitle = L"Window Title";
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const wchar_t* kRunValue = L"Vantora";
+// Since Windows 8, Task Manager and Settings switch a Run value off here, under its own name,
+// and leave the Run value alone. A 12-byte value: a flag word, odd when switched off, then
+// when it was switched off. Switched on, Windows writes a flag word of 2 and a zero time.
+constexpr const wchar_t* kStartupApprovedKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+constexpr BYTE kSwitchedOn[12] = {2};
+
+bool SwitchedOff(const platform::RegistryKey& approved) {
+  try {
+    const auto state = approved.ReadBytes(kRunValue);
+    return state && !state->empty() && ((*state)[0] & 1);
+  } catch (const platform::Win32Error& error) {
+    // An entry that cannot be read switches nothing off that we can tell.
+    platform::LogFailure(L"Reading whether the startup entry is switched off", error.code());
+    return false;
+  }
+}
+
+// Whether Windows starts the program at logon.
+bool StartsWithWindows(const platform::RegistryKey& run) {
+  if (!run.HasValue(kRunValue)) return false;
+  const auto approved = platform::RegistryKey::Open(HKEY_CURRENT_USER, kStartupApprovedKey, KEY_QUERY_VALUE);
+  return !approved || !SwitchedOff(*approved);
+}
+
+// An entry switched off is switched on as Task Manager does; none is made where there is none.
+void SwitchOnIfSwitchedOff() {
+  if (auto approved = platform::RegistryKey::Open(HKEY_CURRENT_USER, kStartupApprovedKey);
+      approved && SwitchedOff(*approved))
+    approved->WriteBinary(kRunValue, kSwitchedOn);
+}
 
 }  // namespace
 
@@ -30,8 +61,8 @@ void SystemSettings::WriteBrowserTitle() {
 void SystemSettings::ShowStartWithWindowsState() {
   // Without a Run key the button keeps its designed caption.
   if (const auto run = platform::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
-    controls_.startWithWindows.SetCaption(run->HasValue(kRunValue) ? kStartWithWindowsToggle.second
-                                                                   : kStartWithWindowsToggle.first);
+    controls_.startWithWindows.SetCaption(StartsWithWindows(*run) ? kStartWithWindowsToggle.second
+                                                                  : kStartWithWindowsToggle.first);
 }
 
 void SystemSettings::ToggleStartWithWindows() {
@@ -42,6 +73,7 @@ void SystemSettings::ToggleStartWithWindows() {
     // Quoted: the system would otherwise try the parts of a path with blanks as programs.
     if (start) {
       run.WriteString(kRunValue, L"\"" + platform::ExecutablePath() + L"\"");
+      SwitchOnIfSwitchedOff();
     } else if (const platform::Outcome deleted = run.DeleteValue(kRunValue);
                !deleted && deleted.code() != ERROR_FILE_NOT_FOUND) {  // already gone is what was asked
       refused = deleted.code();

@@ -5,12 +5,20 @@
 
 #include "platform/WindowQueries.h"
 #include "platform/WindowRoutines.h"
+#include "platform/ui/Components.h"
 
 namespace shell {
-ShellToggles::ShellToggles(const Controls& controls) : taskbarOpacity_(controls.taskbarOpacity) {
+ShellToggles::ShellToggles(const Controls& controls)
+    : mainWindow_(controls.mainWindow), taskbarOpacity_(controls.taskbarOpacity) {
   if (controls.buttons.size() != std::size(buttons_)) throw std::logic_error("one button for each shell toggle");
   std::copy(controls.buttons.begin(), controls.buttons.end(), buttons_);
+  token_ = mainWindow_.AddMessageHandler([this](UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == ui::TaskbarCreatedMessage()) ShellRestarted();
+    return false;  // the tray icon hears it too
+  });
 }
+
+ShellToggles::~ShellToggles() { mainWindow_.RemoveMessageHandler(token_); }
 
 ui::Button& ShellToggles::ButtonOf(ShellWindow target) const {
   const auto* found = std::find_if(std::begin(buttons_), std::end(buttons_),
@@ -27,16 +35,25 @@ void ShellToggles::Toggle(ShellWindow target) {
   const ShellToggleRow& row = ShellToggle(target);
   ui::Button& button = ButtonOf(target);
   const bool hide = button.Caption() == row.captions.first;
+  const HWND window = FindShellWindow(target);
+  // Never a caption for a window that is not there.
+  if (!window)
+    throw std::runtime_error(
+        platform::Narrow(L"The " + std::wstring(row.name) + L" Cannot Be Found On This Version Of Windows."));
   // The shell's windows belong to another program, which may have stopped answering: the show
   // call is left out then (platform::Answering), and fails.
-  const HWND window = FindShellWindow(target);
-  const platform::Outcome shown = platform::ShowWindowState(window, hide           ? SW_HIDE
-                                                                    : row.restores ? SW_SHOWNORMAL
-                                                                                   : SW_SHOW);
+  const int command = hide ? SW_HIDE : row.restores ? SW_SHOWNORMAL : SW_SHOW;
+  const platform::Outcome shown = platform::ShowWindowState(window, command);
   platform::LogIfFailed(L"Hiding or showing a window of the shell", shown);
-  // A missing or unanswering shell window keeps the caption; otherwise it says what the window
-  // reports now: its own visibility, which a hidden taskbar does not take from its items.
-  if (shown) ApplyCaption(row, platform::HasVisibleStyle(window));
+  if (!shown) return;  // the caption stays
+  if (target == ShellWindow::Taskbar) {
+    for (const HWND other : SecondaryTaskbars())
+      platform::LogIfFailed(L"Hiding or showing a taskbar of another monitor",
+                            platform::ShowWindowState(other, command));
+  }
+  // The caption says what the window reports now: its own visibility, which a hidden taskbar
+  // does not take from its items.
+  ApplyCaption(row, platform::HasVisibleStyle(window));
 }
 
 void ShellToggles::ApplyCaption(const ShellToggleRow& row, bool visible) {
@@ -44,10 +61,20 @@ void ShellToggles::ApplyCaption(const ShellToggleRow& row, bool visible) {
 }
 
 void ShellToggles::ApplyTaskbarOpacity() {
+  opacityChosen_ = true;
+  std::vector<HWND> taskbars = SecondaryTaskbars();
+  if (const HWND main = FindShellWindow(ShellWindow::Taskbar)) taskbars.insert(taskbars.begin(), main);
   // A taskbar that does not answer is left alone (platform::Answering).
-  if (const HWND taskbar = FindShellWindow(ShellWindow::Taskbar))
-    platform::LogIfFailed(L"Setting the taskbar's opacity",
+  for (const HWND taskbar : taskbars)
+    platform::LogIfFailed(L"Setting a taskbar's opacity",
                           platform::SetWindowOpacity(taskbar, taskbarOpacity_.Position()));
+}
+
+// A new shell (Explorer restarts after a crash or an update) has new windows in their own
+// state: the captions are read again, and the opacity chosen in this run is given again.
+void ShellToggles::ShellRestarted() {
+  ApplyStartupCaptions();
+  if (opacityChosen_) ApplyTaskbarOpacity();
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 
 #include "platform/Error.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Form.h"
 #include "shell/ShellWindows.h"
 
 namespace shell {
@@ -15,28 +16,39 @@ namespace shell {
 class ShellToggles {
  public:
   struct Controls {
+    ui::Form& mainWindow;  // hears the shell announce itself when it (re)starts
     std::initializer_list<std::pair<ShellWindow, ui::Button*>> buttons;  // one for each toggle
     ui::TrackBar& taskbarOpacity;
   };
   explicit ShellToggles(const Controls& controls);
+  ~ShellToggles();
+  ShellToggles(const ShellToggles&) = delete;
+  ShellToggles& operator=(const ShellToggles&) = delete;
 
-  // Once at start-up: each caption from whether its target is visible now (a missing window
-  // counts as hidden), in the order of the toggle table.
+  // At start-up, and whenever the shell (re)starts: each caption from whether its target is
+  // visible now (a missing window counts as hidden), in the order of the toggle table.
   void ApplyStartupCaptions();
 
   // A click on the target's button: the hide caption hides the target, any other caption shows
-  // it. The caption then names the target's visibility as read back; a target that is missing
-  // or did not answer leaves the caption as it was.
+  // it. The caption then names the target's visibility as read back; a target that did not
+  // answer leaves the caption as it was. A target the shell does not have is reported
+  // (std::runtime_error) and leaves the caption too. The taskbar toggle acts on the taskbars
+  // of every monitor; its caption follows the main one.
   void Toggle(ShellWindow target);
 
-  // The taskbar's opacity from the slider's position, as a percentage.
+  // Every taskbar's opacity from the slider's position, as a percentage.
   void ApplyTaskbarOpacity();
 
  private:
   ui::Button& ButtonOf(ShellWindow target) const;
   void ApplyCaption(const ShellToggleRow& row, bool visible);
+  void ShellRestarted();
+
+  ui::Form& mainWindow_;
   std::pair<ShellWindow, ui::Button*> buttons_[std::size(kShellToggles)];
   ui::TrackBar& taskbarOpacity_;
+  bool opacityChosen_ = false;  // the slider was moved in this run
+  int token_;
 };
 
 }  // namespace shell

@@ -16,10 +16,11 @@
 namespace shell {
 
 // Writes the wallpaper's registry values (the picture, not tiled, stretched, origin 0,0) and
-// has the system show it, all five values or none. Throws std::runtime_error, before anything
-// is written, when the path names no file or a file that is no picture (one whose header is cut
-// short or declares an absurd size is none either), and after writing them when the system
-// refuses to show it, with the system's reason.
+// has the system show it and keep it, all five values or none. Throws std::runtime_error,
+// before anything is written, when the path names no file or a file that is no picture the
+// system shows as a wallpaper (one whose header is cut short or declares an absurd size, an
+// icon, a metafile), and when the system refuses to show it, with the system's reason, once
+// the five values are back as they were.
 void SetWallpaper(const std::wstring& picture);
 
 // Enables the shutdown privilege and asks the system to end the session with these
@@ -55,8 +56,11 @@ class SystemSettings {
   void ToggleClipboardBlocker();
   void ClipboardTick();
 
-  // Once at start-up, and after each toggle: the button names the opposite of what the Run key
-  // holds. A toggle the registry refuses is reported with the system's reason.
+  // Once at start-up, and after each toggle: the button names the opposite of what Windows will
+  // do at logon: start the program when the Run key holds it and Task Manager or Settings have
+  // not switched it off (StartupApproved). Starting writes the Run value and switches such an
+  // entry back on; not starting deletes the Run value. A toggle the registry refuses is
+  // reported with the system's reason.
   void ShowStartWithWindowsState();
   void ToggleStartWithWindows();
 

@@ -25,26 +25,33 @@ void CheckIsPicture(const std::wstring& picture) {
   } catch (const std::runtime_error&) {
     // A file that cannot be read is no picture we can set.
   }
-  // Nor is one cut short or declaring a size no picture has.
-  if (vantora::SoundPictureFormatOf(start, size) == vantora::PictureFormat::None)
-    throw std::runtime_error("The File \"" + platform::Narrow(picture) + "\" Is Not A Picture.");
+  // Nor is one cut short or declaring a size no picture has, nor an icon or a metafile, which
+  // the system does not show as a wallpaper.
+  switch (vantora::SoundPictureFormatOf(start, size)) {
+    case vantora::PictureFormat::Png:
+    case vantora::PictureFormat::Gif:
+    case vantora::PictureFormat::Jpeg:
+    case vantora::PictureFormat::Bitmap: return;
+    default: throw std::runtime_error("The File \"" + platform::Narrow(picture) + "\" Is Not A Picture.");
+  }
 }
 
 }  // namespace
 
 void SetWallpaper(const std::wstring& picture) {
   CheckIsPicture(picture);
-  if (auto key = platform::RegistryKey::TryCreate(HKEY_CURRENT_USER, kDesktopKey)) {
-    // All five or none: a picture with another picture's style would show wrongly.
-    const platform::StringValue values[] = {{L"Wallpaper", picture},
-                                            {L"TileWallpaper", L"0"},
-                                            {L"WallpaperStyle", L"2"},  // stretched
-                                            {L"WallpaperOriginX", L"0"},
-                                            {L"WallpaperOriginY", L"0"}};
-    key->WriteStrings(values);
-  }
-  // The system may still refuse a picture kind it cannot show.
-  if (const platform::Outcome shown = platform::ShowDesktopWallpaper(picture); !shown)
+  const auto show = [&picture] { return platform::ShowDesktopWallpaper(picture); };
+  // All five or none: a picture with another picture's style would show wrongly, and values
+  // naming a picture the system refused would be taken up again at the next logon.
+  const platform::StringValue values[] = {{L"Wallpaper", picture},
+                                          {L"TileWallpaper", L"0"},
+                                          {L"WallpaperStyle", L"2"},  // stretched
+                                          {L"WallpaperOriginX", L"0"},
+                                          {L"WallpaperOriginY", L"0"}};
+  auto key = platform::RegistryKey::TryCreate(HKEY_CURRENT_USER, kDesktopKey);
+  const platform::Outcome shown = key ? key->WriteStringsFor(values, show) : show();
+  // The system may still refuse a picture it cannot show.
+  if (!shown)
     throw std::runtime_error(
         platform::Narrow(L"The Picture \"" + picture + L"\" Could Not Be Set As Wallpaper. " + shown.Reason()));
 }

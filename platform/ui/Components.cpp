@@ -1,6 +1,7 @@
 #include "platform/ui/Components.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -81,7 +82,12 @@ void PopupMenu::Popup(int x, int y) {
 
 // --- TrayIcon -------------------------------------------------------------------------------
 
-TrayIcon::TrayIcon(Form& form) : form_(form), taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {
+UINT TaskbarCreatedMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+TrayIcon::TrayIcon(Form& form) : form_(form) {
   token_ = form_.AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     return HandleMessage(message, wParam, lParam);
@@ -107,19 +113,24 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
 
 platform::Outcome TrayIcon::Add() {
   auto data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  const platform::Outcome added = platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE; });
+  platform::Outcome added = platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE; });
+  // The shell takes a change only for an icon it holds: its answer is believed.
+  if (!added && ::Shell_NotifyIconW(NIM_MODIFY, &data)) added = platform::Outcome::Success();
   visible_ = static_cast<bool>(added);
   return added;
 }
 
 platform::Outcome TrayIcon::SetVisible(bool visible) {
   wanted_ = visible;
-  if (visible == visible_) return platform::Outcome::Success();
-  if (visible) return Add();
+  if (visible) return visible_ ? platform::Outcome::Success() : Add();
   auto data = Data(0);
-  // Once asked to go, the icon is not ours to show whatever the shell answers.
-  visible_ = false;
-  return platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE; });
+  // Once asked to go, the icon is not ours to show whatever the shell answers. The shell may
+  // hold an icon it refused at first: it is asked to drop it all the same, and an icon that was
+  // not there is what was asked.
+  const bool held = std::exchange(visible_, false);
+  const platform::Outcome deleted =
+      platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE; });
+  return held ? deleted : platform::Outcome::Success();
 }
 
 void TrayIcon::SetHint(const std::wstring& hint) {
@@ -151,7 +162,7 @@ void TrayIcon::ShowBalloon(const Balloon& balloon) {
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
-  if (message == taskbarCreated_) {
+  if (message == TaskbarCreatedMessage()) {
     // The shell (re)started: it has forgotten an icon it had, and takes one it refused before.
     if (wanted_) platform::LogIfFailed(L"Adding the notification-area icon again", Add());
     return false;

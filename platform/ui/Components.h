@@ -58,6 +58,10 @@ class PopupMenu {
   std::vector<std::unique_ptr<MenuItem>> items_;
 };
 
+// The message the shell broadcasts to every top-level window when it (re)starts
+// ("TaskbarCreated"): its windows and notification area are new.
+UINT TaskbarCreatedMessage();
+
 struct Balloon {
   std::wstring title, text;
   DWORD flags = 0;  // NIIF_*
@@ -77,11 +81,15 @@ class TrayIcon {
   // Whether the icon is in the notification area: the shell took it, and has not restarted
   // since without taking it back.
   bool Visible() const noexcept { return visible_; }
-  // Adds or removes the icon; the outcome is the shell's. An icon the shell refused stays
-  // wanted: it is added again when the shell announces itself ("TaskbarCreated").
+  // Adds or removes the icon; the outcome is the shell's. An add the shell refuses is followed
+  // by asking whether it holds the icon all the same (a shell slow at logon takes it after its
+  // wait, and an icon of this window may be there already). An icon the shell does not hold
+  // stays wanted: it is added again when the shell announces itself ("TaskbarCreated").
+  // Removing always asks the shell, whatever it answered before.
   [[nodiscard]] platform::Outcome SetVisible(bool visible);
   void SetHint(const std::wstring& hint);
   void SetIcon(HICON icon);  // borrowed: the icon stays with its owner
+  HICON Icon() const noexcept { return icon_; }
   void ShowBalloon(const Balloon& balloon);
   const Balloon& LastBalloon() const noexcept { return balloon_; }
 
@@ -101,7 +109,6 @@ class TrayIcon {
   std::wstring hint_;
   HICON icon_ = nullptr;
   Balloon balloon_;
-  UINT taskbarCreated_;
   int token_;
 };
 

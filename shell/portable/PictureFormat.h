@@ -1,6 +1,6 @@
 #pragma once
-// What kind of picture a file holds, told from its first bytes: the wallpaper accepts only the
-// picture kinds its file dialog offers.
+// What kind of picture a file holds, told from its first bytes: the wallpaper takes only the
+// kinds the system shows as one.
 #include <cstddef>
 #include <cstdint>
 #include <span>

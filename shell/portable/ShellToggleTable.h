@@ -1,6 +1,6 @@
 #pragma once
-// The shell's own windows that the taskbar and desktop toggles act on, and everything a toggle
-// needs of its target: how to find it, its button's two captions and how it comes back.
+// The shell's own windows that the taskbar and desktop toggles act on, and what a toggle needs
+// of its target besides finding it: its name, its button's two captions and how it comes back.
 #include <stdexcept>
 
 #include "platform/ui/portable/Layout.h"
@@ -8,39 +8,25 @@
 namespace shell {
 
 enum class ShellWindow {
-  TaskbarClock,  // "TrayClockWClass" in "TrayNotifyWnd" in the taskbar
-  Taskbar,       // the top-level "Shell_TrayWnd"
-  DesktopIcons,  // the first child of the top-level "ProgMan"
-  TaskbarItems,  // "ReBarWindow32" in the taskbar
+  TaskbarClock,  // the clock in the taskbar's notification area
+  Taskbar,       // the taskbar of the main monitor, with those of the other monitors
+  DesktopIcons,  // the view that shows the desktop's icons
+  TaskbarItems,  // the band of the taskbar that holds the programs' buttons
 };
 
 struct ShellToggleRow {
   ShellWindow target;
-  // How to reach the window: a top-level class, then up to two steps down, each either a child
-  // of the given class or (null class) the first child.
-  const wchar_t* topLevelClass;
-  int steps;
-  const wchar_t* childClasses[2];
+  const wchar_t* name;       // how the user calls the target, in messages
   ui::CaptionPair captions;  // first while the target is shown (a click hides it), second while hidden
   bool restores;             // shown again restored (SW_SHOWNORMAL) rather than only shown
 };
 
 // In the order start-up reads the shell.
 inline constexpr ShellToggleRow kShellToggles[] = {
-    {ShellWindow::TaskbarClock,
-     L"Shell_TrayWnd",
-     2,
-     {L"TrayNotifyWnd", L"TrayClockWClass"},
-     {L"Hide TaskBar Clock", L"Show TaskBar Clock"},
-     true},
-    {ShellWindow::Taskbar, L"Shell_TrayWnd", 0, {}, {L"Hide TaskBar", L"Show TaskBar"}, true},
-    {ShellWindow::DesktopIcons, L"ProgMan", 1, {nullptr}, {L"Hide Desktop", L"Show Desktop"}, false},
-    {ShellWindow::TaskbarItems,
-     L"Shell_TrayWnd",
-     1,
-     {L"ReBarWindow32"},
-     {L"Hide TaskBar Items", L"Show TaskBar Items"},
-     true},
+    {ShellWindow::TaskbarClock, L"TaskBar Clock", {L"Hide TaskBar Clock", L"Show TaskBar Clock"}, true},
+    {ShellWindow::Taskbar, L"TaskBar", {L"Hide TaskBar", L"Show TaskBar"}, true},
+    {ShellWindow::DesktopIcons, L"Desktop Icons", {L"Hide Desktop", L"Show Desktop"}, false},
+    {ShellWindow::TaskbarItems, L"TaskBar Items", {L"Hide TaskBar Items", L"Show TaskBar Items"}, true},
 };
 
 constexpr const ShellToggleRow& ShellToggle(ShellWindow target) {

@@ -2,7 +2,7 @@
 //
 //   foreign_windows_helper.exe [--count N] [--title "Foreign %d"] [--title-length L]
 //       [--hung] [--refuse-close] [--icon | --no-icon] [--hidden | --minimized] [--shell]
-//       [--shell-hide CLASS,CLASS...]
+//       [--shell-hide CLASS,CLASS...] [--shell-windows11]
 //       [--copy TEXT] [--log FILE] [--ready EVENT] [--seconds N] [--hotkey MODIFIERS,KEY]
 //
 // --count/--title: N windows titled by the pattern, %d replaced by 1..N (default one window,
@@ -13,7 +13,10 @@
 // --hidden: never shown. --minimized: shown minimized.
 // --shell: also look-alikes of the shell's windows: "Shell_TrayWnd" with the children
 //   "ReBarWindow32" and "TrayNotifyWnd" (child "TrayClockWClass"), and "ProgMan" with one child
-//   ("SHELLDLL_DefView"). --shell-hide: those of the listed classes are created hidden.
+//   ("SHELLDLL_DefView"), and another monitor's "Shell_SecondaryTrayWnd". --shell-hide: those
+//   of the listed classes are created hidden. --shell-windows11: as Windows 11 with a wallpaper
+//   slideshow: the taskbar draws in a XAML island and has no clock window, and the icons' view
+//   sits in a top-level "WorkerW", with another "WorkerW" (the wallpaper) in ProgMan.
 // --copy TEXT: puts TEXT on the clipboard (CF_UNICODETEXT) once the windows exist.
 // --log FILE: every WM_CLOSE a window receives appends "<title>\n" (UTF-8) to FILE.
 // --ready EVENT: the named event is set once every window exists.
@@ -42,6 +45,7 @@ struct Options {
   bool minimized = false;
   bool shell = false;
   std::wstring shellHidden;  // ",Class,Class,"
+  bool windows11 = false;
   std::wstring copy;
   bool hasCopy = false;
   std::wstring log;
@@ -105,6 +109,8 @@ std::wstring TitleOf(int index) {
   return title;
 }
 
+constexpr const wchar_t* kXamlIsland = L"Windows.UI.Composition.DesktopWindowContentBridge";
+
 bool ShellHidden(const wchar_t* className) {
   return g_options.shellHidden.find(L"," + std::wstring(className) + L",") != std::wstring::npos;
 }
@@ -115,17 +121,21 @@ HWND Make(const wchar_t* className, const std::wstring& title, DWORD style, HWND
 }
 
 void CreateShellLookAlikes() {
-  for (const wchar_t* name :
-       {L"Shell_TrayWnd", L"ReBarWindow32", L"TrayNotifyWnd", L"TrayClockWClass", L"ProgMan", L"SHELLDLL_DefView"})
+  for (const wchar_t* name : {L"Shell_TrayWnd", L"ReBarWindow32", L"TrayNotifyWnd", L"TrayClockWClass", L"ProgMan",
+                              L"SHELLDLL_DefView", L"Shell_SecondaryTrayWnd", L"WorkerW", kXamlIsland})
     Register(name, ForeignProc, nullptr);
   const auto top = [](const wchar_t* name) { return WS_POPUP | (ShellHidden(name) ? 0 : WS_VISIBLE); };
   const auto child = [](const wchar_t* name) { return WS_CHILD | (ShellHidden(name) ? 0 : WS_VISIBLE); };
   HWND tray = Make(L"Shell_TrayWnd", L"", top(L"Shell_TrayWnd"), nullptr, 0, 900);
   Make(L"ReBarWindow32", L"", child(L"ReBarWindow32"), tray, 0, 0);
   HWND notify = Make(L"TrayNotifyWnd", L"", child(L"TrayNotifyWnd"), tray, 0, 0);
-  Make(L"TrayClockWClass", L"", child(L"TrayClockWClass"), notify, 0, 0);
+  if (!g_options.windows11) Make(L"TrayClockWClass", L"", child(L"TrayClockWClass"), notify, 0, 0);
+  if (g_options.windows11) Make(kXamlIsland, L"", child(kXamlIsland), tray, 0, 0);
+  Make(L"Shell_SecondaryTrayWnd", L"", top(L"Shell_SecondaryTrayWnd"), nullptr, 0, 800);
   HWND progman = Make(L"ProgMan", L"Program Manager", top(L"ProgMan"), nullptr, 0, 0);
-  Make(L"SHELLDLL_DefView", L"", child(L"SHELLDLL_DefView"), progman, 0, 0);
+  HWND holder = g_options.windows11 ? Make(L"WorkerW", L"", top(L"WorkerW"), nullptr, 0, 100) : progman;
+  if (g_options.windows11) Make(L"WorkerW", L"", child(L"WorkerW"), progman, 0, 0);
+  Make(L"SHELLDLL_DefView", L"", child(L"SHELLDLL_DefView"), holder, 0, 0);
 }
 
 void Copy(const std::wstring& text) {
@@ -211,6 +221,8 @@ void ParseArguments(int argc, wchar_t** argv) {
       g_options.minimized = true;
     else if (arg == L"--shell")
       g_options.shell = true;
+    else if (arg == L"--shell-windows11")
+      g_options.windows11 = true;
   }
 }
 

@@ -247,6 +247,12 @@ TEST_F(DpiLayoutTest, MainWindowCaptionsFitWithoutOverlapsBoldHeadingsAndGlyphsO
     EXPECT_EQ(glyph.cy, form.Scale(32)) << button->Name();
   }
   EXPECT_EQ(form.ImageList1.Width(), form.Scale(18)) << "the list's row icons";
+  ICONINFO tray{};
+  ASSERT_TRUE(::GetIconInfo(form.TrayIcon1.Icon(), &tray));
+  const platform::UniqueBitmap trayColour(tray.hbmColor), trayMask(tray.hbmMask);
+  BITMAP trayBits{};
+  ::GetObjectW(trayColour.get(), sizeof(trayBits), &trayBits);
+  EXPECT_EQ(trayBits.bmWidth, form.Scale(16)) << "the notification area's icon, a small icon of the DPI";
   InBothLooks([&](const std::string& look) { SavePicture(form, "main-" + look); });
 }
 

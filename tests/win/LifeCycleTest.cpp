@@ -25,12 +25,13 @@ namespace {
 constexpr const wchar_t* kSendToTray = L"&Send Vantora to Tray";
 constexpr const wchar_t* kRestore = L"&Restore Vantora";
 
-void ShellForgetsIcon(HWND owner) {
+// The shell takes (NIM_ADD) or forgets (NIM_DELETE) icon 1 of the window on its own.
+void ShellDoes(DWORD message, HWND owner) {
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
   data.hWnd = owner;
   data.uID = 1;
-  ::Shell_NotifyIconW(NIM_DELETE, &data);
+  ::Shell_NotifyIconW(message, &data);
 }
 
 std::optional<BYTE> LayeredAlpha(HWND window) {
@@ -146,7 +147,7 @@ TEST_F(LifeCycleTest, MinimizeToTrayAfterHideTrayIconBringsTheIconBackButKeepsTh
 
 TEST_F(LifeCycleTest, ShellRestartAddsTheVisibleIconAgain) {
   const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
-  ShellForgetsIcon(form.Handle());
+  ShellDoes(NIM_DELETE, form.Handle());
   ASSERT_FALSE(ShellHasIcon(form.Handle()));
   ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
@@ -189,6 +190,25 @@ TEST_F(LifeCycleTest, AnIconTheShellRefusesLeavesTheWindowReachableAndComesWhenT
   EXPECT_FALSE(::IsWindowVisible(app.Handle())) << "to the tray, now that the icon is there";
   ExpectToTrayBalloon();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 2u);
+}
+
+TEST_F(LifeCycleTest, AnIconTheShellHoldsAfterRefusingItIsBelievedUsedByMinimizeToTrayAndRemoved) {
+  // The shell already holds the icon as the start-up adds it (a shell slow at logon answers an
+  // add with a failure and takes it all the same): the add fails as a duplicate.
+  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  ShellDoes(NIM_ADD, form.Handle());
+  form.tray.ShowIcon();
+  EXPECT_TRUE(form.TrayIcon1.Visible());
+  form.sBitBtn8.Click();  // "Minimize To Tray"
+  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(::IsIconic(app.Handle())) << "to the tray, not minimized instead";
+  form.sBitBtn6.Click();  // "Hide TrayIcon"
+  EXPECT_FALSE(ShellHasIcon(form.Handle()));
+  EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
+  // A late add after the program stopped believing in the icon: its end still takes it away.
+  ShellDoes(NIM_ADD, form.Handle());
+  form.tray.HideIcon();
+  EXPECT_FALSE(ShellHasIcon(form.Handle()));
 }
 
 // Runs inside the menu's own message loop while the menu is open.
@@ -307,7 +327,7 @@ TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
   };
   options.OnDestroy = [&] { ++optionsDestroyed; };
   const HWND resizeWindow = resize.Handle(), optionsWindow = options.Handle();
-  ShellForgetsIcon(form.Handle());  // the first step fails too
+  ShellDoes(NIM_DELETE, form.Handle());  // the first step fails too
 
   form.ExitProgram();
   EXPECT_FALSE(::IsWindow(resizeWindow));

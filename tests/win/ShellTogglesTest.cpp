@@ -1,13 +1,16 @@
 // The taskbar and desktop toggles and the taskbar's opacity, against look-alikes of the shell's
-// windows in another process (Wine's own hidden "Shell_TrayWnd" stands behind them).
+// windows in another process (Wine's own hidden "Shell_TrayWnd" stands behind them), laid out
+// as Windows 10 and 11 lay them out.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "shell/ShellWindows.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
+#include "support/ScriptedPrompts.h"
 
 using shell::FindShellWindow;
 using shell::ShellWindow;
@@ -15,20 +18,21 @@ using testsupport::ForeignWindows;
 
 namespace {
 
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  return name;
+}
+
 // The look-alike shell, then the main window: its start-up captions see the shell.
 class ShellTogglesTest : public ::testing::Test, private testsupport::ApplicationReady {
  protected:
   ShellTogglesTest() { EXPECT_TRUE(form.TrayIcon1.SetVisible(false)); }
 
-  static std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
-  }
   // Each look-alike by class, and whether it carries WS_VISIBLE itself.
   std::map<std::wstring, bool> OwnVisibility() const {
     std::map<std::wstring, bool> seen;
-    for (HWND top : shellProcess.Windows()) {
+    for (HWND top : shellProcess->Windows()) {
       seen[ClassOf(top)] = ::GetWindowLongW(top, GWL_STYLE) & WS_VISIBLE;
       ::EnumChildWindows(
           top,
@@ -42,7 +46,7 @@ class ShellTogglesTest : public ::testing::Test, private testsupport::Applicatio
     return seen;
   }
 
-  ForeignWindows shellProcess{L"--count 0 --shell"};
+  std::optional<ForeignWindows> shellProcess{std::in_place, L"--count 0 --shell"};
   ui::Owned<TForm6> form;
 };
 
@@ -74,7 +78,7 @@ TEST_F(ShellTogglesTest, TheLookupsFindTheLookAlikesNotWinesOwnTray) {
     SCOPED_TRACE(::testing::PrintToString(std::wstring(e.className)));
     const HWND found = FindShellWindow(e.which);
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(OwnerOf(found), shellProcess.ProcessId());
+    EXPECT_EQ(OwnerOf(found), shellProcess->ProcessId());
     EXPECT_EQ(_wcsicmp(ClassOf(found).c_str(), e.className), 0) << ClassOf(found);
     if (e.parentClass) {
       // Class names compare without case: Wine's own "Progman" class names the look-alike's too.
@@ -96,7 +100,7 @@ TEST_F(ShellTogglesTest, EachToggleHidesOnlyItsTargetAndTheCaptionsFollowIt) {
       {form.Button26, L"SHELLDLL_DefView", L"Hide Desktop", L"Show Desktop"},
   };
   const auto allShown = OwnVisibility();
-  ASSERT_EQ(allShown.size(), 6u);
+  ASSERT_EQ(allShown.size(), 7u);
   for (const auto& [name, visible] : allShown) ASSERT_TRUE(visible) << ::testing::PrintToString(name);
 
   for (const auto& toggle : toggles) {
@@ -105,6 +109,7 @@ TEST_F(ShellTogglesTest, EachToggleHidesOnlyItsTargetAndTheCaptionsFollowIt) {
     toggle.button.Click();
     auto expected = allShown;
     expected[toggle.targetClass] = false;
+    if (&toggle.button == &form.Button27) expected[L"Shell_SecondaryTrayWnd"] = false;  // every monitor's
     EXPECT_EQ(OwnVisibility(), expected);
     EXPECT_EQ(toggle.button.Caption(), toggle.showCaption);
     toggle.button.Click();
@@ -150,13 +155,26 @@ TEST_F(ShellTogglesTest, TheTaskbarComesBackRestoredButTheDesktopIconsKeepTheirS
 }
 
 TEST_F(ShellTogglesTest, TheSliderSetsTheTaskbarsOpacity) {
-  const HWND taskbar = FindShellWindow(ShellWindow::Taskbar);
+  const HWND taskbar = FindShellWindow(ShellWindow::Taskbar), secondary = shell::SecondaryTaskbars().at(0);
   EXPECT_FALSE(::GetWindowLongW(taskbar, GWL_EXSTYLE) & WS_EX_LAYERED);  // nothing at start-up
   for (const auto& [position, alpha] : {std::pair{1, 2}, {50, 127}, {100, 255}}) {
     form.TrackBar3.SetPosition(position);
     EXPECT_EQ(LayeredAlpha(taskbar), alpha) << position;
+    EXPECT_EQ(LayeredAlpha(secondary), alpha) << position;
   }
   EXPECT_TRUE(::GetWindowLongW(taskbar, GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST_F(ShellTogglesTest, ANewShellGetsItsCaptionsReadAgainAndTheOpacityChosenInThisRun) {
+  form.TrackBar3.SetPosition(40);
+  // Explorer restarts: the old windows go, the new ones come in their own state, and the new
+  // shell announces itself to every top-level window.
+  shellProcess.reset();
+  shellProcess.emplace(L"--count 0 --shell --shell-hide TrayClockWClass,ReBarWindow32");
+  ::SendMessageW(form.Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");
+  EXPECT_EQ(form.Button24.Caption(), L"Show TaskBar Items");
+  EXPECT_EQ(LayeredAlpha(FindShellWindow(ShellWindow::Taskbar)), 40 * 255 / 100);
 }
 
 TEST(ShellToggles, AHungShellCostsAboutASecondAndTheCaptionsStay) {
@@ -180,22 +198,29 @@ TEST(ShellToggles, AHungShellCostsAboutASecondAndTheCaptionsStay) {
   EXPECT_FALSE(::GetWindowLongW(FindShellWindow(ShellWindow::Taskbar), GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
-TEST(ShellToggles, WithoutTheShellsWindowsNothingChangesNotEvenTheCaptions) {
+TEST(ShellToggles, OnWindows11TheIconsAreFoundInTheirWorkerWAndAMissingClockOrItemsBandIsNamed) {
   testsupport::ApplicationReady ready;
-  // Wine has no "ProgMan", and its own tray no clock.
-  ASSERT_EQ(FindShellWindow(ShellWindow::DesktopIcons), nullptr);
-  ASSERT_EQ(FindShellWindow(ShellWindow::TaskbarClock), nullptr);
+  testsupport::ScriptedPrompts prompts;
+  ForeignWindows shell(L"--count 0 --shell --shell-windows11");
   ui::Owned<TForm6> form;
   EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  // The icons' view in a top-level WorkerW, and the wallpaper's WorkerW first in Progman.
+  const HWND view = ::FindWindowExW(::FindWindowW(L"WorkerW", nullptr), nullptr, L"SHELLDLL_DefView", nullptr);
+  const HWND rebar = ::FindWindowExW(FindShellWindow(ShellWindow::Taskbar), nullptr, L"ReBarWindow32", nullptr);
+  ASSERT_TRUE(::IsWindowVisible(view));
+  form.Button26.Click();
+  EXPECT_FALSE(::IsWindowVisible(view));
   EXPECT_EQ(form.Button26.Caption(), L"Show Desktop");
-  EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");
-  for (int click = 0; click < 2; ++click) {
-    form.Button26.Click();
-    EXPECT_EQ(form.Button26.Caption(), L"Show Desktop");
-  }
-  form.Button25.SetCaption(L"Hide TaskBar Clock");  // as if the clock had been there
+  // The rebar beside the XAML island shows nothing; the clock has no window at all.
+  form.Button24.SetCaption(L"Hide TaskBar Items");
+  form.Button24.Click();
   form.Button25.Click();
-  EXPECT_EQ(form.Button25.Caption(), L"Hide TaskBar Clock");
+  EXPECT_TRUE(::IsWindowVisible(rebar));
+  EXPECT_EQ(form.Button24.Caption(), L"Hide TaskBar Items");
+  EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");
+  EXPECT_EQ(prompts.Texts(testsupport::ScriptedPrompts::Kind::Error),
+            (std::vector<std::wstring>{L"The TaskBar Items Cannot Be Found On This Version Of Windows.",
+                                       L"The TaskBar Clock Cannot Be Found On This Version Of Windows."}));
 }
 
 }  // namespace

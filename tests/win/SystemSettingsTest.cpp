@@ -11,6 +11,7 @@
 #include "platform/Error.h"
 #include "support/Clipboard.h"
 #include "support/ForeignWindows.h"
+#include "support/ImportReplacement.h"
 #include "support/MainForm.h"
 #include "support/RecordingSession.h"
 #include "support/SavedRegistry.h"
@@ -28,6 +29,9 @@ namespace {
 constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
 constexpr const wchar_t* kWallpaperValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle", L"WallpaperOriginX",
                                                L"WallpaperOriginY"};
+constexpr const wchar_t* kStartupApprovedKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+using Bytes = std::vector<BYTE>;
 
 class SystemSettingsTest : public testsupport::MainFormTest {
  protected:
@@ -86,18 +90,23 @@ TEST_F(SystemSettingsTest, AMissingFileOrOneThatIsNoPictureIsReportedAndTheRegis
   WriteValue(kDesktopKey, L"Wallpaper", L"C:\\kept.bmp");
   WriteValue(kDesktopKey, L"WallpaperStyle", L"0");
   const auto before = WallpaperValues();
-  TempFile text(L"not-a-picture");
+  TempFile text(L"not-a-picture"), icon(L"icon"), metafile(L"metafile");
   std::ofstream(text.path().c_str()) << "BM but only words, no bitmap header at all";
+  // Pictures the file dialog offers but the system does not show as a wallpaper.
+  std::ofstream(icon.path().c_str(), std::ios::binary) << std::string("\0\0\1\0\1\0", 6) << std::string(16, '\0');
+  ::DeleteEnhMetaFile(::CloseEnhMetaFile(::CreateEnhMetaFileW(nullptr, metafile.path().c_str(), nullptr, nullptr)));
   const std::wstring missing = text.path() + L".missing.bmp";
-  for (const std::wstring& path : {missing, text.path()}) {
+  for (const std::wstring& path : {missing, text.path(), icon.path(), metafile.path()}) {
     Browse(path);
     form.Button30.Click();
   }
   EXPECT_EQ(WallpaperValues(), before);
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
-  ASSERT_EQ(errors.size(), 2u);
+  ASSERT_EQ(errors.size(), 4u);
   EXPECT_EQ(errors[0], L"The Picture \"" + missing + L"\" Does Not Exist.");
   EXPECT_EQ(errors[1], L"The File \"" + text.path() + L"\" Is Not A Picture.");
+  EXPECT_EQ(errors[2], L"The File \"" + icon.path() + L"\" Is Not A Picture.");
+  EXPECT_EQ(errors[3], L"The File \"" + metafile.path() + L"\" Is Not A Picture.");
 }
 
 TEST_F(SystemSettingsTest, ABitmapCutShortOrOfAnAbsurdSizeIsNoPicture) {
@@ -116,6 +125,35 @@ TEST_F(SystemSettingsTest, ABitmapCutShortOrOfAnAbsurdSizeIsNoPicture) {
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             (std::vector<std::wstring>{L"The File \"" + cut.path() + L"\" Is Not A Picture.",
                                        L"The File \"" + huge.path() + L"\" Is Not A Picture."}));
+}
+
+// The system refusing the wallpaper, as Windows may and Wine never does; it notes the flags it
+// was given and the picture the registry named at the time.
+UINT g_refusedFlags = 0;
+std::optional<std::wstring> g_wallpaperAtRefusal;
+BOOL WINAPI RefuseWallpaper(UINT, UINT, void*, UINT flags) {
+  g_refusedFlags = flags;
+  g_wallpaperAtRefusal = ReadValue(kDesktopKey, L"Wallpaper");
+  ::SetLastError(ERROR_BAD_FORMAT);
+  return FALSE;
+}
+
+TEST_F(SystemSettingsTest, AWallpaperTheSystemRefusesLeavesTheFiveValuesAsTheyWere) {
+  std::vector<std::unique_ptr<SavedRegistryValue>> saved;
+  for (const wchar_t* name : kWallpaperValues) saved.push_back(std::make_unique<SavedRegistryValue>(kDesktopKey, name));
+  WriteValue(kDesktopKey, L"Wallpaper", L"C:\\kept.bmp");
+  const auto before = WallpaperValues();
+  TempFile picture(L"refused");
+  WriteBitmap(picture.path());
+  Browse(picture.path());
+  {
+    testsupport::ImportReplacement refusing("user32.dll", "SystemParametersInfoW", &RefuseWallpaper);
+    form.Button30.Click();
+  }
+  EXPECT_EQ(g_wallpaperAtRefusal, picture.path()) << "asked once the values were written";
+  EXPECT_EQ(g_refusedFlags, static_cast<UINT>(SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE));
+  EXPECT_EQ(WallpaperValues(), before);
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 1u);
 }
 
 TEST_F(SystemSettingsTest, TheBrowserTitleGoesBothWaysAndAValueOfAnotherTypeIsReported) {
@@ -210,6 +248,27 @@ TEST_F(SystemSettingsTest, TwoPressesWriteTheQuotedRunValueThenDeleteIt) {
   fresh.sBitBtn5.Click();
   EXPECT_EQ(ReadValue(kRunKey, L"Vantora"), std::nullopt);
   EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+}
+
+TEST_F(SystemSettingsTest, AnEntrySwitchedOffInTaskManagerCountsAsNotStartingAndIsSwitchedBackOn) {
+  SavedRegistryValue run(kRunKey, L"Vantora"), approved(kStartupApprovedKey, L"Vantora");
+  WriteValue(kRunKey, L"Vantora", L"\"C:\\Vantora\\vantora.exe\"");
+  // Switched off, with the time it was: Windows starts nothing although the Run value is there.
+  const Bytes switchedOff{3, 0, 0, 0, 0xd4, 0x0d, 0x43, 0x8d, 0xc8, 0x3b, 0xd9, 0x01};
+  ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", REG_BINARY, switchedOff.data(), 12),
+            0);
+  ui::Owned<TForm6> fresh;
+  EXPECT_TRUE(fresh.TrayIcon1.SetVisible(false));
+  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+
+  fresh.sBitBtn5.Click();
+  Bytes approvedNow(16);
+  DWORD size = 16;
+  ::RegGetValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", RRF_RT_REG_BINARY, nullptr, approvedNow.data(),
+                 &size);
+  approvedNow.resize(size);
+  EXPECT_EQ(approvedNow, (Bytes{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // as Windows switches it on
+  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Do Not Start on Windows Startup");
 }
 
 TEST_F(SystemSettingsTest, ShutdownAsksAndPowersOffOnlyOnYesLettingProgramsSaveTheirWork) {

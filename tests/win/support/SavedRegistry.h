@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace testsupport::registry {
 
@@ -37,16 +39,46 @@ inline void WriteValue(const std::wstring& path, const std::wstring& name, const
             ERROR_SUCCESS);
 }
 
+// A value of any type as it is stored: its type and bytes.
+struct StoredValue {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> bytes;
+  bool operator==(const StoredValue&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const StoredValue& value) {
+  out << "type " << value.type << ":" << std::hex;
+  for (const BYTE byte : value.bytes) out << ' ' << static_cast<int>(byte);
+  return out << std::dec;
+}
+
+inline std::optional<StoredValue> ReadStored(const std::wstring& path, const std::wstring& name) {
+  StoredValue stored;
+  stored.bytes.resize(4096);
+  DWORD size = static_cast<DWORD>(stored.bytes.size());
+  if (::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &stored.type,
+                     stored.bytes.data(), &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  stored.bytes.resize(size);
+  return stored;
+}
+
+inline void WriteStored(const std::wstring& path, const std::wstring& name, const StoredValue& value) {
+  ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), value.type, value.bytes.data(),
+                              static_cast<DWORD>(value.bytes.size())),
+            ERROR_SUCCESS);
+}
+
 inline void DeleteValue(const std::wstring& path, const std::wstring& name) {
   ::RegDeleteKeyValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str());
 }
 
-// Puts one registry value back as it was: the value, and any keys the test or the program
+// Puts one registry value back as it was: the value (of whatever type), and any keys the test or the program
 // created on the way to it.
 class SavedRegistryValue {
  public:
   SavedRegistryValue(std::wstring path, std::wstring name)
-      : path_(std::move(path)), name_(std::move(name)), value_(ReadValue(path_, name_)) {
+      : path_(std::move(path)), name_(std::move(name)), value_(ReadStored(path_, name_)) {
     // The outermost missing key is the one to remove afterwards.
     for (std::wstring key = path_; !key.empty() && !KeyExists(key);) {
       missingRoot_ = key;
@@ -59,7 +91,7 @@ class SavedRegistryValue {
       ::RegDeleteTreeW(HKEY_CURRENT_USER, missingRoot_.c_str());
       ::RegDeleteKeyW(HKEY_CURRENT_USER, missingRoot_.c_str());
     } else if (value_) {
-      WriteValue(path_, name_, *value_);
+      WriteStored(path_, name_, *value_);
     } else {
       DeleteValue(path_, name_);
     }
@@ -69,7 +101,7 @@ class SavedRegistryValue {
 
  private:
   std::wstring path_, name_;
-  std::optional<std::wstring> value_;
+  std::optional<StoredValue> value_;
   std::wstring missingRoot_;
 };
 
