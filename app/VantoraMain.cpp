@@ -170,9 +170,10 @@ void TForm6::BindEvents() {
   sBitBtn1.OnClick = [this] { sBitBtn1Click(); };
   Button9.OnClick = [this] { Button9Click(); };
 
-  AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message != WM_HOTKEY) return false;
-    DispatchHotKey(wParam);
+    // A held combination acts once, however often the system repeats it.
+    if (hotKeyActions.Keys().FirstOfPress(wParam, lParam)) DispatchHotKey(wParam);
     result = 0;
     return true;
   });

@@ -106,6 +106,14 @@ inline void WriteFileBare(const std::wstring& path, const std::vector<uint8_t>& 
   if (flush) ::FlushFileBuffers(file.get());
 }
 
+// The finished temporary file takes the target's place as the program does it: the system's
+// replacement, which keeps the target's identity, with the old file moved aside and removed.
+inline void ReplaceFileBare(const std::wstring& temporary, const std::wstring& target) {
+  const std::wstring aside = target + L".old";
+  ::ReplaceFileW(target.c_str(), temporary.c_str(), aside.c_str(), 0, nullptr, nullptr);
+  ::DeleteFileW(aside.c_str());
+}
+
 // The folder of this executable: the build puts the helpers and the program beside it.
 inline std::wstring OwnDirectory() {
   wchar_t self[MAX_PATH] = {};

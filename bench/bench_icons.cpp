@@ -22,14 +22,6 @@ namespace {
 
 constexpr int kRuns = 25;
 
-// The finished temporary file takes the target's place as the program does it: the system's
-// replacement, which keeps the target's identity, with the old file moved aside and removed.
-void ReplaceBare(const std::wstring& temporary, const std::wstring& target) {
-  const std::wstring aside = target + L".old";
-  ::ReplaceFileW(target.c_str(), temporary.c_str(), aside.c_str(), 0, nullptr, nullptr);
-  ::DeleteFileW(aside.c_str());
-}
-
 void FlushBare(const std::wstring& path) {
   const platform::UniqueFile file(
       ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -69,7 +61,7 @@ void BenchScreenshot(const std::wstring& dir) {
       kRuns, screenshot,
       [&] {
         bench::WriteFileBare(bareTemporary, CaptureBare(width, height), true);
-        ReplaceBare(bareTemporary, bare);
+        bench::ReplaceFileBare(bareTemporary, bare);
       },
       [] {});
   bench::PrintRow("full-screen screenshot " + size + ", replaced whole", whole.measured, whole.reference, "<= 1.2x");
@@ -109,7 +101,7 @@ void BenchReplaceExeIcon(const std::wstring& dir) {
         ::CopyFileW(copy.c_str(), temporary.c_str(), FALSE);
         updateBare(temporary, true);
         FlushBare(temporary);
-        ReplaceBare(temporary, copy);
+        bench::ReplaceFileBare(temporary, copy);
       },
       fresh);
   bench::PrintRow("ReplaceExeIcon, 1 MB program, replaced whole", whole.measured, whole.reference, "<= 1.2x");

@@ -6,6 +6,8 @@
 
 #include "catalogue/portable/CatalogueRules.h"
 #include "catalogue/portable/ToggleCaptions.h"
+#include "platform/StoreApps.h"
+#include "platform/WindowIsolation.h"
 #include "platform/WindowQueries.h"
 #include "platform/Wine.h"
 #include "platform/portable/Dpi.h"
@@ -28,6 +30,18 @@ class RedrawSuspended {
  private:
   ui::ListView& list_;
 };
+
+// Top-level buttons are few: they are looked up once per rebuild rather than asking every window
+// for its class and owner.
+std::vector<HWND> TaskbarStartButtons() {
+  std::vector<HWND> found;
+  for (HWND button = nullptr;
+       (button = ::FindWindowExW(nullptr, button, vantora::kStartButtonClass.data(), nullptr));) {
+    const HWND owner = ::GetWindow(button, GW_OWNER);
+    if (owner && platform::WindowClassName(owner) == vantora::kTaskbarClass) found.push_back(button);
+  }
+  return found;
+}
 
 }  // namespace
 
@@ -66,7 +80,8 @@ HWND Catalogue::SelectedWindow() const {
 HICON Catalogue::IconOf(HWND window, bool large) {
   if (onWine_)
     if (HICON icon = programIcons_.For(window, large)) return icon;
-  return platform::WindowIcon(window, large);
+  if (HICON icon = platform::WindowIcon(window, large)) return icon;
+  return StoreAppIconOf(window);
 }
 
 // The row shows the picture made for the small icon's size. A window's own large icon, loaded
@@ -75,7 +90,21 @@ HICON Catalogue::IconOf(HWND window, bool large) {
 HICON Catalogue::RowIconOf(HWND window) {
   if (onWine_)
     if (HICON icon = programIcons_.RowIcon(window)) return icon;
-  return platform::WindowIcon(window, true);
+  if (HICON icon = platform::WindowIcon(window, true)) return icon;
+  return StoreAppIconOf(window);
+}
+
+// A Store app's frame carries no icon of its own: the shell's picture of its app stands in. Each
+// window without an icon is asked for its class once while it is listed.
+HICON Catalogue::StoreAppIconOf(HWND window) {
+  auto found = storeAppIcons_.find(window);
+  if (found == storeAppIcons_.end()) {
+    platform::UniqueIcon icon;
+    if (platform::WindowClassName(window) == platform::kStoreAppFrameClass)
+      icon = platform::StoreAppIcon(window, ::GetSystemMetrics(SM_CXICON));
+    found = storeAppIcons_.emplace(window, std::move(icon)).first;
+  }
+  return found->second.get();
 }
 
 int Catalogue::RowIconSize() const { return vantora::ScaleForDpi(vantora::kSmallIconSize, c_.images.Dpi()); }
@@ -109,14 +138,22 @@ void Catalogue::Refresh() {
   programIcons_.BeginRebuild(RowIconSize());
   // Looked up once per rebuild rather than asking every window for its class.
   const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
+  const std::vector<HWND> startButtons = TaskbarStartButtons();
   std::vector<Row> rows;
-  platform::EnumerateTopLevelWindows([this, &rows, wineTray](HWND window) {
+  platform::EnumerateTopLevelWindows([this, &rows, wineTray, &startButtons](HWND window) {
     // Cheapest tests first: the result is the same in any order, and most windows are hidden.
     if (ownWindow_(window) || !::IsWindowVisible(window)) return;
     std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
     if (!vantora::IsListedTitle(title)) return;
-    if (window == wineTray) return;
+    // The window manager cloaks what it keeps off the screen the user sees: windows on other
+    // virtual desktops, suspended Store apps, parts of the shell.
+    if (window == wineTray || std::find(startButtons.begin(), startButtons.end(), window) != startButtons.end() ||
+        platform::CurrentWindowIsolation().Cloaked(window))
+      return;
     rows.push_back({window, std::move(title), RowIconOf(window), ui::kNoImage});
+  });
+  std::erase_if(storeAppIcons_, [&rows](const auto& kept) {
+    return std::none_of(rows.begin(), rows.end(), [&kept](const Row& row) { return row.window == kept.first; });
   });
   DrawRowImages(rows);
   ShowRows(rows);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -85,6 +86,7 @@ class Catalogue {
   };
   HICON IconOf(HWND window, bool large);
   HICON RowIconOf(HWND window);
+  HICON StoreAppIconOf(HWND window);
   int RowIconSize() const;
   void DrawRowImages(std::vector<Row>& rows);
   void ShowRows(const std::vector<Row>& rows);
@@ -95,7 +97,9 @@ class Catalogue {
   std::function<bool(HWND)> ownWindow_;
   bool onWine_;
   ProgramIcons programIcons_;  // used under Wine only
-  std::vector<Row> rows_;      // what the list shows, row by row
+  // By window without an icon: its Store app's picture, or none when it is no Store app's frame.
+  std::map<HWND, platform::UniqueIcon> storeAppIcons_;
+  std::vector<Row> rows_;  // what the list shows, row by row
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;

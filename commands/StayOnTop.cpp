@@ -2,6 +2,7 @@
 // the ordinary windows. The check mark follows what the window reports afterwards.
 #include "commands/WindowCommands.h"
 #include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 
 namespace commands {
 
@@ -11,11 +12,17 @@ void WindowCommands::ApplyStayOnTop() {
   const auto rect = platform::WindowRectangle(window);
   if (!rect) return;
   const bool onTop = c_.stayOnTop.Checked();
-  platform::LogIfFailed(
-      L"Placing the selected window on top or among the others",
-      platform::PositionWindow(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING));
+  const platform::Outcome placed =
+      platform::PositionWindow(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING);
+  const wchar_t* what = L"Placing the selected window on top or among the others";
+  // A change of selection re-applies the window's own state, which no refusal takes from it.
+  if (platform::IsWindowTopmost(window) == onTop) {
+    platform::LogIfFailed(what, placed);
+    return;
+  }
+  platform::ReportCommandFailure(what, placed);
   // Setting the mark runs this again, once, with the state the window has: a call without effect.
-  if (platform::IsWindowTopmost(window) != onTop) c_.stayOnTop.SetChecked(!onTop);
+  c_.stayOnTop.SetChecked(!onTop);
 }
 
 }  // namespace commands

@@ -6,6 +6,7 @@
 
 #include "platform/Monitors.h"
 #include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 
 namespace commands {
 
@@ -154,7 +155,7 @@ void TForm7::Button2Click() {
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
     const RECT seen{m.left, m.top, m.left + m.width, m.top + m.height};
-    platform::LogIfFailed(
+    platform::ReportCommandFailure(
         L"Placing the resized window",
         platform::PositionWindow(target, HWND_TOP, platform::WindowRectFor(seen, margins_), SWP_NOSENDCHANGING));
   }

@@ -22,7 +22,7 @@ void WindowCommands::SetTitleFromEdit() {
     return;
   }
   // Blanks are a title like any other. The box and the list show the title read back.
-  platform::LogIfFailed(L"Setting the selected window's title", platform::SetWindowTitle(window, text));
+  platform::ReportCommandFailure(L"Setting the selected window's title", platform::SetWindowTitle(window, text));
   catalogue_.RefreshAndUpdate();
 }
 
@@ -33,14 +33,14 @@ void WindowCommands::TitleKeyUp(const ui::KeyEvent& key) {
 
 void WindowCommands::ShowSelected(int showCommand) {
   if (const HWND window = catalogue_.SelectedWindow())
-    platform::LogIfFailed(L"Showing the selected window", platform::ShowWindowState(window, showCommand));
+    platform::ReportCommandFailure(L"Showing the selected window", platform::ShowWindowState(window, showCommand));
 }
 
 void WindowCommands::CloseSelected() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   // A program that asks its own question on close may keep its window; it then stays listed.
-  platform::LogIfFailed(L"Asking the selected window to close", platform::RequestClose(window));
+  platform::ReportCommandFailure(L"Asking the selected window to close", platform::RequestClose(window));
   catalogue_.RefreshAfterClosing({&window, 1});
 }
 
@@ -58,7 +58,7 @@ void WindowCommands::ApplyOpacity() {
   // answer, or refused) keeps the label as it was.
   const int position = c_.opacity.Position();
   const platform::Outcome set = platform::SetWindowOpacity(window, position);
-  platform::LogIfFailed(L"Setting the selected window's opacity", set);
+  platform::ReportCommandFailure(L"Setting the selected window's opacity", set);
   if (!set) return;
   const BYTE alpha = platform::LayeredAlpha(window).value_or(vantora::OpacityAlpha(position));
   c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(vantora::OpacityPercent(alpha)));
@@ -71,7 +71,7 @@ void WindowCommands::ToggleEnabled() {
   if (!window) return;
   const bool disable = c_.enableToggle.Caption() == kEnabledToggle.first;
   const platform::Outcome set = platform::SetWindowEnabled(window, !disable);
-  platform::LogIfFailed(L"Enabling or disabling the selected window", set);
+  platform::ReportCommandFailure(L"Enabling or disabling the selected window", set);
   if (!set) return;
   c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
 }
@@ -81,7 +81,7 @@ void WindowCommands::ToggleCloseButton() {
   if (!window) return;
   const bool disable = c_.closeButtonToggle.Caption() == kCloseButtonToggle.first;
   const platform::Outcome set = platform::SetCloseButtonEnabled(window, !disable);
-  platform::LogIfFailed(L"Greying or enabling the selected window's close button", set);
+  platform::ReportCommandFailure(L"Greying or enabling the selected window's close button", set);
   if (!set) return;
   const bool enabled = platform::SystemMenuCloseEnabled(window).value_or(!disable);
   c_.closeButtonToggle.SetCaption(enabled ? kCloseButtonToggle.first : kCloseButtonToggle.second);

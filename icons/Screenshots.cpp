@@ -10,6 +10,7 @@
 #include "platform/ScreenSettling.h"
 #include "platform/WindowArrangement.h"
 #include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 #include "platform/ui/Application.h"
 
 namespace icons {
@@ -29,6 +30,7 @@ constexpr std::chrono::milliseconds kScreenSettleWait{300};
 std::wstring WindowRefusal(const platform::Outcome& outcome) {
   switch (outcome.code()) {
     case ERROR_TIMEOUT: return L"The Window Is Not Responding.";
+    case ERROR_ACCESS_DENIED: return platform::kHigherRightsRefusal;
     case ERROR_INVALID_WINDOW_HANDLE: return L"The Window Has Closed.";
     default: return L"The Window Could Not Be Brought To The Front. " + outcome.Reason();
   }

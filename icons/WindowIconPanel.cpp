@@ -3,7 +3,8 @@
 #include "icons/IconFiles.h"
 #include "icons/portable/FileNames.h"
 #include "platform/Prompts.h"
-#include "platform/WindowMessages.h"
+#include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 #include "platform/portable/FileDialogFilter.h"
 
 namespace icons {
@@ -84,8 +85,8 @@ void WindowIconPanel::Button10Click() {
 
 void WindowIconPanel::SendNewIcon(WPARAM kind) {
   if (newIcon_) {
-    platform::BoundedSend(selection_.selectedWindow(), WM_SETICON, kind, reinterpret_cast<LPARAM>(newIcon_.get()),
-                          platform::kIconQueryWait);
+    platform::ReportCommandFailure(L"Giving the selected window its new icon",
+                                   platform::SetWindowIcon(selection_.selectedWindow(), kind, newIcon_.get()));
     newIconHandedOut_ = true;
   }
   selection_.updateSelectionState();

@@ -2,8 +2,17 @@
 
 namespace platform {
 
+namespace {
+
+// Without a code the system's text would read "The operation completed successfully".
+std::wstring FailureReason(DWORD code) {
+  return code == ERROR_SUCCESS ? L"The system gave no reason." : SystemMessage(code);
+}
+
+}  // namespace
+
 Win32Error::Win32Error(const std::string& what, DWORD code)
-    : std::runtime_error(what + ": " + Narrow(SystemMessage(code))), code_(code) {}
+    : std::runtime_error(what + ": " + Narrow(FailureReason(code))), code_(code) {}
 
 std::wstring SystemMessage(DWORD code) {
   wchar_t* buffer = nullptr;
@@ -20,15 +29,6 @@ void ThrowLastError(const char* what) {
   const DWORD code = ::GetLastError();
   throw Win32Error(what, code);
 }
-
-namespace {
-
-// Without a code the system's text would read "The operation completed successfully".
-std::wstring FailureReason(DWORD code) {
-  return code == ERROR_SUCCESS ? L"The system gave no reason." : SystemMessage(code);
-}
-
-}  // namespace
 
 std::wstring Outcome::Reason() const { return ok_ ? SystemMessage(ERROR_SUCCESS) : FailureReason(code_); }
 

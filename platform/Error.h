@@ -22,6 +22,21 @@ std::wstring SystemMessage(DWORD code);
 // Throws Win32Error with GetLastError, read before anything else can change it.
 [[noreturn]] void ThrowLastError(const char* what);
 
+// Many calls fail without setting an error code (SetForegroundWindow, SetWindowTextW refused by the
+// window, GetSystemMenu, CreateCompatibleDC, Shell_NotifyIconW...), and GetLastError then still
+// holds whatever an earlier call left: a reason that has nothing to do with the failure. So every
+// call whose failure is reported is made through Outcome::Of or Checked below, which clear the
+// code first and read it right after the call, before anything else (a destructor included) runs.
+
+// `call` made as above; its result, or a Win32Error when the result is null or false.
+template <class Call>
+auto Checked(const char* what, Call&& call) {
+  ::SetLastError(ERROR_SUCCESS);
+  auto result = call();
+  if (!result) ThrowLastError(what);
+  return result;
+}
+
 // What a call reports that the program examines: success, or the system's error code as it was
 // at the failing call. Some calls fail without setting an error code; the reason then says so.
 class [[nodiscard]] Outcome {
@@ -30,8 +45,13 @@ class [[nodiscard]] Outcome {
   static Outcome Failure(DWORD code) noexcept { return Outcome(false, code); }
   // A failure with GetLastError, read before anything else can change it.
   static Outcome LastError() noexcept { return Failure(::GetLastError()); }
-  // Success when `succeeded`, otherwise a failure with GetLastError.
-  static Outcome Of(bool succeeded) noexcept { return succeeded ? Success() : LastError(); }
+  // `call` (its result tells success) made with the error code cleared first; a failure carries
+  // the code the call set, or none.
+  template <class Call>
+  static Outcome Of(Call&& call) {
+    ::SetLastError(ERROR_SUCCESS);
+    return call() ? Success() : LastError();
+  }
 
   explicit operator bool() const noexcept { return ok_; }
   DWORD code() const noexcept { return code_; }

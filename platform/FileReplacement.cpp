@@ -68,17 +68,24 @@ void RemoveLeftovers(const std::wstring& folderPrefix) {
   } while (::FindNextFileW(search.get(), &found));
 }
 
+// A name of our pattern that no other replacement of this process gives out, and another
+// process's only by chance.
+std::wstring NewTemporaryName(const std::wstring& folderPrefix) {
+  static std::atomic<uint32_t> made{0};
+  static const uint32_t start =
+      static_cast<uint32_t>(::GetTickCount()) * 2654435761u ^ (::GetCurrentProcessId() << 16);
+  wchar_t digits[kMostHexDigits + 1] = {};
+  swprintf(digits, kMostHexDigits + 1, L"%08X", static_cast<unsigned>(start + made++ * 0x9E3779B9u));
+  return folderPrefix + std::wstring(kPrefix) + digits + std::wstring(kSuffix);
+}
+
 // A file of our pattern that did not exist until now: created here, never an existing one taken over.
 std::wstring NewTemporaryFile(const std::wstring& folderPrefix, const std::wstring& target) {
-  static std::atomic<uint32_t> made{0};
-  const uint32_t start = static_cast<uint32_t>(::GetTickCount()) * 2654435761u ^ (::GetCurrentProcessId() << 16);
   DWORD code = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < 100 && (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS); ++attempt) {
-    wchar_t digits[kMostHexDigits + 1] = {};
-    swprintf(digits, kMostHexDigits + 1, L"%08X", static_cast<unsigned>(start + made++ * 0x9E3779B9u));
-    std::wstring path = folderPrefix + std::wstring(kPrefix) + digits + std::wstring(kSuffix);
+    std::wstring path = NewTemporaryName(folderPrefix);
     const UniqueFile file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr));
     if (file) return path;
     code = ::GetLastError();
   }
@@ -130,9 +137,10 @@ void FileReplacement::CopyTarget() {
 void FileReplacement::Flush() { FlushOpen(OpenTemporary(temporary_, target_), target_); }
 
 void FileReplacement::Commit() {
-  // Windows refuses to replace a read-only file; Wine run as root would not.
-  if (IsReadOnlyFile(replaced_)) ThrowFileError(kCannotCreate, target_, ERROR_ACCESS_DENIED);
   const DWORD attributes = ::GetFileAttributesW(replaced_.c_str());
+  // Windows refuses to replace a read-only file; Wine run as root would not.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    ThrowFileError(kCannotCreate, target_, ERROR_ACCESS_DENIED);
   if (attributes != INVALID_FILE_ATTRIBUTES)
     ReplaceExisting(attributes);
   else if (!::MoveFileExW(temporary_.c_str(), replaced_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -141,14 +149,13 @@ void FileReplacement::Commit() {
 }
 
 void FileReplacement::ReplaceExisting(unsigned long attributes) {
-  // Windows carries these marks over itself; Wine's ReplaceFileW only moves the files. The file
-  // has changed, so it is marked for backup programs whatever it was.
+  // Windows carries these marks over itself; Wine's ReplaceFileW only moves the files. The new
+  // file was made with the archive mark, as the changed file wants for backup programs.
   constexpr DWORD kCarried = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-  ::SetFileAttributesW(temporary_.c_str(), (attributes & kCarried) | FILE_ATTRIBUTE_ARCHIVE);
+  if (attributes & kCarried) ::SetFileAttributesW(temporary_.c_str(), (attributes & kCarried) | FILE_ATTRIBUTE_ARCHIVE);
   // The old file is moved aside under a name of our own rather than removed at once, so that it
-  // can go back when the new one cannot take its place. Only the name is wanted.
-  const std::wstring aside = NewTemporaryFile(FolderPrefixOf(replaced_), target_);
-  ::DeleteFileW(aside.c_str());
+  // can go back when the new one cannot take its place.
+  const std::wstring aside = NewTemporaryName(FolderPrefixOf(replaced_));
   if (!::ReplaceFileW(replaced_.c_str(), temporary_.c_str(), aside.c_str(), 0, nullptr, nullptr)) {
     const DWORD code = ::GetLastError();
     if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) ::MoveFileExW(aside.c_str(), replaced_.c_str(), 0);

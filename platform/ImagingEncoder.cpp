@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/ComApartment.h"
 #include "platform/Error.h"
 #include "platform/PictureEncoding.h"
 
@@ -16,21 +17,6 @@ using Microsoft::WRL::ComPtr;
 void Check(HRESULT result, const char* what) {
   if (FAILED(result)) throw Win32Error(what, static_cast<DWORD>(result));
 }
-
-// COM for the length of one encoding. A thread that already runs another apartment kind keeps
-// it: the imaging factory works in either.
-class ComApartment {
- public:
-  ComApartment() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) ::CoUninitialize();
-  }
-
- private:
-  HRESULT result_;
-};
 
 const GUID& ContainerOf(ImagingFormat format) {
   switch (format) {

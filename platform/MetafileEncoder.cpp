@@ -6,6 +6,7 @@
 
 #include "platform/Error.h"
 #include "platform/PictureEncoding.h"
+#include "platform/ScreenCapture.h"
 #include "platform/UniqueHandle.h"
 
 namespace platform {
@@ -28,10 +29,14 @@ static_assert(sizeof(PlaceableHeader) == 22);
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr uint16_t kPixelsPerInch = 96;  // one unit per pixel on a 96-DPI display
 
+constexpr const char* kCannotMake = "Cannot make the metafile";
+constexpr const char* kCannotDraw = "Cannot draw the picture into the metafile";
+
 // Draws the picture at 0,0 into the recording DC from a bitmap selected into a memory DC, whose
 // bits the recorder copies. (Wine records StretchDIBits into a Windows metafile with its rows
-// misread.) The caller closes the recording DC either way.
-bool DrawPicture(HDC dc, const OpaquePixels& picture) {
+// misread.) The caller closes the recording DC either way. The outcome is read at the failing
+// call, before the bitmap and the memory DC go.
+Outcome DrawPicture(HDC dc, const OpaquePixels& picture) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = static_cast<LONG>(picture.width);
@@ -40,43 +45,44 @@ bool DrawPicture(HDC dc, const OpaquePixels& picture) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap) return false;
+  UniqueBitmap bitmap;
+  if (Outcome made = Outcome::Of([&] {
+        return bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)), bits != nullptr;
+      });
+      !made)
+    return made;
   std::memcpy(bits, picture.rows.data(), picture.rows.size());
-  const UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
+  UniqueMemoryDc memory;
+  if (Outcome made = NewMemoryDc(memory); !made) return made;
   const SelectRestorer select(memory.get(), bitmap.get());
-  return ::BitBlt(dc, 0, 0, static_cast<int>(picture.width), static_cast<int>(picture.height), memory.get(), 0, 0,
-                  SRCCOPY) != 0;
+  return Outcome::Of([&] {
+    return ::BitBlt(dc, 0, 0, static_cast<int>(picture.width), static_cast<int>(picture.height), memory.get(), 0, 0,
+                    SRCCOPY);
+  });
 }
 
 }  // namespace
 
 std::vector<uint8_t> EnhancedMetafileFile(const OpaquePixels& picture) {
-  const HDC dc = ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
-  if (!dc) ThrowLastError("Cannot make the metafile");
-  const bool drawn = DrawPicture(dc, picture);
-  const DWORD drawError = ::GetLastError();
-  const UniqueEnhMetafile metafile(::CloseEnhMetaFile(dc));
-  if (!drawn) throw Win32Error("Cannot draw the picture into the metafile", drawError);
-  if (!metafile) ThrowLastError("Cannot make the metafile");
-  std::vector<uint8_t> bytes(::GetEnhMetaFileBits(metafile.get(), 0, nullptr));
-  if (bytes.empty() || ::GetEnhMetaFileBits(metafile.get(), static_cast<UINT>(bytes.size()), bytes.data()) == 0)
-    ThrowLastError("Cannot make the metafile");
+  const HDC dc = Checked(kCannotMake, [] { return ::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr); });
+  const Outcome drawn = DrawPicture(dc, picture);
+  const UniqueEnhMetafile metafile(Checked(kCannotMake, [dc] { return ::CloseEnhMetaFile(dc); }));
+  if (!drawn) throw Win32Error(kCannotDraw, drawn.code());
+  std::vector<uint8_t> bytes(Checked(kCannotMake, [&] { return ::GetEnhMetaFileBits(metafile.get(), 0, nullptr); }));
+  Checked(kCannotMake,
+          [&] { return ::GetEnhMetaFileBits(metafile.get(), static_cast<UINT>(bytes.size()), bytes.data()); });
   return bytes;
 }
 
 std::vector<uint8_t> MetafileFile(const OpaquePixels& picture) {
   if (picture.width > INT16_MAX || picture.height > INT16_MAX)
     throw std::runtime_error("The picture is too large for a metafile: at most 32767 x 32767 pixels.");
-  const HDC dc = ::CreateMetaFileW(nullptr);
-  if (!dc) ThrowLastError("Cannot make the metafile");
+  const HDC dc = Checked(kCannotMake, [] { return ::CreateMetaFileW(nullptr); });
   ::SetWindowOrgEx(dc, 0, 0, nullptr);
   ::SetWindowExtEx(dc, static_cast<int>(picture.width), static_cast<int>(picture.height), nullptr);
-  const bool drawn = DrawPicture(dc, picture);
-  const DWORD drawError = ::GetLastError();
-  const UniqueMetafile metafile(::CloseMetaFile(dc));
-  if (!drawn) throw Win32Error("Cannot draw the picture into the metafile", drawError);
-  if (!metafile) ThrowLastError("Cannot make the metafile");
+  const Outcome drawn = DrawPicture(dc, picture);
+  const UniqueMetafile metafile(Checked(kCannotMake, [dc] { return ::CloseMetaFile(dc); }));
+  if (!drawn) throw Win32Error(kCannotDraw, drawn.code());
 
   PlaceableHeader header{
       kPlaceableKey,  0, 0, 0, static_cast<int16_t>(picture.width), static_cast<int16_t>(picture.height),
@@ -85,11 +91,10 @@ std::vector<uint8_t> MetafileFile(const OpaquePixels& picture) {
   std::memcpy(words, &header, sizeof(words));
   for (const uint16_t word : words) header.checksum ^= word;
 
-  const UINT size = ::GetMetaFileBitsEx(metafile.get(), 0, nullptr);
+  const UINT size = Checked(kCannotMake, [&] { return ::GetMetaFileBitsEx(metafile.get(), 0, nullptr); });
   std::vector<uint8_t> bytes(sizeof(header) + size);
   std::memcpy(bytes.data(), &header, sizeof(header));
-  if (size == 0 || ::GetMetaFileBitsEx(metafile.get(), size, bytes.data() + sizeof(header)) == 0)
-    ThrowLastError("Cannot make the metafile");
+  Checked(kCannotMake, [&] { return ::GetMetaFileBitsEx(metafile.get(), size, bytes.data() + sizeof(header)); });
   return bytes;
 }
 

@@ -24,13 +24,15 @@ ResourceUpdate::~ResourceUpdate() {
 
 Outcome ResourceUpdate::Update(const wchar_t* type, const wchar_t* name, WORD language, std::span<const uint8_t> data) {
   if (!handle_) return Outcome::Failure(ERROR_INVALID_HANDLE);
-  return Outcome::Of(::UpdateResourceW(handle_, type, name, language, const_cast<uint8_t*>(data.data()),
-                                       static_cast<DWORD>(data.size())) != FALSE);
+  return Outcome::Of([&] {
+    return ::UpdateResourceW(handle_, type, name, language, const_cast<uint8_t*>(data.data()),
+                             static_cast<DWORD>(data.size())) != FALSE;
+  });
 }
 
 Outcome ResourceUpdate::Commit() {
   if (!handle_) return Outcome::Failure(ERROR_INVALID_HANDLE);
-  return Outcome::Of(::EndUpdateResourceW(std::exchange(handle_, nullptr), FALSE) != FALSE);
+  return Outcome::Of([&] { return ::EndUpdateResourceW(std::exchange(handle_, nullptr), FALSE) != FALSE; });
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "platform/ScreenCapture.h"
 
+#include <optional>
+
 #include "platform/VisibleBounds.h"
 #include "platform/WindowMessages.h"
 #include "platform/Wine.h"
@@ -8,10 +10,15 @@ namespace platform {
 namespace {
 
 Outcome CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
-  const UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
-  if (!memory) return Outcome::LastError();
+  UniqueMemoryDc memory;
+  if (Outcome made = NewMemoryDc(memory); !made) return made;
   const SelectRestorer select(memory.get(), target.bitmap.get());
-  return Outcome::Of(::BitBlt(memory.get(), 0, 0, target.width, target.height, source, x, y, SRCCOPY) != FALSE);
+  return Outcome::Of([&] { return ::BitBlt(memory.get(), 0, 0, target.width, target.height, source, x, y, SRCCOPY); });
+}
+
+// The window's DC (or the screen's, for no window), in `dc`.
+Outcome TakeDc(std::optional<WindowDc>& dc, HWND window, bool wholeWindow) {
+  return Outcome::Of([&] { return static_cast<bool>(dc.emplace(window, wholeWindow)); });
 }
 
 // The window draws itself into `target` (PrintWindow), so windows above it do not show and a
@@ -24,10 +31,10 @@ Outcome CopyInto(CaptureBitmap& target, HDC source, int x, int y) {
 bool PrintInto(HWND window, const WindowBounds& bounds, CaptureBitmap& target) {
   if (RunningOnWine() || !Answering(window)) return false;  // PrintWindow waits for the window's thread
   const int width = bounds.window.right - bounds.window.left, height = bounds.window.bottom - bounds.window.top;
-  const UniqueBitmap whole = ScreenBitmap(width, height);
-  const UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
-  if (!whole || !memory) return false;
-  const SelectRestorer select(memory.get(), whole.get());
+  CaptureBitmap whole;
+  UniqueMemoryDc memory;
+  if (!whole.Resize(width, height) || !NewMemoryDc(memory)) return false;
+  const SelectRestorer select(memory.get(), whole.bitmap.get());
   if (!::PrintWindow(window, memory.get(), PW_RENDERFULLCONTENT) && !::PrintWindow(window, memory.get(), 0))
     return false;
   const FrameMargins margins = bounds.Margins();
@@ -36,14 +43,18 @@ bool PrintInto(HWND window, const WindowBounds& bounds, CaptureBitmap& target) {
 
 }  // namespace
 
-UniqueBitmap ScreenBitmap(int width, int height) {
-  const WindowDc screen(nullptr);
-  return UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+Outcome NewMemoryDc(UniqueMemoryDc& dc) {
+  return Outcome::Of([&] { return dc.reset(::CreateCompatibleDC(nullptr)), static_cast<bool>(dc); });
 }
 
 Outcome CaptureBitmap::Resize(int newWidth, int newHeight) {
-  bitmap = ScreenBitmap(newWidth, newHeight);
-  if (!bitmap) return Outcome::LastError();
+  const WindowDc screen(nullptr);
+  HBITMAP made = nullptr;
+  // Read before the old bitmap is deleted, which may leave a code of its own.
+  const Outcome outcome =
+      Outcome::Of([&] { return (made = ::CreateCompatibleBitmap(screen.get(), newWidth, newHeight)) != nullptr; });
+  bitmap.reset(made);
+  if (!outcome) return outcome;
   palette.reset();
   width = newWidth;
   height = newHeight;
@@ -57,28 +68,28 @@ Outcome CaptureWindow(HWND window, CaptureBitmap& bitmap) {
   if (Outcome made = bitmap.Resize(seen.right - seen.left, seen.bottom - seen.top); !made) return made;
   if (PrintInto(window, *bounds, bitmap)) return Outcome::Success();
   // What the screen shows of the window, through its own device context.
-  const WindowDc dc(window, true);
-  if (!dc) return Outcome::LastError();
+  std::optional<WindowDc> dc;
+  if (Outcome taken = TakeDc(dc, window, true); !taken) return taken;
   const FrameMargins margins = bounds->Margins();
-  return CopyInto(bitmap, dc.get(), margins.left, margins.top);
+  return CopyInto(bitmap, dc->get(), margins.left, margins.top);
 }
 
 Outcome CaptureScreenRect(int left, int top, int width, int height, CaptureBitmap& bitmap) {
   if (width == 0 || height == 0) return Outcome::Success();
   if (Outcome made = bitmap.Resize(width, height); !made) return made;
-  const WindowDc screen(nullptr);
-  if (!screen) return Outcome::LastError();
-  if (::GetDeviceCaps(screen.get(), RASTERCAPS) & RC_PALETTE) {
+  std::optional<WindowDc> screen;
+  if (Outcome taken = TakeDc(screen, nullptr, false); !taken) return taken;
+  if (::GetDeviceCaps(screen->get(), RASTERCAPS) & RC_PALETTE) {
     struct {
       LOGPALETTE head;
       PALETTEENTRY more[255];
     } logical{};
     logical.head.palVersion = 0x300;
     logical.head.palNumEntries =
-        static_cast<WORD>(::GetSystemPaletteEntries(screen.get(), 0, 256, logical.head.palPalEntry));
+        static_cast<WORD>(::GetSystemPaletteEntries(screen->get(), 0, 256, logical.head.palPalEntry));
     if (logical.head.palNumEntries) bitmap.palette.reset(::CreatePalette(&logical.head));
   }
-  return CopyInto(bitmap, screen.get(), left, top);
+  return CopyInto(bitmap, screen->get(), left, top);
 }
 
 }  // namespace platform

@@ -8,9 +8,6 @@
 
 namespace platform {
 
-// A bitmap of this size in the display's device format.
-UniqueBitmap ScreenBitmap(int width, int height);
-
 // A bitmap in the display's device format, with the system palette on a palette display.
 struct CaptureBitmap {
   UniqueBitmap bitmap;
@@ -21,6 +18,9 @@ struct CaptureBitmap {
   // the bitmap empty, when the system cannot make one.
   [[nodiscard]] Outcome Resize(int newWidth, int newHeight);
 };
+
+// A memory DC compatible with the screen, in `dc`; fails with the system's reason, or with none.
+[[nodiscard]] Outcome NewMemoryDc(UniqueMemoryDc& dc);
 
 // The captures fail with the system's reason when it cannot make the bitmap or refuses the
 // copy: a picture that was not taken is never handed on as a black one.

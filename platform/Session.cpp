@@ -24,7 +24,7 @@ class Win32Session final : public Session {
  public:
   Outcome PowerOff(UINT flags, DWORD reason) override {
     if (Outcome privilege = EnableShutdownPrivilege(); !privilege) return privilege;
-    return Outcome::Of(::ExitWindowsEx(flags, reason) != FALSE);
+    return Outcome::Of([&] { return ::ExitWindowsEx(flags, reason) != FALSE; });
   }
 
   void TerminateOwnProcess(HWND applicationWindow, UINT exitCode) override {

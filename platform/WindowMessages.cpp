@@ -30,13 +30,19 @@ bool RecentlySilent(HWND window) {
 std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    std::chrono::milliseconds wait) {
   // Only windows of other threads ever time out, so only they are ever remembered.
-  if (!t_silent.empty() && RecentlySilent(window)) return std::nullopt;
+  if (!t_silent.empty() && RecentlySilent(window)) {
+    ::SetLastError(ERROR_TIMEOUT);
+    return std::nullopt;
+  }
   DWORD_PTR result = 0;
   const UINT timeout = static_cast<UINT>(wait.count() < 0 ? 0 : wait.count());
+  ::SetLastError(ERROR_SUCCESS);
   if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, timeout, &result)) {
+    const DWORD code = ::GetLastError();
     // Only silence counts: a message the system cannot carry to another process (Wine's
-    // WM_GETICON) fails at once and says nothing about the window.
-    if (::GetLastError() == ERROR_TIMEOUT && !OfThisThread(window)) t_silent.push_back({window, ::GetTickCount64()});
+    // WM_GETICON), or one it refuses to carry, fails at once and says nothing of an answer.
+    if (code == ERROR_TIMEOUT && !OfThisThread(window)) t_silent.push_back({window, ::GetTickCount64()});
+    ::SetLastError(code);
     return std::nullopt;
   }
   return static_cast<LRESULT>(result);

@@ -15,9 +15,12 @@ inline constexpr std::chrono::milliseconds kIconQueryWait{200};
 inline constexpr std::chrono::milliseconds kCloseRequestWait{3000};
 
 // SendMessageTimeoutW with SMTO_ABORTIFHUNG | SMTO_BLOCK. The window procedure's result, or
-// nullopt when the window did not answer within `wait`, is hung, or has gone away. A window of
-// another thread that has just failed to answer is not asked again for a second: a command of
-// several calls, or a rebuild asking for several icons, costs one wait, not one per call.
+// nullopt when the message did not get through; the thread's error code then says why, as the
+// system put it: ERROR_TIMEOUT when the window did not answer within `wait` or is hung,
+// ERROR_INVALID_WINDOW_HANDLE when it has gone, ERROR_ACCESS_DENIED when the system refused to
+// carry the message to a program running with higher rights. A window of another thread that
+// has just failed to answer is not asked again for a second: a command of several calls, or a
+// rebuild asking for several icons, costs one wait, not one per call.
 std::optional<LRESULT> BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    std::chrono::milliseconds wait);
 

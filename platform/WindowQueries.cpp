@@ -2,6 +2,7 @@
 
 #include "platform/CallbackExceptions.h"
 #include "platform/SystemFunctions.h"
+#include "platform/WindowIsolation.h"
 #include "platform/WindowMessages.h"
 
 #include <vector>
@@ -14,7 +15,31 @@ namespace {
 template <class Call>
 Outcome WhenAnswering(HWND window, Call call) {
   if (!Answering(window)) return Outcome::Failure(::IsWindow(window) ? ERROR_TIMEOUT : ERROR_INVALID_WINDOW_HANDLE);
-  return Outcome::Of(call());
+  return Outcome::Of(call);
+}
+
+// The same for a change, which the system refuses on a window of a program with higher rights.
+template <class Call>
+Outcome WhenChangeable(HWND window, Call call) {
+  if (Outcome allowed = ChangeAllowed(window); !allowed) return allowed;
+  return WhenAnswering(window, call);
+}
+
+// Whether the window is as the show command leaves it. `wasMaximized`: maximized, not minimized,
+// before the command.
+bool ShowsAs(HWND window, int command, bool wasMaximized) {
+  switch (command) {
+    case SW_HIDE: return !HasVisibleStyle(window);
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+    case SW_SHOWMINNOACTIVE: return ::IsIconic(window) != FALSE;
+    case SW_SHOWMAXIMIZED: return ::IsZoomed(window) != FALSE;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL:
+      // A minimized window that was maximized comes back maximized.
+      return !::IsIconic(window) && !(wasMaximized && ::IsZoomed(window)) && HasVisibleStyle(window);
+    default: return HasVisibleStyle(window);
+  }
 }
 
 }  // namespace
@@ -28,7 +53,8 @@ std::wstring WindowText(HWND window, int bufferChars) {
 }
 
 Outcome SetWindowTitle(HWND window, const std::wstring& title) {
-  return WhenAnswering(window, [&] { return ::SetWindowTextW(window, title.c_str()) != FALSE; });
+  // A window may refuse its new title (its WM_SETTEXT answers FALSE) without giving a reason.
+  return WhenChangeable(window, [&] { return ::SetWindowTextW(window, title.c_str()) != FALSE; });
 }
 
 std::wstring WindowClassName(HWND window) {
@@ -40,9 +66,9 @@ std::wstring WindowClassName(HWND window) {
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE)); }
 
 Outcome SetExtendedStyle(HWND window, DWORD style) {
-  return WhenAnswering(window, [&] {
-    // The earlier style is returned, and 0 may be one: only an error code tells a failure.
-    ::SetLastError(ERROR_SUCCESS);
+  return WhenChangeable(window, [&] {
+    // The earlier style is returned, and 0 may be one: only an error code (cleared first) tells a
+    // failure.
     return ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(style)) != 0 || ::GetLastError() == ERROR_SUCCESS;
   });
 }
@@ -53,21 +79,28 @@ std::optional<RECT> WindowRectangle(HWND window) {
   return rect;
 }
 
+// ShowWindow and EnableWindow report the window's earlier state, not whether it obeyed: what it
+// became is read back.
 Outcome ShowWindowState(HWND window, int command) {
-  return WhenAnswering(window, [&] { return ::ShowWindow(window, command), true; });
+  const bool wasMaximized = ::IsZoomed(window) && !::IsIconic(window);
+  return WhenChangeable(window, [&] { return ::ShowWindow(window, command), ShowsAs(window, command, wasMaximized); });
 }
 
 Outcome SetWindowEnabled(HWND window, bool enabled) {
-  return WhenAnswering(window, [&] { return ::EnableWindow(window, enabled ? TRUE : FALSE), true; });
+  return WhenChangeable(window, [&] {
+    return ::EnableWindow(window, enabled ? TRUE : FALSE), (::IsWindowEnabled(window) != FALSE) == enabled;
+  });
 }
 
 Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags) {
-  return WhenAnswering(window, [&] {
+  return WhenChangeable(window, [&] {
     return ::SetWindowPos(window, insertAfter, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                           flags) != FALSE;
   });
 }
 
+// Activation is not among the changes the system refuses for rights. SetForegroundWindow fails
+// without a code when the system does not let the program take the foreground.
 Outcome BringToForeground(HWND window) {
   return WhenAnswering(window, [&] { return ::SetForegroundWindow(window) != FALSE; });
 }
@@ -91,7 +124,7 @@ Outcome SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   static const auto setLayered = SystemFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes");
   if (!setLayered) return Outcome::Failure(ERROR_CALL_NOT_IMPLEMENTED);
-  return WhenAnswering(window, [&] { return setLayered(window, 0, alpha, LWA_ALPHA) != FALSE; });
+  return WhenChangeable(window, [&] { return setLayered(window, 0, alpha, LWA_ALPHA) != FALSE; });
 }
 
 std::optional<BYTE> LayeredAlpha(HWND window) {
@@ -112,10 +145,10 @@ std::optional<bool> SystemMenuCloseEnabled(HWND window) {
 }
 
 Outcome SetSystemMenuClose(HWND window, bool enable) {
-  return WhenAnswering(window, [&] {
+  return WhenChangeable(window, [&] {
     HMENU menu = ::GetSystemMenu(window, FALSE);
     if (!menu) return false;
-    // -1 (no such item) sets no error code.
+    // GetSystemMenu's null and EnableMenuItem's -1 (no such item) set no error code.
     return ::EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED)) != static_cast<BOOL>(-1);
   });
 }
@@ -147,6 +180,14 @@ HICON WindowIcon(HWND window, bool large) {
   if (!icon) icon = ask(large ? ICON_BIG : ICON_SMALL);
   if (!icon && !large) icon = ask(ICON_BIG);
   return icon;
+}
+
+Outcome SetWindowIcon(HWND window, WPARAM kind, HICON icon) {
+  // The answer is the window's previous icon, which may be none: only whether the message got
+  // through tells.
+  return WhenChangeable(window, [&] {
+    return BoundedSend(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon), kIconQueryWait).has_value();
+  });
 }
 
 UniqueIcon CopyAtSystemSize(HICON icon, bool large) {

@@ -29,13 +29,14 @@ DWORD ExtendedStyle(HWND window);
 // Screen coordinates; nullopt when the window has gone.
 std::optional<RECT> WindowRectangle(HWND window);
 
-// The changes below fail with ERROR_TIMEOUT when the window was left alone because it did not
-// answer, and with ERROR_INVALID_WINDOW_HANDLE when it has gone.
+// The changes below fail with ERROR_ACCESS_DENIED when the window was left alone because its
+// program runs with higher rights (platform/WindowIsolation.h), ERROR_TIMEOUT when it did not
+// answer, and ERROR_INVALID_WINDOW_HANDLE when it has gone.
 
-// ShowWindow with an SW_* command. Success only says the call was made: ShowWindow reports the
-// window's earlier visibility, not whether it obeyed; read the state back where it matters.
+// ShowWindow with an SW_* command; success when the window then shows as the command asks
+// (minimized, maximized, restored, hidden or shown).
 [[nodiscard]] Outcome ShowWindowState(HWND window, int command);
-// EnableWindow; like ShowWindow it reports nothing else, so success says the call was made.
+// EnableWindow; success when the window then reports the state asked for.
 [[nodiscard]] Outcome SetWindowEnabled(HWND window, bool enabled);
 // SetWindowPos to `rect` (screen coordinates) with the given SWP_* flags.
 [[nodiscard]] Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags);
@@ -73,6 +74,10 @@ UniqueIcon CopyIconScaled(HICON icon, int width, int height);
 // class icon comes first, then the window's own (asked with a bounded wait, so a hung window
 // cannot hold the list up), and a missing small icon falls back to the large one.
 HICON WindowIcon(HWND window, bool large);
+
+// WM_SETICON with ICON_BIG or ICON_SMALL; success when the window took the message. The window
+// draws `icon` from then on, so it must outlive its use there.
+[[nodiscard]] Outcome SetWindowIcon(HWND window, WPARAM kind, HICON icon);
 
 // A new copy of `icon` at the system size of the large or small kind; empty for a null icon.
 UniqueIcon CopyAtSystemSize(HICON icon, bool large);

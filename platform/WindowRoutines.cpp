@@ -1,8 +1,10 @@
 #include "platform/WindowRoutines.h"
 
-#include "platform/portable/Opacity.h"
+#include "platform/Prompts.h"
+#include "platform/WindowIsolation.h"
 #include "platform/WindowMessages.h"
 #include "platform/WindowQueries.h"
+#include "platform/portable/Opacity.h"
 
 namespace platform {
 
@@ -14,8 +16,14 @@ Outcome SetWindowOpacity(HWND window, int percent) {
 Outcome SetCloseButtonEnabled(HWND window, bool enable) { return SetSystemMenuClose(window, enable); }
 
 Outcome RequestClose(HWND window) {
-  const bool answered = BoundedSend(window, WM_CLOSE, 0, 0, kCloseRequestWait).has_value();
-  return answered ? Outcome::Success() : Outcome::Failure(ERROR_TIMEOUT);
+  // Not asked whether it answers first: a busy program keeps the whole wait to answer WM_CLOSE.
+  if (Outcome allowed = ChangeAllowed(window); !allowed) return allowed;
+  return Outcome::Of([&] { return BoundedSend(window, WM_CLOSE, 0, 0, kCloseRequestWait).has_value(); });
+}
+
+void ReportCommandFailure(const std::wstring& what, const Outcome& outcome) {
+  LogIfFailed(what, outcome);
+  if (!outcome && outcome.code() == ERROR_ACCESS_DENIED) CurrentPrompts().Error(kHigherRightsRefusal);
 }
 
 }  // namespace platform

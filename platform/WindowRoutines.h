@@ -4,6 +4,8 @@
 // has gone or does not answer the calls fail, and the changes report it.
 #include <windows.h>
 
+#include <string>
+
 #include "platform/Error.h"
 
 namespace platform {
@@ -18,7 +20,17 @@ namespace platform {
 
 // Asks the window to close (WM_CLOSE) and returns once it has handled the request, or after
 // kCloseRequestWait: a program may put up its own question first, and one that has stopped
-// answering costs that one wait (ERROR_TIMEOUT).
+// answering costs that one wait (ERROR_TIMEOUT). A program with higher rights is not asked
+// (ERROR_ACCESS_DENIED), as the system would not carry the message.
 [[nodiscard]] Outcome RequestClose(HWND window);
+
+// What the user reads when a change of another program's window was refused because that program
+// runs with higher rights.
+inline constexpr wchar_t kHigherRightsRefusal[] =
+    L"The Window Belongs To A Program Running With Higher Rights Than Vantora.";
+
+// A failure of a command on the selected window goes to the debug log, and a refusal for rights,
+// which the user can act on (by running Vantora with the same rights), to the error box as well.
+void ReportCommandFailure(const std::wstring& what, const Outcome& outcome);
 
 }  // namespace platform

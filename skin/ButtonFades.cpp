@@ -19,9 +19,9 @@ ButtonFades::ButtonFades() {
   wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.lpszClassName = kClassName;
   ::RegisterClassExW(&wc);  // fails harmlessly when the class exists
-  timerWindow_.reset(
-      ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
-  if (!timerWindow_) platform::ThrowLastError("CreateWindowEx(button fades)");
+  timerWindow_.reset(platform::Checked("CreateWindowEx(button fades)", [&] {
+    return ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  }));
   ::SetWindowLongPtrW(timerWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -3,8 +3,8 @@
 namespace vantora {
 
 bool IsListedTitle(std::wstring_view title) {
-  // Case matters: a window titled "start" is listed.
-  return !title.empty() && title != L"Program Manager" && title != L"Start";
+  // Case matters: a window titled "program manager" is listed.
+  return !title.empty() && title != L"Program Manager";
 }
 
 }  // namespace vantora

@@ -26,11 +26,12 @@ void Application::Initialize(HINSTANCE instance, const std::wstring& title) {
   wc.lpszClassName = L"TApplication";
   ::RegisterClassExW(&wc);
   // Zero-sized and shown with the main form: it carries the taskbar entry and owns every form.
-  hwnd_ = ::CreateWindowExW(0, wc.lpszClassName, title.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                            nullptr, instance, nullptr);
-  if (!hwnd_) platform::ThrowLastError("CreateWindowEx(application)");
+  hwnd_ = platform::Checked("CreateWindowEx(application)", [&] {
+    return ::CreateWindowExW(0, wc.lpszClassName, title.c_str(),
+                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                             ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                             nullptr, instance, nullptr);
+  });
   platform::SetPromptsOwner(hwnd_);
   platform::SetApplicationTitle(title_);
 }

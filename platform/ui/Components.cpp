@@ -113,7 +113,7 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
 
 platform::Outcome TrayIcon::Add() {
   auto data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  platform::Outcome added = platform::Outcome::Of(::Shell_NotifyIconW(NIM_ADD, &data) != FALSE);
+  platform::Outcome added = platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE; });
   // The shell takes a change only for an icon it holds: its answer is believed.
   if (!added && ::Shell_NotifyIconW(NIM_MODIFY, &data)) added = platform::Outcome::Success();
   visible_ = static_cast<bool>(added);
@@ -128,7 +128,8 @@ platform::Outcome TrayIcon::SetVisible(bool visible) {
   // hold an icon it refused at first: it is asked to drop it all the same, and an icon that was
   // not there is what was asked.
   const bool held = std::exchange(visible_, false);
-  const platform::Outcome deleted = platform::Outcome::Of(::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE);
+  const platform::Outcome deleted =
+      platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_DELETE, &data) != FALSE; });
   return held ? deleted : platform::Outcome::Success();
 }
 
@@ -137,7 +138,7 @@ void TrayIcon::SetHint(const std::wstring& hint) {
   if (!visible_) return;
   auto data = Data(NIF_TIP);
   platform::LogIfFailed(L"Changing the notification-area icon's hint",
-                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
+                        platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE; }));
 }
 
 void TrayIcon::SetIcon(HICON icon) {
@@ -145,7 +146,7 @@ void TrayIcon::SetIcon(HICON icon) {
   if (!visible_) return;
   auto data = Data(NIF_ICON);
   platform::LogIfFailed(L"Changing the notification-area icon's picture",
-                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
+                        platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE; }));
 }
 
 void TrayIcon::ShowBalloon(const Balloon& balloon) {
@@ -157,7 +158,7 @@ void TrayIcon::ShowBalloon(const Balloon& balloon) {
   data.dwInfoFlags = balloon.flags;
   data.uTimeout = balloon.timeoutMs;
   platform::LogIfFailed(L"Showing a balloon at the notification-area icon",
-                        platform::Outcome::Of(::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
+                        platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE; }));
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {

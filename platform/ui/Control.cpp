@@ -88,10 +88,11 @@ void Control::CreateWindowOfClass(const wchar_t* windowClass, const std::wstring
   if (HasFlag(kDisabled)) style |= WS_DISABLED;
   const RECT r = ScaledEdges(b);
   shown_ = r;
-  hwnd_ = ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, form_.Handle(), ControlId(),
-                            Application::Instance().InstanceHandle(), nullptr);
-  if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
+  hwnd_ = platform::Checked("CreateWindowEx", [&] {
+    return ::CreateWindowExW(exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, r.left, r.top,
+                             r.right - r.left, r.bottom - r.top, form_.Handle(), ControlId(),
+                             Application::Instance().InstanceHandle(), nullptr);
+  });
   // Our procedure stands in front of the class's once the class has built its window (the
   // program handles none of the creation messages). Not SetWindowSubclass: its chain is looked
   // up in a window property on every message, a round trip to the window server under Wine that

@@ -70,11 +70,12 @@ Form::Form(const FormKey&, const FormStyle& style) : style_(style) {
   // lands on a monitor of another DPI is sized again.
   dpi_ = DpiOfWindow(nullptr);
   const RECT place = ScreenRect();
-  hwnd_ = ::CreateWindowExW(WindowExStyle(style_), style_.className.c_str(), style_.caption.c_str(),
-                            WindowStyle(style_), place.left, place.top, place.right - place.left,
-                            place.bottom - place.top, style_.ownedByApplication ? app.Handle() : nullptr, nullptr,
-                            app.InstanceHandle(), this);  // bound at WM_NCCREATE
-  if (!hwnd_) platform::ThrowLastError("CreateWindowEx");
+  hwnd_ = platform::Checked("CreateWindowEx", [&] {
+    return ::CreateWindowExW(WindowExStyle(style_), style_.className.c_str(), style_.caption.c_str(),
+                             WindowStyle(style_), place.left, place.top, place.right - place.left,
+                             place.bottom - place.top, style_.ownedByApplication ? app.Handle() : nullptr, nullptr,
+                             app.InstanceHandle(), this);  // bound at WM_NCCREATE
+  });
   if (const UINT dpi = DpiOfWindow(hwnd_); dpi != dpi_ && !style_.physicalPixels) {
     dpi_ = dpi;
     const RECT again = ScreenRect();

@@ -6,7 +6,7 @@ using vantora::IsListedTitle;
 
 TEST(CatalogueRules, TitlesOfTheShellAndEmptyTitlesAreNotListed) {
   EXPECT_FALSE(IsListedTitle(L""));
-  EXPECT_FALSE(IsListedTitle(L"Start"));
+  EXPECT_TRUE(IsListedTitle(L"Start"));  // the start button is told by what it is
   EXPECT_FALSE(IsListedTitle(L"Program Manager"));
   EXPECT_TRUE(IsListedTitle(L"start"));
   EXPECT_TRUE(IsListedTitle(L"program manager"));

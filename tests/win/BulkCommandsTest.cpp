@@ -9,6 +9,7 @@
 #include "shell/portable/ArrangeGeometry.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
+#include "support/ScriptedIsolation.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFile.h"
 #include "support/TestWindow.h"
@@ -82,6 +83,24 @@ TEST_F(BulkCommandsTest, CloseAllAnsweredYesAsksEachWindowOnceInListOrderAndRebu
   std::sort(rows.begin(), rows.end());
   EXPECT_EQ(rows, (std::vector<std::wstring>{L"Refuses 1", L"Refuses 2"}));
   for (HWND window : refusing.Windows()) EXPECT_GE(RowOf(window), 0);
+}
+
+TEST_F(BulkCommandsTest, ACloakedWindowIsNotListedAndSurvivesCloseAll) {
+  TempFile log(L"vantora-closeall-cloaked");
+  ForeignWindows foreign(L"--count 3 --title \"Desktop %d\" --log \"" + log.path() + L"\"");
+  const HWND elsewhere = foreign.Find(L"Desktop 2");  // on another virtual desktop, say
+  testsupport::ScriptedIsolation isolation;
+  isolation.cloaked = {elsewhere};
+  ScriptedPrompts prompts;
+  prompts.confirmAnswers = {true};
+  FocusForm();
+  form.RefreshCatalogue();
+  form.UpdateSelectionState();
+  EXPECT_EQ(Rows().size(), 2u);
+  EXPECT_EQ(RowOf(elsewhere), -1);
+  form.Button19.Click();
+  EXPECT_EQ(foreign.Windows(), std::vector<HWND>{elsewhere});
+  EXPECT_EQ(log.Read().find("Desktop 2"), std::string::npos);
 }
 
 // A window whose close handling hides two others and asks the main window to rebuild its list,

@@ -38,15 +38,42 @@ class CatalogueTest : public testsupport::MainFormTest {
   }
 };
 
+// The start button of Windows Vista and 7: a top-level button of its own that the taskbar owns,
+// titled in the system's language.
+class StartButtonLookAlike {
+ public:
+  explicit StartButtonLookAlike(const std::wstring& title) {
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"Shell_TrayWnd";
+    ::RegisterClassExW(&wc);  // fails harmlessly when an earlier test registered it
+    taskbar_ =
+        ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 900, 800, 40, nullptr, nullptr, wc.hInstance, nullptr);
+    button = ::CreateWindowExW(0, L"Button", title.c_str(), WS_POPUP | WS_VISIBLE, 0, 900, 50, 40, taskbar_, nullptr,
+                               wc.hInstance, nullptr);
+  }
+  StartButtonLookAlike(const StartButtonLookAlike&) = delete;
+  StartButtonLookAlike& operator=(const StartButtonLookAlike&) = delete;
+  ~StartButtonLookAlike() { ::DestroyWindow(taskbar_); }  // and the button it owns
+  HWND button = nullptr;
+
+ private:
+  HWND taskbar_ = nullptr;
+};
+
 TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
   TestWindow untitled(L""), start(L"Start"), lowerStart(L"start"), desktop(L"Program Manager");
   TestWindow hidden(L"Hidden window"), minimized(L"Minimized window");
+  const StartButtonLookAlike startButton(L"D\x00e9marrer");
   ::ShowWindow(hidden.get(), SW_HIDE);
   ::ShowWindow(minimized.get(), SW_MINIMIZE);
+  ASSERT_TRUE(::IsWindowVisible(startButton.button));
   form.RefreshCatalogue();
   EXPECT_TRUE(Listed(L"start"));
   EXPECT_TRUE(Listed(L"Minimized window"));
-  EXPECT_FALSE(Listed(L"Start"));
+  EXPECT_TRUE(Listed(L"Start"));  // an ordinary window, whatever its title
+  EXPECT_EQ(RowOf(startButton.button), -1);
   EXPECT_FALSE(Listed(L"Program Manager"));
   EXPECT_FALSE(Listed(L"Hidden window"));
   EXPECT_EQ(RowOf(untitled.get()), -1);

@@ -87,6 +87,24 @@ TEST_F(HotKeysTest, CloseAllAnsweredNoClosesNothing) {
   EXPECT_EQ(form.ListView1.Count(), 2);  // the list was rebuilt all the same
 }
 
+TEST_F(HotKeysTest, AHeldCombinationActsOncePerPress) {
+  ScriptedPrompts prompts;
+  prompts.confirmAnswers = {false, false};
+  FocusForm();
+  const auto questions = [&] { return prompts.Texts(ScriptedPrompts::Kind::Confirm).size(); };
+  for (size_t press = 1; press <= 2; ++press) {
+    ::SetForegroundWindow(form.Handle());
+    ::SetFocus(form.Handle());
+    // Held down, the keyboard repeats the key: five key-downs while Ctrl and Alt stay down.
+    testsupport::SendInputs(testsupport::KeyInputs({VK_CONTROL, VK_MENU, 'C', 'C', 'C', 'C', 'C'}, 0));
+    EXPECT_TRUE(PumpUntil([&] { return questions() == press; }));
+    Pump(300);  // the repeats come in while the keys are still held
+    testsupport::SendInputs(testsupport::KeyInputs({'C', VK_MENU, VK_CONTROL}, KEYEVENTF_KEYUP));
+    Pump(200);
+    EXPECT_EQ(questions(), press);
+  }
+}
+
 TEST_F(HotKeysTest, CloseAllWhileMinimizedBringsTheProgramBackBeforeAsking) {
   ForeignWindows foreign(L"--title \"Behind the question\"");
   ScriptedPrompts prompts;

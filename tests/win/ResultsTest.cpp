@@ -8,8 +8,10 @@
 
 #include "platform/FileSystem.h"
 #include "platform/WindowQueries.h"
+#include "platform/WindowRoutines.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
+#include "support/ScriptedIsolation.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempFile.h"
 
@@ -94,6 +96,94 @@ TEST_F(ResultsTest, AScreenshotOfAWindowThatStoppedAnsweringOrClosedIsSaidAndNoF
                                        L"No ScreenShot Was Taken. The Window Has Closed."}));
   EXPECT_FALSE(platform::FileExists(hungShot.path()));
   EXPECT_FALSE(platform::FileExists(goneShot.path()));
+}
+
+TEST_F(ResultsTest, AWindowOfAProgramWithHigherRightsIsLeftAsItWasAndTheRefusalIsNamed) {
+  testsupport::TempFile log(L"vantora-refused-close");
+  ForeignWindows foreign(L"--count 2 --title \"Elevated %d\" --log \"" + log.path() + L"\"");
+  const HWND elevated = foreign.Find(L"Elevated 1"), ordinary = foreign.Find(L"Elevated 2");
+  testsupport::ScriptedIsolation isolation;
+  isolation.higherRights = {elevated};
+  ScriptedPrompts prompts;
+  FocusForm();
+  Select(elevated);
+  form.Edit1.SetText(L"Renamed");
+  form.Button1.Click();    // Update Text
+  form.Button3.Click();    // Maximize
+  form.sButton25.Click();  // Disable Window
+  form.Button6.Click();    // Close Window
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>(4, platform::kHigherRightsRefusal));
+  EXPECT_EQ(Title(elevated), L"Elevated 1");
+  EXPECT_FALSE(::IsZoomed(elevated));
+  EXPECT_TRUE(::IsWindowEnabled(elevated));
+  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
+  EXPECT_EQ(log.Read(), "");
+
+  // A walk over every listed window passes it by without a word and goes on.
+  form.Button18.Click();  // Minimize All Windows
+  EXPECT_TRUE(::IsIconic(ordinary));
+  EXPECT_FALSE(::IsIconic(elevated));
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 4u);
+}
+
+// Refuses the activation of every window of this thread, as a program's activation hook may:
+// SetForegroundWindow then fails without setting an error code.
+class ActivationRefused {
+ public:
+  ActivationRefused() : hook_(::SetWindowsHookExW(WH_CBT, Refuse, nullptr, ::GetCurrentThreadId())) {}
+  ActivationRefused(const ActivationRefused&) = delete;
+  ActivationRefused& operator=(const ActivationRefused&) = delete;
+  ~ActivationRefused() { ::UnhookWindowsHookEx(hook_); }
+
+ private:
+  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
+    return code == HCBT_ACTIVATE ? 1 : ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_;
+};
+
+// A minimized window whose procedure leaves an error code behind when it is resized, as any call
+// a program makes there may.
+class LeavesACode {
+ public:
+  LeavesACode() {
+    WNDCLASSEXW wc{sizeof(wc)};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VantoraLeavesACode";
+    ::RegisterClassExW(&wc);
+    window = ::CreateWindowExW(0, wc.lpszClassName, L"Leaves a code", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MINIMIZE,
+                               100, 100, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  LeavesACode(const LeavesACode&) = delete;
+  LeavesACode& operator=(const LeavesACode&) = delete;
+  ~LeavesACode() { ::DestroyWindow(window); }
+  HWND window;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = ::DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_SIZE) ::SetLastError(ERROR_FILE_NOT_FOUND);
+    return result;
+  }
+};
+
+TEST_F(ResultsTest, AFailureWithoutAnErrorCodeIsNotGivenTheCodeAnEarlierCallLeft) {
+  ScriptedPrompts prompts;
+  testsupport::TempFile shot(L"refused-shot");
+  const LeavesACode minimized;
+  FocusForm();
+  Select(minimized.window);
+  ASSERT_TRUE(::IsIconic(minimized.window));
+  prompts.fileAnswers.push_back(shot.path());
+  {
+    // The window is restored (and leaves its code), then refuses to come to the front.
+    const ActivationRefused refused;
+    form.Button14.Click();
+  }
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
+            std::vector<std::wstring>{L"No ScreenShot Was Taken. The Window Could Not Be Brought To The Front. "
+                                      L"The system gave no reason."});
 }
 
 }  // namespace
