@@ -72,8 +72,7 @@ void RemoveLeftovers(const std::wstring& folderPrefix) {
 // process's only by chance.
 std::wstring NewTemporaryName(const std::wstring& folderPrefix) {
   static std::atomic<uint32_t> made{0};
-  static const uint32_t start =
-      static_cast<uint32_t>(::GetTickCount()) * 2654435761u ^ (::GetCurrentProcessId() << 16);
+  static const uint32_t start = static_cast<uint32_t>(::GetTickCount()) * 2654435761u ^ (::GetCurrentProcessId() << 16);
   wchar_t digits[kMostHexDigits + 1] = {};
   swprintf(digits, kMostHexDigits + 1, L"%08X", static_cast<unsigned>(start + made++ * 0x9E3779B9u));
   return folderPrefix + std::wstring(kPrefix) + digits + std::wstring(kSuffix);
