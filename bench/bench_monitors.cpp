@@ -2,9 +2,9 @@
 // same window written as the program writes a file (beside it, flushed, put in place); and
 // opening the resize screen over every monitor (capture of the virtual screen and the screen
 // shown with its model laid out) against a bare capture of the virtual screen, and against that
-// capture shown once by a bare window of the same size. Run on two monitors
-// (tests/monitors_check.sh starts them) the second figure is the two-monitor one; on one monitor
-// it says so.
+// capture shown once by a bare window of the same size holding bare controls of the same kinds.
+// Run on two monitors (tests/monitors_check.sh starts them) the second figure is the two-monitor
+// one; on one monitor it says so.
 #include <windows.h>
 
 #include <stdexcept>
@@ -131,7 +131,7 @@ void BenchResizeScreen() {
     ::BitBlt(dc.get(), 0, 0, width, height, screen.get(), desktop.left, desktop.top, SRCCOPY);
   };
   // The platform's floor for showing such a picture at all: the bare capture, and a bare
-  // window over the virtual screen that paints it once.
+  // window over the virtual screen with the screen's controls that paints it once.
   WNDCLASSW wc{};
   wc.lpfnWndProc = PictureProcedure;
   wc.hInstance = ::GetModuleHandleW(nullptr);
@@ -148,6 +148,14 @@ void BenchResizeScreen() {
     g_shown = bitmap.get();
     const HWND window = ::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, desktop.left, desktop.top,
                                           width, height, nullptr, nullptr, wc.hInstance, nullptr);
+    // The screen's own controls, as bare windows of the same classes: the two buttons, the
+    // panel, its note and handle, and the picture.
+    for (const wchar_t* caption : {L"Cancel", L"Apply"})
+      ::CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE, 300, 300, 75, 25, window, nullptr, wc.hInstance,
+                        nullptr);
+    for (int i = 0; i < 4; ++i)
+      ::CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 200, 150 + i, 640, 480, window,
+                        nullptr, wc.hInstance, nullptr);
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
     ::DestroyWindow(window);
@@ -158,7 +166,7 @@ void BenchResizeScreen() {
   const auto times = bench::CompareMedians(kRuns, open, captureBare, bench::Pump);
   bench::PrintRow(name, times.measured, times.reference, "<= 1.3x");
   const auto shown = bench::CompareMedians(kRuns, open, captureAndShowBare, bench::Pump);
-  bench::PrintRow(name + ", against capture + bare window", shown.measured, shown.reference, "");
+  bench::PrintRow(name + ", against capture + bare window and controls", shown.measured, shown.reference, "");
   if (monitors < 2) bench::PrintNote("one monitor: run bench/run.sh, which runs this on two as well");
 }
 
