@@ -2,35 +2,39 @@
 
 namespace icons {
 
-std::optional<Bytes> WriteBmp(const BmpPicture& picture) {
-  const uint16_t bits = picture.bitCount;
-  if (!SupportedDepth(bits) || picture.width == 0 || picture.height == 0 || picture.width > 0x7FFFFFFF ||
-      picture.height > 0x7FFFFFFF)
+std::optional<Bytes> BmpHeaders(uint32_t width, uint32_t height, uint16_t bits, size_t colours) {
+  if (!SupportedDepth(bits) || width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
     return std::nullopt;
-  if (picture.palette.size() > PaletteLimit(bits) || (bits <= 8 && picture.palette.empty())) return std::nullopt;
-  const uint64_t rowBytes = RowStride(picture.width, bits) * uint64_t{picture.height};
-  if (picture.rows.size() != rowBytes) return std::nullopt;
-  const uint64_t offBits = sizeof(BitmapFileHeader) + sizeof(BitmapInfoHeader) + picture.palette.size() * 4;
+  if (colours > PaletteLimit(bits) || (bits <= 8 && colours == 0)) return std::nullopt;
+  const uint64_t rowBytes = RowStride(width, bits) * uint64_t{height};
+  const uint64_t offBits = sizeof(BitmapFileHeader) + sizeof(BitmapInfoHeader) + colours * 4;
   if (offBits + rowBytes > 0xFFFFFFFFu) return std::nullopt;
 
   const BitmapFileHeader file{kBitmapSignature, static_cast<uint32_t>(offBits + rowBytes), 0, 0,
                               static_cast<uint32_t>(offBits)};
   BitmapInfoHeader info{};
   info.size = sizeof(info);
-  info.width = static_cast<int32_t>(picture.width);
-  info.height = static_cast<int32_t>(picture.height);
+  info.width = static_cast<int32_t>(width);
+  info.height = static_cast<int32_t>(height);
   info.planes = 1;
   info.bitCount = bits;
   info.compression = kBiRgb;
   info.sizeImage = static_cast<uint32_t>(rowBytes);
-  info.clrUsed = static_cast<uint32_t>(picture.palette.size());
+  info.clrUsed = static_cast<uint32_t>(colours);
 
   Bytes out;
   out.reserve(static_cast<size_t>(offBits + rowBytes));
   Append(out, file);
   Append(out, info);
-  for (uint32_t colour : picture.palette) Append(out, colour);
-  out.insert(out.end(), picture.rows.begin(), picture.rows.end());
+  return out;
+}
+
+std::optional<Bytes> WriteBmp(const BmpPicture& picture) {
+  if (picture.rows.size() != RowStride(picture.width, picture.bitCount) * uint64_t{picture.height}) return std::nullopt;
+  auto out = BmpHeaders(picture.width, picture.height, picture.bitCount, picture.palette.size());
+  if (!out) return std::nullopt;
+  for (uint32_t colour : picture.palette) Append(*out, colour);
+  out->insert(out->end(), picture.rows.begin(), picture.rows.end());
   return out;
 }
 

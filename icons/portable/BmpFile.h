@@ -17,6 +17,11 @@ struct BmpPicture {
   Bytes rows;                     // RowStride(width, bitCount) * height
 };
 
+// The file header and BITMAPINFOHEADER of a picture of this shape with `colours` table entries,
+// with room reserved for the table and the rows that follow them. Nothing for a shape no file
+// holds (a depth of 8 bits or below needs a table).
+std::optional<Bytes> BmpHeaders(uint32_t width, uint32_t height, uint16_t bitCount, size_t colours);
+
 // File header, BITMAPINFOHEADER, colour table (8 bits per pixel and below), rows. Nothing when
 // the rows or the palette do not fit the picture.
 std::optional<Bytes> WriteBmp(const BmpPicture& picture);
