@@ -125,10 +125,11 @@ void BenchResizeScreen() {
   };
   const auto captureBare = [&] {
     const platform::WindowDc screen(nullptr);
-    const platform::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+    platform::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
     const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
     const platform::SelectRestorer select(dc.get(), bitmap.get());
     ::BitBlt(dc.get(), 0, 0, width, height, screen.get(), desktop.left, desktop.top, SRCCOPY);
+    return bitmap;
   };
   // The platform's floor for showing such a picture at all: the bare capture, and a bare
   // window over the virtual screen with the screen's controls that paints it once.
@@ -138,13 +139,7 @@ void BenchResizeScreen() {
   wc.lpszClassName = L"BenchPicture";
   ::RegisterClassW(&wc);
   const auto captureAndShowBare = [&] {
-    const platform::WindowDc screen(nullptr);
-    const platform::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
-    {
-      const platform::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
-      const platform::SelectRestorer select(dc.get(), bitmap.get());
-      ::BitBlt(dc.get(), 0, 0, width, height, screen.get(), desktop.left, desktop.top, SRCCOPY);
-    }
+    const platform::UniqueBitmap bitmap = captureBare();
     g_shown = bitmap.get();
     const HWND window = ::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, desktop.left, desktop.top,
                                           width, height, nullptr, nullptr, wc.hInstance, nullptr);
