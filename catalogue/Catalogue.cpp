@@ -34,13 +34,12 @@ class RedrawSuspended {
 // Top-level buttons are few: they are looked up once per rebuild rather than asking every window
 // for its class and owner.
 std::vector<HWND> TaskbarStartButtons() {
-  std::vector<HWND> found;
-  for (HWND button = nullptr;
-       (button = ::FindWindowExW(nullptr, button, vantora::kStartButtonClass.data(), nullptr));) {
+  std::vector<HWND> buttons = platform::TopLevelWindowsOfClass(vantora::kStartButtonClass.data());
+  std::erase_if(buttons, [](HWND button) {
     const HWND owner = ::GetWindow(button, GW_OWNER);
-    if (owner && platform::WindowClassName(owner) == vantora::kTaskbarClass) found.push_back(button);
-  }
-  return found;
+    return !owner || platform::WindowClassName(owner) != vantora::kTaskbarClass;
+  });
+  return buttons;
 }
 
 }  // namespace

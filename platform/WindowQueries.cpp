@@ -120,6 +120,12 @@ void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit) {
   for (HWND window : collected.windows) visit(window);
 }
 
+std::vector<HWND> TopLevelWindowsOfClass(const wchar_t* className) {
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className, nullptr));) found.push_back(window);
+  return found;
+}
+
 Outcome SetLayeredAlpha(HWND window, BYTE alpha) {
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   static const auto setLayered = SystemFunction<SetLayeredFn>(L"user32.dll", "SetLayeredWindowAttributes");

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Error.h"
 #include "platform/UniqueHandle.h"
@@ -49,6 +50,10 @@ bool ForegroundIsOurs();
 // Calls `visit` for each top-level window, front to back. The handles are collected first, so
 // `visit` may throw or change windows without disturbing the enumeration.
 void EnumerateTopLevelWindows(const std::function<void(HWND)>& visit);
+
+// The top-level windows of the class, front to back (FindWindowEx from the desktop): for the
+// few of a class, cheaper than asking every window for its class.
+std::vector<HWND> TopLevelWindowsOfClass(const wchar_t* className);
 
 // SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA). The function is looked up in user32
 // once; where the system lacks it the call does nothing and returns false. The window must

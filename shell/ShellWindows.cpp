@@ -1,5 +1,7 @@
 #include "shell/ShellWindows.h"
 
+#include "platform/WindowQueries.h"
+
 namespace shell {
 namespace {
 
@@ -18,7 +20,7 @@ HWND ChildOf(HWND parent, const wchar_t* className) {
 // window (the wallpaper's "WorkerW" on 24H2), not the icons.
 HWND DesktopIconsView() {
   if (const HWND view = ChildOf(::FindWindowW(L"Progman", nullptr), L"SHELLDLL_DefView")) return view;
-  for (HWND worker = nullptr; (worker = ::FindWindowExW(nullptr, worker, L"WorkerW", nullptr));)
+  for (const HWND worker : platform::TopLevelWindowsOfClass(L"WorkerW"))
     if (const HWND view = ChildOf(worker, L"SHELLDLL_DefView")) return view;
   return nullptr;
 }
@@ -40,11 +42,6 @@ HWND FindShellWindow(ShellWindow which) {
   return nullptr;
 }
 
-std::vector<HWND> SecondaryTaskbars() {
-  std::vector<HWND> found;
-  for (HWND taskbar = nullptr; (taskbar = ::FindWindowExW(nullptr, taskbar, L"Shell_SecondaryTrayWnd", nullptr));)
-    found.push_back(taskbar);
-  return found;
-}
+std::vector<HWND> SecondaryTaskbars() { return platform::TopLevelWindowsOfClass(L"Shell_SecondaryTrayWnd"); }
 
 }  // namespace shell
