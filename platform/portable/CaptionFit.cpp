@@ -1,6 +1,7 @@
 #include "platform/portable/CaptionFit.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace ui {
@@ -35,6 +36,8 @@ class Fitter {
   Fitter(std::span<const FitItem> items, const Edges& form, int gap) : items_(items), form_(form), gap_(gap) {
     for (const FitItem& item : items) was_.push_back(item.place);
     now_ = was_;
+    for (Way way : {Way::Right, Way::Left, Way::Down, Way::Up})
+      for (const Edges& e : was_) wasTurned_[Index(way)].push_back(To(way, e));
     // Rows are told apart by height, so a caption's height counts from the start; whatever it
     // then crowds below it makes way in the pass of heights.
     for (size_t i = 0; i < items.size(); ++i)
@@ -72,12 +75,10 @@ class Fitter {
   const std::vector<Edges>& Result() const { return now_; }
 
  private:
-  bool TryPush(Way way, size_t i, int amount) {
-    std::vector<Edges> now;
-    if (!Push(way, i, amount, now)) return false;
-    now_ = std::move(now);
-    return true;
-  }
+  static size_t Index(Way way) { return static_cast<size_t>(way); }
+
+  // Places change only when the push can be made.
+  void TryPush(Way way, size_t i, int amount) { Push(way, i, amount, &now_); }
 
   // The most, up to `most`, that `i` can grow by that way.
   int Furthest(Way way, size_t i, int most) const {
@@ -93,20 +94,17 @@ class Fitter {
     return lo;
   }
 
-  bool Pushed(Way way, size_t i, int amount) const {
-    std::vector<Edges> ignored;
-    return Push(way, i, amount, ignored);
-  }
+  bool Pushed(Way way, size_t i, int amount) const { return Push(way, i, amount, nullptr); }
 
   // Moves `i`'s far edge on by `amount` and makes way for it along its row, the layout's gap
-  // kept; `out` gets every place. False when something would leave what holds it, or a panel or
-  // group box would have to move.
-  bool Push(Way way, size_t i, int amount, std::vector<Edges>& out) const {
-    std::vector<Edges> was, now;
-    for (size_t k = 0; k < items_.size(); ++k) {
-      was.push_back(To(way, was_[k]));
-      now.push_back(To(way, now_[k]));
-    }
+  // kept; `out`, when given, gets every place. False when something would leave what holds it, or
+  // a panel or group box would have to move. A fit tries a push a few times per caption: it works
+  // in buffers kept from one try to the next rather than allocating its own.
+  bool Push(Way way, size_t i, int amount, std::vector<Edges>* out) const {
+    const std::vector<Edges>& was = wasTurned_[Index(way)];
+    std::vector<Edges>& now = turned_;
+    now.resize(now_.size());
+    for (size_t k = 0; k < now_.size(); ++k) now[k] = To(way, now_[k]);
     const Edges form = To(way, form_);
     const auto limit = [&](size_t k) {
       const int holder = items_[k].holder;
@@ -115,7 +113,8 @@ class Fitter {
     };
     const bool heights = Vertical(way);
     now[i].right += amount;
-    std::vector<size_t> moved{i};
+    std::vector<size_t>& moved = moved_;
+    moved.assign(1, i);
     while (!moved.empty()) {
       const size_t k = moved.back();
       moved.pop_back();
@@ -131,8 +130,8 @@ class Fitter {
         moved.push_back(j);
       }
     }
-    out.clear();
-    for (const Edges& e : now) out.push_back(From(way, e));
+    if (out)
+      for (size_t k = 0; k < now.size(); ++k) (*out)[k] = From(way, now[k]);
     return true;
   }
 
@@ -149,7 +148,8 @@ class Fitter {
   bool Crowds(Way way, size_t i) const {
     const bool heights = Vertical(way);
     for (size_t j = 0; j < items_.size(); ++j)
-      if (ShortBy(i, To(way, now_[i]), To(way, was_[i]), j, To(way, now_[j]), To(way, was_[j]), heights) > 0)
+      if (ShortBy(i, To(way, now_[i]), wasTurned_[Index(way)][i], j, To(way, now_[j]), wasTurned_[Index(way)][j],
+                  heights) > 0)
         return true;
     return false;
   }
@@ -158,6 +158,9 @@ class Fitter {
   Edges form_;
   int gap_;
   std::vector<Edges> was_, now_;
+  std::array<std::vector<Edges>, 4> wasTurned_;  // the layout's places as each way sees them
+  mutable std::vector<Edges> turned_;            // Push's working places
+  mutable std::vector<size_t> moved_;            // and the items it still has to make way for
 };
 
 }  // namespace
