@@ -28,7 +28,9 @@ ui::Button& ShellToggles::ButtonOf(ShellWindow target) const {
 }
 
 void ShellToggles::ApplyStartupCaptions() {
-  for (const ShellToggleRow& row : kShellToggles) ApplyCaption(row, ::IsWindowVisible(FindShellWindow(row.target)));
+  mainWindow_.ChangingCaptions([this] {
+    for (const ShellToggleRow& row : kShellToggles) ApplyCaption(row, ::IsWindowVisible(FindShellWindow(row.target)));
+  });
 }
 
 void ShellToggles::Toggle(ShellWindow target) {

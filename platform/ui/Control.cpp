@@ -161,7 +161,7 @@ void Control::SetCaption(const std::wstring& text) {
   // Toggles and labels are given captions on every click; only a new size makes the form refit.
   const std::optional<SIZE> before = std::exchange(need_, std::nullopt);
   const SIZE after = Need();
-  if (!before || before->cx != after.cx || before->cy != after.cy) form_.FitCaptions();
+  if (!before || before->cx != after.cx || before->cy != after.cy) form_.CaptionNeedChanged();
 }
 
 SIZE Control::MeasureCaption(int wrapWidth) const {

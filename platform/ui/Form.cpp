@@ -347,6 +347,17 @@ void Form::FitCaptions() {
   }
 }
 
+void Form::CaptionNeedChanged() {
+  if (fitsHeld_ > 0)
+    fitWanted_ = true;
+  else
+    FitCaptions();
+}
+
+void Form::FitIfWanted() {
+  if (fitsHeld_ == 0 && std::exchange(fitWanted_, false)) FitCaptions();
+}
+
 void Form::SetDefaultButton(Button* button) {
   if (defaultButton_) ::SendMessageW(defaultButton_->Handle(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   defaultButton_ = button;

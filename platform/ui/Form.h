@@ -126,6 +126,21 @@ class Form : public MouseEvents {
   void ArrangeControls();
   // The hints' tooltip window, made now if the pointer has not yet been over the form.
   HWND Tooltip();
+  // Runs `change`, which may give several controls new captions, and makes room for them once
+  // at the end rather than after each.
+  template <class F>
+  void ChangingCaptions(F&& change) {
+    ++fitsHeld_;
+    try {
+      change();
+    } catch (...) {
+      --fitsHeld_;
+      FitIfWanted();
+      throw;
+    }
+    --fitsHeld_;
+    FitIfWanted();
+  }
 
  protected:
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -141,6 +156,8 @@ class Form : public MouseEvents {
   // Gives each control whose caption the font draws larger than its place the room it needs
   // within its row; again whenever a caption or the DPI changes.
   void FitCaptions();
+  void CaptionNeedChanged();
+  void FitIfWanted();
   HDC MeasuringDc();
   // WM_COMMAND of the dialog manager: IDOK for Enter, IDCANCEL for Escape.
   void DialogKey(WORD id);
@@ -160,6 +177,8 @@ class Form : public MouseEvents {
   Button* cancelButton_ = nullptr;
   bool hintsWaiting_ = false;  // a control has a hint and there is no tooltip window yet
   bool captionsFitted_ = false;
+  int fitsHeld_ = 0;        // ChangingCaptions under way
+  bool fitWanted_ = false;  // and a caption changed size meanwhile
   bool shownOnce_ = false;
   bool modal_ = false;
   ModalResult modalResult_ = ModalResult::None;

@@ -233,6 +233,14 @@ TEST_F(ToolkitTest, AButtonGrowsWithinItsRowForItsCaptionAndGivesTheRoomBack) {
   first.SetCaption(L"Short");
   EXPECT_EQ(ClientRectOf(first.Handle()).right, 100);
   EXPECT_EQ(ClientRectOf(next.Handle()).left, 103);
+
+  // Several captions changed together: room is made once they are all in.
+  form.ChangingCaptions([&] {
+    first.SetCaption(longer);
+    below.SetCaption(L"Below, with a much longer caption");
+  });
+  EXPECT_EQ(ClientRectOf(first.Handle()).right, a.right);
+  EXPECT_GT(ClientRectOf(below.Handle()).right, 100);
 }
 
 TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
