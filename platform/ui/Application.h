@@ -24,6 +24,9 @@ class Application {
   HWND Handle() const noexcept { return hwnd_; }
   const std::wstring& Title() const noexcept { return title_; }
   void SetTitle(const std::wstring& title);
+  // The program's icon for a window class, at the system's size for `metric` (SM_CXICON or
+  // SM_CXSMICON). Shared with the system: never destroyed.
+  HICON ClassIcon(int metric) const;
 
   Form* MainForm() const noexcept { return mainForm_; }
   void SetMainForm(Form* form) noexcept { mainForm_ = form; }

@@ -45,7 +45,8 @@ void RegisterFormClass(const std::wstring& name, WNDPROC procedure) {
   wc.lpfnWndProc = procedure;
   wc.hInstance = Application::Instance().InstanceHandle();
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = ::LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+  wc.hIcon = Application::Instance().ClassIcon(SM_CXICON);
+  wc.hIconSm = Application::Instance().ClassIcon(SM_CXSMICON);
   wc.lpszClassName = name.c_str();
   if (!::RegisterClassExW(&wc)) platform::ThrowLastError("RegisterClassEx");
   registered.insert(name);
