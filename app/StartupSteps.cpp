@@ -5,6 +5,7 @@
 #include "platform/ModulePath.h"
 #include "platform/Prompts.h"
 #include "platform/Registry.h"
+#include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
 #include "skin/portable/SkinLibrary.h"
 
@@ -15,9 +16,12 @@ constexpr const wchar_t* kStartupSkin = L"WMP11";
 
 constexpr const wchar_t* kProgramKey = L"Software\\Kestrelon Software\\Vantora";
 
-// Posted to the main window at start-up: the skin files that could not be used are named once
-// the window is up, not while it is being built.
+// Posted to the main window at start-up, so they run once the window is up and painted: the skin
+// files that could not be used are named then, and the notification-area icon is added then. The
+// shell answers the icon's message when it gets round to it (under Wine a send with no bound, on
+// Windows one of seconds): a busy shell holds back the icon, not the main window's appearance.
 constexpr UINT kReportSkinProblems = WM_APP + 0x40;
+constexpr UINT kAddTrayIcon = WM_APP + 0x41;
 
 }  // namespace
 
@@ -29,13 +33,14 @@ void StartupSteps::Run() {
     l_.skin.SetSkinName(kStartupSkin);
     l_.mainWindow.AddMessageHandler([this](UINT message, WPARAM, LPARAM, LRESULT&) {
       if (message == kReportSkinProblems) ReportSkinProblems();
-      return message == kReportSkinProblems;
+      if (message == kAddTrayIcon) AddTrayIcon();
+      return message == kReportSkinProblems || message == kAddTrayIcon;
     });
     ::PostMessageW(l_.mainWindow.Handle(), kReportSkinProblems, 0, 0);
     l_.options.HotKeysRemembered = false;
     l_.windowList.SetNewIconLoaded(false);
     l_.hotKeys.RegisterDefaults();
-    l_.tray.ShowIcon();
+    ::PostMessageW(l_.mainWindow.Handle(), kAddTrayIcon, 0, 0);
     for (ui::Image* image : l_.iconBoxes) image->CopyPictureFrom(l_.placeholder);
     ApplyStartupRegistry();
     // The clipboard blocker opens the clipboard on each tick: nothing to prepare here.
@@ -45,6 +50,15 @@ void StartupSteps::Run() {
   } catch (...) {
     ui::Application::Instance().HandleException();
   }
+}
+
+// Without a notification area on the desktop, Wine's shell shows a window of its own when the
+// first icon arrives, and the keyboard may follow it: the main window, in front before, is
+// brought to the front again.
+void StartupSteps::AddTrayIcon() {
+  const bool inFront = platform::ForegroundIsOurs();
+  l_.tray.ShowIcon();
+  if (inFront) l_.mainWindow.BringToFront();
 }
 
 void StartupSteps::ReportSkinProblems() {

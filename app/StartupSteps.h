@@ -42,6 +42,7 @@ class StartupSteps {
 
  private:
   void ShowSplashIfPresent();
+  void AddTrayIcon();
   void ReportSkinProblems();
   void ApplyStartupRegistry();
 

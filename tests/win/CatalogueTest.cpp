@@ -267,8 +267,8 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
 
 TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) {
   if (!platform::RunningOnWine()) GTEST_SKIP() << "the notification area is a window of its own only under Wine";
-  ASSERT_TRUE(form.TrayIcon1.Visible()) << "the start-up shows the tray icon";
   testsupport::PumpFor(200);
+  ASSERT_TRUE(form.TrayIcon1.Visible()) << "the start-up shows the tray icon";
   const HWND tray = ::FindWindowW(vantora::kWineTrayClass.data(), nullptr);
   ASSERT_NE(tray, nullptr);
   ASSERT_TRUE(::IsWindowVisible(tray));

@@ -22,6 +22,7 @@
 #include "support/Pump.h"
 #include "support/SavedRegistry.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ShellIcon.h"
 #include "support/TestApp.h"
 #include "support/TestWindow.h"
 
@@ -217,9 +218,13 @@ TEST_F(FormCreateTest, AMalformedSkinFileIsLeftOutAndNamedOnceAfterTheWindowIsUp
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 1u);
 }
 
-TEST_F(FormCreateTest, TheTrayIconIsShownWithTheProgramsIcon) {
+TEST_F(FormCreateTest, TheTrayIconIsShownWithTheProgramsIconOnceTheWindowIsUp) {
   ui::Owned<TForm6> form;
-  // The notification area knows the icon: changing it succeeds only for an icon it holds.
+  // The notification area knows the icon: changing it succeeds only for an icon it holds. The
+  // shell is asked only from the message loop, so a busy shell cannot hold back the window.
+  EXPECT_FALSE(testsupport::ShellHasIcon(form.Handle()));
+  form.Show();
+  PumpFor(50);
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
   data.hWnd = form.Handle();

@@ -63,6 +63,8 @@ class LifeCycleTest : public ::testing::Test {
   LifeCycleTest() {
     app.SetMainForm(&form);
     form.Show();
+    // The message loop of a program whose window is up: the start-up's tray icon arrives.
+    ui::Application::Instance().ProcessMessages();
   }
   ~LifeCycleTest() override {
     app.SetMainForm(nullptr);
