@@ -2,7 +2,6 @@
 # Builds the benchmarks and runs them under the project's Wine session; prints their tables.
 # They are not tests: each figure is a ratio of two costs measured in the same run.
 set -u
-cd "$(dirname "$0")/.."
 # Everything runs on one processor: the X server, wineserver and the programs measured. Nearly
 # every window call of a Wine program is a round trip to wineserver; spread over processors each
 # one waits for another processor to wake, which in a virtual machine cost from 0.1 to 1 ms per
@@ -12,6 +11,7 @@ if [ -z "${VANTORA_BENCH_PINNED:-}" ] && command -v taskset >/dev/null; then
   export VANTORA_BENCH_PINNED=1
   exec taskset -c 0 bash "$0" "$@"
 fi
+cd "$(dirname "$0")/.."
 source scripts/env.sh
 trap stop_all EXIT
 build_all >/dev/null || { echo "build failed" >&2; exit 1; }
