@@ -5,7 +5,6 @@
 #include "platform/ModulePath.h"
 #include "platform/Prompts.h"
 #include "platform/Registry.h"
-#include "platform/WindowQueries.h"
 #include "platform/ui/Application.h"
 #include "skin/portable/SkinLibrary.h"
 
@@ -33,7 +32,7 @@ void StartupSteps::Run() {
     l_.skin.SetSkinName(kStartupSkin);
     l_.mainWindow.AddMessageHandler([this](UINT message, WPARAM, LPARAM, LRESULT&) {
       if (message == kReportSkinProblems) ReportSkinProblems();
-      if (message == kAddTrayIcon) AddTrayIcon();
+      if (message == kAddTrayIcon) l_.tray.ShowIcon();
       return message == kReportSkinProblems || message == kAddTrayIcon;
     });
     ::PostMessageW(l_.mainWindow.Handle(), kReportSkinProblems, 0, 0);
@@ -50,15 +49,6 @@ void StartupSteps::Run() {
   } catch (...) {
     ui::Application::Instance().HandleException();
   }
-}
-
-// Without a notification area on the desktop, Wine's shell shows a window of its own when the
-// first icon arrives, and the keyboard may follow it: the main window, in front before, is
-// brought to the front again.
-void StartupSteps::AddTrayIcon() {
-  const bool inFront = platform::ForegroundIsOurs();
-  l_.tray.ShowIcon();
-  if (inFront) l_.mainWindow.BringToFront();
 }
 
 void StartupSteps::ReportSkinProblems() {

@@ -42,7 +42,6 @@ class StartupSteps {
 
  private:
   void ShowSplashIfPresent();
-  void AddTrayIcon();
   void ReportSkinProblems();
   void ApplyStartupRegistry();
 

@@ -5,6 +5,7 @@
 #include "app/portable/MainLayout.h"
 #include "platform/Error.h"
 #include "platform/Prompts.h"
+#include "platform/WindowQueries.h"
 #include "platform/portable/Dpi.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
@@ -28,8 +29,13 @@ void TrayPresence::ShowIcon() {
   picture_.reset(static_cast<HICON>(::LoadImageW(ui::Application::Instance().InstanceHandle(),
                                                  MAKEINTRESOURCEW(IDI_VANTORA), IMAGE_ICON, size, size, 0)));
   c_.icon.SetIcon(picture_.get());
+  // Without a notification area on the desktop, Wine's shell shows a window of its own when the
+  // first icon arrives, and the keyboard may follow it: the main window, in front before, is
+  // brought to the front again.
+  const bool inFront = platform::ForegroundIsOurs();
   // A shell that is not ready yet takes the icon when it announces itself.
   platform::LogIfFailed(L"Adding the notification-area icon", c_.icon.SetVisible(true));
+  if (inFront) c_.mainWindow.BringToFront();
 }
 
 void TrayPresence::HideIcon() {

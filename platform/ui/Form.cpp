@@ -355,8 +355,8 @@ void Form::CaptionNeedChanged() {
     FitCaptions();
 }
 
-void Form::FitIfWanted() {
-  if (fitsHeld_ == 0 && std::exchange(fitWanted_, false)) FitCaptions();
+void Form::ReleaseFits() {
+  if (--fitsHeld_ == 0 && std::exchange(fitWanted_, false)) FitCaptions();
 }
 
 void Form::SetDefaultButton(Button* button) {

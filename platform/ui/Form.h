@@ -134,12 +134,10 @@ class Form : public MouseEvents {
     try {
       change();
     } catch (...) {
-      --fitsHeld_;
-      FitIfWanted();
+      ReleaseFits();
       throw;
     }
-    --fitsHeld_;
-    FitIfWanted();
+    ReleaseFits();
   }
 
  protected:
@@ -157,7 +155,7 @@ class Form : public MouseEvents {
   // within its row; again whenever a caption or the DPI changes.
   void FitCaptions();
   void CaptionNeedChanged();
-  void FitIfWanted();
+  void ReleaseFits();  // the end of ChangingCaptions: the one refit it held back, if any
   HDC MeasuringDc();
   // WM_COMMAND of the dialog manager: IDOK for Enter, IDCANCEL for Escape.
   void DialogKey(WORD id);
