@@ -2,9 +2,9 @@
 
 #include "commands/VantoraResize.h"
 #include "options/VantoraOptions.h"
-#include "platform/Prompts.h"
-#include "platform/Session.h"
-#include "platform/ui/Application.h"
+#include "ui/Prompts.h"
+#include "platform/system/Session.h"
+#include "ui/Application.h"
 
 namespace app {
 namespace {
@@ -18,7 +18,7 @@ void DestroyDialogWindow(ui::Form* dialog) {
 }  // namespace
 
 void ExitSequence::ConfirmAndExit() {
-  if (platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Exit?")) Exit();
+  if (ui::CurrentPrompts().Confirm(L"Are You Sure You Want To Exit?")) Exit();
 }
 
 void ExitSequence::Exit() {

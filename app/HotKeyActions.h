@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "catalogue/Catalogue.h"
-#include "platform/Hotkeys.h"
-#include "platform/ui/Control.h"
+#include "platform/system/Hotkeys.h"
+#include "ui/Control.h"
 #include "shell/BulkCommands.h"
 
 namespace app {

@@ -1,7 +1,7 @@
 // The main window's icon and screenshot commands, which the icons room carries out: what they
 // are given of the window, and which control event runs which.
 #include "app/VantoraMain.h"
-#include "platform/ui/WindowFade.h"
+#include "ui/WindowFade.h"
 
 icons::WindowIconPanel::Controls TForm6::WindowIconControls() {
   return {Image1,   Image2,     Image3,     RadioButton1,       Button11,

@@ -1,9 +1,9 @@
 #include "app/InstanceGuard.h"
 
 #include "platform/Error.h"
-#include "platform/ModulePath.h"
-#include "platform/WindowQueries.h"
-#include "platform/portable/InstanceRecord.h"
+#include "platform/files/ModulePath.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/system/portable/InstanceRecord.h"
 
 InstanceGuard::InstanceGuard(std::wstring recordName) : name_(std::move(recordName)) {}
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/SharedMemory.h"
+#include "platform/system/SharedMemory.h"
 
 class InstanceGuard {
  public:

@@ -1,7 +1,7 @@
 #include "app/RefreshKeyHook.h"
 
-#include "platform/KeyboardHook.h"
-#include "platform/ui/Application.h"
+#include "platform/system/KeyboardHook.h"
+#include "ui/Application.h"
 
 namespace app {
 namespace {

@@ -7,9 +7,9 @@
 #include <stdexcept>
 
 #include "platform/Error.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/Image.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "app/StartupSteps.h"
 
 #include "app/Splash.h"
-#include "platform/FileSystem.h"
-#include "platform/ModulePath.h"
-#include "platform/Prompts.h"
-#include "platform/Registry.h"
-#include "platform/ui/Application.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/ModulePath.h"
+#include "ui/Prompts.h"
+#include "platform/system/Registry.h"
+#include "ui/Application.h"
 #include "skin/portable/SkinLibrary.h"
 
 namespace app {
@@ -53,7 +53,7 @@ void StartupSteps::Run() {
 
 void StartupSteps::ReportSkinProblems() {
   const std::wstring text = skin::SkinProblemsMessage(l_.skin.TakeSkinProblems());
-  if (!text.empty()) platform::CurrentPrompts().Error(text);
+  if (!text.empty()) ui::CurrentPrompts().Error(text);
 }
 
 void StartupSteps::ShowSplashIfPresent() {

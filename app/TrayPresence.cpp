@@ -4,11 +4,11 @@
 
 #include "app/portable/MainLayout.h"
 #include "platform/Error.h"
-#include "platform/Prompts.h"
-#include "platform/WindowQueries.h"
-#include "platform/portable/Dpi.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "ui/Prompts.h"
+#include "platform/windows/WindowQueries.h"
+#include "ui/portable/Dpi.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
 #include "res/resource.h"
 
 namespace app {
@@ -83,7 +83,7 @@ void TrayPresence::IconClick() {
 void TrayPresence::MinimizeToTray() {
   // Hidden without an icon, the window could not be brought back: it is minimized instead.
   if (const platform::Outcome shown = c_.icon.SetVisible(true); !shown) {
-    platform::CurrentPrompts().Error(kNoTrayIcon + (L"Vantora Is Minimized Instead. " + shown.Reason()));
+    ui::CurrentPrompts().Error(kNoTrayIcon + (L"Vantora Is Minimized Instead. " + shown.Reason()));
     ui::Application::Instance().Minimize();
     return;
   }
@@ -95,7 +95,7 @@ void TrayPresence::ToggleIcon() {
   const bool show = !c_.icon.Visible();
   const platform::Outcome set = c_.icon.SetVisible(show);
   c_.iconToggle.SetCaption(c_.icon.Visible() ? kTrayIconToggle.first : kTrayIconToggle.second);
-  if (show && !set) platform::CurrentPrompts().Error(kNoTrayIcon + set.Reason());
+  if (show && !set) ui::CurrentPrompts().Error(kNoTrayIcon + set.Reason());
   if (!show) platform::LogIfFailed(L"Removing the notification-area icon", set);
 }
 

@@ -2,9 +2,9 @@
 // The program's presence in the notification area: its icon and menu, hiding the main window in
 // the tray and bringing it back.
 #include "platform/UniqueHandle.h"
-#include "platform/ui/Components.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
+#include "ui/Components.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
 
 namespace app {
 

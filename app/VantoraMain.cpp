@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/portable/SelectionGroups.h"
-#include "platform/Prompts.h"
+#include "ui/Prompts.h"
 #include "skin/SkinFolder.h"
 #include "res/resource.h"
 
@@ -100,8 +100,8 @@ void TForm6::FormDestroy() {
   refreshKeyHook_.Remove();
 }
 
-void TForm6::About1Click() { platform::CurrentPrompts().Information(kAboutText); }
-void TForm6::Button9Click() { platform::CurrentPrompts().Information(kHelpText); }
+void TForm6::About1Click() { ui::CurrentPrompts().Information(kAboutText); }
+void TForm6::Button9Click() { ui::CurrentPrompts().Information(kHelpText); }
 
 // The events of the main window and its tray icon, the catalogue, the window commands, the bulk
 // commands, the shell toggles and system settings, the options, the hotkeys and the exit.

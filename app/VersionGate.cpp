@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/portable/VersionTable.h"
-#include "platform/SystemFunctions.h"
+#include "platform/system/SystemFunctions.h"
 
 std::string_view ProbeWindowsVersion() {
   return vantora::VersionFromExports([](std::string_view name) {

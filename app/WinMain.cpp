@@ -8,7 +8,7 @@
 #include "app/VersionGate.h"
 #include "app/portable/VersionTable.h"
 #include "platform/Error.h"
-#include "platform/Prompts.h"
+#include "ui/Prompts.h"
 
 namespace {
 constexpr int kMaximumInstances = 1;
@@ -26,11 +26,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
       if (guard.ActivatePreviousInstance(app.Handle(), kMaximumInstances)) return 0;
     } catch (const platform::Win32Error& error) {
-      platform::CurrentPrompts().Error(SystemErrorText(error.code()));
+      ui::CurrentPrompts().Error(SystemErrorText(error.code()));
       return 0;
     }
     if (!vantora::IsSupportedVersion(ProbeWindowsVersion())) {
-      platform::CurrentPrompts().Information(L"Operating System Too Old");
+      ui::CurrentPrompts().Information(L"Operating System Too Old");
       return 0;
     }
     ui::Owned<TForm6> form;

@@ -12,10 +12,10 @@
 
 #include "app/VantoraMain.h"
 #include "bench/Bench.h"
-#include "platform/Processes.h"
-#include "platform/WindowMessages.h"
-#include "platform/WindowQueries.h"
-#include "platform/portable/Dpi.h"
+#include "platform/system/Processes.h"
+#include "platform/windows/WindowMessages.h"
+#include "platform/windows/WindowQueries.h"
+#include "ui/portable/Dpi.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "icons/portable/IcoFile.h"
 #include "icons/portable/IconGroup.h"
 #include "platform/Error.h"
-#include "platform/FileBytes.h"
-#include "platform/ResourceUpdate.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/ResourceUpdate.h"
 
 namespace {
 
@@ -78,7 +78,8 @@ void BenchReplaceExeIcon(const std::wstring& dir) {
   const auto file = platform::ReadFileBytes(ico);
   const auto first = icons::ReadIco(file)->images.front();
   // The group as the replacement rewrites it, so the bare calls make the same changes.
-  const auto group = platform::ReadResources(source, RT_GROUP_ICON).front();
+  const wchar_t* groupType = RT_GROUP_ICON;
+  const auto group = platform::ReadResources(source, std::span(&groupType, 1)).lists.front().front();
   auto rewritten = *icons::UpdateIconGroup(group.bytes, icons::GroupEntryFor(first.info, first.entry.bytesInRes, 1));
   const auto updateBare = [&](const std::wstring& exe, bool withGroup) {
     const HANDLE update = ::BeginUpdateResourceW(exe.c_str(), FALSE);

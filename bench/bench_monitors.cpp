@@ -14,10 +14,10 @@
 #include "bench/Bench.h"
 #include "commands/VantoraResize.h"
 #include "icons/PictureFiles.h"
-#include "platform/Monitors.h"
-#include "platform/ScreenCapture.h"
-#include "platform/Wine.h"
-#include "platform/ui/Application.h"
+#include "platform/windows/Monitors.h"
+#include "platform/pictures/ScreenCapture.h"
+#include "platform/system/Wine.h"
+#include "ui/Application.h"
 
 namespace {
 

@@ -6,12 +6,13 @@
 
 #include "catalogue/portable/CatalogueRules.h"
 #include "catalogue/portable/ToggleCaptions.h"
-#include "platform/StoreApps.h"
-#include "platform/WindowIsolation.h"
-#include "platform/WindowQueries.h"
-#include "platform/Wine.h"
-#include "platform/portable/Dpi.h"
-#include "platform/ui/Application.h"
+#include "platform/windows/StoreApps.h"
+#include "platform/windows/portable/ShellClasses.h"
+#include "platform/windows/WindowIsolation.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/system/Wine.h"
+#include "ui/portable/Dpi.h"
+#include "ui/Application.h"
 
 namespace catalogue {
 
@@ -37,7 +38,7 @@ std::vector<HWND> TaskbarStartButtons() {
   std::vector<HWND> buttons = platform::TopLevelWindowsOfClass(vantora::kStartButtonClass.data());
   std::erase_if(buttons, [](HWND button) {
     const HWND owner = ::GetWindow(button, GW_OWNER);
-    return !owner || platform::WindowClassName(owner) != vantora::kTaskbarClass;
+    return !owner || platform::WindowClassName(owner) != vantora::kStartButtonOwnerClass;
   });
   return buttons;
 }

@@ -11,11 +11,11 @@
 
 #include "catalogue/ProgramIcons.h"
 #include "platform/UniqueHandle.h"
-#include "platform/ui/Components.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/Image.h"
-#include "platform/ui/ListView.h"
+#include "ui/Components.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/ListView.h"
 
 namespace catalogue {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/Processes.h"
+#include "platform/system/Processes.h"
 
 namespace catalogue {
 

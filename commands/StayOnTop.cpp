@@ -1,8 +1,9 @@
 // "Stay On Top Window": the selected window is re-placed at its own rectangle, above or among
 // the ordinary windows. The check mark follows what the window reports afterwards.
 #include "commands/WindowCommands.h"
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
+#include "ui/CommandReports.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
 
 namespace commands {
 
@@ -20,7 +21,7 @@ void WindowCommands::ApplyStayOnTop() {
     platform::LogIfFailed(what, placed);
     return;
   }
-  platform::ReportCommandFailure(what, placed);
+  ui::ReportCommandFailure(what, placed);
   // Setting the mark runs this again, once, with the state the window has: a call without effect.
   c_.stayOnTop.SetChecked(!onTop);
 }

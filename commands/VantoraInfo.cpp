@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/WindowQueries.h"
+#include "platform/windows/WindowQueries.h"
 
 namespace commands {
 

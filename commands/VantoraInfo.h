@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "commands/portable/InfoLayout.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/OpenInstance.h"
-#include "platform/ui/ListView.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/OpenInstance.h"
+#include "ui/ListView.h"
 
 namespace commands {
 // What the dialog reads from the window, through calls that never wait on the window's thread.

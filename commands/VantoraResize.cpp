@@ -4,9 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "platform/Monitors.h"
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
+#include "ui/CommandReports.h"
+#include "platform/windows/Monitors.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
 
 namespace commands {
 
@@ -155,7 +156,7 @@ void TForm7::Button2Click() {
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
     const RECT seen{m.left, m.top, m.left + m.width, m.top + m.height};
-    platform::ReportCommandFailure(
+    ui::ReportCommandFailure(
         L"Placing the resized window",
         platform::PositionWindow(target, HWND_TOP, platform::WindowRectFor(seen, margins_), SWP_NOSENDCHANGING));
   }

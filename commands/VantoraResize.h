@@ -9,12 +9,12 @@
 
 #include "commands/portable/ResizeLayout.h"
 #include "platform/UniqueHandle.h"
-#include "platform/VisibleBounds.h"
-#include "platform/ui/Components.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/OpenInstance.h"
-#include "platform/ui/Image.h"
+#include "platform/windows/VisibleBounds.h"
+#include "ui/Components.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/OpenInstance.h"
+#include "ui/Image.h"
 
 namespace commands {
 

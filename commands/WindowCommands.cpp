@@ -3,10 +3,11 @@
 #include <string>
 
 #include "catalogue/portable/ToggleCaptions.h"
-#include "platform/WindowRoutines.h"
-#include "platform/Prompts.h"
-#include "platform/WindowQueries.h"
-#include "platform/portable/Opacity.h"
+#include "ui/CommandReports.h"
+#include "platform/windows/WindowRoutines.h"
+#include "ui/Prompts.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/portable/Opacity.h"
 
 namespace commands {
 
@@ -18,11 +19,11 @@ void WindowCommands::SetTitleFromEdit() {
   if (!window) return;
   const std::wstring text = c_.title.Text();
   if (text.empty()) {
-    platform::CurrentPrompts().Information(L"Please Enter Text");
+    ui::CurrentPrompts().Information(L"Please Enter Text");
     return;
   }
   // Blanks are a title like any other. The box and the list show the title read back.
-  platform::ReportCommandFailure(L"Setting the selected window's title", platform::SetWindowTitle(window, text));
+  ui::ReportCommandFailure(L"Setting the selected window's title", platform::SetWindowTitle(window, text));
   catalogue_.RefreshAndUpdate();
 }
 
@@ -33,14 +34,14 @@ void WindowCommands::TitleKeyUp(const ui::KeyEvent& key) {
 
 void WindowCommands::ShowSelected(int showCommand) {
   if (const HWND window = catalogue_.SelectedWindow())
-    platform::ReportCommandFailure(L"Showing the selected window", platform::ShowWindowState(window, showCommand));
+    ui::ReportCommandFailure(L"Showing the selected window", platform::ShowWindowState(window, showCommand));
 }
 
 void WindowCommands::CloseSelected() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   // A program that asks its own question on close may keep its window; it then stays listed.
-  platform::ReportCommandFailure(L"Asking the selected window to close", platform::RequestClose(window));
+  ui::ReportCommandFailure(L"Asking the selected window to close", platform::RequestClose(window));
   catalogue_.RefreshAfterClosing({&window, 1});
 }
 
@@ -58,7 +59,7 @@ void WindowCommands::ApplyOpacity() {
   // answer, or refused) keeps the label as it was.
   const int position = c_.opacity.Position();
   const platform::Outcome set = platform::SetWindowOpacity(window, position);
-  platform::ReportCommandFailure(L"Setting the selected window's opacity", set);
+  ui::ReportCommandFailure(L"Setting the selected window's opacity", set);
   if (!set) return;
   const BYTE alpha = platform::LayeredAlpha(window).value_or(vantora::OpacityAlpha(position));
   c_.opacityCaption.SetCaption(L"Current: " + std::to_wstring(vantora::OpacityPercent(alpha)));
@@ -71,7 +72,7 @@ void WindowCommands::ToggleEnabled() {
   if (!window) return;
   const bool disable = c_.enableToggle.Caption() == kEnabledToggle.first;
   const platform::Outcome set = platform::SetWindowEnabled(window, !disable);
-  platform::ReportCommandFailure(L"Enabling or disabling the selected window", set);
+  ui::ReportCommandFailure(L"Enabling or disabling the selected window", set);
   if (!set) return;
   c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
 }
@@ -81,7 +82,7 @@ void WindowCommands::ToggleCloseButton() {
   if (!window) return;
   const bool disable = c_.closeButtonToggle.Caption() == kCloseButtonToggle.first;
   const platform::Outcome set = platform::SetCloseButtonEnabled(window, !disable);
-  platform::ReportCommandFailure(L"Greying or enabling the selected window's close button", set);
+  ui::ReportCommandFailure(L"Greying or enabling the selected window's close button", set);
   if (!set) return;
   const bool enabled = platform::SystemMenuCloseEnabled(window).value_or(!disable);
   c_.closeButtonToggle.SetCaption(enabled ? kCloseButtonToggle.first : kCloseButtonToggle.second);

@@ -3,7 +3,7 @@
 // does nothing while no row is selected; the state the user sees afterwards (title, check mark,
 // toggle captions) is read back from the window by the next selection update.
 #include "catalogue/Catalogue.h"
-#include "platform/ui/Controls.h"
+#include "ui/Controls.h"
 
 namespace commands {
 

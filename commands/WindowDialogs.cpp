@@ -5,14 +5,14 @@
 #include <utility>
 
 #include "platform/Error.h"
-#include "platform/Monitors.h"
-#include "platform/Prompts.h"
-#include "platform/ScreenCapture.h"
-#include "platform/ScreenSettling.h"
-#include "platform/VisibleBounds.h"
-#include "platform/WindowManager.h"
-#include "platform/WindowQueries.h"
-#include "platform/ui/Application.h"
+#include "platform/windows/Monitors.h"
+#include "ui/Prompts.h"
+#include "platform/pictures/ScreenCapture.h"
+#include "platform/pictures/ScreenSettling.h"
+#include "platform/windows/VisibleBounds.h"
+#include "platform/windows/WindowManager.h"
+#include "platform/windows/WindowQueries.h"
+#include "ui/Application.h"
 
 namespace commands {
 
@@ -35,7 +35,7 @@ void WindowDialogs::ResizeSelected() {
   catalogue_.RefreshAndUpdate();
   if (list_.Count() == 0) return;
   if (!RunResizeScreen(catalogue_.SelectedWindow()))
-    platform::CurrentPrompts().Information(L"Cannot Resize A Minimized Or Invisible Window.");
+    ui::CurrentPrompts().Information(L"Cannot Resize A Minimized Or Invisible Window.");
 }
 
 TForm7& WindowDialogs::CreateResizeScreen() {

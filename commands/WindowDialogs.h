@@ -11,8 +11,8 @@
 #include "catalogue/Catalogue.h"
 #include "commands/VantoraInfo.h"
 #include "commands/VantoraResize.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/ListView.h"
+#include "ui/Form.h"
+#include "ui/ListView.h"
 
 namespace commands {
 

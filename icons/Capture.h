@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScreenCapture.h"
+#include "platform/pictures/ScreenCapture.h"
 #include "platform/UniqueHandle.h"
 
 namespace icons {

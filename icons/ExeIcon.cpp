@@ -7,10 +7,10 @@
 #include "icons/portable/IconGroup.h"
 #include "icons/portable/PeLayout.h"
 #include "platform/Error.h"
-#include "platform/FileBytes.h"
-#include "platform/FileReplacement.h"
-#include "platform/FileSystem.h"
-#include "platform/ResourceUpdate.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/ResourceUpdate.h"
 
 namespace icons {
 namespace {

@@ -5,9 +5,9 @@
 #include "icons/ExeIcon.h"
 #include "icons/IconFiles.h"
 #include "icons/portable/IcoFile.h"
-#include "platform/FileBytes.h"
-#include "platform/Processes.h"
-#include "platform/Prompts.h"
+#include "platform/files/FileBytes.h"
+#include "platform/system/Processes.h"
+#include "ui/Prompts.h"
 
 namespace icons {
 
@@ -59,11 +59,11 @@ void ExeIconPanel::Button36Click() {
 
 void ExeIconPanel::Button37Click() {
   if (c_.Edit4.Text().empty()) {
-    platform::CurrentPrompts().Error(L"No Program Was Chosen.");
+    ui::CurrentPrompts().Error(L"No Program Was Chosen.");
     return;
   }
   if (const ExeIconChange change = ReplaceExeIcon(newExeIconFile_, c_.Edit4.Text()); !change)
-    platform::CurrentPrompts().Error(change.refusal);
+    ui::CurrentPrompts().Error(change.refusal);
 }
 
 }  // namespace icons

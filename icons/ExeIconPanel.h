@@ -3,9 +3,9 @@
 // an icon file, and write its first image into the executable.
 #include <string>
 
-#include "platform/ui/Controls.h"
-#include "platform/ui/FileDialog.h"
-#include "platform/ui/Image.h"
+#include "ui/Controls.h"
+#include "ui/FileDialog.h"
+#include "ui/Image.h"
 
 namespace icons {
 

@@ -9,7 +9,7 @@
 #include "icons/portable/FileNames.h"
 #include "icons/portable/IcoFile.h"
 #include "platform/Error.h"
-#include "platform/FileBytes.h"
+#include "platform/files/FileBytes.h"
 
 namespace icons {
 namespace {

@@ -5,8 +5,8 @@
 #include "icons/Capture.h"
 #include "icons/portable/FileNames.h"
 #include "icons/portable/IcoFile.h"
-#include "platform/FileBytes.h"
-#include "platform/PictureEncoding.h"
+#include "platform/files/FileBytes.h"
+#include "platform/pictures/PictureEncoding.h"
 
 namespace icons {
 namespace {

@@ -2,8 +2,8 @@
 // Saving a picture in the format its file name says.
 #include <string>
 
-#include "platform/PictureEncoding.h"
-#include "platform/ScreenCapture.h"
+#include "platform/pictures/PictureEncoding.h"
+#include "platform/pictures/ScreenCapture.h"
 
 namespace icons {
 

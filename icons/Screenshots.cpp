@@ -7,11 +7,12 @@
 #include "icons/Capture.h"
 #include "icons/PictureFiles.h"
 #include "platform/Error.h"
-#include "platform/ScreenSettling.h"
-#include "platform/WindowArrangement.h"
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
-#include "platform/ui/Application.h"
+#include "platform/pictures/ScreenSettling.h"
+#include "platform/windows/WindowArrangement.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
+#include "ui/Application.h"
+#include "ui/CommandReports.h"
 
 namespace icons {
 namespace {
@@ -28,9 +29,9 @@ constexpr std::chrono::milliseconds kScreenSettleWait{300};
 // Why the selected window could not be brought up for its picture, in the user's words where
 // the system's would puzzle.
 std::wstring WindowRefusal(const platform::Outcome& outcome) {
+  if (const auto rights = ui::RightsRefusal(outcome)) return *rights;
   switch (outcome.code()) {
     case ERROR_TIMEOUT: return L"The Window Is Not Responding.";
-    case ERROR_ACCESS_DENIED: return platform::kHigherRightsRefusal;
     case ERROR_INVALID_WINDOW_HANDLE: return L"The Window Has Closed.";
     default: return L"The Window Could Not Be Brought To The Front. " + outcome.Reason();
   }

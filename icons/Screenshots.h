@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "platform/ui/FileDialog.h"
-#include "platform/ui/Form.h"
+#include "ui/FileDialog.h"
+#include "ui/Form.h"
 
 namespace icons {
 

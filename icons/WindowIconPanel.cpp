@@ -2,10 +2,11 @@
 
 #include "icons/IconFiles.h"
 #include "icons/portable/FileNames.h"
-#include "platform/Prompts.h"
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
-#include "platform/portable/FileDialogFilter.h"
+#include "ui/Prompts.h"
+#include "ui/CommandReports.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
+#include "ui/portable/FileDialogFilter.h"
 
 namespace icons {
 namespace {
@@ -64,7 +65,7 @@ void WindowIconPanel::Button10Click() {
   if (!c_.OpenPictureDialog1.Execute()) return;
   const std::wstring& name = c_.OpenPictureDialog1.FileName();
   if (UpperExtension(name) != L".ICO") {
-    platform::CurrentPrompts().Information(L"Invalid File Format");
+    ui::CurrentPrompts().Information(L"Invalid File Format");
     RefuseNewIcon();
     return;
   }
@@ -85,8 +86,8 @@ void WindowIconPanel::Button10Click() {
 
 void WindowIconPanel::SendNewIcon(WPARAM kind) {
   if (newIcon_) {
-    platform::ReportCommandFailure(L"Giving the selected window its new icon",
-                                   platform::SetWindowIcon(selection_.selectedWindow(), kind, newIcon_.get()));
+    ui::ReportCommandFailure(L"Giving the selected window its new icon",
+                             platform::SetWindowIcon(selection_.selectedWindow(), kind, newIcon_.get()));
     newIconHandedOut_ = true;
   }
   selection_.updateSelectionState();
@@ -96,7 +97,7 @@ void WindowIconPanel::SendNewIcon(WPARAM kind) {
 // type's extension, so what the dialog shows names the type the user sees picked.
 std::wstring WindowIconPanel::SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
   const auto& dialog = c_.SavePictureDialog1;
-  return NameForType(entered, platform::FilterExtension(dialog.Options().filter, filterIndex));
+  return NameForType(entered, ui::FilterExtension(dialog.Options().filter, filterIndex));
 }
 
 void WindowIconPanel::Button12Click() { SendNewIcon(ICON_BIG); }

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "platform/UniqueHandle.h"
-#include "platform/ui/Components.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/FileDialog.h"
-#include "platform/ui/Image.h"
+#include "ui/Components.h"
+#include "ui/Controls.h"
+#include "ui/FileDialog.h"
+#include "ui/Image.h"
 
 namespace icons {
 

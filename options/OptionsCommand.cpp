@@ -1,6 +1,6 @@
 #include "options/OptionsCommand.h"
 
-#include "platform/ui/Application.h"
+#include "ui/Application.h"
 
 namespace options {
 

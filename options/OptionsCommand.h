@@ -5,9 +5,9 @@
 #include <array>
 
 #include "options/VantoraOptions.h"
-#include "platform/portable/HotKeyCodes.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
+#include "ui/portable/HotKeyCodes.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
 
 namespace options {
 
@@ -26,7 +26,7 @@ class OptionsCommand {
   void RefocusMainSliders() const { options::RefocusMainSliders(links_); }
 
   // The six hotkey controls' values when a dialog last closed; valid once HotKeysRemembered.
-  std::array<platform::ShortCut, 6> HotKeyShortCuts{};
+  std::array<ui::ShortCut, 6> HotKeyShortCuts{};
   bool HotKeysRemembered = false;
 
  private:

@@ -3,8 +3,21 @@
 #include "options/VantoraOptions.h"
 #include "options/portable/OptionsText.h"
 #include "skin/portable/SkinEngine.h"
+#include "ui/Application.h"
+
+namespace options {
+
+void RefocusMainSliders(const OptionsLinks& links) {
+  // A slider of a hidden main window (in the tray) cannot take the focus: it is left alone.
+  for (ui::TrackBar* slider : {&links.opacitySlider, &links.taskbarSlider})
+    if (slider->Enabled() && slider->Visible() && slider->Owner().Visible()) slider->SetFocus();
+}
+
+}  // namespace options
 
 namespace {
+
+constexpr COLORREF kFlashGrey = 8421504;  // red, green and blue 128
 
 struct AnimationBox {
   ui::CheckBox TForm10::*box;
@@ -73,4 +86,18 @@ void TForm10::AnimationBoxClick(ui::CheckBox& box) {
     const unsigned events = links_.skin.AnimationEvents();
     links_.skin.SetAnimationEvents(box.Checked() ? events | item.event : events & ~static_cast<unsigned>(item.event));
   }
+}
+
+void TForm10::TrackBar2Change() { Label18.SetCaption(options::CurrentText(TrackBar2.Position())); }
+void TForm10::TrackBar3Change() { Label19.SetCaption(options::CurrentText(TrackBar3.Position())); }
+
+// The skinned controls repaint in the new look; the grey flash forces the dialog's background
+// through a change of colour, and the dialog comes back in front of the focused main window.
+void TForm10::RepaintDialog() {
+  Repaint();
+  const COLORREF own = Color();
+  SetColor(kFlashGrey);
+  SetColor(own);
+  ui::Application::Instance().BringToFront();
+  BringToFront();
 }

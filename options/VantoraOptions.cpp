@@ -2,23 +2,9 @@
 
 #include "options/portable/HotKeyTable.h"
 #include "options/portable/OptionsText.h"
-#include "platform/Prompts.h"
-#include "platform/portable/HotKeyCodes.h"
-#include "platform/ui/Application.h"
-
-namespace options {
-
-void RefocusMainSliders(const OptionsLinks& links) {
-  // A slider of a hidden main window (in the tray) cannot take the focus: it is left alone.
-  for (ui::TrackBar* slider : {&links.opacitySlider, &links.taskbarSlider})
-    if (slider->Enabled() && slider->Visible() && slider->Owner().Visible()) slider->SetFocus();
-}
-
-}  // namespace options
-
-namespace {
-constexpr COLORREF kFlashGrey = 8421504;  // red, green and blue 128
-}  // namespace
+#include "ui/Prompts.h"
+#include "ui/portable/HotKeyCodes.h"
+#include "ui/Application.h"
 
 ui::FormStyle TForm10::Style() {
   ui::FormStyle style;
@@ -104,33 +90,17 @@ void TForm10::Button2Click() {
 void TForm10::RegisterHotKeyLine(size_t index) {
   const int id = vantora::kHotKeys[index].id;
   // An empty control gives key 0 without modifiers, which goes to the system as it is.
-  const platform::HotKeyCombination keys = platform::ShortCutToHotKey(hotKeyEdits_[index]->ShortCut());
+  const ui::HotKeyCombination keys = ui::ShortCutToHotKey(hotKeyEdits_[index]->ShortCut());
   links_.hotKeys.Unregister(id);
   if (links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey)) return;
   {
     // The dialog stays on top: the box must belong to it to be seen.
-    platform::PromptsOwnedBy dialogOwned(Handle());
-    platform::CurrentPrompts().Information(L"Error");
+    ui::PromptsOwnedBy dialogOwned(Handle());
+    ui::CurrentPrompts().Information(L"Error");
   }
   // Once more, in case the holder let go meanwhile; if not, the id stays without a combination
   // until a later registration succeeds.
   platform::LogIfFailed(L"Registering a hotkey again", links_.hotKeys.Register(id, keys.modifiers, keys.virtualKey));
-}
-
-// --- Look ---------------------------------------------------------------------------------------
-
-void TForm10::TrackBar2Change() { Label18.SetCaption(options::CurrentText(TrackBar2.Position())); }
-void TForm10::TrackBar3Change() { Label19.SetCaption(options::CurrentText(TrackBar3.Position())); }
-
-// The skinned controls repaint in the new look; the grey flash forces the dialog's background
-// through a change of colour, and the dialog comes back in front of the focused main window.
-void TForm10::RepaintDialog() {
-  Repaint();
-  const COLORREF own = Color();
-  SetColor(kFlashGrey);
-  SetColor(own);
-  ui::Application::Instance().BringToFront();
-  BringToFront();
 }
 
 void TForm10::FormKeyUp(ui::KeyEvent&) { Repaint(); }

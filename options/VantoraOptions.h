@@ -6,10 +6,10 @@
 
 #include "catalogue/Catalogue.h"
 #include "options/portable/OptionsLayout.h"
-#include "platform/Hotkeys.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
-#include "platform/ui/OpenInstance.h"
+#include "platform/system/Hotkeys.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/OpenInstance.h"
 #include "skin/portable/SkinEngine.h"
 
 namespace options {

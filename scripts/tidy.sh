@@ -9,8 +9,8 @@ args=(--extra-arg=--target=i686-w64-mingw32 --extra-arg=-nostdinc --extra-arg=-n
 while read -r dir; do args+=(--extra-arg=-isystem --extra-arg="$dir"); done < <(
   echo | "$cxx" -std=c++20 -x c++ -E -v - 2>&1 | sed -n '/#include <...> search starts here:/,/End of search list./p' |
     grep '^ ' | sed 's/^ //')
-mapfile -t files < <(cd "$src" && ls {platform,platform/ui,app,catalogue,commands,icons,shell,options,skin}/*.cpp \
-  {platform,app,catalogue,commands,icons,shell,options,skin}/portable/*.cpp 2>/dev/null | sed "s|^|$src/|")
+mapfile -t files < <(cd "$src" && find platform ui app catalogue commands icons shell options skin -name '*.cpp' |
+  sort | sed "s|^|$src/|")
 printf '%s\n' "${files[@]}" | xargs -P "$(nproc)" -n 8 clang-tidy -p "$build" --quiet "${args[@]}" 2>&1 |
   grep -v '^[0-9]* warnings\? generated\.$' | grep -v '^Suppressed [0-9]* warnings' |
   grep -v 'Use -header-filter=.* to display errors' | grep -v '^$' > "$build/tidy.log" || true

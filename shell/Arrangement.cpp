@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Monitors.h"
-#include "platform/WindowArrangement.h"
+#include "platform/windows/Monitors.h"
+#include "platform/windows/WindowArrangement.h"
 #include "shell/portable/ArrangeGeometry.h"
 
 namespace shell {

@@ -4,11 +4,11 @@
 #include <span>
 #include <vector>
 
-#include "platform/WindowRoutines.h"
-#include "platform/Prompts.h"
-#include "platform/WindowArrangement.h"
-#include "platform/WindowQueries.h"
-#include "platform/ui/Application.h"
+#include "platform/windows/WindowRoutines.h"
+#include "ui/Prompts.h"
+#include "platform/windows/WindowArrangement.h"
+#include "platform/windows/WindowQueries.h"
+#include "ui/Application.h"
 
 namespace shell {
 
@@ -75,7 +75,7 @@ void BulkCommands::ShowAll(const ShowAllOperation& operation, BulkVariant varian
 void BulkCommands::CloseAll(BulkVariant variant) {
   // From a hotkey the program may be minimized or behind others: the question comes up in front.
   if (variant == BulkVariant::HotKey) Run(kBeforeHotKeyClose);
-  if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
+  if (!ui::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
   // Each window has handled its WM_CLOSE (or run out of time) before the next one gets its own.
   const std::vector<HWND> asked = catalogue_.Windows();
   Walk(variant, L"Asking a listed window to close", platform::RequestClose);

@@ -6,7 +6,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "platform/Error.h"
-#include "platform/ui/Form.h"
+#include "ui/Form.h"
 
 namespace shell {
 

@@ -2,8 +2,8 @@
 #include <stdexcept>
 
 #include "platform/Error.h"
-#include "platform/ModulePath.h"
-#include "platform/Registry.h"
+#include "platform/files/ModulePath.h"
+#include "platform/system/Registry.h"
 #include "shell/SystemSettings.h"
 #include "shell/portable/ShellToggleTable.h"
 

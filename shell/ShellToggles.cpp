@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
-#include "platform/ui/Components.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
+#include "ui/Components.h"
 
 namespace shell {
 ShellToggles::ShellToggles(const Controls& controls)

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "platform/Error.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/Form.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
 #include "shell/ShellWindows.h"
 
 namespace shell {

@@ -1,6 +1,7 @@
 #include "shell/ShellWindows.h"
 
-#include "platform/WindowQueries.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/portable/ShellClasses.h"
 
 namespace shell {
 namespace {
@@ -28,7 +29,7 @@ HWND DesktopIconsView() {
 }  // namespace
 
 HWND FindShellWindow(ShellWindow which) {
-  const HWND taskbar = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+  const HWND taskbar = ::FindWindowW(vantora::kTaskbarClass.data(), nullptr);
   switch (which) {
     case ShellWindow::Taskbar: return taskbar;
     // Windows 10 and earlier: the rebar that holds the buttons' band. Windows 11's rebar stays

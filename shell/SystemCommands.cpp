@@ -1,12 +1,12 @@
 // The mouse buttons, the clipboard blocker and the shutdown.
 #include <stdexcept>
 
-#include "platform/Clipboard.h"
+#include "platform/system/Clipboard.h"
 #include "platform/Error.h"
-#include "platform/Prompts.h"
-#include "platform/Session.h"
-#include "platform/SystemParameters.h"
-#include "platform/ui/Application.h"
+#include "ui/Prompts.h"
+#include "platform/system/Session.h"
+#include "platform/system/SystemParameters.h"
+#include "ui/Application.h"
 #include "shell/SystemSettings.h"
 #include "shell/portable/ShellToggleTable.h"
 
@@ -39,10 +39,10 @@ platform::Outcome ShutdownComputer(UINT flags) {
 }
 
 void SystemSettings::ShutdownPC() {
-  if (!platform::CurrentPrompts().Confirm(L"Are You Sure You Want To Shutdown Windows?")) return;
+  if (!ui::CurrentPrompts().Confirm(L"Are You Sure You Want To Shutdown Windows?")) return;
   // Programs that still answer may ask to save their work; only hung ones are closed by force.
   if (const platform::Outcome off = ShutdownComputer(EWX_POWEROFF | EWX_FORCEIFHUNG); !off)
-    platform::CurrentPrompts().Error(L"Windows Could Not Be Shut Down. " + off.Reason());
+    ui::CurrentPrompts().Error(L"Windows Could Not Be Shut Down. " + off.Reason());
 }
 
 }  // namespace shell

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "platform/Error.h"
-#include "platform/ui/Components.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/FileDialog.h"
+#include "ui/Components.h"
+#include "ui/Controls.h"
+#include "ui/FileDialog.h"
 
 namespace shell {
 

@@ -2,10 +2,10 @@
 #include <stdexcept>
 
 #include "platform/Error.h"
-#include "platform/FileBytes.h"
-#include "platform/FileSystem.h"
-#include "platform/Registry.h"
-#include "platform/SystemParameters.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
+#include "platform/system/Registry.h"
+#include "platform/system/SystemParameters.h"
 #include "shell/SystemSettings.h"
 #include "shell/portable/PictureFormat.h"
 

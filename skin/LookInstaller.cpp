@@ -1,6 +1,6 @@
 #include "skin/LookInstaller.h"
 
-#include "platform/ui/Application.h"
+#include "ui/Application.h"
 
 namespace skin {
 

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "platform/FileBytes.h"
-#include "platform/FileSystem.h"
-#include "platform/ModulePath.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/ModulePath.h"
 #include "skin/portable/SkinFileParser.h"
 
 namespace skin {

@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "platform/ui/Look.h"
+#include "ui/Look.h"
 #include "skin/ButtonFades.h"
 #include "skin/portable/SkinEngine.h"
 

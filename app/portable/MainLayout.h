@@ -7,7 +7,7 @@
 #include "app/portable/SelectionGroups.h"
 #include "catalogue/portable/ToggleCaptions.h"
 #include "shell/portable/ShellToggleTable.h"
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace vantora {
 

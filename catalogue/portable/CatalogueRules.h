@@ -12,11 +12,6 @@ inline constexpr int kEditTitleBuffer = 1024;
 // A listed window has a title, and not the one of the shell's own desktop.
 bool IsListedTitle(std::wstring_view title);
 
-// The start button of Windows Vista and 7 is a top-level window of its own: a button owned by the
-// taskbar. It is told by that, not by its title, which reads "Start" only in English.
-inline constexpr std::wstring_view kStartButtonClass = L"Button";
-inline constexpr std::wstring_view kTaskbarClass = L"Shell_TrayWnd";
-
 // Under Wine the notification area is a titled top-level window of its own, shown while it holds
 // an icon. It is part of the shell, as the taskbar is on Windows, and is never listed there.
 inline constexpr std::wstring_view kWineTrayClass = L"__winex11_standalone_tray";

@@ -1,7 +1,7 @@
 #pragma once
 // The captions of the two toggles that follow the selected window: the selection sets them from
 // the window's state, and the commands read them to know which way a click goes.
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace catalogue {
 

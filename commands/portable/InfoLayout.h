@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace commands {
 

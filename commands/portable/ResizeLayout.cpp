@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/portable/Dpi.h"
+#include "ui/portable/Dpi.h"
 
 namespace commands {
 

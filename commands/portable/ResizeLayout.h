@@ -5,7 +5,7 @@
 // screen (all monitors), so a pixel of the model is a pixel of the desktop.
 #include <string_view>
 
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace commands {
 

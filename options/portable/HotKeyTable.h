@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "platform/portable/HotKeyCodes.h"
+#include "ui/portable/HotKeyCodes.h"
 
 namespace vantora {
 
@@ -26,10 +26,10 @@ struct HotKeyDefinition {
   std::wstring_view optionsLabel;
 
   // The same combination as a hotkey control holds it.
-  constexpr platform::ShortCut ShortCut() const { return platform::ShortCutFromHotKey({virtualKey, modifiers}); }
+  constexpr ui::ShortCut ShortCut() const { return ui::ShortCutFromHotKey({virtualKey, modifiers}); }
 };
 
-inline constexpr unsigned kDefaultHotKeyModifiers = platform::kModAlt | platform::kModControl;
+inline constexpr unsigned kDefaultHotKeyModifiers = ui::kModAlt | ui::kModControl;
 
 inline constexpr std::array<HotKeyDefinition, 6> kHotKeys{{
     {kCloseAll, kDefaultHotKeyModifiers, 'C', L"To Close All Windows:"},

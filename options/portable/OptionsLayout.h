@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace options {
 

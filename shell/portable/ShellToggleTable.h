@@ -3,7 +3,7 @@
 // of its target besides finding it: its name, its button's two captions and how it comes back.
 #include <stdexcept>
 
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace shell {
 

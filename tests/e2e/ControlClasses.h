@@ -1,6 +1,6 @@
 #pragma once
 // The Win32 window class each kind of layout row is built as: what a second process looks for.
-#include "platform/ui/portable/Layout.h"
+#include "ui/portable/Layout.h"
 
 namespace e2e {
 

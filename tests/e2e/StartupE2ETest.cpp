@@ -13,7 +13,7 @@
 #include "app/portable/MainLayout.h"
 #include "e2e/Driver.h"
 #include "platform/UniqueHandle.h"
-#include "platform/portable/InstanceRecord.h"
+#include "platform/system/portable/InstanceRecord.h"
 #include "win/support/SavedRegistry.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/portable/CaptionFit.h"
+#include "ui/portable/CaptionFit.h"
 
 namespace {
 

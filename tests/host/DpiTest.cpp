@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/portable/Dpi.h"
+#include "ui/portable/Dpi.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/portable/FileDialogFilter.h"
+#include "ui/portable/FileDialogFilter.h"
 
-using namespace platform;
+using namespace ui;
 using namespace std::string_literals;
 
 TEST(DialogFilter, PairsBecomeNulSeparatedAndDoubleNulTerminated) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/portable/HotKeyCodes.h"
+#include "ui/portable/HotKeyCodes.h"
 
-using namespace platform;
+using namespace ui;
 
 TEST(ShortCutToHotKey, DefaultsAreCtrlAltAndTheirLetterBothWays) {
   // The six defaults: 0xC000 plus C, M, X, R, H, F.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/portable/IconCanvas.h"
+#include "platform/pictures/portable/IconCanvas.h"
 
 namespace {
 

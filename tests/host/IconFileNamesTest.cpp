@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "icons/portable/FileNames.h"
-#include "platform/portable/FileDialogFilter.h"
+#include "ui/portable/FileDialogFilter.h"
 
 namespace {
 
@@ -36,13 +36,13 @@ TEST(IconFileNames, PickedTypeReplacesTheExtensionOfTheNameWithoutItsFolder) {
       L"Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif|JPEG Image File (*.jpg)|*.jpg|"
       L"JPEG Image File (*.jpeg)|*.jpeg|Portable Network Graphics (*.png)|*.png|Icons (*.ico)|*.ico|"
       L"Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
-  EXPECT_EQ(platform::FilterExtension(filter, 1), L".bmp");
-  EXPECT_EQ(platform::FilterExtension(filter, 5), L".png");
-  EXPECT_EQ(platform::FilterExtension(filter, 8), L".wmf");
-  EXPECT_EQ(platform::FilterExtension(filter, 9), L"");
-  EXPECT_EQ(platform::FilterExtension(filter, 0), L"");
-  EXPECT_EQ(platform::FilterExtension(L"All|*.*|Programs|*.exe;*.scr|Broken|", 2), L".exe");
-  EXPECT_EQ(platform::FilterExtension(L"All|*.*", 1), L"");
+  EXPECT_EQ(ui::FilterExtension(filter, 1), L".bmp");
+  EXPECT_EQ(ui::FilterExtension(filter, 5), L".png");
+  EXPECT_EQ(ui::FilterExtension(filter, 8), L".wmf");
+  EXPECT_EQ(ui::FilterExtension(filter, 9), L"");
+  EXPECT_EQ(ui::FilterExtension(filter, 0), L"");
+  EXPECT_EQ(ui::FilterExtension(L"All|*.*|Programs|*.exe;*.scr|Broken|", 2), L".exe");
+  EXPECT_EQ(ui::FilterExtension(L"All|*.*", 1), L"");
 
   EXPECT_EQ(icons::NameForType(L"C:\\shots\\ScreenShot.bmp", L".png"), L"ScreenShot.png");
   EXPECT_EQ(icons::NameForType(L"ScreenShot", L".jpg"), L"ScreenShot.jpg");

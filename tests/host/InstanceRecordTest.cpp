@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/portable/InstanceRecord.h"
+#include "platform/system/portable/InstanceRecord.h"
 
 using namespace platform;
 

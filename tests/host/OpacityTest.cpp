@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/portable/Opacity.h"
+#include "platform/windows/portable/Opacity.h"
 
 TEST(OpacityAlpha, TruncatesPercentTimes255Over100) {
   const int percents[] = {0, 1, 50, 99, 100};

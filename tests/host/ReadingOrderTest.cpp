@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/portable/ReadingOrder.h"
+#include "ui/portable/ReadingOrder.h"
 
 namespace {
 

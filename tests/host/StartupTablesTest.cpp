@@ -55,8 +55,7 @@ TEST(DefaultHotKeys, IdsOneToSixWithCtrlAltLettersMatchingTheirShortcutValues) {
     EXPECT_EQ(key.virtualKey, letters[i]);
     EXPECT_EQ(key.modifiers, 3u);
     // What the options dialog registers from the shortcut is what start-up registers.
-    EXPECT_EQ(platform::ShortCutToHotKey(key.ShortCut()), (platform::HotKeyCombination{key.virtualKey, key.modifiers}))
-        << key.id;
+    EXPECT_EQ(ui::ShortCutToHotKey(key.ShortCut()), (ui::HotKeyCombination{key.virtualKey, key.modifiers})) << key.id;
     EXPECT_FALSE(key.optionsLabel.empty());
     EXPECT_EQ(key.optionsLabel.back(), L':');
   }

@@ -8,8 +8,8 @@
 
 #include "app/VantoraMain.h"
 #include "catalogue/portable/CatalogueRules.h"
-#include "platform/Wine.h"
-#include "platform/portable/Dpi.h"
+#include "platform/system/Wine.h"
+#include "ui/portable/Dpi.h"
 #include "support/ForeignWindows.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Icons.h"

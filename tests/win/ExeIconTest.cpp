@@ -9,8 +9,8 @@
 #include "icons/portable/IcoFile.h"
 #include "icons/portable/IconGroup.h"
 #include "icons/portable/PeLayout.h"
-#include "platform/Processes.h"
-#include "platform/ResourceUpdate.h"
+#include "platform/system/Processes.h"
+#include "platform/files/ResourceUpdate.h"
 #include "support/FileUser.h"
 #include "support/IconFilesOut.h"
 #include "support/Leftovers.h"
@@ -26,14 +26,18 @@ using testsupport::SeedIcon;
 
 namespace {
 
+std::vector<platform::ResourceCopy> ResourcesOfType(const std::wstring& exe, const wchar_t* type) {
+  return std::move(platform::ReadResources(exe, std::span(&type, 1)).lists.front());
+}
+
 std::vector<uint8_t> IconResource(const std::wstring& exe, WORD id) {
-  for (auto& icon : platform::ReadResources(exe, RT_ICON))
+  for (auto& icon : ResourcesOfType(exe, RT_ICON))
     if (icon.id == id) return icon.bytes;
   return {};
 }
 
 icons::IconGroup GroupOf(const std::wstring& exe) {
-  const auto groups = platform::ReadResources(exe, RT_GROUP_ICON);
+  const auto groups = ResourcesOfType(exe, RT_GROUP_ICON);
   EXPECT_EQ(groups.size(), 1u);
   return groups.empty() ? icons::IconGroup{} : icons::ReadIconGroup(groups[0].bytes).value_or(icons::IconGroup{});
 }
@@ -81,7 +85,7 @@ TEST(ExeIconFiles, IconsStoredUnderALanguageAreReplacedInItAndEveryGroupAgrees) 
   const std::wstring exe = CopyOfProgram(L"icon_target_us.exe", L"us-replaced.exe");
   const auto languagesOfIcon1 = [&] {
     std::vector<WORD> languages;
-    for (const auto& icon : platform::ReadResources(exe, RT_ICON))
+    for (const auto& icon : ResourcesOfType(exe, RT_ICON))
       if (icon.id == 1) languages.push_back(icon.language);
     return languages;
   };
@@ -90,7 +94,7 @@ TEST(ExeIconFiles, IconsStoredUnderALanguageAreReplacedInItAndEveryGroupAgrees) 
   ASSERT_TRUE(icons::ReplaceExeIcon(icoPath, exe));
   EXPECT_EQ(languagesOfIcon1(), std::vector<WORD>{kUsEnglish});
   EXPECT_EQ(IconResource(exe, 1), std::vector<uint8_t>(first.bytes.begin(), first.bytes.end()));
-  const auto groups = platform::ReadResources(exe, RT_GROUP_ICON);
+  const auto groups = ResourcesOfType(exe, RT_GROUP_ICON);
   ASSERT_EQ(groups.size(), 1u);
   EXPECT_EQ(groups[0].language, kUsEnglish);
   const auto group = icons::ReadIconGroup(groups[0].bytes);

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/Error.h"
-#include "platform/FileBytes.h"
-#include "platform/FileReplacement.h"
-#include "platform/Registry.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileReplacement.h"
+#include "platform/system/Registry.h"
 #include "support/IconFilesOut.h"
 #include "support/Leftovers.h"
 #include "support/SavedRegistry.h"
@@ -97,6 +97,9 @@ using namespace testsupport::registry;
 
 constexpr const wchar_t* kTestKey = L"Software\\Vantora Tests\\All Or None";
 
+// Values written with nothing resting on them.
+const auto kNoUse = [] { return platform::Outcome::Success(); };
+
 TEST(RegistryAllOrNone, AFailedWriteTakesBackTheValuesWrittenBeforeIt) {
   RemoveKey(L"Software\\Vantora Tests");
   SavedRegistryValue cleanup(kTestKey, L"First");
@@ -112,7 +115,7 @@ TEST(RegistryAllOrNone, AFailedWriteTakesBackTheValuesWrittenBeforeIt) {
                                           {L"Second", L"new second"},
                                           {L"Third", L"new third"},
                                           {std::wstring(20000, L'x'), L"!"}};
-  EXPECT_THROW(key->WriteStrings(values), platform::Win32Error);
+  EXPECT_THROW((void)key->WriteStringsFor(values, kNoUse), platform::Win32Error);
 
   EXPECT_EQ(ReadValue(kTestKey, L"First"), L"old first");
   DWORD type = 0, kept = 0, size = sizeof(kept);
@@ -122,7 +125,7 @@ TEST(RegistryAllOrNone, AFailedWriteTakesBackTheValuesWrittenBeforeIt) {
   EXPECT_FALSE(ReadValue(kTestKey, L"Third")) << "a value that did not exist is removed again";
 
   const platform::StringValue good[] = {{L"First", L"new first"}, {L"Third", L"new third"}};
-  key->WriteStrings(good);
+  EXPECT_TRUE(key->WriteStringsFor(good, kNoUse));
   EXPECT_EQ(ReadValue(kTestKey, L"First"), L"new first");
   EXPECT_EQ(ReadValue(kTestKey, L"Third"), L"new third");
 }

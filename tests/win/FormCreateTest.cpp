@@ -16,7 +16,7 @@
 #include "app/Splash.h"
 #include "app/VantoraMain.h"
 #include "options/portable/HotKeyTable.h"
-#include "platform/ModulePath.h"
+#include "platform/files/ModulePath.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/Pump.h"

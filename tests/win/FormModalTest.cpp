@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/UniqueHandle.h"
-#include "platform/ui/Controls.h"
+#include "ui/Controls.h"
 #include "support/Mouse.h"
 #include "support/TestApp.h"
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ui/Controls.h"
-#include "platform/WindowQueries.h"
-#include "platform/ui/ListView.h"
-#include "platform/ui/WindowFade.h"
+#include "ui/Controls.h"
+#include "platform/windows/WindowQueries.h"
+#include "ui/ListView.h"
+#include "ui/WindowFade.h"
 #include "support/Icons.h"
 #include "support/TestApp.h"
 

@@ -138,16 +138,16 @@ class ShowCounter {
 };
 
 // Prompts whose question fails, as a broken dialog would.
-class FailingPrompts final : public platform::Prompts {
+class FailingPrompts final : public ui::Prompts {
  public:
-  FailingPrompts() { platform::SetPrompts(this); }
-  ~FailingPrompts() override { platform::SetPrompts(nullptr); }
+  FailingPrompts() { ui::SetPrompts(this); }
+  ~FailingPrompts() override { ui::SetPrompts(nullptr); }
   int errors = 0;
   void Information(const std::wstring&) override {}
   bool Confirm(const std::wstring&) override { throw platform::Win32Error("MessageBox", ERROR_NOT_ENOUGH_MEMORY); }
   void Error(const std::wstring&) override { ++errors; }
-  std::optional<std::wstring> OpenFile(const platform::FileDialogOptions&) override { return std::nullopt; }
-  std::optional<std::wstring> SaveFile(const platform::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::wstring> OpenFile(const ui::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::wstring> SaveFile(const ui::FileDialogOptions&) override { return std::nullopt; }
 };
 
 TEST_F(HotKeysTest, EveryIdRepaintsTheThreeControlsUnlessItsActionFailed) {

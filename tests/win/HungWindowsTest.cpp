@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/VantoraMain.h"
-#include "platform/WindowMessages.h"
+#include "platform/windows/WindowMessages.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
 #include "support/ScriptedPrompts.h"
@@ -142,7 +142,7 @@ struct OpenBoxView {
 
 TEST_F(HungWindowsTest, AQuestionDisablesTheMainWindowWhileItIsOpen) {
   form.Show();
-  platform::SetPrompts(nullptr);  // the real message boxes
+  ui::SetPrompts(nullptr);  // the real message boxes
   OpenBoxView view;
   const HWND main = form.Handle();
   std::thread answer([&] {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/WindowQueries.h"
+#include "platform/windows/WindowQueries.h"
 #include "support/MainForm.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Script.h"

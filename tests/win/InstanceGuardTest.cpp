@@ -8,7 +8,7 @@
 #include "app/VersionGate.h"
 #include "app/portable/VersionTable.h"
 #include "platform/Error.h"
-#include "platform/SharedMemory.h"
+#include "platform/system/SharedMemory.h"
 #include "support/Pump.h"
 #include "support/TestWindow.h"
 

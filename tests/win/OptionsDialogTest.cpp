@@ -199,7 +199,7 @@ TEST_F(OptionsDialogTest, HotKeyControlsAreRememberedOnEveryCloseButOnlyRegister
 
   RunDialog({
       Check([](TForm10& dialog) {
-        EXPECT_EQ(dialog.HotKey2.ShortCut(), platform::kShortCutCtrl | platform::kShortCutAlt | 'N');
+        EXPECT_EQ(dialog.HotKey2.ShortCut(), ui::kShortCutCtrl | ui::kShortCutAlt | 'N');
         EXPECT_EQ(dialog.HotKey1.ShortCut(), vantora::kHotKeys[0].ShortCut());
         SetControlKeys(dialog.HotKey6, HOTKEYF_SHIFT, VK_F7);
       }),
@@ -207,8 +207,8 @@ TEST_F(OptionsDialogTest, HotKeyControlsAreRememberedOnEveryCloseButOnlyRegister
   });
   RunDialog({
       Check([](TForm10& dialog) {
-        EXPECT_EQ(dialog.HotKey6.ShortCut(), platform::kShortCutShift | VK_F7);
-        EXPECT_EQ(dialog.HotKey2.ShortCut(), platform::kShortCutCtrl | platform::kShortCutAlt | 'N');
+        EXPECT_EQ(dialog.HotKey6.ShortCut(), ui::kShortCutShift | VK_F7);
+        EXPECT_EQ(dialog.HotKey2.ShortCut(), ui::kShortCutCtrl | ui::kShortCutAlt | 'N');
       }),
       Click(&TForm10::Button1),
   });
@@ -259,12 +259,10 @@ TEST_F(OptionsDialogTest, CombinationHeldByAnotherProgramGivesErrorOnceAndLeaves
 }
 
 // Prompts whose "Error" box stays open until the other program has let go of its hotkey.
-class HolderEndsDuringError final : public platform::Prompts {
+class HolderEndsDuringError final : public ui::Prompts {
  public:
-  explicit HolderEndsDuringError(std::unique_ptr<ForeignWindows>& holder) : holder_(holder) {
-    platform::SetPrompts(this);
-  }
-  ~HolderEndsDuringError() override { platform::SetPrompts(nullptr); }
+  explicit HolderEndsDuringError(std::unique_ptr<ForeignWindows>& holder) : holder_(holder) { ui::SetPrompts(this); }
+  ~HolderEndsDuringError() override { ui::SetPrompts(nullptr); }
   std::vector<std::wstring> informations;
   void Information(const std::wstring& text) override {
     informations.push_back(text);
@@ -272,8 +270,8 @@ class HolderEndsDuringError final : public platform::Prompts {
   }
   bool Confirm(const std::wstring&) override { return false; }
   void Error(const std::wstring& text) override { ADD_FAILURE() << "error box: " << testing::PrintToString(text); }
-  std::optional<std::wstring> OpenFile(const platform::FileDialogOptions&) override { return std::nullopt; }
-  std::optional<std::wstring> SaveFile(const platform::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::wstring> OpenFile(const ui::FileDialogOptions&) override { return std::nullopt; }
+  std::optional<std::wstring> SaveFile(const ui::FileDialogOptions&) override { return std::nullopt; }
 
  private:
   std::unique_ptr<ForeignWindows>& holder_;
@@ -358,7 +356,7 @@ TEST_F(OptionsDialogTest, KeyboardCloseCountsAsCancel) {
   });
   EXPECT_EQ(form.windowList.AutoRefreshPeriod(), 20);
   EXPECT_TRUE(form.optionsCommand.HotKeysRemembered);
-  EXPECT_EQ(form.optionsCommand.HotKeyShortCuts[0], platform::kShortCutCtrl | platform::kShortCutAlt | 'Q');
+  EXPECT_EQ(form.optionsCommand.HotKeyShortCuts[0], ui::kShortCutCtrl | ui::kShortCutAlt | 'Q');
 }
 
 TEST_F(OptionsDialogTest, ExitWhileTheDialogIsOpenDestroysItAndTakesNothingFromIt) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Error.h"
-#include "platform/Registry.h"
+#include "platform/system/Registry.h"
 
 using namespace platform;
 

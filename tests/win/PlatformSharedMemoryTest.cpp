@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Error.h"
-#include "platform/SharedMemory.h"
+#include "platform/system/SharedMemory.h"
 
 using namespace platform;
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/Hotkeys.h"
-#include "platform/KeyboardHook.h"
-#include "platform/Registry.h"
-#include "platform/SystemFunctions.h"
-#include "platform/Wine.h"
+#include "platform/system/Hotkeys.h"
+#include "platform/system/KeyboardHook.h"
+#include "platform/system/Registry.h"
+#include "platform/system/SystemFunctions.h"
+#include "platform/system/Wine.h"
 #include "support/TestWindow.h"
 
 using namespace platform;

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <new>
 #include <vector>
 
-#include "platform/WindowMessages.h"
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
+#include "platform/CallbackExceptions.h"
+#include "platform/windows/WindowMessages.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
 #include "support/ForeignWindows.h"
 #include "support/TestWindow.h"
 
@@ -95,31 +95,27 @@ TEST(EnumerateTopLevelWindows, ListsAnotherProcessWindowsFrontToBackIncludingHid
   EXPECT_FALSE(IsWindowVisible(unseen));
 }
 
-namespace {
-// While set, every allocation of this thread fails, as on a process out of memory.
-thread_local bool t_allocationsFail = false;
-}  // namespace
-
-// The test program's own operator new, so that an allocation can be made to fail inside code the
-// system calls back; apart from that it allocates as the library's does.
-void* operator new(std::size_t size) {
-  if (t_allocationsFail) throw std::bad_alloc();
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-
-TEST(EnumerateTopLevelWindows, AFailureInsideTheSystemsCallbackReachesTheCaller) {
+// What a program's callback throws in the middle of the system's enumeration stops it there and
+// reaches the code that asked for it, once the system's call has returned.
+TEST(CallbackExceptions, AThrowInsideTheSystemsEnumerationStopsItAndReachesTheCaller) {
   TestWindow window(L"Enumerated");
-  const std::function<void(HWND)> visit = [](HWND) {};
-  bool reached = false;
-  t_allocationsFail = true;  // the list of windows the callback grows cannot grow
-  try {
-    EnumerateTopLevelWindows(visit);
-  } catch (const std::bad_alloc&) {
-    reached = true;
-  }
-  t_allocationsFail = false;
-  EXPECT_TRUE(reached);
+  TestWindow another(L"Enumerated too");
+  struct Walk {
+    CallbackExceptions failure;
+    int visits = 0;
+  } walk;
+  ::EnumWindows(
+      [](HWND, LPARAM context) WINAPI -> BOOL {
+        auto& w = *reinterpret_cast<Walk*>(context);
+        return w.failure.Guard(FALSE, [&]() -> BOOL {
+          if (++w.visits == 2) throw std::bad_alloc();
+          return TRUE;
+        });
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  EXPECT_EQ(walk.visits, 2) << "the enumeration went on after the throw";
+  EXPECT_THROW(walk.failure.RethrowIfCaught(), std::bad_alloc);
+  EXPECT_NO_THROW(walk.failure.RethrowIfCaught()) << "the exception is given back once";
   // Nothing was left half done: the next enumeration lists the window as ever.
   int listed = 0;
   EnumerateTopLevelWindows([&](HWND w) { listed += w == window.get(); });

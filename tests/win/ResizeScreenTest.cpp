@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/ui/Image.h"
+#include "ui/Image.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileSystem.h"
-#include "platform/WindowQueries.h"
-#include "platform/WindowRoutines.h"
+#include "ui/CommandReports.h"
+#include "platform/files/FileSystem.h"
+#include "platform/windows/WindowQueries.h"
+#include "platform/windows/WindowRoutines.h"
 #include "support/ForeignWindows.h"
 #include "support/MainForm.h"
 #include "support/ScriptedIsolation.h"
@@ -112,7 +113,7 @@ TEST_F(ResultsTest, AWindowOfAProgramWithHigherRightsIsLeftAsItWasAndTheRefusalI
   form.Button3.Click();    // Maximize
   form.sButton25.Click();  // Disable Window
   form.Button6.Click();    // Close Window
-  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>(4, platform::kHigherRightsRefusal));
+  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>(4, ui::kHigherRightsRefusal));
   EXPECT_EQ(Title(elevated), L"Elevated 1");
   EXPECT_FALSE(::IsZoomed(elevated));
   EXPECT_TRUE(::IsWindowEnabled(elevated));

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Wine.h"
-#include "platform/portable/Dpi.h"
+#include "platform/system/Wine.h"
+#include "ui/portable/Dpi.h"
 #include "support/ForeignWindows.h"
 #include "support/Icons.h"
 #include "support/MainForm.h"

@@ -8,9 +8,9 @@
 #include <set>
 #include <string>
 
-#include "platform/ui/Controls.h"
-#include "platform/ui/Image.h"
-#include "platform/ui/ListView.h"
+#include "ui/Controls.h"
+#include "ui/Image.h"
+#include "ui/ListView.h"
 #include "res/resource.h"
 #include "skin/ButtonFades.h"
 #include "skin/LookInstaller.h"

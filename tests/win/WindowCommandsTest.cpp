@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/WindowRoutines.h"
+#include "platform/windows/WindowRoutines.h"
 #include "support/ForeignWindows.h"
 #include "support/Keys.h"
 #include "support/MainForm.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileBytes.h"
+#include "platform/files/FileBytes.h"
 
 namespace testsupport {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/UniqueHandle.h"
-#include "platform/ui/ListView.h"
+#include "ui/ListView.h"
 
 namespace testsupport {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "IconFilesOut.h"
-#include "platform/FileSystem.h"
+#include "platform/files/FileSystem.h"
 
 namespace testsupport {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ScreenGeometry.h"
-#include "platform/ui/Application.h"
+#include "ui/Application.h"
 
 namespace testsupport {
 

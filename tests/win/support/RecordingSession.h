@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Session.h"
+#include "platform/system/Session.h"
 
 namespace testsupport {
 

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "platform/WindowIsolation.h"
+#include "platform/windows/WindowIsolation.h"
 
 namespace testsupport {
 

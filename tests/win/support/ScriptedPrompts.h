@@ -8,21 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/Prompts.h"
+#include "ui/Prompts.h"
 
 namespace testsupport {
 
-class ScriptedPrompts final : public platform::Prompts {
+class ScriptedPrompts final : public ui::Prompts {
  public:
   enum class Kind { Information, Confirm, Error, OpenFile, SaveFile };
   struct Call {
     Kind kind;
-    std::wstring text;                    // message text; empty for the file dialogs
-    platform::FileDialogOptions options;  // file dialogs only
+    std::wstring text;              // message text; empty for the file dialogs
+    ui::FileDialogOptions options;  // file dialogs only
   };
 
-  ScriptedPrompts() { platform::SetPrompts(this); }
-  ~ScriptedPrompts() override { platform::SetPrompts(nullptr); }
+  ScriptedPrompts() { ui::SetPrompts(this); }
+  ~ScriptedPrompts() override { ui::SetPrompts(nullptr); }
   ScriptedPrompts(const ScriptedPrompts&) = delete;
   ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
@@ -42,10 +42,10 @@ class ScriptedPrompts final : public platform::Prompts {
     confirmAnswers.pop_front();
     return answer;
   }
-  std::optional<std::wstring> OpenFile(const platform::FileDialogOptions& options) override {
+  std::optional<std::wstring> OpenFile(const ui::FileDialogOptions& options) override {
     return Answer(Kind::OpenFile, options);
   }
-  std::optional<std::wstring> SaveFile(const platform::FileDialogOptions& options) override {
+  std::optional<std::wstring> SaveFile(const ui::FileDialogOptions& options) override {
     return Answer(Kind::SaveFile, options);
   }
 
@@ -58,7 +58,7 @@ class ScriptedPrompts final : public platform::Prompts {
   }
 
  private:
-  std::optional<std::wstring> Answer(Kind kind, const platform::FileDialogOptions& options) {
+  std::optional<std::wstring> Answer(Kind kind, const ui::FileDialogOptions& options) {
     calls.push_back({kind, {}, options});
     if (fileAnswers.empty()) {
       ADD_FAILURE() << "unexpected file dialog";

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "Keys.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
 
 namespace testsupport {
 

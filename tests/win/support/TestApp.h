@@ -2,8 +2,8 @@
 // Shared set-up for tests that build forms: the application window exists once per process.
 #include <windows.h>
 
-#include "platform/ui/Application.h"
-#include "platform/ui/Form.h"
+#include "ui/Application.h"
+#include "ui/Form.h"
 
 namespace testing_support {
 

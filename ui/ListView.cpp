@@ -1,0 +1,216 @@
+#include "ui/ListView.h"
+
+#include "platform/pictures/IconCanvas.h"
+#include "ui/portable/Dpi.h"
+#include "ui/Form.h"
+
+namespace ui {
+
+// --- ImageList ------------------------------------------------------------------------------
+
+ImageList::ImageList(int width, int height)
+    : designWidth_(width),
+      designHeight_(height),
+      dpi_(DpiOfWindow(nullptr)),
+      width_(vantora::ScaleForDpi(width, dpi_)),
+      height_(vantora::ScaleForDpi(height, dpi_)),
+      list_(::ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 8, 8)) {
+  // Drawn without a background of its own: the row's colour shows around the icon.
+  ::ImageList_SetBkColor(list_.get(), CLR_NONE);
+}
+
+void ImageList::SetDpi(UINT dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  width_ = vantora::ScaleForDpi(designWidth_, dpi);
+  height_ = vantora::ScaleForDpi(designHeight_, dpi);
+  ::ImageList_SetIconSize(list_.get(), width_, height_);
+}
+
+// The icon scaled into a cell with its mask and alpha, so it keeps its transparency.
+int ImageList::AddIcon(HICON icon) {
+  if (!icon) return -1;
+  return ::ImageList_ReplaceIcon(list_.get(), -1, icon);
+}
+
+// A cell-sized picture is taken as it is, never stretched.
+int ImageList::AddCentred(HICON icon, int size) {
+  const platform::CanvasPicture cell = platform::CentredOnCanvas(icon, size, width_, height_);
+  if (!cell) return -1;
+  return ::ImageList_Add(list_.get(), cell.picture.get(), cell.mask.get());
+}
+
+void ImageList::Clear() { ::ImageList_RemoveAll(list_.get()); }
+int ImageList::Count() const { return ::ImageList_GetImageCount(list_.get()); }
+
+// --- ListView -------------------------------------------------------------------------------
+
+ListView::ListView(Form& form, const Placement& placement, std::vector<Column> columns)
+    : Control(form, placement, {ControlKind::ListView, ControlKind::Grid}), columns_(std::move(columns)) {
+  CreateWindowOfClass(WC_LISTVIEWW, L"",
+                      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_VISIBLE,
+                      WS_EX_CLIENTEDGE);
+  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<wchar_t*>(columns_[i].caption.c_str());
+    column.cx = Owner().Scale(columns_[i].width);
+    ::SendMessageW(Handle(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  LookChanged();  // a list made while another look is on takes its colours at once
+}
+
+// The area below the rows is filled with the list's own background colour; the rows and the
+// header follow the look through custom drawing.
+void ListView::LookChanged() {
+  const TextColours colours = CurrentLook().ListColours();
+  ListView_SetBkColor(Handle(), colours.background);
+  ListView_SetTextBkColor(Handle(), colours.background);
+  ListView_SetTextColor(Handle(), colours.text);
+}
+
+bool ListView::HandleOwnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  if (message != WM_NOTIFY) return false;
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->code != NM_CUSTOMDRAW || header->hwndFrom != ListView_GetHeader(Handle())) return false;
+  result = CurrentLook().HeaderCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(header), Owner().FontFor(Font()));
+  return true;
+}
+
+void ListView::HandleDpiChanged() {
+  for (size_t i = 0; i < columns_.size(); ++i)
+    ListView_SetColumnWidth(Handle(), static_cast<int>(i), Owner().Scale(columns_[i].width));
+  if (images_ && images_->Dpi() != Owner().Dpi()) {
+    SetImages(*images_);
+    if (OnImagesResized) OnImagesResized();
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+  }
+}
+
+void ListView::SetImages(ImageList& images) {
+  images_ = &images;
+  images.SetDpi(Owner().Dpi());
+  // Set again after a resize too: the list takes its rows' height from the images' size.
+  ListView_SetImageList(Handle(), images.Handle(), LVSIL_SMALL);
+  ListView_SetImageList(Handle(), images.Handle(), LVSIL_NORMAL);
+  ListView_SetImageList(Handle(), images.Handle(), LVSIL_STATE);
+}
+
+int ListView::Count() const { return ListView_GetItemCount(Handle()); }
+
+int ListView::AddItem(const std::wstring& caption, int image) {
+  LVITEMW item{};
+  // No LVIF_STATE: a row of a list without check boxes is born without a state image, and
+  // setting the state as well doubles the cost of an insertion.
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = Count();
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
+  item.iImage = image;
+  return static_cast<int>(::SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ListView::SetItem(int index, const std::wstring& caption, int image) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = index;
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
+  item.iImage = image;
+  ::SendMessageW(Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListView::DeleteItem(int item) { ListView_DeleteItem(Handle(), item); }
+
+void ListView::SetSubItem(int item, int column, const std::wstring& text) {
+  LVITEMW sub{};
+  sub.iSubItem = column;
+  sub.pszText = const_cast<wchar_t*>(text.c_str());
+  ::SendMessageW(Handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&sub));
+}
+
+std::wstring ListView::ItemText(int item, int column) const {
+  std::wstring text(1024, L'\0');
+  LVITEMW query{};
+  query.iSubItem = column;
+  query.pszText = text.data();
+  query.cchTextMax = static_cast<int>(text.size());
+  const auto n = ::SendMessageW(Handle(), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&query));
+  text.resize(static_cast<size_t>(n));
+  return text;
+}
+
+int ListView::ItemImage(int item) const {
+  LVITEMW query{};
+  query.mask = LVIF_IMAGE;
+  query.iItem = item;
+  ::SendMessageW(Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+  return query.iImage;
+}
+
+void ListView::Clear() { ListView_DeleteAllItems(Handle()); }
+
+int ListView::ItemIndex() const { return ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); }
+
+void ListView::SetItemIndex(int index) {
+  const int current = ItemIndex();
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  if (current == index && (index < 0 || ListView_GetItemState(Handle(), index, both) == both)) return;
+  if (current >= 0 && current != index) ListView_SetItemState(Handle(), current, 0, LVIS_SELECTED);
+  if (index >= 0) ListView_SetItemState(Handle(), index, both, both);
+}
+
+void ListView::MakeVisible(int index) { ListView_EnsureVisible(Handle(), index, FALSE); }
+
+bool ListView::IsItemFullyVisible(int index) const {
+  RECT item{}, client{};
+  if (!ListView_GetItemRect(Handle(), index, &item, LVIR_BOUNDS)) return false;
+  ::GetClientRect(Handle(), &client);
+  RECT header{};
+  if (HWND h = ListView_GetHeader(Handle())) ::GetWindowRect(h, &header);
+  const int headerHeight = header.bottom - header.top;
+  return item.top >= client.top + headerHeight && item.bottom <= client.bottom;
+}
+
+void ListView::SetRedraw(bool on) {
+  ::SendMessageW(Handle(), WM_SETREDRAW, on ? TRUE : FALSE, 0);
+  if (on) ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+LRESULT ListView::HandleNotify(NMHDR& header) {
+  if (header.code == NM_CUSTOMDRAW) return CurrentLook().ListCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(&header));
+  if (header.code == NM_CLICK && OnClick) OnClick();
+  return 0;
+}
+
+// --- KeyValueGrid ---------------------------------------------------------------------------
+
+KeyValueGrid::KeyValueGrid(Form& form, const Placement& placement, Column key, Column value)
+    : ListView(form, placement, {std::move(key), std::move(value)}) {
+  ListView_SetExtendedListViewStyle(Handle(), LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
+}
+
+void KeyValueGrid::SetRows(const std::vector<std::pair<std::wstring, std::wstring>>& rows) {
+  SetRedraw(false);
+  Clear();
+  for (const auto& [key, value] : rows) SetSubItem(AddItem(key), 1, value);
+  SetRedraw(true);
+}
+
+int KeyValueGrid::RowOf(const std::wstring& key) const {
+  for (int i = 0; i < Count(); ++i)
+    if (ItemText(i, 0) == key) return i;
+  return -1;
+}
+
+std::wstring KeyValueGrid::Value(const std::wstring& key) const {
+  const int row = RowOf(key);
+  return row < 0 ? std::wstring() : ItemText(row, 1);
+}
+
+bool KeyValueGrid::SetValue(const std::wstring& key, const std::wstring& value) {
+  const int row = RowOf(key);
+  if (row >= 0) SetSubItem(row, 1, value);
+  return row >= 0;
+}
+
+}  // namespace ui
