@@ -12,10 +12,13 @@ STARTED_XVFB=""
 SESSION_STARTED=""
 SESSION64_STARTED=""
 
-# The 32-bit program (win) and the 64-bit one (win64), from the same sources.
 build_all() {
   cmake --preset mingw -S "$ROOT" -B "$BUILD/win" -DVANTORA_SCREENSHOT_DIR="$BUILD/screenshots" >/dev/null
   cmake --build "$BUILD/win"
+}
+
+# The same sources as a 64-bit program, tested in the 64-bit prefix.
+build_win64() {
   cmake --preset mingw64 -S "$ROOT" -B "$BUILD/win64" -DVANTORA_SCREENSHOT_DIR="$BUILD/screenshots/win64" >/dev/null
   cmake --build "$BUILD/win64"
 }
