@@ -96,7 +96,8 @@ TEST(ShellSettingsE2E, StartOnWindowsStartupWritesTheQuotedPathAndTheSecondPress
     const auto listed =
         e2e::OutputOf(e2e::NativeSystemFolderPath(L"reg.exe") + L" query HKCU\\" + kRunKey + L" /v Vantora");
     ASSERT_TRUE(listed.has_value());
-    EXPECT_NE(listed->find("\"" + platform::Narrow(e2e::VantoraExePath()) + "\""), std::string::npos) << *listed;
+    const std::string path = platform::Narrow(e2e::VantoraExePath());
+    EXPECT_NE(listed->find('"' + path + '"'), std::string::npos) << *listed;
   }
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(button) == L"Do Not Start on Windows Startup"; }, 5s));
   e2e::Click(button);
