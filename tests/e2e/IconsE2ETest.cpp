@@ -222,6 +222,13 @@ TEST_F(IconsE2E, AProgramOfTheSystemFolderIsPicturedAndChangedAndNotItsNamesake)
     EXPECT_GE(e2e::ListViewItemImage(list, row), 0) << "the row's picture came from another file";
     shown.Stop(0ms);
   }
+  // An ended program's file may stay held a moment; until then "Change" rightly finds it in use.
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        return static_cast<bool>(platform::UniqueFile(
+            ::CreateFileW(reached.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+      },
+      10s));
 
   e2e::Click(Control("Button34"));  // "Browse..."
   ASSERT_TRUE(AnswerFileDialog(named));
@@ -233,7 +240,7 @@ TEST_F(IconsE2E, AProgramOfTheSystemFolderIsPicturedAndChangedAndNotItsNamesake)
   const auto before = Contents(reached);
   e2e::Click(change);
   EXPECT_TRUE(e2e::WaitUntil([&] { return Contents(reached) != before; }, 10s)) << "the named program is unchanged";
-  EXPECT_EQ(vantora.WaitForMessageBox(e2e::kApplicationTitle, 1s), nullptr) << "the change reported an error";
+  if (HWND box = vantora.WaitForMessageBox(e2e::kApplicationTitle, 1s)) ADD_FAILURE() << e2e::MessageBoxText(box);
   EXPECT_EQ(Contents(namesake), namesakeBefore) << "the change reached the 32-bit namesake";
   ::DeleteFileW(reached.c_str());
   ::DeleteFileW(namesake.c_str());
