@@ -139,6 +139,12 @@ inline constexpr Row kRows[] = {
     Row{"sBitBtn8", K::BitBtn, "", 765, 545, 87, 63, L"Minimize To Tray"},
     Row{"sBitBtn1", K::BitBtn, "", 886, 545, 87, 63, L""},
 };
+
+// The window's two halves, left and right of the line between them (Bevel1), down to the line
+// above the bottom row: each holds the controls lying in it, so a caption the font draws wide is
+// fitted within its half and never reaches the line.
+inline constexpr ui::Bounds kColumns[] = {{18, 0, 594, 537}, {642, 0, 332, 537}};
+inline constexpr std::string_view kSeparator = "Bevel1";
 }  // namespace main_layout
 
 constexpr std::span<const ui::LayoutRow> MainWindowLayout() { return main_layout::kRows; }
