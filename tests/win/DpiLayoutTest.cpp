@@ -1,7 +1,7 @@
 // Every form at the DPI the session runs with: 96 in the ordinary test session, and 120, 144 and
 // 192 when tests/dpi_check.sh runs these tests in a prefix of that DPI. Every caption, measured
 // with its control's own font, fits the control; no two controls overlap unless one holds the
-// other; the main window's controls keep to their halves; every list's columns fill it; headings
+// other; the main window's controls keep to their columns; every list's columns fill it; headings
 // are bold; glyphs are drawn at the DPI's size. A picture of each form, native and skinned, goes
 // to the screenshots folder as dpi<N>-<form>-<look>.bmp.
 #include <windows.h>
@@ -201,7 +201,7 @@ void ExpectCellsFit(const ui::Form& form, const ui::ListView& list) {
   EXPECT_GE(ListView_GetCountPerPage(w), rows);
 }
 
-// Every control of the main window lies inside the half it belongs to, and none but the line
+// Every control of the main window lies inside the column it belongs to, and none but the line
 // itself reaches the line between the halves.
 void ExpectWithinColumns(const ui::Form& form) {
   const auto scaled = [&](const ui::Bounds& b) {
@@ -217,7 +217,7 @@ void ExpectWithinColumns(const ui::Form& form) {
     EXPECT_FALSE(::IntersectRect(&both, &shown, &line)) << c->Name() << " reaches the line between the halves";
     for (const ui::Bounds& column : vantora::main_layout::kColumns) {
       if (!Contains(scaled(column), scaled(c->DesignBounds()))) continue;
-      EXPECT_TRUE(Contains(scaled(column), shown)) << c->Name() << " leaves its half of the window";
+      EXPECT_TRUE(Contains(scaled(column), shown)) << c->Name() << " leaves its column";
     }
   }
 }
