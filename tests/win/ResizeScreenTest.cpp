@@ -10,6 +10,7 @@
 #include "support/Keys.h"
 #include "support/MainForm.h"
 #include "support/Mouse.h"
+#include "support/PatternWindow.h"
 #include "support/ScreenPicture.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Script.h"
@@ -74,11 +75,22 @@ class ResizeScreenTest : public testsupport::MainFormTest {
 };
 
 TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
+  // Just below the main window: the picture taken once it is hidden shows this, not the program.
+  constexpr COLORREF kBelow = RGB(0x20, 0xC0, 0x60);
+  const RECT mainRect = ScreenRect(form.Handle());
+  const testsupport::PatternWindow below(L"Below the main window", kBelow, mainRect);
+  ::SetWindowPos(below.get(), form.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Select(target.get());
   Script script = MakeScript();
   bool checked = false;
   script.Then([this] { return ScreenUp(); },
               [&] {
                 TForm7& screen = *Screen();
+                // A corner of the main window that the target does not cover.
+                const SIZE whole = ui::BitmapSize(screen.Image1.Bitmap());
+                const int x = mainRect.right - 20, y = mainRect.bottom - 20;
+                EXPECT_EQ(BitmapPixels(screen.Image1.Bitmap(), whole)[static_cast<size_t>(y) * whole.cx + x],
+                          static_cast<DWORD>(GetRValue(kBelow) << 16 | GetGValue(kBelow) << 8 | GetBValue(kBelow)));
                 EXPECT_EQ(TForm7::Open(), &screen);
                 EXPECT_FALSE(form.Visible());
                 const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
