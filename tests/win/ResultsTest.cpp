@@ -33,22 +33,22 @@ TEST_F(ResultsTest, OnAWindowThatDoesNotAnswerTheTogglesTheLabelAndTheMarkKeepWh
   ForeignWindows hung(L"--hung --title \"Not answering\"");
   const HWND window = hung.Find(L"Not answering");
   Select(window);
-  ASSERT_EQ(form.sButton25.Caption(), L"Disable Window");
-  ASSERT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  ASSERT_FALSE(form.CheckBox1.Checked());
-  const std::wstring label = form.Label3.Caption();
+  ASSERT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  ASSERT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  ASSERT_FALSE(form.stayOnTop.Checked());
+  const std::wstring label = form.opacityValue.Caption();
 
-  form.sButton25.Click();
+  form.enabledToggle.Click();
   EXPECT_TRUE(::IsWindowEnabled(window));
-  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
-  form.Button2.Click();
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  form.TrackBar1.SetPosition(form.TrackBar1.Position() == 30 ? 31 : 30);
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  form.closeButtonToggle.Click();
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  form.opacitySlider.SetPosition(form.opacitySlider.Position() == 30 ? 31 : 30);
   EXPECT_FALSE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
-  EXPECT_EQ(form.Label3.Caption(), label);
-  form.CheckBox1.SetChecked(true);
+  EXPECT_EQ(form.opacityValue.Caption(), label);
+  form.stayOnTop.SetChecked(true);
   EXPECT_FALSE(Topmost(window));
-  EXPECT_FALSE(form.CheckBox1.Checked()) << "the mark says the window is on top";
+  EXPECT_FALSE(form.stayOnTop.Checked()) << "the mark says the window is on top";
 }
 
 TEST_F(ResultsTest, TheCloseButtonToggleKeepsItsCaptionWhereTheSystemMenuIsOutOfReach) {
@@ -57,22 +57,22 @@ TEST_F(ResultsTest, TheCloseButtonToggleKeepsItsCaptionWhereTheSystemMenuIsOutOf
   Select(window);
   // Wine hands out no system menu of another process's window: the call fails there.
   if (platform::SystemMenuCloseEnabled(window)) GTEST_SKIP() << "this system reaches another program's system menu";
-  ASSERT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  form.Button2.Click();
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  form.Button2.Click();
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
+  ASSERT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  form.closeButtonToggle.Click();
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  form.closeButtonToggle.Click();
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
 
   // The same window answers the calls that do reach it, and those captions follow it.
-  form.sButton25.Click();
+  form.enabledToggle.Click();
   EXPECT_FALSE(::IsWindowEnabled(window));
-  EXPECT_EQ(form.sButton25.Caption(), L"Enable Window");
-  form.TrackBar1.SetPosition(45);
-  EXPECT_EQ(form.Label3.Caption(), L"Current: 45");
-  form.CheckBox1.SetChecked(true);
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Enable Window");
+  form.opacitySlider.SetPosition(45);
+  EXPECT_EQ(form.opacityValue.Caption(), L"Current: 45");
+  form.stayOnTop.SetChecked(true);
   EXPECT_TRUE(Topmost(window));
-  EXPECT_TRUE(form.CheckBox1.Checked());
-  form.CheckBox1.SetChecked(false);
+  EXPECT_TRUE(form.stayOnTop.Checked());
+  form.stayOnTop.SetChecked(false);
   EXPECT_FALSE(Topmost(window));
 }
 
@@ -83,7 +83,7 @@ TEST_F(ResultsTest, AScreenshotOfAWindowThatStoppedAnsweringOrClosedIsSaidAndNoF
     ForeignWindows hung(L"--hung --title \"Stopped answering\"");
     Select(hung.Find(L"Stopped answering"));
     prompts.fileAnswers.push_back(hungShot.path());
-    form.Button14.Click();
+    form.screenshotWindow.Click();
   }
   HWND gone = nullptr;
   {
@@ -93,7 +93,7 @@ TEST_F(ResultsTest, AScreenshotOfAWindowThatStoppedAnsweringOrClosedIsSaidAndNoF
   }
   ASSERT_FALSE(::IsWindow(gone));
   prompts.fileAnswers.push_back(goneShot.path());
-  form.Button14.Click();
+  form.screenshotWindow.Click();
 
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             (std::vector<std::wstring>{L"No ScreenShot Was Taken. The Window Is Not Responding.",
@@ -112,21 +112,21 @@ TEST_F(ResultsTest, AWindowOfAProgramWithHigherRightsIsLeftAsItWasAndTheRefusalI
   FocusForm();
   Select(elevated);
   prompts.fileAnswers.push_back(testsupport::SeedIcon(L"magick-16-red.ico"));
-  form.Button10.Click();  // an icon for "Change"
+  form.loadIcon.Click();  // an icon for "Change"
   // Every command that changes the selected window names the refusal once.
   const std::pair<const char*, std::function<void()>> commands[] = {
       {"Update Text",
        [&] {
-         form.Edit1.SetText(L"Renamed");
-         form.Button1.Click();
+         form.newTitle.SetText(L"Renamed");
+         form.updateText.Click();
        }},
-      {"Maximize", [&] { form.Button3.Click(); }},
-      {"Disable Window", [&] { form.sButton25.Click(); }},
-      {"Close Window", [&] { form.Button6.Click(); }},
-      {"the opacity slider", [&] { form.TrackBar1.SetPosition(form.TrackBar1.Position() == 30 ? 31 : 30); }},
-      {"Stay On Top Window", [&] { form.CheckBox1.SetChecked(true); }},
-      {"Disable Close Button", [&] { form.Button2.Click(); }},
-      {"the window icon's Change", [&] { form.Button12.Click(); }},
+      {"Maximize", [&] { form.maximize.Click(); }},
+      {"Disable Window", [&] { form.enabledToggle.Click(); }},
+      {"Close Window", [&] { form.closeWindow.Click(); }},
+      {"the opacity slider", [&] { form.opacitySlider.SetPosition(form.opacitySlider.Position() == 30 ? 31 : 30); }},
+      {"Stay On Top Window", [&] { form.stayOnTop.SetChecked(true); }},
+      {"Disable Close Button", [&] { form.closeButtonToggle.Click(); }},
+      {"the window icon's Change", [&] { form.changeLargeIcon.Click(); }},
   };
   for (const auto& [name, run] : commands) {
     prompts.calls.clear();
@@ -138,13 +138,13 @@ TEST_F(ResultsTest, AWindowOfAProgramWithHigherRightsIsLeftAsItWasAndTheRefusalI
   EXPECT_TRUE(::IsWindowEnabled(elevated));
   EXPECT_FALSE(Layered(elevated));
   EXPECT_FALSE(Topmost(elevated));
-  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
-  EXPECT_FALSE(form.CheckBox1.Checked());
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  EXPECT_FALSE(form.stayOnTop.Checked());
   EXPECT_EQ(log.Read(), "");
 
   // A walk over every listed window passes it by without a word and goes on.
   prompts.calls.clear();
-  form.Button18.Click();  // Minimize All Windows
+  form.minimizeAll.Click();  // Minimize All Windows
   EXPECT_TRUE(::IsIconic(ordinary));
   EXPECT_FALSE(::IsIconic(elevated));
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
@@ -203,7 +203,7 @@ TEST_F(ResultsTest, AFailureWithoutAnErrorCodeIsNotGivenTheCodeAnEarlierCallLeft
   {
     // The window is restored (and leaves its code), then refuses to come to the front.
     const ActivationRefused refused;
-    form.Button14.Click();
+    form.screenshotWindow.Click();
   }
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             std::vector<std::wstring>{L"No ScreenShot Was Taken. The Window Could Not Be Brought To The Front. "
