@@ -95,16 +95,15 @@ HICON Catalogue::RowIconOf(HWND window) {
 }
 
 // A Store app's frame carries no icon of its own: the shell's picture of its app stands in. Each
-// window without an icon is asked for its class once while it is listed.
+// window without an icon is asked for its class once while it is listed; an app asked while it
+// was starting may have had no picture yet, so its frame is asked again until one is found.
 HICON Catalogue::StoreAppIconOf(HWND window) {
-  auto found = storeAppIcons_.find(window);
-  if (found == storeAppIcons_.end()) {
-    platform::UniqueIcon icon;
-    if (platform::WindowClassName(window) == platform::kStoreAppFrameClass)
-      icon = platform::StoreAppIcon(window, ::GetSystemMetrics(SM_CXICON));
-    found = storeAppIcons_.emplace(window, std::move(icon)).first;
-  }
-  return found->second.get();
+  if (const auto found = storeAppIcons_.find(window); found != storeAppIcons_.end()) return found->second.get();
+  const bool storeApp = platform::WindowClassName(window) == platform::kStoreAppFrameClass;
+  platform::UniqueIcon icon;
+  if (storeApp) icon = platform::StoreAppIcon(window, ::GetSystemMetrics(SM_CXICON));
+  if (storeApp && !icon) return nullptr;
+  return storeAppIcons_.emplace(window, std::move(icon)).first->second.get();
 }
 
 int Catalogue::RowIconSize() const { return vantora::ScaleForDpi(vantora::kSmallIconSize, c_.images.Dpi()); }

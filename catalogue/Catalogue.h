@@ -97,7 +97,8 @@ class Catalogue {
   std::function<bool(HWND)> ownWindow_;
   bool onWine_;
   ProgramIcons programIcons_;  // used under Wine only
-  // By window without an icon: its Store app's picture, or none when it is no Store app's frame.
+  // By window without an icon: its Store app's picture, or none when it is no Store app's frame
+  // (a frame whose app gave no picture yet is not kept).
   std::map<HWND, platform::UniqueIcon> storeAppIcons_;
   std::vector<Row> rows_;  // what the list shows, row by row
   bool autoRefreshArmed_ = false;

@@ -67,6 +67,7 @@ bool WindowDialogs::RunResizeScreen(HWND window) {
   platform::SetWindowTransitions(mainWindow_.Handle(), false);
   mainWindow_.Hide();
   ui::Application::Instance().WaitFor([] { return platform::DesktopPainted(); }, kSettleWait);
+  platform::AwaitComposedFrame();
   // Every monitor, those left of and above the primary one included.
   const RECT desktop = platform::VirtualScreen();
   platform::CaptureBitmap picture;

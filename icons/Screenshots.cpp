@@ -46,6 +46,7 @@ void CaptureSelectedWindow(HWND window, platform::CaptureBitmap& picture) {
   }
   if (const platform::Outcome front = platform::BringToForeground(window); !front) ThrowNotTaken(WindowRefusal(front));
   ui::Application::Instance().WaitFor([window] { return platform::ShownInFront(window); }, kWindowSettleWait);
+  platform::AwaitComposedFrame();
   if (const platform::Outcome taken = platform::CaptureWindow(window, picture); !taken)
     ThrowNotTaken(taken.code() == ERROR_INVALID_WINDOW_HANDLE ? WindowRefusal(taken) : taken.Reason());
 }
@@ -78,6 +79,7 @@ void Screenshots::ScreenshotScreenClick() {
   links_.fadeWindow(links_.mainForm.Handle(), 100, 0);
   application.Minimize();
   application.WaitFor([this] { return !links_.mainForm.Visible() && platform::DesktopPainted(); }, kScreenSettleWait);
+  platform::AwaitComposedFrame();
   MONITORINFO monitor{sizeof(monitor)};
   ::GetMonitorInfoW(::MonitorFromWindow(links_.mainForm.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& r = monitor.rcMonitor;

@@ -1,5 +1,8 @@
 // The settings kept in registry values: the browser's title-bar text and starting with Windows.
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/Error.h"
 #include "platform/files/ModulePath.h"
@@ -16,34 +19,40 @@ constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersio
 constexpr const wchar_t* kRunValue = L"Vantora";
 // Since Windows 8, Task Manager and Settings switch a Run value off here, under its own name,
 // and leave the Run value alone. A 12-byte value: a flag word, odd when switched off, then
-// when it was switched off. Switched on, Windows writes a flag word of 2 and a zero time.
+// when it was switched off. Switched on, Windows clears the low bit of the flag word and the time,
+// and keeps its other flags (an entry may carry 6 rather than 2).
 constexpr const wchar_t* kStartupApprovedKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
-constexpr BYTE kSwitchedOn[12] = {2};
+constexpr size_t kSwitchedOffTime = 4, kSwitchedOffTimeEnd = 12;
 
-bool SwitchedOff(const platform::RegistryKey& approved) {
+// The entry's bytes where it is switched off; nullopt where it is not, or cannot be read.
+std::optional<std::vector<BYTE>> SwitchedOffEntry(const platform::RegistryKey& approved) {
   try {
-    const auto state = approved.ReadBytes(kRunValue);
-    return state && !state->empty() && ((*state)[0] & 1);
+    auto state = approved.ReadBytes(kRunValue);
+    if (state && !state->empty() && ((*state)[0] & 1)) return state;
   } catch (const platform::Win32Error& error) {
     // An entry that cannot be read switches nothing off that we can tell.
     platform::LogFailure(L"Reading whether the startup entry is switched off", error.code());
-    return false;
   }
+  return std::nullopt;
 }
 
 // Whether Windows starts the program at logon.
 bool StartsWithWindows(const platform::RegistryKey& run) {
   if (!run.HasValue(kRunValue)) return false;
   const auto approved = platform::RegistryKey::Open(HKEY_CURRENT_USER, kStartupApprovedKey, KEY_QUERY_VALUE);
-  return !approved || !SwitchedOff(*approved);
+  return !approved || !SwitchedOffEntry(*approved);
 }
 
 // An entry switched off is switched on as Task Manager does; none is made where there is none.
 void SwitchOnIfSwitchedOff() {
-  if (auto approved = platform::RegistryKey::Open(HKEY_CURRENT_USER, kStartupApprovedKey);
-      approved && SwitchedOff(*approved))
-    approved->WriteBinary(kRunValue, kSwitchedOn);
+  auto approved = platform::RegistryKey::Open(HKEY_CURRENT_USER, kStartupApprovedKey);
+  if (!approved) return;
+  auto entry = SwitchedOffEntry(*approved);
+  if (!entry) return;
+  (*entry)[0] &= static_cast<BYTE>(~1u);
+  for (size_t i = kSwitchedOffTime; i < std::min(entry->size(), kSwitchedOffTimeEnd); ++i) (*entry)[i] = 0;
+  approved->WriteBinary(kRunValue, *entry);
 }
 
 }  // namespace

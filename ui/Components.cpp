@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/Application.h"
+#include "platform/windows/WindowIsolation.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -112,6 +113,10 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
 }
 
 platform::Outcome TrayIcon::Add() {
+  // Run as administrator, the program would hear neither the shell's restart nor the icon's clicks.
+  for (const UINT shellMessage : {TaskbarCreatedMessage(), kCallbackMessage})
+    platform::LogIfFailed(L"Letting the shell's messages through",
+                          platform::AllowFromLowerRights(form_.Handle(), shellMessage));
   auto data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
   platform::Outcome added = platform::Outcome::Of([&] { return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE; });
   // The shell takes a change only for an icon it holds: its answer is believed.

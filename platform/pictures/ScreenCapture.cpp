@@ -1,6 +1,11 @@
 #include "platform/pictures/ScreenCapture.h"
 
+#include <chrono>
+#include <future>
+#include <memory>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 #include "platform/windows/VisibleBounds.h"
 #include "platform/windows/WindowMessages.h"
@@ -21,22 +26,53 @@ Outcome TakeDc(std::optional<WindowDc>& dc, HWND window, bool wholeWindow) {
   return Outcome::Of([&] { return static_cast<bool>(dc.emplace(window, wholeWindow)); });
 }
 
-// The window draws itself into `target` (PrintWindow), so windows above it do not show and a
-// window the GPU draws is pictured where the system can (PW_RENDERFULLCONTENT, Windows 8.1 and
-// later; older systems refuse the flag and are asked without it). The picture is cut to the
-// visible frame. False when the window does not answer or the system refuses.
+// The longest the window is given to draw itself: it answered just before, so this is its
+// painting, not a hang.
+constexpr std::chrono::milliseconds kPrintWait{500};
+
+// The window draws itself into a bitmap of its whole size (PrintWindow) on a thread of its own,
+// since the call waits for the window's thread, which may stop answering right after it did.
+// Past the wait the thread is left to end with the call, and takes its bitmap with it.
+bool PrintWhole(HWND window, int width, int height, CaptureBitmap& whole) {
+  struct Job {
+    CaptureBitmap picture;
+    std::promise<bool> printed;
+  };
+  auto job = std::make_shared<Job>();
+  std::future<bool> printed = job->printed.get_future();
+  try {
+    std::thread([job, window, width, height] {
+      UniqueMemoryDc memory;
+      bool drawn = false;
+      if (job->picture.Resize(width, height) && NewMemoryDc(memory)) {
+        const SelectRestorer select(memory.get(), job->picture.bitmap.get());
+        drawn = ::PrintWindow(window, memory.get(), PW_RENDERFULLCONTENT) || ::PrintWindow(window, memory.get(), 0);
+      }
+      job->printed.set_value(drawn);
+    }).detach();
+  } catch (const std::system_error&) {
+    return false;  // no thread to spare: the screen's pixels serve
+  }
+  if (printed.wait_for(kPrintWait) != std::future_status::ready || !printed.get()) return false;
+  whole = std::move(job->picture);
+  return true;
+}
+
+// The window draws itself into `target`, so windows above it do not show and a window the GPU
+// draws is pictured where the system can (PW_RENDERFULLCONTENT, Windows 8.1 and later; older
+// systems refuse the flag and are asked without it). The picture is cut to the visible frame.
+// False when the window does not answer, draws too slowly, or the system refuses.
 // Wine's PrintWindow only sends WM_PRINT: it reaches no window of another process (and still
 // reports success with nothing drawn), and draws neither the frame nor the client area in its
 // place; there Wine's window device context holds the window's own pixels, so it is not asked.
 bool PrintInto(HWND window, const WindowBounds& bounds, CaptureBitmap& target) {
-  if (RunningOnWine() || !Answering(window)) return false;  // PrintWindow waits for the window's thread
-  const int width = bounds.window.right - bounds.window.left, height = bounds.window.bottom - bounds.window.top;
+  if (RunningOnWine() || !Answering(window)) return false;
   CaptureBitmap whole;
   UniqueMemoryDc memory;
-  if (!whole.Resize(width, height) || !NewMemoryDc(memory)) return false;
-  const SelectRestorer select(memory.get(), whole.bitmap.get());
-  if (!::PrintWindow(window, memory.get(), PW_RENDERFULLCONTENT) && !::PrintWindow(window, memory.get(), 0))
+  if (!PrintWhole(window, bounds.window.right - bounds.window.left, bounds.window.bottom - bounds.window.top, whole) ||
+      !NewMemoryDc(memory))
     return false;
+  const SelectRestorer select(memory.get(), whole.bitmap.get());
   const FrameMargins margins = bounds.Margins();
   return static_cast<bool>(CopyInto(target, memory.get(), margins.left, margins.top));
 }

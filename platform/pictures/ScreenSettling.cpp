@@ -1,5 +1,6 @@
 #include "platform/pictures/ScreenSettling.h"
 
+#include "platform/system/SystemFunctions.h"
 #include "platform/windows/WindowQueries.h"
 
 namespace platform {
@@ -20,6 +21,18 @@ bool DesktopPainted() {
     if (painted && ::IsWindowVisible(window) && LeftToPaint(window) && !::IsHungAppWindow(window)) painted = false;
   });
   return painted;
+}
+
+void AwaitComposedFrame() {
+  using EnabledFn = HRESULT(WINAPI*)(BOOL*);
+  using FlushFn = HRESULT(WINAPI*)();
+  static const auto enabled =
+      SystemFunction<EnabledFn>(L"dwmapi.dll", "DwmIsCompositionEnabled", LibraryUse::LoadIfMissing);
+  static const auto flush = SystemFunction<FlushFn>(L"dwmapi.dll", "DwmFlush", LibraryUse::LoadIfMissing);
+  BOOL composed = FALSE;
+  if (!enabled || !flush || FAILED(enabled(&composed)) || !composed) return;
+  // The frame being composed when the window was hidden may still show it; the next one cannot.
+  if (SUCCEEDED(flush())) flush();
 }
 
 }  // namespace platform

@@ -3,19 +3,23 @@
 #include <versionhelpers.h>
 
 #include <algorithm>
+#include <optional>
+
+#include "platform/system/Wine.h"
 
 namespace platform {
 namespace {
 
-// How often a held key is looked at until it is released.
-constexpr UINT kReleasePollMs = 30;
+// Wine takes MOD_NOREPEAT and still repeats.
+bool RepeatsHotKeys() { return RunningOnWine() || !::IsWindows7OrGreater(); }
 
 }  // namespace
 
-GlobalHotKeys::~GlobalHotKeys() {
-  if (held_) ::KillTimer(window_, reinterpret_cast<UINT_PTR>(this));
-  UnregisterAll();
+GlobalHotKeys::GlobalHotKeys(HWND window) : window_(window) {
+  if (RepeatsHotKeys()) presses_ = KeyPresses::Shared();
 }
+
+GlobalHotKeys::~GlobalHotKeys() { UnregisterAll(); }
 
 Outcome GlobalHotKeys::Register(int id, unsigned modifiers, unsigned virtualKey) {
   static const unsigned noRepeat = ::IsWindows7OrGreater() ? MOD_NOREPEAT : 0;
@@ -37,20 +41,14 @@ void GlobalHotKeys::UnregisterAll() {
 }
 
 bool GlobalHotKeys::FirstOfPress(WPARAM id, LPARAM keys) {
-  if (held_ && heldId_ == id) return false;
-  held_ = true;
-  heldId_ = id;
-  heldKey_ = HIWORD(keys);
-  // The timer's id is this object, which the timer procedure gets back.
-  ::SetTimer(window_, reinterpret_cast<UINT_PTR>(this), kReleasePollMs, &GlobalHotKeys::WatchRelease);
+  if (!presses_) return true;
+  // The message's time is its key-down's: the press it belongs to is the last one before it.
+  const std::optional<DWORD> press = presses_->PressAtOrBefore(HIWORD(keys), static_cast<DWORD>(::GetMessageTime()));
+  if (!press) return true;
+  const auto acted = actedPress_.find(id);
+  if (acted != actedPress_.end() && acted->second == *press) return false;
+  actedPress_[id] = *press;
   return true;
-}
-
-void CALLBACK GlobalHotKeys::WatchRelease(HWND window, UINT, UINT_PTR self, DWORD) {
-  auto* keys = reinterpret_cast<GlobalHotKeys*>(self);
-  if (::GetAsyncKeyState(static_cast<int>(keys->heldKey_)) & 0x8000) return;
-  keys->held_ = false;
-  ::KillTimer(window, self);
 }
 
 }  // namespace platform

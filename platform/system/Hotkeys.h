@@ -2,9 +2,12 @@
 // System-wide hotkeys delivered to a window of ours as WM_HOTKEY.
 #include <windows.h>
 
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/system/KeyPresses.h"
 
 namespace platform {
 
@@ -12,7 +15,7 @@ namespace platform {
 // destroyed, in the order they were registered.
 class GlobalHotKeys {
  public:
-  explicit GlobalHotKeys(HWND window) : window_(window) {}
+  explicit GlobalHotKeys(HWND window);
   GlobalHotKeys(const GlobalHotKeys&) = delete;
   GlobalHotKeys& operator=(const GlobalHotKeys&) = delete;
   ~GlobalHotKeys();
@@ -24,19 +27,17 @@ class GlobalHotKeys {
   void Unregister(int id);
   void UnregisterAll();
 
-  // Whether a WM_HOTKEY (its wParam and lParam) is the first of its press. Older systems, and
-  // Wine, which ignores MOD_NOREPEAT, send one for every repeat of the key while the combination
-  // is held; those are not. The key counts as released once the system reports it up.
+  // Whether the WM_HOTKEY being handled (its wParam and lParam) is the first of its press. Where
+  // MOD_NOREPEAT holds, every one is. Older systems, and Wine, which ignores it, send one for every
+  // repeat of the key while the combination is held: one is the first when its key went down
+  // anew, as the keyboard reported, since the press the last one acted on.
   bool FirstOfPress(WPARAM id, LPARAM keys);
 
  private:
-  static void CALLBACK WatchRelease(HWND window, UINT, UINT_PTR self, DWORD);
-
   HWND window_;
   std::vector<int> ids_;
-  WPARAM heldId_ = 0;  // the hotkey whose key is still down, if `held_`
-  UINT heldKey_ = 0;
-  bool held_ = false;
+  std::shared_ptr<KeyPresses> presses_;  // where the system repeats hotkeys
+  std::map<WPARAM, DWORD> actedPress_;   // by hotkey: when the press it last acted on went down
 };
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/system/Processes.h"
+#include "platform/system/SystemFunctions.h"
 #include "platform/UniqueHandle.h"
 #include "platform/windows/WindowManager.h"
 
@@ -29,26 +30,30 @@ std::optional<DWORD> IntegrityLevel(HANDLE process) {
   return *::GetSidSubAuthority(label, count - 1u);
 }
 
-class SystemIsolation final : public WindowIsolation {
- public:
-  bool Cloaked(HWND window) override { return WindowManagerAttribute<DWORD>(window, DWMWA_CLOAKED).value_or(0) != 0; }
-
-  bool RunsWithHigherRights(HWND window) override {
-    static const std::optional<DWORD> ours = IntegrityLevel(::GetCurrentProcess());
-    const DWORD processId = WindowProcessId(window);
-    if (!ours || processId == 0 || processId == ::GetCurrentProcessId()) return false;
-    // Limited queries are granted on an elevated process of the same account.
-    const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (!process) return false;
-    const std::optional<DWORD> theirs = IntegrityLevel(process.get());
-    return theirs && *theirs > *ours;
-  }
-};
-
 SystemIsolation g_systemIsolation;
 WindowIsolation* g_current = &g_systemIsolation;
 
 }  // namespace
+
+std::optional<DWORD> ProcessIntegrity(DWORD processId) {
+  // Limited queries are granted on an elevated process of the same account.
+  const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  if (!process) return std::nullopt;
+  return IntegrityLevel(process.get());
+}
+
+bool SystemIsolation::Cloaked(HWND window) {
+  return WindowManagerAttribute<DWORD>(window, DWMWA_CLOAKED).value_or(0) != 0;
+}
+
+bool SystemIsolation::RunsWithHigherRights(HWND window) {
+  const DWORD processId = WindowProcessId(window);
+  if (processId == 0 || processId == ::GetCurrentProcessId()) return false;
+  const std::optional<DWORD> ours = integrity_(::GetCurrentProcessId());
+  if (!ours) return false;
+  const std::optional<DWORD> theirs = integrity_(processId);
+  return theirs ? *theirs > *ours : *ours < SECURITY_MANDATORY_HIGH_RID;
+}
 
 WindowIsolation& CurrentWindowIsolation() { return *g_current; }
 
@@ -56,6 +61,14 @@ void SetWindowIsolation(WindowIsolation* isolation) { g_current = isolation ? is
 
 Outcome ChangeAllowed(HWND window) {
   return g_current->RunsWithHigherRights(window) ? Outcome::Failure(ERROR_ACCESS_DENIED) : Outcome::Success();
+}
+
+Outcome AllowFromLowerRights(HWND window, UINT message) {
+  using FilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
+  static const auto filter = SystemFunction<FilterFn>(L"user32.dll", "ChangeWindowMessageFilterEx");
+  const std::optional<DWORD> ours = ProcessIntegrity(::GetCurrentProcessId());
+  if (!filter || !ours || *ours <= SECURITY_MANDATORY_MEDIUM_RID) return Outcome::Success();
+  return Outcome::Of([&] { return filter(window, message, MSGFLT_ALLOW, nullptr); });
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 // (an administrator's program, for a program that is not one). Tests replace these two questions.
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/Error.h"
 
 namespace platform {
@@ -16,8 +18,26 @@ class WindowIsolation {
   // The window manager's DWMWA_CLOAKED; false where it has no such attribute.
   virtual bool Cloaked(HWND window) = 0;
   // The window's process runs at a higher integrity level than ours; false where the system has
-  // no integrity levels or the process cannot be asked (a program of another account).
+  // no integrity levels.
   virtual bool RunsWithHigherRights(HWND window) = 0;
+};
+
+// The mandatory integrity level (SECURITY_MANDATORY_*_RID) of the process with this id;
+// nullopt where the system has none, and where the process or its token cannot be opened.
+std::optional<DWORD> ProcessIntegrity(DWORD processId);
+
+// The system's answers, with `integrity` asking for a process's level (tests give the levels of
+// processes Wine cannot make: another account's, SYSTEM's).
+class SystemIsolation final : public WindowIsolation {
+ public:
+  explicit SystemIsolation(std::optional<DWORD> (*integrity)(DWORD) = &ProcessIntegrity) : integrity_(integrity) {}
+  bool Cloaked(HWND window) override;
+  // Below high rights, a process that cannot be asked counts as higher: one elevated under
+  // another account's credentials, or SYSTEM, refuses such a program all the same.
+  bool RunsWithHigherRights(HWND window) override;
+
+ private:
+  std::optional<DWORD> (*integrity_)(DWORD);
 };
 
 WindowIsolation& CurrentWindowIsolation();
@@ -28,5 +48,11 @@ void SetWindowIsolation(WindowIsolation* isolation);
 // refused call, when its program runs with higher rights. Some refused calls (ShowWindow,
 // EnableWindow) report nothing at all, so the question is asked before, not after.
 [[nodiscard]] Outcome ChangeAllowed(HWND window);
+
+// A program running above the user's ordinary rights hears no message from a program with less,
+// the shell included: lets `message` to `window` through from them (ChangeWindowMessageFilterEx,
+// Windows 7 and later). Nothing is changed where the program runs with ordinary rights or less,
+// or where the system has no such filter.
+[[nodiscard]] Outcome AllowFromLowerRights(HWND window, UINT message);
 
 }  // namespace platform

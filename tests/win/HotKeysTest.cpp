@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "platform/Error.h"
 #include "support/ForeignWindows.h"
@@ -87,22 +88,41 @@ TEST_F(HotKeysTest, CloseAllAnsweredNoClosesNothing) {
   EXPECT_EQ(form.windowListView.Count(), 2);  // the list was rebuilt all the same
 }
 
-TEST_F(HotKeysTest, AHeldCombinationActsOncePerPress) {
+TEST_F(HotKeysTest, AHeldCombinationActsOncePerPressAndAPressDuringALongActionActsToo) {
   ScriptedPrompts prompts;
-  prompts.confirmAnswers = {false, false};
+  prompts.confirmAnswers = {false, false, true, false};
   FocusForm();
   const auto questions = [&] { return prompts.Texts(ScriptedPrompts::Kind::Confirm).size(); };
   for (size_t press = 1; press <= 2; ++press) {
     ::SetForegroundWindow(form.Handle());
     ::SetFocus(form.Handle());
-    // Held down, the keyboard repeats the key: five key-downs while Ctrl and Alt stay down.
-    testsupport::SendInputs(testsupport::KeyInputs({VK_CONTROL, VK_MENU, 'C', 'C', 'C', 'C', 'C'}, 0));
+    // Held down, the keyboard repeats the key every 30 to 60 ms while Ctrl and Alt stay down.
+    testsupport::SendInputs(testsupport::KeyInputs({VK_CONTROL, VK_MENU, 'C'}, 0));
+    for (int repeat = 0; repeat < 5; ++repeat) {
+      Pump(40);
+      testsupport::SendInputs(testsupport::KeyInputs({'C'}, 0));
+    }
     EXPECT_TRUE(PumpUntil([&] { return questions() == press; }));
-    Pump(300);  // the repeats come in while the keys are still held
+    Pump(200);
     testsupport::SendInputs(testsupport::KeyInputs({'C', VK_MENU, VK_CONTROL}, KEYEVENTF_KEYUP));
     Pump(200);
     EXPECT_EQ(questions(), press);
   }
+
+  // "Close All" waits for a window that does not answer; meanwhile the key is let go and pressed
+  // again, and that press acts once the first is done.
+  ForeignWindows slow(L"--hung --title \"Slow to close\"");
+  FocusForm();
+  std::thread user([] {
+    ::Sleep(500);
+    testsupport::SendInputs(testsupport::KeyInputs({'C'}, KEYEVENTF_KEYUP));
+    ::Sleep(200);
+    testsupport::PressChord({}, 'C');
+    testsupport::SendInputs(testsupport::KeyInputs({VK_MENU, VK_CONTROL}, KEYEVENTF_KEYUP));
+  });
+  testsupport::SendInputs(testsupport::KeyInputs({VK_CONTROL, VK_MENU, 'C'}, 0));
+  EXPECT_TRUE(PumpUntil([&] { return questions() == 4; }, 10000));
+  user.join();
 }
 
 TEST_F(HotKeysTest, CloseAllWhileMinimizedBringsTheProgramBackBeforeAsking) {

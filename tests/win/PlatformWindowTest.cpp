@@ -6,9 +6,11 @@
 #include <chrono>
 #include <functional>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "platform/CallbackExceptions.h"
+#include "platform/windows/WindowIsolation.h"
 #include "platform/windows/WindowMessages.h"
 #include "platform/windows/WindowQueries.h"
 #include "platform/windows/WindowRoutines.h"
@@ -214,4 +216,35 @@ TEST(RequestClose, ReachesWindowsThatCloseAndThoseThatRefuseOneAfterTheOther) {
   }
   EXPECT_STREQ(text, "Refusing 1\nClosing 1\n");
   DeleteFileW(log.c_str());
+}
+
+// The levels the isolation is told: ours, and that of every other process (nullopt: it cannot be
+// opened, as a program of another account or SYSTEM's).
+std::optional<DWORD> g_ourLevel, g_theirLevel;
+std::optional<DWORD> ScriptedIntegrity(DWORD processId) {
+  return processId == ::GetCurrentProcessId() ? g_ourLevel : g_theirLevel;
+}
+
+TEST(WindowIsolation, AProcessThatCannotBeOpenedCountsAsHigherOnlyBelowHighRights) {
+  ForeignWindows helper(L"--title \"Rights %d\"");
+  const HWND window = helper.Find(L"Rights 1");
+  ASSERT_NE(window, nullptr);
+  constexpr DWORD kMedium = SECURITY_MANDATORY_MEDIUM_RID, kHigh = SECURITY_MANDATORY_HIGH_RID;
+  struct Case {
+    std::optional<DWORD> ours, theirs;
+    bool higher;
+  };
+  const Case cases[] = {{kMedium, std::nullopt, true},
+                        {kMedium, kHigh, true},
+                        {kMedium, kMedium, false},
+                        {kHigh, std::nullopt, false},
+                        {kHigh, SECURITY_MANDATORY_SYSTEM_RID, true},
+                        {std::nullopt, std::nullopt, false}};
+  SystemIsolation isolation(&ScriptedIntegrity);
+  for (const Case& c : cases) {
+    g_ourLevel = c.ours;
+    g_theirLevel = c.theirs;
+    EXPECT_EQ(isolation.RunsWithHigherRights(window), c.higher)
+        << "ours " << c.ours.value_or(0) << ", theirs " << c.theirs.value_or(0);
+  }
 }

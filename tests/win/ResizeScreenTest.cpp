@@ -13,6 +13,7 @@
 #include "support/Keys.h"
 #include "support/MainForm.h"
 #include "support/Mouse.h"
+#include "support/PatternWindow.h"
 #include "support/ScreenPicture.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Script.h"
@@ -90,6 +91,12 @@ struct FrameReportScope {
 };
 
 TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
+  // Just below the main window: the picture taken once it is hidden shows this, not the program.
+  constexpr COLORREF kBelow = RGB(0x20, 0xC0, 0x60);
+  const RECT mainRect = ScreenRect(form.Handle());
+  const testsupport::PatternWindow below(L"Below the main window", kBelow, mainRect);
+  ::SetWindowPos(below.get(), form.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Select(target.get());
   // The window's rectangle as Wine reports it (no frame), then with invisible borders.
   const std::pair<platform::FrameReport, RECT> runs[] = {{nullptr, {100, 80, 740, 560}},
                                                          {&FrameInsideBorders, {107, 80, 734, 555}}};
@@ -101,6 +108,11 @@ TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
     script.Then([this] { return ScreenUp(); },
                 [&] {
                   TForm7& screen = *Screen();
+                  // A corner of the main window that the target does not cover.
+                  const SIZE whole = ui::BitmapSize(screen.frozenScreen.Bitmap());
+                  const int x = mainRect.right - 20, y = mainRect.bottom - 20;
+                  EXPECT_EQ(BitmapPixels(screen.frozenScreen.Bitmap(), whole)[static_cast<size_t>(y) * whole.cx + x],
+                            static_cast<DWORD>(GetRValue(kBelow) << 16 | GetGValue(kBelow) << 8 | GetBValue(kBelow)));
                   EXPECT_EQ(TForm7::Open(), &screen);
                   EXPECT_FALSE(form.Visible());
                   const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);

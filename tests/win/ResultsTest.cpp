@@ -3,7 +3,9 @@
 // that do not answer, have closed, or whose system menu is out of reach.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/CommandReports.h"
@@ -11,6 +13,7 @@
 #include "platform/windows/WindowQueries.h"
 #include "platform/windows/WindowRoutines.h"
 #include "support/ForeignWindows.h"
+#include "support/IconFilesOut.h"
 #include "support/MainForm.h"
 #include "support/ScriptedIsolation.h"
 #include "support/ScriptedPrompts.h"
@@ -108,23 +111,43 @@ TEST_F(ResultsTest, AWindowOfAProgramWithHigherRightsIsLeftAsItWasAndTheRefusalI
   ScriptedPrompts prompts;
   FocusForm();
   Select(elevated);
-  form.newTitle.SetText(L"Renamed");
-  form.updateText.Click();     // Update Text
-  form.maximize.Click();       // Maximize
-  form.enabledToggle.Click();  // Disable Window
-  form.closeWindow.Click();    // Close Window
-  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>(4, ui::kHigherRightsRefusal));
+  prompts.fileAnswers.push_back(testsupport::SeedIcon(L"magick-16-red.ico"));
+  form.loadIcon.Click();  // an icon for "Change"
+  // Every command that changes the selected window names the refusal once.
+  const std::pair<const char*, std::function<void()>> commands[] = {
+      {"Update Text",
+       [&] {
+         form.newTitle.SetText(L"Renamed");
+         form.updateText.Click();
+       }},
+      {"Maximize", [&] { form.maximize.Click(); }},
+      {"Disable Window", [&] { form.enabledToggle.Click(); }},
+      {"Close Window", [&] { form.closeWindow.Click(); }},
+      {"the opacity slider", [&] { form.opacitySlider.SetPosition(form.opacitySlider.Position() == 30 ? 31 : 30); }},
+      {"Stay On Top Window", [&] { form.stayOnTop.SetChecked(true); }},
+      {"Disable Close Button", [&] { form.closeButtonToggle.Click(); }},
+      {"the window icon's Change", [&] { form.changeLargeIcon.Click(); }},
+  };
+  for (const auto& [name, run] : commands) {
+    prompts.calls.clear();
+    run();
+    EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{ui::kHigherRightsRefusal}) << name;
+  }
   EXPECT_EQ(Title(elevated), L"Elevated 1");
   EXPECT_FALSE(::IsZoomed(elevated));
   EXPECT_TRUE(::IsWindowEnabled(elevated));
+  EXPECT_FALSE(Layered(elevated));
+  EXPECT_FALSE(Topmost(elevated));
   EXPECT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  EXPECT_FALSE(form.stayOnTop.Checked());
   EXPECT_EQ(log.Read(), "");
 
   // A walk over every listed window passes it by without a word and goes on.
+  prompts.calls.clear();
   form.minimizeAll.Click();  // Minimize All Windows
   EXPECT_TRUE(::IsIconic(ordinary));
   EXPECT_FALSE(::IsIconic(elevated));
-  EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 4u);
+  EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
 }
 
 // Refuses the activation of every window of this thread, as a program's activation hook may:

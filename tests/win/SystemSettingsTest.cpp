@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Error.h"
@@ -252,23 +253,28 @@ TEST_F(SystemSettingsTest, TwoPressesWriteTheQuotedRunValueThenDeleteIt) {
 
 TEST_F(SystemSettingsTest, AnEntrySwitchedOffInTaskManagerCountsAsNotStartingAndIsSwitchedBackOn) {
   SavedRegistryValue run(kRunKey, L"Vantora"), approved(kStartupApprovedKey, L"Vantora");
-  WriteValue(kRunKey, L"Vantora", L"\"C:\\Vantora\\vantora.exe\"");
   // Switched off, with the time it was: Windows starts nothing although the Run value is there.
-  const Bytes switchedOff{3, 0, 0, 0, 0xd4, 0x0d, 0x43, 0x8d, 0xc8, 0x3b, 0xd9, 0x01};
-  ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", REG_BINARY, switchedOff.data(), 12),
-            0);
-  ui::Owned<TForm6> fresh;
-  EXPECT_TRUE(fresh.trayIcon.SetVisible(false));
-  EXPECT_EQ(fresh.startWithWindows.Caption(), L"Start on Windows Startup");
+  // Switched back on as Windows does it: the low bit and the time cleared, any other flag kept.
+  const std::pair<Bytes, Bytes> cases[] = {
+      {{3, 0, 0, 0, 0xd4, 0x0d, 0x43, 0x8d, 0xc8, 0x3b, 0xd9, 0x01}, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {{7, 0, 0, 0, 0x71, 0xc9, 0x33, 0xae, 0x16, 0xd9, 0xd1, 0x01}, {6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}};
+  for (const auto& [switchedOff, switchedOn] : cases) {
+    WriteValue(kRunKey, L"Vantora", L"\"C:\\Vantora\\vantora.exe\"");
+    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", REG_BINARY, switchedOff.data(), 12),
+              0);
+    ui::Owned<TForm6> fresh;
+    EXPECT_TRUE(fresh.trayIcon.SetVisible(false));
+    EXPECT_EQ(fresh.startWithWindows.Caption(), L"Start on Windows Startup");
 
-  fresh.startWithWindows.Click();
-  Bytes approvedNow(16);
-  DWORD size = 16;
-  ::RegGetValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", RRF_RT_REG_BINARY, nullptr, approvedNow.data(),
-                 &size);
-  approvedNow.resize(size);
-  EXPECT_EQ(approvedNow, (Bytes{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // as Windows switches it on
-  EXPECT_EQ(fresh.startWithWindows.Caption(), L"Do Not Start on Windows Startup");
+    fresh.startWithWindows.Click();
+    Bytes approvedNow(16);
+    DWORD size = 16;
+    ::RegGetValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", RRF_RT_REG_BINARY, nullptr, approvedNow.data(),
+                   &size);
+    approvedNow.resize(size);
+    EXPECT_EQ(approvedNow, switchedOn);
+    EXPECT_EQ(fresh.startWithWindows.Caption(), L"Do Not Start on Windows Startup");
+  }
 }
 
 TEST_F(SystemSettingsTest, ShutdownAsksAndPowersOffOnlyOnYesLettingProgramsSaveTheirWork) {
