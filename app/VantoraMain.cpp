@@ -62,19 +62,19 @@ constexpr const wchar_t* kHelpText =
 TForm6::TForm6(const ui::FormKey& key)
     : ui::Form(key, MainStyle()),
       windowList(*this,
-                 {ListView1, ImageList1, Edit1, CheckBox1, Image1, Image2, Button2, sButton25,
-                  Resolve(*this, vantora::kBulkGroup), Resolve(*this, vantora::kPerWindowGroup),
-                  Resolve(*this, vantora::kNewIconGroup), Timer2, DXTimer1},
+                 {windowListView, rowImages, newTitle, stayOnTop, largeIcon, smallIcon, closeButtonToggle,
+                  enabledToggle, Resolve(*this, vantora::kBulkGroup), Resolve(*this, vantora::kPerWindowGroup),
+                  Resolve(*this, vantora::kNewIconGroup), armTimer, refreshTimer},
                  [this](HWND window) { return OwnWindow(window); }),
-      windowCommands(windowList, {Edit1, TrackBar1, Label3, CheckBox1, sButton25, Button2}),
+      windowCommands(windowList, {newTitle, opacitySlider, opacityValue, stayOnTop, enabledToggle, closeButtonToggle}),
       bulkCommands(*this, windowList),
-      windowDialogs(*this, windowList, ListView1),
-      sSkinManager1(skin::SkinFilesBesideProgram()) {
-  Image6.SetBitmap(LoadPlaceholder());
-  Image1.CopyPictureFrom(Image6);
-  Image2.CopyPictureFrom(Image6);
-  RadioButton1.SetHint(L"Save The Window's Large Icon");
-  RadioButton2.SetHint(L"Save The Window's Small Icon");
+      windowDialogs(*this, windowList, windowListView),
+      skinEngine(skin::SkinFilesBesideProgram()) {
+  placeholderPicture.SetBitmap(LoadPlaceholder());
+  largeIcon.CopyPictureFrom(placeholderPicture);
+  smallIcon.CopyPictureFrom(placeholderPicture);
+  saveLargeIcon.SetHint(L"Save The Window's Large Icon");
+  saveSmallIcon.SetHint(L"Save The Window's Small Icon");
   BuildMenus();
   ArrangeControls();
   BindEvents();
@@ -100,75 +100,75 @@ void TForm6::FormDestroy() {
   refreshKeyHook_.Remove();
 }
 
-void TForm6::About1Click() { ui::CurrentPrompts().Information(kAboutText); }
-void TForm6::Button9Click() { ui::CurrentPrompts().Information(kHelpText); }
+void TForm6::AboutMenuClick() { ui::CurrentPrompts().Information(kAboutText); }
+void TForm6::IconHelpClick() { ui::CurrentPrompts().Information(kHelpText); }
 
 // The events of the main window and its tray icon, the catalogue, the window commands, the bulk
 // commands, the shell toggles and system settings, the options, the hotkeys and the exit.
 void TForm6::BindEvents() {
-  Button13.OnClick = [this] { Button13Click(); };
-  ListView1.OnClick = [this] { ListView1Click(); };
-  ListView1.OnKeyDown = [this](ui::KeyEvent& key) { ListView1KeyDown(key); };
-  ListView1.OnKeyUp = [this](ui::KeyEvent& key) { ListView1KeyUp(key); };
-  Timer2.OnTimer = [this] { Timer2Timer(); };
-  DXTimer1.OnTimer = [this] { DXTimer1Timer(); };
+  refreshList.OnClick = [this] { RefreshListClick(); };
+  windowListView.OnClick = [this] { WindowListClick(); };
+  windowListView.OnKeyDown = [this](ui::KeyEvent& key) { WindowListKeyDown(key); };
+  windowListView.OnKeyUp = [this](ui::KeyEvent& key) { WindowListKeyUp(key); };
+  armTimer.OnTimer = [this] { ArmTimerTick(); };
+  refreshTimer.OnTimer = [this] { RefreshTimerTick(); };
 
-  Button1.OnClick = [this] { Button1Click(); };
+  updateText.OnClick = [this] { UpdateTextClick(); };
   // The title is set when Enter is released, so the key-down has already reached the box.
-  Edit1.OnKeyUp = [this](ui::KeyEvent& key) { Edit1KeyDown(key); };
-  Button3.OnClick = [this] { Button3Click(); };
-  Button4.OnClick = [this] { Button4Click(); };
-  Button5.OnClick = [this] { Button5Click(); };
-  Button6.OnClick = [this] { Button6Click(); };
-  Button16.OnClick = [this] { sButton2Click(); };
-  TrackBar1.OnChange = [this] { TrackBar1Change(); };
-  CheckBox1.OnClick = [this] { sCheckBox1Click(); };
-  sButton25.OnClick = [this] { sButton25Click(); };
-  Button2.OnClick = [this] { Button2Click(); };
-  Button7.OnClick = [this] { Button7Click(); };
-  sButton1.OnClick = [this] { sButton1Click(); };
+  newTitle.OnKeyUp = [this](ui::KeyEvent& key) { NewTitleKeyDown(key); };
+  maximize.OnClick = [this] { MaximizeClick(); };
+  minimize.OnClick = [this] { MinimizeClick(); };
+  restore.OnClick = [this] { RestoreClick(); };
+  closeWindow.OnClick = [this] { CloseWindowClick(); };
+  bringToFront.OnClick = [this] { BringToFrontClick(); };
+  opacitySlider.OnChange = [this] { OpacitySliderChange(); };
+  stayOnTop.OnClick = [this] { StayOnTopClick(); };
+  enabledToggle.OnClick = [this] { EnabledToggleClick(); };
+  closeButtonToggle.OnClick = [this] { CloseButtonToggleClick(); };
+  resizeWindow.OnClick = [this] { ResizeWindowClick(); };
+  windowInfo.OnClick = [this] { WindowInfoClick(); };
 
-  Button15.OnClick = [this] { Button15Click(); };
-  Button17.OnClick = [this] { Button17Click(); };
-  Button22.OnClick = [this] { Button22Click(); };
-  Button18.OnClick = [this] { Button18Click(); };
-  Button19.OnClick = [this] { Button19Click(); };
-  Button23.OnClick = [this] { Button23Click(); };
+  cascade.OnClick = [this] { CascadeClick(); };
+  tileHorizontal.OnClick = [this] { TileHorizontalClick(); };
+  tileVertical.OnClick = [this] { TileVerticalClick(); };
+  minimizeAll.OnClick = [this] { MinimizeAllClick(); };
+  closeAll.OnClick = [this] { CloseAllClick(); };
+  restoreAll.OnClick = [this] { RestoreAllClick(); };
 
-  Button27.OnClick = [this] { Button27Click(); };
-  Button24.OnClick = [this] { Button24Click(); };
-  Button25.OnClick = [this] { Button25Click(); };
-  Button26.OnClick = [this] { Button26Click(); };
-  TrackBar3.OnChange = [this] { TrackBar3Change(); };
-  Button29.OnClick = [this] { Button29Click(); };
-  Button30.OnClick = [this] { Button30Click(); };
-  Button32.OnClick = [this] { Button32Click(); };
-  Button31.OnClick = [this] { Button31Click(); };
-  Button33.OnClick = [this] { Button33Click(); };
-  s.OnClick = [this] { sClick(); };
-  Button28.OnClick = [this] { Button28Click(); };
-  Timer1.OnTimer = [this] { Timer1Timer(); };
-  sBitBtn5.OnClick = [this] { sBitBtn5Click(); };
-  sBitBtn7.OnClick = [this] { sBitBtn7Click(); };
-  PopupMenu1.Item(L"ShutdownPC1").OnClick = [this] { ShutdownPC1Click(); };
-  sBitBtn4.OnClick = [this] { sBitBtn4Click(); };
+  taskbarToggle.OnClick = [this] { TaskbarToggleClick(); };
+  taskbarItemsToggle.OnClick = [this] { TaskbarItemsToggleClick(); };
+  clockToggle.OnClick = [this] { ClockToggleClick(); };
+  desktopIconsToggle.OnClick = [this] { DesktopIconsToggleClick(); };
+  taskbarOpacitySlider.OnChange = [this] { TaskbarOpacityChange(); };
+  browseWallpaper.OnClick = [this] { BrowseWallpaperClick(); };
+  applyWallpaper.OnClick = [this] { ApplyWallpaperClick(); };
+  changeBrowserTitle.OnClick = [this] { ChangeBrowserTitleClick(); };
+  readBrowserTitle.OnClick = [this] { ReadBrowserTitleClick(); };
+  swapMouse.OnClick = [this] { SwapMouseClick(); };
+  unswapMouse.OnClick = [this] { UnswapMouseClick(); };
+  clipboardToggle.OnClick = [this] { ClipboardToggleClick(); };
+  clipboardTimer.OnTimer = [this] { ClipboardTick(); };
+  startWithWindows.OnClick = [this] { StartWithWindowsClick(); };
+  shutdown.OnClick = [this] { ShutdownClick(); };
+  trayMenu.Item(L"ShutdownPC1").OnClick = [this] { ShutdownMenuClick(); };
+  optionsButton.OnClick = [this] { OptionsClick(); };
   // The skinned look holds the engine's own notification: it repaints every form, then this.
-  skinLook.OnAfterChange = [this] { sSkinManager1AfterChange(); };
+  skinLook.OnAfterChange = [this] { SkinChanged(); };
 
   OnActivate = [this] { FormActivate(); };
   OnCloseQuery = [this] { return FormCloseQuery(); };
   OnClose = [this] { FormClose(); };
   OnDestroy = [this] { FormDestroy(); };
-  TrayIcon1.OnClick = [this] { TrayIcon1Click(); };
-  PopupMenu1.OnPopup = [this] { PopupMenu1Popup(); };
-  PopupMenu1.Item(L"MTT").OnClick = [this] { MTTClick(); };
-  PopupMenu1.Item(L"About1").OnClick = [this] { About1Click(); };
-  PopupMenu1.Item(L"ExitVantora1").OnClick = [this] { ExitVantora1Click(); };
-  sBitBtn8.OnClick = [this] { sBitBtn8Click(); };
-  sBitBtn6.OnClick = [this] { sBitBtn6Click(); };
-  sBitBtn2.OnClick = [this] { sBitBtn2Click(); };
-  sBitBtn1.OnClick = [this] { sBitBtn1Click(); };
-  Button9.OnClick = [this] { Button9Click(); };
+  trayIcon.OnClick = [this] { TrayIconClick(); };
+  trayMenu.OnPopup = [this] { TrayMenuPopup(); };
+  trayMenu.Item(L"MTT").OnClick = [this] { TrayMenuToggleClick(); };
+  trayMenu.Item(L"About1").OnClick = [this] { AboutMenuClick(); };
+  trayMenu.Item(L"ExitVantora1").OnClick = [this] { ExitMenuClick(); };
+  toTray.OnClick = [this] { ToTrayClick(); };
+  trayIconToggle.OnClick = [this] { TrayIconToggleClick(); };
+  aboutButton.OnClick = [this] { AboutClick(); };
+  exitButton.OnClick = [this] { ExitClick(); };
+  iconHelp.OnClick = [this] { IconHelpClick(); };
 
   AddMessageHandler([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message != WM_HOTKEY) return false;
@@ -180,13 +180,13 @@ void TForm6::BindEvents() {
 }
 
 void TForm6::BuildMenus() {
-  PopupMenu1.Add(L"MTT", vantora::kTrayMenuToggle.first);
-  PopupMenu1.Add(L"N1", L"-");
-  PopupMenu1.Add(L"About1", L"About");
-  PopupMenu1.Add(L"ExitVantora1", L"Exit Vantora");
-  PopupMenu1.Add(L"ShutdownPC1", L"Shutdown PC");
-  PopupMenu2.Add(L"SaveToFile1", L"Save As..");
-  PopupMenu3.Add(L"MenuItem1", L"Save As..");
-  TrayIcon1.popupMenu = &PopupMenu1;
-  TrayIcon1.SetHint(L"Vantora");
+  trayMenu.Add(L"MTT", vantora::kTrayMenuToggle.first);
+  trayMenu.Add(L"N1", L"-");
+  trayMenu.Add(L"About1", L"About");
+  trayMenu.Add(L"ExitVantora1", L"Exit Vantora");
+  trayMenu.Add(L"ShutdownPC1", L"Shutdown PC");
+  largeIconMenu.Add(L"SaveToFile1", L"Save As..");
+  smallIconMenu.Add(L"MenuItem1", L"Save As..");
+  trayIcon.popupMenu = &trayMenu;
+  trayIcon.SetHint(L"Vantora");
 }

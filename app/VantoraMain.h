@@ -39,155 +39,155 @@ class TForm6 : public ui::Form {
   explicit TForm6(const ui::FormKey& key);  // built as ui::Owned<TForm6>
 
   // Headings and separators
-  ui::Label sLabel16{*this, vantora::MainRow("sLabel16")};
-  ui::Label sLabel17{*this, vantora::MainRow("sLabel17")};
-  ui::Bevel Bevel1{*this, vantora::MainRow("Bevel1")};
-  ui::Bevel Bevel3{*this, vantora::MainRow("Bevel3")};
-  ui::Image Image6{*this, vantora::MainRow("Image6")};
+  ui::Label customizeWindowsHeading{*this, vantora::MainRow("sLabel16")};
+  ui::Label customizeDesktopHeading{*this, vantora::MainRow("sLabel17")};
+  ui::Bevel halvesSeparator{*this, vantora::MainRow("Bevel1")};
+  ui::Bevel bottomSeparator{*this, vantora::MainRow("Bevel3")};
+  ui::Image placeholderPicture{*this, vantora::MainRow("Image6")};
 
   // Left half: window list and per-window commands
-  ui::ListView ListView1{*this, vantora::MainRow("ListView1"), {{L"Open Windows:", 550}}};
-  ui::Button Button13{*this, vantora::MainRow("Button13")};
-  ui::Panel sPanel3{*this, vantora::MainRow("sPanel3")};
-  ui::Label sLabel18{*this, vantora::MainRow("sLabel18")};
-  ui::Edit Edit1{*this, vantora::MainRow("Edit1")};
-  ui::Button Button1{*this, vantora::MainRow("Button1")};
-  ui::Button Button3{*this, vantora::MainRow("Button3")};
-  ui::Button Button4{*this, vantora::MainRow("Button4")};
-  ui::Button Button16{*this, vantora::MainRow("Button16")};
-  ui::Button Button5{*this, vantora::MainRow("Button5")};
-  ui::Button Button6{*this, vantora::MainRow("Button6")};
-  ui::Button Button7{*this, vantora::MainRow("Button7")};
+  ui::ListView windowListView{*this, vantora::MainRow("ListView1"), {{L"Open Windows:", 550}}};
+  ui::Button refreshList{*this, vantora::MainRow("Button13")};
+  ui::Panel windowPanel{*this, vantora::MainRow("sPanel3")};
+  ui::Label newTitleLabel{*this, vantora::MainRow("sLabel18")};
+  ui::Edit newTitle{*this, vantora::MainRow("Edit1")};
+  ui::Button updateText{*this, vantora::MainRow("Button1")};
+  ui::Button maximize{*this, vantora::MainRow("Button3")};
+  ui::Button minimize{*this, vantora::MainRow("Button4")};
+  ui::Button bringToFront{*this, vantora::MainRow("Button16")};
+  ui::Button restore{*this, vantora::MainRow("Button5")};
+  ui::Button closeWindow{*this, vantora::MainRow("Button6")};
+  ui::Button resizeWindow{*this, vantora::MainRow("Button7")};
 
-  ui::Panel sPanel4{*this, vantora::MainRow("sPanel4")};
-  ui::Label sLabel19{*this, vantora::MainRow("sLabel19")};
-  ui::Label sLabel6{*this, vantora::MainRow("sLabel6")};
-  ui::Label sLabel8{*this, vantora::MainRow("sLabel8")};
-  ui::Label sLabel7{*this, vantora::MainRow("sLabel7")};
-  ui::Image Image1{*this, vantora::MainRow("Image1")};
-  ui::Image Image2{*this, vantora::MainRow("Image2")};
-  ui::Image Image3{*this, vantora::MainRow("Image3")};
-  ui::Bevel Bevel2{*this, vantora::MainRow("Bevel2")};
-  ui::RadioButton RadioButton1{*this, vantora::MainRow("RadioButton1"), true};
-  ui::RadioButton RadioButton2{*this, vantora::MainRow("RadioButton2")};
-  ui::Label sLabel4{*this, vantora::MainRow("sLabel4")};
-  ui::Label sLabel5{*this, vantora::MainRow("sLabel5")};
-  ui::Button Button12{*this, vantora::MainRow("Button12")};
-  ui::Button Button11{*this, vantora::MainRow("Button11")};
-  ui::Button Button10{*this, vantora::MainRow("Button10")};
-  ui::Button Button8{*this, vantora::MainRow("Button8")};
-  ui::Button Button9{*this, vantora::MainRow("Button9")};
+  ui::Panel iconPanel{*this, vantora::MainRow("sPanel4")};
+  ui::Label windowIconHeading{*this, vantora::MainRow("sLabel19")};
+  ui::Label largeIconLabel{*this, vantora::MainRow("sLabel6")};
+  ui::Label smallIconLabel{*this, vantora::MainRow("sLabel8")};
+  ui::Label newIconLabel{*this, vantora::MainRow("sLabel7")};
+  ui::Image largeIcon{*this, vantora::MainRow("Image1")};
+  ui::Image smallIcon{*this, vantora::MainRow("Image2")};
+  ui::Image newIcon{*this, vantora::MainRow("Image3")};
+  ui::Bevel iconSeparator{*this, vantora::MainRow("Bevel2")};
+  ui::RadioButton saveLargeIcon{*this, vantora::MainRow("RadioButton1"), true};
+  ui::RadioButton saveSmallIcon{*this, vantora::MainRow("RadioButton2")};
+  ui::Label saveLargeIconLabel{*this, vantora::MainRow("sLabel4")};
+  ui::Label saveSmallIconLabel{*this, vantora::MainRow("sLabel5")};
+  ui::Button changeLargeIcon{*this, vantora::MainRow("Button12")};
+  ui::Button changeSmallIcon{*this, vantora::MainRow("Button11")};
+  ui::Button loadIcon{*this, vantora::MainRow("Button10")};
+  ui::Button saveWindowIcon{*this, vantora::MainRow("Button8")};
+  ui::Button iconHelp{*this, vantora::MainRow("Button9")};
 
-  ui::Button Button14{*this, vantora::MainRow("Button14")};
-  ui::Button Button20{*this, vantora::MainRow("Button20")};
-  ui::Button Button15{*this, vantora::MainRow("Button15")};
-  ui::Button Button17{*this, vantora::MainRow("Button17")};
-  ui::Button Button22{*this, vantora::MainRow("Button22")};
-  ui::Button Button18{*this, vantora::MainRow("Button18")};
-  ui::Button Button19{*this, vantora::MainRow("Button19")};
-  ui::Button Button23{*this, vantora::MainRow("Button23")};
+  ui::Button screenshotWindow{*this, vantora::MainRow("Button14")};
+  ui::Button screenshotScreen{*this, vantora::MainRow("Button20")};
+  ui::Button cascade{*this, vantora::MainRow("Button15")};
+  ui::Button tileHorizontal{*this, vantora::MainRow("Button17")};
+  ui::Button tileVertical{*this, vantora::MainRow("Button22")};
+  ui::Button minimizeAll{*this, vantora::MainRow("Button18")};
+  ui::Button closeAll{*this, vantora::MainRow("Button19")};
+  ui::Button restoreAll{*this, vantora::MainRow("Button23")};
 
-  ui::Panel sPanel6{*this, vantora::MainRow("sPanel6")};
-  ui::Label sLabel14{*this, vantora::MainRow("sLabel14")};
-  ui::CheckBox CheckBox1{*this, vantora::MainRow("CheckBox1")};
-  ui::Label SLabel39{*this, vantora::MainRow("SLabel39")};
-  ui::TrackBar TrackBar1{*this, vantora::MainRow("TrackBar1"), 0, 100, 100, 2};
-  ui::Label Label3{*this, vantora::MainRow("Label3")};
-  ui::Button sButton1{*this, vantora::MainRow("sButton1")};
-  ui::Button sButton25{*this, vantora::MainRow("sButton25")};
-  ui::Button Button2{*this, vantora::MainRow("Button2")};
+  ui::Panel miscPanel{*this, vantora::MainRow("sPanel6")};
+  ui::Label miscHeading{*this, vantora::MainRow("sLabel14")};
+  ui::CheckBox stayOnTop{*this, vantora::MainRow("CheckBox1")};
+  ui::Label opacityLabel{*this, vantora::MainRow("SLabel39")};
+  ui::TrackBar opacitySlider{*this, vantora::MainRow("TrackBar1"), 0, 100, 100, 2};
+  ui::Label opacityValue{*this, vantora::MainRow("Label3")};
+  ui::Button windowInfo{*this, vantora::MainRow("sButton1")};
+  ui::Button enabledToggle{*this, vantora::MainRow("sButton25")};
+  ui::Button closeButtonToggle{*this, vantora::MainRow("Button2")};
 
   // Right half: desktop and shell
-  ui::Panel sPanel5{*this, vantora::MainRow("sPanel5")};
-  ui::Label sLabel15{*this, vantora::MainRow("sLabel15")};
-  ui::TrackBar TrackBar3{*this, vantora::MainRow("TrackBar3"), 1, 100, 100, 1};
-  ui::Label sLabel12{*this, vantora::MainRow("sLabel12")};
-  ui::Label sLabel13{*this, vantora::MainRow("sLabel13")};
+  ui::Panel taskbarOpacityPanel{*this, vantora::MainRow("sPanel5")};
+  ui::Label taskbarOpacityHeading{*this, vantora::MainRow("sLabel15")};
+  ui::TrackBar taskbarOpacitySlider{*this, vantora::MainRow("TrackBar3"), 1, 100, 100, 1};
+  ui::Label taskbarOpacityMin{*this, vantora::MainRow("sLabel12")};
+  ui::Label taskbarOpacityMax{*this, vantora::MainRow("sLabel13")};
 
-  ui::Panel sPanel2{*this, vantora::MainRow("sPanel2")};
-  ui::Label sLabel20{*this, vantora::MainRow("sLabel20")};
-  ui::Label sLabel11{*this, vantora::MainRow("sLabel11")};
-  ui::Edit Edit4{*this, vantora::MainRow("Edit4")};
-  ui::Button Button34{*this, vantora::MainRow("Button34")};
-  ui::Image Image4{*this, vantora::MainRow("Image4")};
-  ui::Label sLabel10{*this, vantora::MainRow("sLabel10")};
-  ui::Button Button35{*this, vantora::MainRow("Button35")};
-  ui::Image Image5{*this, vantora::MainRow("Image5")};
-  ui::Label sLabel9{*this, vantora::MainRow("sLabel9")};
-  ui::Button Button36{*this, vantora::MainRow("Button36")};
-  ui::Button Button37{*this, vantora::MainRow("Button37")};
+  ui::Panel exeIconPanel{*this, vantora::MainRow("sPanel2")};
+  ui::Label exeIconHeading{*this, vantora::MainRow("sLabel20")};
+  ui::Label exeFileLabel{*this, vantora::MainRow("sLabel11")};
+  ui::Edit exeFile{*this, vantora::MainRow("Edit4")};
+  ui::Button browseExe{*this, vantora::MainRow("Button34")};
+  ui::Image exeOldIcon{*this, vantora::MainRow("Image4")};
+  ui::Label exeOldIconLabel{*this, vantora::MainRow("sLabel10")};
+  ui::Button saveExeIcon{*this, vantora::MainRow("Button35")};
+  ui::Image exeNewIcon{*this, vantora::MainRow("Image5")};
+  ui::Label exeNewIconLabel{*this, vantora::MainRow("sLabel9")};
+  ui::Button loadExeIcon{*this, vantora::MainRow("Button36")};
+  ui::Button exeIconChange{*this, vantora::MainRow("Button37")};
 
-  ui::Panel v{*this, vantora::MainRow("v")};
-  ui::Label sLabel21{*this, vantora::MainRow("sLabel21")};
-  ui::Label sLabel1{*this, vantora::MainRow("sLabel1")};
-  ui::Edit Edit2{*this, vantora::MainRow("Edit2")};
-  ui::Button Button29{*this, vantora::MainRow("Button29")};
-  ui::Button Button30{*this, vantora::MainRow("Button30")};
+  ui::Panel wallpaperPanel{*this, vantora::MainRow("v")};
+  ui::Label wallpaperHeading{*this, vantora::MainRow("sLabel21")};
+  ui::Label wallpaperPathLabel{*this, vantora::MainRow("sLabel1")};
+  ui::Edit wallpaperPath{*this, vantora::MainRow("Edit2")};
+  ui::Button browseWallpaper{*this, vantora::MainRow("Button29")};
+  ui::Button applyWallpaper{*this, vantora::MainRow("Button30")};
 
-  ui::Panel sPanel1{*this, vantora::MainRow("sPanel1")};
-  ui::Label sLabel23{*this, vantora::MainRow("sLabel23")};
-  ui::Label sLabel2{*this, vantora::MainRow("sLabel2")};
-  ui::ComboBox sComboBox1{*this,
-                          vantora::MainRow("sComboBox1"),
-                          {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
-  ui::Label sLabel3{*this, vantora::MainRow("sLabel3")};
-  ui::Edit Edit3{*this, vantora::MainRow("Edit3")};
-  ui::Button Button32{*this, vantora::MainRow("Button32")};
-  ui::Button Button31{*this, vantora::MainRow("Button31")};
+  ui::Panel browserTitlePanel{*this, vantora::MainRow("sPanel1")};
+  ui::Label browserTitleHeading{*this, vantora::MainRow("sLabel23")};
+  ui::Label browserVersionLabel{*this, vantora::MainRow("sLabel2")};
+  ui::ComboBox browserVersion{*this,
+                              vantora::MainRow("sComboBox1"),
+                              {L"Internet Explorer 7", L"Internet Explorer 6 or earlier", L"I don't know"}};
+  ui::Label browserTitleLabel{*this, vantora::MainRow("sLabel3")};
+  ui::Edit browserTitle{*this, vantora::MainRow("Edit3")};
+  ui::Button changeBrowserTitle{*this, vantora::MainRow("Button32")};
+  ui::Button readBrowserTitle{*this, vantora::MainRow("Button31")};
 
-  ui::Button Button28{*this, vantora::MainRow("Button28")};
-  ui::Label Label9{*this, vantora::MainRow("Label9"), kStatusColour};
-  ui::Button Button33{*this, vantora::MainRow("Button33")};
-  ui::Button s{*this, vantora::MainRow("s")};
-  ui::Button Button26{*this, vantora::MainRow("Button26")};
-  ui::Button Button27{*this, vantora::MainRow("Button27")};
-  ui::Button Button24{*this, vantora::MainRow("Button24")};
-  ui::Button Button25{*this, vantora::MainRow("Button25")};
+  ui::Button clipboardToggle{*this, vantora::MainRow("Button28")};
+  ui::Label clipboardStatus{*this, vantora::MainRow("Label9"), kStatusColour};
+  ui::Button swapMouse{*this, vantora::MainRow("Button33")};
+  ui::Button unswapMouse{*this, vantora::MainRow("s")};
+  ui::Button desktopIconsToggle{*this, vantora::MainRow("Button26")};
+  ui::Button taskbarToggle{*this, vantora::MainRow("Button27")};
+  ui::Button taskbarItemsToggle{*this, vantora::MainRow("Button24")};
+  ui::Button clockToggle{*this, vantora::MainRow("Button25")};
 
   // Bottom row
-  ui::BitBtn sBitBtn7{*this, vantora::MainRow("sBitBtn7"), IDB_GLYPH_SHUTDOWN};
-  ui::BitBtn sBitBtn6{*this, vantora::MainRow("sBitBtn6"), IDB_GLYPH_TRAYICON};
-  ui::BitBtn sBitBtn5{*this, vantora::MainRow("sBitBtn5"), IDB_GLYPH_STARTUP};
-  ui::BitBtn sBitBtn4{*this, vantora::MainRow("sBitBtn4"), IDB_GLYPH_OPTIONS};
-  ui::BitBtn sBitBtn2{*this, vantora::MainRow("sBitBtn2"), IDB_GLYPH_ABOUT};
-  ui::BitBtn sBitBtn8{*this, vantora::MainRow("sBitBtn8"), IDB_GLYPH_TOTRAY};
-  ui::BitBtn sBitBtn1{*this, vantora::MainRow("sBitBtn1"), IDB_GLYPH_EXIT};
+  ui::BitBtn shutdown{*this, vantora::MainRow("sBitBtn7"), IDB_GLYPH_SHUTDOWN};
+  ui::BitBtn trayIconToggle{*this, vantora::MainRow("sBitBtn6"), IDB_GLYPH_TRAYICON};
+  ui::BitBtn startWithWindows{*this, vantora::MainRow("sBitBtn5"), IDB_GLYPH_STARTUP};
+  ui::BitBtn optionsButton{*this, vantora::MainRow("sBitBtn4"), IDB_GLYPH_OPTIONS};
+  ui::BitBtn aboutButton{*this, vantora::MainRow("sBitBtn2"), IDB_GLYPH_ABOUT};
+  ui::BitBtn toTray{*this, vantora::MainRow("sBitBtn8"), IDB_GLYPH_TOTRAY};
+  ui::BitBtn exitButton{*this, vantora::MainRow("sBitBtn1"), IDB_GLYPH_EXIT};
 
   // Non-visual components
-  ui::ImageList ImageList1{18, 18};
-  ui::PopupMenu PopupMenu1{*this};
-  ui::PopupMenu PopupMenu2{*this};
-  ui::PopupMenu PopupMenu3{*this};
-  ui::TrayIcon TrayIcon1{*this};
-  ui::Timer Timer1{*this, 100, false};
-  ui::Timer Timer2{*this, 100, true};
-  ui::Timer DXTimer1{*this, 1000, false};
-  ui::FileDialog OpenPictureDialog1{ui::FileDialog::Kind::Open, {L"Icons (*.ico)|*.ico", L".ico", L"", kOpenFlags}};
-  ui::FileDialog OpenPictureDialog2{ui::FileDialog::Kind::Open, {kWallpaperFilter, L"", L"", kOpenFlags}};
-  ui::FileDialog SavePictureDialog1{ui::FileDialog::Kind::Save, {kPictureFilter, L".bmp", L"ScreenShot", kSaveFlags}};
-  ui::FileDialog OpenDialog1{ui::FileDialog::Kind::Open, {kExecutableFilter, L"", L"", kOpenFlags}};
+  ui::ImageList rowImages{18, 18};
+  ui::PopupMenu trayMenu{*this};
+  ui::PopupMenu largeIconMenu{*this};
+  ui::PopupMenu smallIconMenu{*this};
+  ui::TrayIcon trayIcon{*this};
+  ui::Timer clipboardTimer{*this, 100, false};
+  ui::Timer armTimer{*this, 100, true};
+  ui::Timer refreshTimer{*this, 1000, false};
+  ui::FileDialog openIconDialog{ui::FileDialog::Kind::Open, {L"Icons (*.ico)|*.ico", L".ico", L"", kOpenFlags}};
+  ui::FileDialog openWallpaperDialog{ui::FileDialog::Kind::Open, {kWallpaperFilter, L"", L"", kOpenFlags}};
+  ui::FileDialog savePictureDialog{ui::FileDialog::Kind::Save, {kPictureFilter, L".bmp", L"ScreenShot", kSaveFlags}};
+  ui::FileDialog openProgramDialog{ui::FileDialog::Kind::Open, {kExecutableFilter, L"", L"", kOpenFlags}};
 
   // The subsystems, each driving the controls above that it owns.
   catalogue::Catalogue windowList;
   commands::WindowCommands windowCommands;
   shell::BulkCommands bulkCommands;
   shell::ShellToggles shellToggles{{*this,
-                                    {{shell::ShellWindow::Taskbar, &Button27},
-                                     {shell::ShellWindow::TaskbarItems, &Button24},
-                                     {shell::ShellWindow::TaskbarClock, &Button25},
-                                     {shell::ShellWindow::DesktopIcons, &Button26}},
-                                    TrackBar3}};
-  shell::SystemSettings systemSettings{
-      {Edit2, Button30, OpenPictureDialog2, Edit3, Button28, Label9, Timer1, sBitBtn5}};
+                                    {{shell::ShellWindow::Taskbar, &taskbarToggle},
+                                     {shell::ShellWindow::TaskbarItems, &taskbarItemsToggle},
+                                     {shell::ShellWindow::TaskbarClock, &clockToggle},
+                                     {shell::ShellWindow::DesktopIcons, &desktopIconsToggle}},
+                                    taskbarOpacitySlider}};
+  shell::SystemSettings systemSettings{{wallpaperPath, applyWallpaper, openWallpaperDialog, browserTitle,
+                                        clipboardToggle, clipboardStatus, clipboardTimer, startWithWindows}};
   commands::WindowDialogs windowDialogs;
-  skin::SkinEngine sSkinManager1;
+  skin::SkinEngine skinEngine;
   // Paints every form of the program in the engine's look; its OnAfterChange follows the
   // engine's changes once the forms are repainted.
-  skin::LookInstaller skinLook{sSkinManager1};
-  app::HotKeyActions hotKeyActions{Handle(), windowList, bulkCommands, {&CheckBox1, &RadioButton1, &RadioButton2}};
-  options::OptionsCommand optionsCommand{{windowList, hotKeyActions.Keys(), sSkinManager1, TrackBar1, TrackBar3},
-                                         sBitBtn4};
-  app::TrayPresence tray{{*this, TrayIcon1, PopupMenu1, sBitBtn6}};
+  skin::LookInstaller skinLook{skinEngine};
+  app::HotKeyActions hotKeyActions{Handle(), windowList, bulkCommands, {&stayOnTop, &saveLargeIcon, &saveSmallIcon}};
+  options::OptionsCommand optionsCommand{
+      {windowList, hotKeyActions.Keys(), skinEngine, opacitySlider, taskbarOpacitySlider}, optionsButton};
+  app::TrayPresence tray{{*this, trayIcon, trayMenu, trayIconToggle}};
   app::ExitSequence exitSequence{tray};
 
   // --- Window catalogue ---
@@ -195,36 +195,36 @@ class TForm6 : public ui::Form {
   void UpdateSelectionState() { windowList.UpdateSelectionState(); }
   HWND SelectedWindow() const { return windowList.SelectedWindow(); }
   std::vector<HWND> CatalogueWindows() const { return windowList.Windows(); }
-  void Button13Click() { windowList.RefreshAndUpdate(); }
-  void ListView1Click() { windowList.ListClick(); }
-  void ListView1KeyDown(ui::KeyEvent& key) { windowList.ListKeyDown(key); }
-  void ListView1KeyUp(ui::KeyEvent&) { windowList.RefreshAndUpdate(); }
-  void Timer2Timer() { windowList.ArmTimerTick(); }
-  void DXTimer1Timer() { windowList.RefreshTimerTick(); }
+  void RefreshListClick() { windowList.RefreshAndUpdate(); }
+  void WindowListClick() { windowList.ListClick(); }
+  void WindowListKeyDown(ui::KeyEvent& key) { windowList.ListKeyDown(key); }
+  void WindowListKeyUp(ui::KeyEvent&) { windowList.RefreshAndUpdate(); }
+  void ArmTimerTick() { windowList.ArmTimerTick(); }
+  void RefreshTimerTick() { windowList.RefreshTimerTick(); }
 
   // --- Per-window commands ---
-  void Button1Click() { windowCommands.SetTitleFromEdit(); }                // "Update Text"
-  void Edit1KeyDown(ui::KeyEvent& key) { windowCommands.TitleKeyUp(key); }  // bound to the key-up
-  void Button3Click() { windowCommands.ShowSelected(SW_SHOWMAXIMIZED); }    // "Maximize"
-  void Button4Click() { windowCommands.ShowSelected(SW_MINIMIZE); }         // "Minimize"
-  void Button5Click() { windowCommands.ShowSelected(SW_RESTORE); }          // "Restore"
-  void Button6Click() { windowCommands.CloseSelected(); }                   // "Close Window"
-  void sButton2Click() { windowCommands.BringSelectedToFront(); }           // Button16
-  void TrackBar1Change() { windowCommands.ApplyOpacity(); }
-  void sCheckBox1Click() { windowCommands.ApplyStayOnTop(); }
-  void sButton25Click() { windowCommands.ToggleEnabled(); }
-  void Button2Click() { windowCommands.ToggleCloseButton(); }
-  void Button7Click() { windowDialogs.ResizeSelected(); }     // "Resize Window"
-  void sButton1Click() { windowDialogs.ShowSelectedInfo(); }  // "Window Info"
+  void UpdateTextClick() { windowCommands.SetTitleFromEdit(); }                // "Update Text"
+  void NewTitleKeyDown(ui::KeyEvent& key) { windowCommands.TitleKeyUp(key); }  // bound to the key-up
+  void MaximizeClick() { windowCommands.ShowSelected(SW_SHOWMAXIMIZED); }      // "Maximize"
+  void MinimizeClick() { windowCommands.ShowSelected(SW_MINIMIZE); }           // "Minimize"
+  void RestoreClick() { windowCommands.ShowSelected(SW_RESTORE); }             // "Restore"
+  void CloseWindowClick() { windowCommands.CloseSelected(); }                  // "Close Window"
+  void BringToFrontClick() { windowCommands.BringSelectedToFront(); }          // "Bring To Front"
+  void OpacitySliderChange() { windowCommands.ApplyOpacity(); }
+  void StayOnTopClick() { windowCommands.ApplyStayOnTop(); }
+  void EnabledToggleClick() { windowCommands.ToggleEnabled(); }
+  void CloseButtonToggleClick() { windowCommands.ToggleCloseButton(); }
+  void ResizeWindowClick() { windowDialogs.ResizeSelected(); }  // "Resize Window"
+  void WindowInfoClick() { windowDialogs.ShowSelectedInfo(); }  // "Window Info"
 
   // --- Window arrangement and bulk commands ---
   using BulkVariant = shell::BulkVariant;
-  void Button15Click() { bulkCommands.Cascade(); }
-  void Button17Click() { bulkCommands.TileHorizontal(); }
-  void Button22Click() { bulkCommands.TileVertical(); }
-  void Button18Click() { bulkCommands.MinimizeAll(BulkVariant::Button); }
-  void Button19Click() { bulkCommands.CloseAll(BulkVariant::Button); }
-  void Button23Click() { bulkCommands.RestoreAll(BulkVariant::Button); }
+  void CascadeClick() { bulkCommands.Cascade(); }
+  void TileHorizontalClick() { bulkCommands.TileHorizontal(); }
+  void TileVerticalClick() { bulkCommands.TileVertical(); }
+  void MinimizeAllClick() { bulkCommands.MinimizeAll(BulkVariant::Button); }
+  void CloseAllClick() { bulkCommands.CloseAll(BulkVariant::Button); }
+  void RestoreAllClick() { bulkCommands.RestoreAll(BulkVariant::Button); }
   void CloseAllWindows(BulkVariant variant) { bulkCommands.CloseAll(variant); }
   void MinimizeAllWindows(BulkVariant variant) { bulkCommands.MinimizeAll(variant); }
   void MaximizeAllWindows() { bulkCommands.MaximizeAll(); }
@@ -233,48 +233,48 @@ class TForm6 : public ui::Form {
   void BringProgramForward() { bulkCommands.BringProgramForward(); }
 
   // --- Taskbar and desktop toggles, system settings ---
-  void Button27Click() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }       // "Hide TaskBar"
-  void Button24Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }  // "Hide TaskBar Items"
-  void Button25Click() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }  // "Hide TaskBar Clock"
-  void Button26Click() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }  // "Hide Desktop"
-  void TrackBar3Change() { shellToggles.ApplyTaskbarOpacity(); }
-  void Button29Click() { systemSettings.BrowseWallpaper(); }               // "Browse..."
-  void Button30Click() { systemSettings.ApplyWallpaper(); }                // "Apply"
-  void Button32Click() { systemSettings.WriteBrowserTitle(); }             // "Change"
-  void Button31Click() { systemSettings.ReadBrowserTitle(); }              // "Get Current Text"
-  void Button33Click() { shell::SystemSettings::SwapMouseButtons(true); }  // "Swap Mouse Buttons"
-  void sClick() { shell::SystemSettings::SwapMouseButtons(false); }        // "UnSwap Mouse Buttons"
-  void Button28Click() { systemSettings.ToggleClipboardBlocker(); }        // "Disable Clipboard"
-  void Timer1Timer() { systemSettings.ClipboardTick(); }
-  void sBitBtn5Click() { systemSettings.ToggleStartWithWindows(); }  // "Start on Windows Startup"
-  void sBitBtn7Click() { shell::SystemSettings::ShutdownPC(); }      // "Shutdown PC"
-  void ShutdownPC1Click() { shell::SystemSettings::ShutdownPC(); }
+  void TaskbarToggleClick() { shellToggles.Toggle(shell::ShellWindow::Taskbar); }            // "Hide TaskBar"
+  void TaskbarItemsToggleClick() { shellToggles.Toggle(shell::ShellWindow::TaskbarItems); }  // "Hide TaskBar Items"
+  void ClockToggleClick() { shellToggles.Toggle(shell::ShellWindow::TaskbarClock); }         // "Hide TaskBar Clock"
+  void DesktopIconsToggleClick() { shellToggles.Toggle(shell::ShellWindow::DesktopIcons); }  // "Hide Desktop"
+  void TaskbarOpacityChange() { shellToggles.ApplyTaskbarOpacity(); }
+  void BrowseWallpaperClick() { systemSettings.BrowseWallpaper(); }            // "Browse..."
+  void ApplyWallpaperClick() { systemSettings.ApplyWallpaper(); }              // "Apply"
+  void ChangeBrowserTitleClick() { systemSettings.WriteBrowserTitle(); }       // "Change"
+  void ReadBrowserTitleClick() { systemSettings.ReadBrowserTitle(); }          // "Get Current Text"
+  void SwapMouseClick() { shell::SystemSettings::SwapMouseButtons(true); }     // "Swap Mouse Buttons"
+  void UnswapMouseClick() { shell::SystemSettings::SwapMouseButtons(false); }  // "UnSwap Mouse Buttons"
+  void ClipboardToggleClick() { systemSettings.ToggleClipboardBlocker(); }     // "Disable Clipboard"
+  void ClipboardTick() { systemSettings.ClipboardTick(); }
+  void StartWithWindowsClick() { systemSettings.ToggleStartWithWindows(); }  // "Start on Windows Startup"
+  void ShutdownClick() { shell::SystemSettings::ShutdownPC(); }              // "Shutdown PC"
+  void ShutdownMenuClick() { shell::SystemSettings::ShutdownPC(); }
 
   // --- Window icons, screenshots and executable icons ---
-  void Image1MouseDown(ui::MouseButton button) { windowIcons_.Image1MouseDown(button); }
-  void Image2MouseDown(ui::MouseButton button) { windowIcons_.Image2MouseDown(button); }
-  void SaveToFile1Click() { windowIcons_.SaveToFile1Click(); }
-  void MenuItem1Click() { windowIcons_.MenuItem1Click(); }
-  void Button8Click() { windowIcons_.Button8Click(); }    // "Save Window Icon To File"
-  void Button10Click() { windowIcons_.Button10Click(); }  // "Load"
-  void Button12Click() { windowIcons_.Button12Click(); }  // "Change" (large icon)
-  void Button11Click() { windowIcons_.Button11Click(); }  // "Change" (small icon)
-  std::wstring SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
-    return windowIcons_.SavePictureDialog1TypeChange(entered, filterIndex);
+  void LargeIconMouseDown(ui::MouseButton button) { windowIcons_.LargeIconMouseDown(button); }
+  void SmallIconMouseDown(ui::MouseButton button) { windowIcons_.SmallIconMouseDown(button); }
+  void SaveLargeIconAsClick() { windowIcons_.SaveLargeIconAsClick(); }
+  void SaveSmallIconAsClick() { windowIcons_.SaveSmallIconAsClick(); }
+  void SaveWindowIconClick() { windowIcons_.SaveWindowIconClick(); }    // "Save Window Icon To File"
+  void LoadIconClick() { windowIcons_.LoadIconClick(); }                // "Load"
+  void ChangeLargeIconClick() { windowIcons_.ChangeLargeIconClick(); }  // "Change" (large icon)
+  void ChangeSmallIconClick() { windowIcons_.ChangeSmallIconClick(); }  // "Change" (small icon)
+  std::wstring SavePictureTypeChange(const std::wstring& entered, int filterIndex) {
+    return windowIcons_.SavePictureTypeChange(entered, filterIndex);
   }
-  void Button14Click() { screenshots_.Button14Click(); }  // "Take ScreenShot of Selected Window"
-  void Button20Click() { screenshots_.Button20Click(); }  // "Take ScreenShot of Full Screen"
-  void Button34Click() { exeIcon_.Button34Click(); }      // "Browse..."
-  void Button35Click() { exeIcon_.Button35Click(); }      // "Save To File"
-  void Button36Click() { exeIcon_.Button36Click(); }      // "Load"
-  void Button37Click() { exeIcon_.Button37Click(); }      // "Change"
+  void ScreenshotWindowClick() { screenshots_.ScreenshotWindowClick(); }  // "Take ScreenShot of Selected Window"
+  void ScreenshotScreenClick() { screenshots_.ScreenshotScreenClick(); }  // "Take ScreenShot of Full Screen"
+  void BrowseExeClick() { exeIcon_.BrowseExeClick(); }                    // "Browse..."
+  void SaveExeIconClick() { exeIcon_.SaveExeIconClick(); }                // "Save To File"
+  void LoadExeIconClick() { exeIcon_.LoadExeIconClick(); }                // "Load"
+  void ChangeExeIconClick() { exeIcon_.ChangeExeIconClick(); }            // "Change"
 
   // --- Global hotkeys ---
   void DispatchHotKey(WPARAM id) { hotKeyActions.Dispatch(id); }
 
   // --- Options ---
-  void sBitBtn4Click() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
-  void sSkinManager1AfterChange() { optionsCommand.RefocusMainSliders(); }
+  void OptionsClick() { optionsCommand.OpenFromButton(); }  // "Options && Hotkeys"
+  void SkinChanged() { optionsCommand.RefocusMainSliders(); }
 
   // --- Main window life cycle, tray and exit ---
   void FormActivate();
@@ -284,16 +284,16 @@ class TForm6 : public ui::Form {
   }
   void FormClose() { ExitProgram(); }
   void FormDestroy();
-  void PopupMenu1Popup() { tray.MenuPopup(); }
-  void MTTClick() { tray.MenuItemClick(); }  // "&Send Vantora to Tray" / "&Restore Vantora"
-  void TrayIcon1Click() { tray.IconClick(); }
-  void sBitBtn8Click() { tray.MinimizeToTray(); }  // "Minimize To Tray"
-  void sBitBtn6Click() { tray.ToggleIcon(); }      // "Hide TrayIcon"
-  void About1Click();
-  void sBitBtn2Click() { About1Click(); }  // "About"
-  void Button9Click();                     // "Help: What's This?"
-  void ExitVantora1Click() { exitSequence.ConfirmAndExit(); }
-  void sBitBtn1Click() { ExitVantora1Click(); }
+  void TrayMenuPopup() { tray.MenuPopup(); }
+  void TrayMenuToggleClick() { tray.MenuItemClick(); }  // "&Send Vantora to Tray" / "&Restore Vantora"
+  void TrayIconClick() { tray.IconClick(); }
+  void ToTrayClick() { tray.MinimizeToTray(); }      // "Minimize To Tray"
+  void TrayIconToggleClick() { tray.ToggleIcon(); }  // "Hide TrayIcon"
+  void AboutMenuClick();
+  void AboutClick() { AboutMenuClick(); }  // "About"
+  void IconHelpClick();                    // "Help: What's This?"
+  void ExitMenuClick() { exitSequence.ConfirmAndExit(); }
+  void ExitClick() { ExitMenuClick(); }
   // Ends the process with exit code 0; returns only when a test session stands in for the system.
   void ExitProgram() { exitSequence.Exit(); }
 
@@ -336,15 +336,15 @@ class TForm6 : public ui::Form {
   app::RefreshKeyHookInstallation refreshKeyHook_;
   app::StartupSteps startup_{{*this,
                               [this] { refreshKeyHook_.Install([this] { windowList.RefreshAndUpdate(); }); },
-                              Button30,
-                              sSkinManager1,
+                              applyWallpaper,
+                              skinEngine,
                               optionsCommand,
                               windowList,
                               hotKeyActions,
                               tray,
-                              Image6,
-                              {&Image5, &Image4, &Image3},
+                              placeholderPicture,
+                              {&exeNewIcon, &exeOldIcon, &newIcon},
                               systemSettings,
-                              ListView1,
+                              windowListView,
                               shellToggles}};
 };

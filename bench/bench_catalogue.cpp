@@ -74,17 +74,17 @@ void RawQueries(HICON standIn = nullptr) {
 // own rows, and the image cells, each the small picture of a shared icon in the middle of a cell.
 void Profile(TForm6& form, int rows, double rawMs) {
   const double insertions = bench::MedianMs(kRuns, [&] {
-    form.ListView1.SetRedraw(false);
-    form.ListView1.Clear();
-    for (int i = 1; i <= rows; ++i) form.ListView1.AddItem(L"Bench " + std::to_wstring(i));
-    form.ListView1.SetRedraw(true);
+    form.windowListView.SetRedraw(false);
+    form.windowListView.Clear();
+    for (int i = 1; i <= rows; ++i) form.windowListView.AddItem(L"Bench " + std::to_wstring(i));
+    form.windowListView.SetRedraw(true);
   });
   // Loaded shared, as a program's own icon is: each cell reloads the picture of its size.
   const HICON icon = ::LoadIconW(nullptr, IDI_APPLICATION);
-  const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.ImageList1.Dpi());
+  const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.rowImages.Dpi());
   const double cells = bench::MedianMs(kRuns, [&] {
-    form.ImageList1.Clear();
-    for (int i = 0; i < rows; ++i) form.ImageList1.AddCentred(icon, size);
+    form.rowImages.Clear();
+    for (int i = 0; i < rows; ++i) form.rowImages.AddCentred(icon, size);
   });
   bench::PrintRow("  of which: " + std::to_string(rows) + " list rows", insertions, rawMs, "");
   bench::PrintRow("  if every row had an icon: its image cells", cells, rawMs, "");
@@ -99,9 +99,9 @@ void CatalogueOf(TForm6& form, int count) {
       kRuns, [&] { form.RefreshCatalogue(); }, [] { RawQueries(); }, bench::Pump);
   bench::PrintRow("RefreshCatalogue, " + std::to_string(count) + " foreign windows", times.measured, times.reference,
                   "<= 1.5x raw queries");
-  bench::PrintNote("rows " + std::to_string(form.ListView1.Count()) + ", image list " +
-                   std::to_string(form.ImageList1.Count()) + " (never more than the rows)");
-  Profile(form, form.ListView1.Count(), times.reference);
+  bench::PrintNote("rows " + std::to_string(form.windowListView.Count()) + ", image list " +
+                   std::to_string(form.rowImages.Count()) + " (never more than the rows)");
+  Profile(form, form.windowListView.Count(), times.reference);
 }
 
 // A rebuild after a change of order, every row with an icon (its program's, as under Wine no
@@ -156,7 +156,7 @@ void HungAmongHundred(TForm6& form, int hungCount, bool classIcon) {
   bench::PrintRow("RefreshCatalogue, " + what + ", fresh", fresh, budget, target);
   char note[160];
   std::snprintf(note, sizeof note, "rows %d; measured within %.1f s of the hang (%s); bounded WM_NULL took %.0f ms",
-                form.ListView1.Count(), freshAge, HungState(probe).c_str(), freshProbe);
+                form.windowListView.Count(), freshAge, HungState(probe).c_str(), freshProbe);
   bench::PrintNote(note);
 
   PumpFor(6000);
@@ -166,7 +166,7 @@ void HungAmongHundred(TForm6& form, int hungCount, bool classIcon) {
   bench::PrintRow("RefreshCatalogue, " + what + ", after 6 s", marked.measured, budget,
                   "< 1.2x budget; hung ones free");
   bench::PrintRow("  the same against the raw queries", marked.measured, marked.reference, "<= 1.5x raw queries");
-  std::snprintf(note, sizeof note, "rows %d; %s; bounded WM_NULL took %.0f ms", form.ListView1.Count(),
+  std::snprintf(note, sizeof note, "rows %d; %s; bounded WM_NULL took %.0f ms", form.windowListView.Count(),
                 HungState(probe).c_str(), markedProbe);
   bench::PrintNote(note);
 }
@@ -178,21 +178,21 @@ void CommandsAgainstAHang(TForm6& form) {
   const double bound = static_cast<double>(platform::kAnswerWait.count());
   using Command = std::pair<const char*, std::function<void()>>;
   const Command commands[] = {
-      {"Maximize", [&] { form.Button3Click(); }},
-      {"Minimize", [&] { form.Button4Click(); }},
-      {"Restore", [&] { form.Button5Click(); }},
-      {"Bring To Front", [&] { form.sButton2Click(); }},
-      {"Stay On Top", [&] { form.CheckBox1.SetChecked(!form.CheckBox1.Checked()); }},
-      {"Update Text", [&] { form.Button1Click(); }},
-      {"Disable Window", [&] { form.sButton25Click(); }},
-      {"Disable Close Button", [&] { form.Button2Click(); }},
-      {"opacity", [&] { form.TrackBar1.SetPosition(form.TrackBar1.Position() == 40 ? 60 : 40); }},
+      {"Maximize", [&] { form.MaximizeClick(); }},
+      {"Minimize", [&] { form.MinimizeClick(); }},
+      {"Restore", [&] { form.RestoreClick(); }},
+      {"Bring To Front", [&] { form.BringToFrontClick(); }},
+      {"Stay On Top", [&] { form.stayOnTop.SetChecked(!form.stayOnTop.Checked()); }},
+      {"Update Text", [&] { form.UpdateTextClick(); }},
+      {"Disable Window", [&] { form.EnabledToggleClick(); }},
+      {"Disable Close Button", [&] { form.CloseButtonToggleClick(); }},
+      {"opacity", [&] { form.opacitySlider.SetPosition(form.opacitySlider.Position() == 40 ? 60 : 40); }},
   };
   for (const auto& [name, command] : commands) {
     auto hung = StartForeignWindows(L"--hung --no-icon --title \"Hung command\"");
     form.RefreshCatalogue();
-    for (int i = 0; i < form.ListView1.Count(); ++i)
-      if (form.ListView1.ItemText(i) == L"Hung command") form.ListView1.SetItemIndex(i);
+    for (int i = 0; i < form.windowListView.Count(); ++i)
+      if (form.windowListView.ItemText(i) == L"Hung command") form.windowListView.SetItemIndex(i);
     form.UpdateSelectionState();
     PumpFor(1100);
     bench::PrintRow(std::string("  ") + name + ", one fresh hang", bench::TimeMs(command), bound, "<= 1.2x one wait");
@@ -206,7 +206,7 @@ void CommandsAgainstAHang(TForm6& form) {
       {"Restore All (button)", [&] { form.RestoreAllWindows(TForm6::BulkVariant::Button); }},
       {"Maximize All (hotkey)", [&] { form.MaximizeAllWindows(); }},
       {"50% opacity (hotkey)", [&] { form.SetAllWindowsOpacity(50); }},
-      {"Cascade Windows", [&] { form.Button15Click(); }},
+      {"Cascade Windows", [&] { form.CascadeClick(); }},
   };
   // A walk's bound: the same walk over the answering windows alone, plus one wait per hang.
   auto answering = StartForeignWindows(L"--count 17 --icon --title \"Bench walk %d\"");
@@ -230,19 +230,19 @@ void BareFirstFill(TForm6& form) {
   });
   std::map<DWORD, std::wstring> paths;
   std::map<std::wstring, platform::FileIcons> icons;
-  form.ListView1.SetRedraw(false);
-  form.ListView1.Clear();
-  form.ImageList1.Clear();
+  form.windowListView.SetRedraw(false);
+  form.windowListView.Clear();
+  form.rowImages.Clear();
   for (HWND window : windows) {
     const DWORD id = platform::WindowProcessId(window);
     auto path = paths.find(id);
     if (path == paths.end()) path = paths.emplace(id, platform::ProcessImagePath(id).value_or(L"")).first;
     auto icon = icons.find(path->second);
     if (icon == icons.end()) icon = icons.emplace(path->second, platform::FirstFileIcons(path->second)).first;
-    const int image = icon->second.large ? form.ImageList1.AddIcon(icon->second.large.get()) : ui::kNoImage;
-    form.ListView1.AddItem(L"Bench", image);
+    const int image = icon->second.large ? form.rowImages.AddIcon(icon->second.large.get()) : ui::kNoImage;
+    form.windowListView.AddItem(L"Bench", image);
   }
-  form.ListView1.SetRedraw(true);
+  form.windowListView.SetRedraw(true);
 }
 
 // A first fill of the list where every row's picture comes from its program's file: 100 windows
@@ -254,22 +254,22 @@ void FirstFillWithProgramIcons(TForm6& form) {
   std::vector<std::wstring> copies;
   const auto fill = [&](const std::string& name) {
     PumpFor(500);
-    const catalogue::CatalogueControls controls{form.ListView1,
-                                                form.ImageList1,
-                                                form.Edit1,
-                                                form.CheckBox1,
-                                                form.Image1,
-                                                form.Image2,
-                                                form.Button2,
-                                                form.sButton25,
+    const catalogue::CatalogueControls controls{form.windowListView,
+                                                form.rowImages,
+                                                form.newTitle,
+                                                form.stayOnTop,
+                                                form.largeIcon,
+                                                form.smallIcon,
+                                                form.closeButtonToggle,
+                                                form.enabledToggle,
                                                 {},
                                                 {},
                                                 {},
-                                                form.Timer2,
-                                                form.DXTimer1};
+                                                form.armTimer,
+                                                form.refreshTimer};
     const auto clear = [&] {
-      form.ListView1.Clear();
-      form.ImageList1.Clear();
+      form.windowListView.Clear();
+      form.rowImages.Clear();
       bench::Pump();
     };
     const auto times = bench::CompareMedians(

@@ -121,7 +121,7 @@ void BenchResizeScreen() {
     if (!platform::CaptureScreenRect(desktop.left, desktop.top, width, height, picture))
       throw std::runtime_error("no screen picture");
     screen.Present(target, std::move(picture.bitmap), desktop);  // shown and drawn once
-    screen.Button1Click();
+    screen.CancelClick();
   };
   const auto captureBare = [&] {
     const platform::WindowDc screen(nullptr);

@@ -69,7 +69,7 @@ int main() {
     ui::Owned<TForm6> form;
     form.Show();
     bench::Pump();
-    skin::SkinEngine& engine = form.sSkinManager1;
+    skin::SkinEngine& engine = form.skinEngine;
     engine.SetAnimationEvents(skin::kAllAnimationEvents);
     const std::wstring skins[2] = {L"WMP11", L"Ledenets (internal)"};
     int turn = 0;
@@ -90,11 +90,11 @@ int main() {
     bench::PrintRow("switch skin + repaint main window" + times, repaint.measured, repaint.reference,
                     "<= 2x native forced repaint");
 
-    const bench::Pair push = FadeFrames(engine, form.Handle(), form.Button13.Handle(), ui::ButtonKind::Push);
+    const bench::Pair push = FadeFrames(engine, form.Handle(), form.refreshList.Handle(), ui::ButtonKind::Push);
     bench::PrintRow("push button fade frame" + times, push.measured, push.reference, "<= 1.5x native paint");
     // A bitmap button's glyph is tinted once per skin, hue and saturation, then drawn from the copy.
     engine.SetHueOffset(120);
-    const bench::Pair glyph = FadeFrames(engine, form.Handle(), form.sBitBtn4.Handle(), ui::ButtonKind::Bitmap);
+    const bench::Pair glyph = FadeFrames(engine, form.Handle(), form.optionsButton.Handle(), ui::ButtonKind::Bitmap);
     bench::PrintRow("bitmap button fade frame, tinted glyph" + times, glyph.measured, glyph.reference,
                     "<= 1.5x native paint");
   } catch (const std::exception& e) {

@@ -47,25 +47,25 @@ ui::FormStyle InfoStyle() {
 
 TForm13::TForm13(const ui::FormKey& key, std::function<HWND()> target)
     : ui::Form(key, InfoStyle()), target_(std::move(target)) {
-  std::vector<std::pair<std::wstring, std::wstring>> rows;
-  rows.reserve(std::size(commands::kInfoKeys));
-  for (std::wstring_view name : commands::kInfoKeys) rows.emplace_back(name, L"");
-  ve.SetRows(rows);
-  Button2.OnClick = [this] { Button2Click(); };
-  Button1.OnClick = [this] { Button1Click(); };
+  std::vector<std::pair<std::wstring, std::wstring>> empty;
+  empty.reserve(std::size(commands::kInfoKeys));
+  for (std::wstring_view name : commands::kInfoKeys) empty.emplace_back(name, L"");
+  rows.SetRows(empty);
+  refresh.OnClick = [this] { RefreshClick(); };
+  done.OnClick = [this] { DoneClick(); };
   // A close request from outside (Alt+F4) ends the dialog as "Done" does, so the wait for it
   // always ends and nothing is left hidden.
-  OnClose = [this] { Button1Click(); };
+  OnClose = [this] { DoneClick(); };
   FormCreate();
 }
 
 void TForm13::FormCreate() { Fill(); }
-void TForm13::Button2Click() { Fill(); }
-void TForm13::Button1Click() { Finished = true; }
+void TForm13::RefreshClick() { Fill(); }
+void TForm13::DoneClick() { Finished = true; }
 
 void TForm13::Fill() {
   const HWND window = target_();
   if (!window) return;
   Finished = false;
-  for (const auto& [key, value] : commands::InfoRows(commands::ReadWindowFacts(window))) ve.SetValue(key, value);
+  for (const auto& [key, value] : commands::InfoRows(commands::ReadWindowFacts(window))) rows.SetValue(key, value);
 }

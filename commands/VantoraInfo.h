@@ -22,19 +22,19 @@ class TForm13 : public ui::Form, public ui::OpenInstance<TForm13> {
   // `target` names the window the dialog shows (null: none), asked at every fill.
   TForm13(const ui::FormKey& key, std::function<HWND()> target);
 
-  ui::Label Label1{*this, commands::InfoRow("Label1")};
-  ui::KeyValueGrid ve{*this,
-                      commands::InfoRow("ve"),
-                      {std::wstring(commands::kInfoKeyTitle), commands::kInfoKeyWidth},
-                      {std::wstring(commands::kInfoValueTitle), commands::kInfoValueWidth}};
-  ui::Button Button2{*this, commands::InfoRow("Button2")};  // "Refresh"
-  ui::Button Button1{*this, commands::InfoRow("Button1")};  // "Done"
+  ui::Label heading{*this, commands::InfoRow("Label1")};
+  ui::KeyValueGrid rows{*this,
+                        commands::InfoRow("ve"),
+                        {std::wstring(commands::kInfoKeyTitle), commands::kInfoKeyWidth},
+                        {std::wstring(commands::kInfoValueTitle), commands::kInfoValueWidth}};
+  ui::Button refresh{*this, commands::InfoRow("Button2")};  // "Refresh"
+  ui::Button done{*this, commands::InfoRow("Button1")};     // "Done"
 
   bool Finished = false;  // set by "Done"; cleared by each fill
 
   void FormCreate();
-  void Button2Click();
-  void Button1Click();
+  void RefreshClick();
+  void DoneClick();
 
  private:
   void Fill();

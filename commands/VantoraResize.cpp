@@ -60,29 +60,29 @@ ui::FormStyle ResizeStyle() {
 
 TForm7::TForm7(const ui::FormKey& key, ui::Form& mainWindow, std::function<HWND()> applyTarget)
     : ui::Form(key, ResizeStyle()), mainWindow_(mainWindow), applyTarget_(std::move(applyTarget)) {
-  Shape1.SetColor(RGB(255, 255, 255));
-  Shape1.SetCursor(IDC_SIZEALL);
-  Label1.SetCursor(IDC_SIZEALL);
-  Panel3.SetCursor(IDC_SIZENWSE);
+  modelPanel.SetColor(RGB(255, 255, 255));
+  modelPanel.SetCursor(IDC_SIZEALL);
+  modelNote.SetCursor(IDC_SIZEALL);
+  dragHandle.SetCursor(IDC_SIZENWSE);
   BindEvents();
   FormCreate();
 }
 
 void TForm7::BindEvents() {
-  Button1.OnClick = [this] { Button1Click(); };
-  Button2.OnClick = [this] { Button2Click(); };
+  cancel.OnClick = [this] { CancelClick(); };
+  apply.OnClick = [this] { ApplyClick(); };
   // The drags keep the mouse until the button is released, also outside the pressed control.
-  for (ui::Control* surface : {static_cast<ui::Control*>(&Shape1), static_cast<ui::Control*>(&Label1)}) {
+  for (ui::Control* surface : {static_cast<ui::Control*>(&modelPanel), static_cast<ui::Control*>(&modelNote)}) {
     surface->SetMouseCapture(true);
-    surface->OnMouseDown = [this](ui::MouseButton b, int x, int y) { Shape1MouseDown(b, x, y); };
-    surface->OnMouseMove = [this](int x, int y) { Shape1MouseMove(x, y); };
-    surface->OnMouseUp = [this](ui::MouseButton b, int x, int y) { Shape1MouseUp(b, x, y); };
+    surface->OnMouseDown = [this](ui::MouseButton b, int x, int y) { ModelMouseDown(b, x, y); };
+    surface->OnMouseMove = [this](int x, int y) { ModelMouseMove(x, y); };
+    surface->OnMouseUp = [this](ui::MouseButton b, int x, int y) { ModelMouseUp(b, x, y); };
   }
-  Panel3.SetMouseCapture(true);
-  Panel3.OnMouseDown = [this](ui::MouseButton b, int x, int y) { Panel3MouseDown(b, x, y); };
-  Panel3.OnMouseMove = [this](int x, int y) { Panel3MouseMove(x, y); };
-  Panel3.OnMouseUp = [this](ui::MouseButton b, int x, int y) { Panel3MouseUp(b, x, y); };
-  Timer1.OnTimer = [this] { Timer1Timer(); };
+  dragHandle.SetMouseCapture(true);
+  dragHandle.OnMouseDown = [this](ui::MouseButton b, int x, int y) { DragHandleMouseDown(b, x, y); };
+  dragHandle.OnMouseMove = [this](int x, int y) { DragHandleMouseMove(x, y); };
+  dragHandle.OnMouseUp = [this](ui::MouseButton b, int x, int y) { DragHandleMouseUp(b, x, y); };
+  frontTimer.OnTimer = [this] { FrontTimerTick(); };
   // Alt+F4 and other close requests change nothing: a run ends only through its buttons.
   OnCloseQuery = [] { return false; };
 }
@@ -97,16 +97,16 @@ void TForm7::FormCreate() {
 void TForm7::Present(const platform::WindowBounds& target, platform::UniqueBitmap picture, const RECT& desktop) {
   origin_ = {desktop.left, desktop.top};
   margins_ = target.Margins();
-  Image1.SetBitmap(std::move(picture));
+  frozenScreen.SetBitmap(std::move(picture));
   // Placed and laid out before it shows, so it is drawn once, where it belongs.
   SetScreenBounds(desktop);
-  Image1.SetDesignBounds({0, 0, desktop.right - desktop.left, desktop.bottom - desktop.top});
+  frozenScreen.SetDesignBounds({0, 0, desktop.right - desktop.left, desktop.bottom - desktop.top});
   const RECT& seen = target.visible;
   model.Start({seen.left, seen.top, seen.right - seen.left, seen.bottom - seen.top}, Dpi());
   PlaceModel();
   Show();
   BringToFront();
-  Timer1.SetEnabled(true);
+  frontTimer.SetEnabled(true);
 }
 
 commands::ScreenFacts TForm7::Screen() const {
@@ -121,38 +121,38 @@ ui::Bounds TForm7::OnForm(const ui::Bounds& screen) const {
 
 void TForm7::PlaceModel() {
   const commands::ModelContents contents = commands::LayOutContents(model.shape, Screen());
-  Shape1.SetDesignBounds(OnForm(model.shape));
-  Label1.SetDesignBounds(OnForm(contents.label));
-  Button1.SetDesignBounds(OnForm(contents.cancel));
-  Button2.SetDesignBounds(OnForm(contents.apply));
-  Panel3.SetDesignBounds(OnForm(model.handle));
+  modelPanel.SetDesignBounds(OnForm(model.shape));
+  modelNote.SetDesignBounds(OnForm(contents.label));
+  cancel.SetDesignBounds(OnForm(contents.cancel));
+  apply.SetDesignBounds(OnForm(contents.apply));
+  dragHandle.SetDesignBounds(OnForm(model.handle));
 }
 
-void TForm7::Shape1MouseDown(ui::MouseButton, int x, int y) { model.ShapeDown(x, y); }
+void TForm7::ModelMouseDown(ui::MouseButton, int x, int y) { model.ShapeDown(x, y); }
 
-void TForm7::Shape1MouseMove(int x, int y) {
+void TForm7::ModelMouseMove(int x, int y) {
   if (model.ShapeMove(x, y)) PlaceModel();
 }
 
-void TForm7::Shape1MouseUp(ui::MouseButton, int, int) { model.ShapeUp(); }
+void TForm7::ModelMouseUp(ui::MouseButton, int, int) { model.ShapeUp(); }
 
-void TForm7::Panel3MouseDown(ui::MouseButton, int, int) { model.HandleDown(); }
+void TForm7::DragHandleMouseDown(ui::MouseButton, int, int) { model.HandleDown(); }
 
-void TForm7::Panel3MouseMove(int x, int y) {
+void TForm7::DragHandleMouseMove(int x, int y) {
   if (model.HandleMove(x, y)) PlaceModel();
 }
 
-void TForm7::Panel3MouseUp(ui::MouseButton, int, int) {
+void TForm7::DragHandleMouseUp(ui::MouseButton, int, int) {
   model.HandleUp();
   PlaceModel();
 }
 
-void TForm7::Timer1Timer() { BringToFront(); }
+void TForm7::FrontTimerTick() { BringToFront(); }
 
 // "Apply": the window is seen where the model is (its invisible borders around it) and comes to
 // the top of its band, activated.
-void TForm7::Button2Click() {
-  Timer1.SetEnabled(false);
+void TForm7::ApplyClick() {
+  frontTimer.SetEnabled(false);
   if (const HWND target = applyTarget_()) {
     const ui::Bounds& m = model.shape;
     const RECT seen{m.left, m.top, m.left + m.width, m.top + m.height};
@@ -164,8 +164,8 @@ void TForm7::Button2Click() {
 }
 
 // "Cancel": the window is not touched.
-void TForm7::Button1Click() {
-  Timer1.SetEnabled(false);
+void TForm7::CancelClick() {
+  frontTimer.SetEnabled(false);
   End();
 }
 

@@ -40,13 +40,13 @@ class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
   // the corner handle over everything on the panel, so it always takes its own presses, the
   // buttons over the label, the panel's contents over the panel, and the picture under
   // everything.
-  ui::Panel Panel3{*this, commands::ResizeRow("Panel3")};     // the corner handle
-  ui::Button Button1{*this, commands::ResizeRow("Button1")};  // "Cancel"
-  ui::Button Button2{*this, commands::ResizeRow("Button2")};  // "Apply"
-  commands::ModelNote Label1{*this, commands::ResizeRow("Label1")};
-  ui::Panel Shape1{*this, commands::ResizeRow("Shape1")};  // the model of the target window
-  ui::Image Image1{*this, commands::ResizeRow("Image1")};  // the frozen screen
-  ui::Timer Timer1{*this, 500, false};
+  ui::Panel dragHandle{*this, commands::ResizeRow("Panel3")};  // the corner handle
+  ui::Button cancel{*this, commands::ResizeRow("Button1")};    // "Cancel"
+  ui::Button apply{*this, commands::ResizeRow("Button2")};     // "Apply"
+  commands::ModelNote modelNote{*this, commands::ResizeRow("Label1")};
+  ui::Panel modelPanel{*this, commands::ResizeRow("Shape1")};    // the model of the target window
+  ui::Image frozenScreen{*this, commands::ResizeRow("Image1")};  // the frozen screen
+  ui::Timer frontTimer{*this, 500, false};
 
   // The model's rectangle in screen pixels, the size at the start of a corner drag and the drag
   // states.
@@ -58,15 +58,15 @@ class TForm7 : public ui::Form, public ui::OpenInstance<TForm7> {
   void Present(const platform::WindowBounds& target, platform::UniqueBitmap picture, const RECT& desktop);
 
   void FormCreate();
-  void Button1Click();
-  void Button2Click();
-  void Panel3MouseDown(ui::MouseButton button, int x, int y);
-  void Panel3MouseMove(int x, int y);
-  void Panel3MouseUp(ui::MouseButton button, int x, int y);
-  void Shape1MouseDown(ui::MouseButton button, int x, int y);
-  void Shape1MouseMove(int x, int y);
-  void Shape1MouseUp(ui::MouseButton button, int x, int y);
-  void Timer1Timer();
+  void CancelClick();
+  void ApplyClick();
+  void DragHandleMouseDown(ui::MouseButton button, int x, int y);
+  void DragHandleMouseMove(int x, int y);
+  void DragHandleMouseUp(ui::MouseButton button, int x, int y);
+  void ModelMouseDown(ui::MouseButton button, int x, int y);
+  void ModelMouseMove(int x, int y);
+  void ModelMouseUp(ui::MouseButton button, int x, int y);
+  void FrontTimerTick();
 
  private:
   void BindEvents();

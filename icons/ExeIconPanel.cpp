@@ -11,58 +11,58 @@
 
 namespace icons {
 
-void ExeIconPanel::Button34Click() {
-  if (!c_.OpenDialog1.Execute()) return;
-  const std::wstring path = c_.OpenDialog1.FileName();
-  c_.Edit4.SetText(path);
-  c_.Button36.SetEnabled(true);
+void ExeIconPanel::BrowseExeClick() {
+  if (!c_.openProgramDialog.Execute()) return;
+  const std::wstring path = c_.openProgramDialog.FileName();
+  c_.exeFile.SetText(path);
+  c_.loadExeIcon.SetEnabled(true);
   if (platform::UniqueIcon icon = std::move(platform::FirstFileIcons(path).large)) {
-    c_.Image4.SetIcon(std::move(icon));
-    c_.Button35.SetEnabled(true);
+    c_.exeOldIcon.SetIcon(std::move(icon));
+    c_.saveExeIcon.SetEnabled(true);
   } else {
-    c_.Image4.CopyPictureFrom(c_.Image6);
-    c_.Button35.SetEnabled(false);
+    c_.exeOldIcon.CopyPictureFrom(c_.placeholderPicture);
+    c_.saveExeIcon.SetEnabled(false);
   }
 }
 
-void ExeIconPanel::Button35Click() {
-  if (!c_.SavePictureDialog1.Execute()) return;
-  if (!c_.Image4.Icon()) {
-    c_.Image4.Clear();
+void ExeIconPanel::SaveExeIconClick() {
+  if (!c_.savePictureDialog.Execute()) return;
+  if (!c_.exeOldIcon.Icon()) {
+    c_.exeOldIcon.Clear();
     throw std::runtime_error("Icon image is not valid");
   }
-  SaveIconFile(c_.Image4.Icon(), c_.SavePictureDialog1.FileName());
+  SaveIconFile(c_.exeOldIcon.Icon(), c_.savePictureDialog.FileName());
 }
 
-void ExeIconPanel::Button36Click() {
-  if (!c_.OpenPictureDialog1.Execute()) return;
-  const std::wstring path = c_.OpenPictureDialog1.FileName();
+void ExeIconPanel::LoadExeIconClick() {
+  if (!c_.openIconDialog.Execute()) return;
+  const std::wstring path = c_.openIconDialog.FileName();
   // A refused file leaves the panel as it was, except that the placeholder goes.
   try {
     const auto head = platform::ReadFileBytes(path, sizeof(IconDir));  // "Cannot open file ..." when unreadable
     const auto header = ReadAt<IconDir>(head, 0);
     if (!header || !IsIconDir(*header)) throw std::runtime_error("Icon image is not valid");
   } catch (...) {
-    if (!c_.Image5.Icon()) c_.Image5.Clear();
+    if (!c_.exeNewIcon.Icon()) c_.exeNewIcon.Clear();
     throw;
   }
   newExeIconFile_ = path;
   platform::UniqueIcon icon = LoadIconFile(path);
   const bool loaded = static_cast<bool>(icon);
   if (loaded)
-    c_.Image5.SetIcon(std::move(icon));
+    c_.exeNewIcon.SetIcon(std::move(icon));
   else
-    c_.Image5.CopyPictureFrom(c_.Image6);
-  c_.Button37.SetEnabled(loaded);
+    c_.exeNewIcon.CopyPictureFrom(c_.placeholderPicture);
+  c_.exeIconChange.SetEnabled(loaded);
   if (!loaded) throw std::runtime_error("Icon image is not valid");
 }
 
-void ExeIconPanel::Button37Click() {
-  if (c_.Edit4.Text().empty()) {
+void ExeIconPanel::ChangeExeIconClick() {
+  if (c_.exeFile.Text().empty()) {
     ui::CurrentPrompts().Error(L"No Program Was Chosen.");
     return;
   }
-  if (const ExeIconChange change = ReplaceExeIcon(newExeIconFile_, c_.Edit4.Text()); !change)
+  if (const ExeIconChange change = ReplaceExeIcon(newExeIconFile_, c_.exeFile.Text()); !change)
     ui::CurrentPrompts().Error(change.refusal);
 }
 

@@ -12,23 +12,23 @@ namespace icons {
 class ExeIconPanel {
  public:
   struct Controls {
-    ui::Edit& Edit4;
-    ui::Image& Image4;
-    ui::Image& Image5;
-    ui::Image& Image6;  // the placeholder picture
-    ui::Button& Button35;
-    ui::Button& Button36;
-    ui::Button& Button37;
-    ui::FileDialog& OpenDialog1;
-    ui::FileDialog& OpenPictureDialog1;
-    ui::FileDialog& SavePictureDialog1;
+    ui::Edit& exeFile;
+    ui::Image& exeOldIcon;
+    ui::Image& exeNewIcon;
+    ui::Image& placeholderPicture;  // the placeholder picture
+    ui::Button& saveExeIcon;
+    ui::Button& loadExeIcon;
+    ui::Button& exeIconChange;
+    ui::FileDialog& openProgramDialog;
+    ui::FileDialog& openIconDialog;
+    ui::FileDialog& savePictureDialog;
   };
   explicit ExeIconPanel(const Controls& controls) : c_(controls) {}
 
-  void Button34Click();  // "Browse..."
-  void Button35Click();  // "Save To File"
-  void Button36Click();  // "Load"
-  void Button37Click();  // "Change"
+  void BrowseExeClick();      // "Browse..."
+  void SaveExeIconClick();    // "Save To File"
+  void LoadExeIconClick();    // "Load"
+  void ChangeExeIconClick();  // "Change"
 
  private:
   Controls c_;

@@ -57,13 +57,13 @@ void Screenshots::BringProgramBack() {
   platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(links_.mainForm.Handle()));
 }
 
-void Screenshots::Button14Click() {
-  if (!links_.SavePictureDialog1.Execute()) return;
+void Screenshots::ScreenshotWindowClick() {
+  if (!links_.savePictureDialog.Execute()) return;
   platform::CaptureBitmap picture;
   std::exception_ptr failure;
   try {
     CaptureSelectedWindow(links_.selectedWindow(), picture);
-    SavePicture(picture, links_.SavePictureDialog1.FileName());
+    SavePicture(picture, links_.savePictureDialog.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the program is back in front
   }
@@ -71,8 +71,8 @@ void Screenshots::Button14Click() {
   if (failure) std::rethrow_exception(failure);
 }
 
-void Screenshots::Button20Click() {
-  if (!links_.SavePictureDialog1.Execute()) return;
+void Screenshots::ScreenshotScreenClick() {
+  if (!links_.savePictureDialog.Execute()) return;
   platform::CaptureBitmap picture;
   auto& application = ui::Application::Instance();
   links_.fadeWindow(links_.mainForm.Handle(), 100, 0);
@@ -87,7 +87,7 @@ void Screenshots::Button20Click() {
             platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
         !taken)
       ThrowNotTaken(taken.Reason());
-    SavePicture(picture, links_.SavePictureDialog1.FileName());
+    SavePicture(picture, links_.savePictureDialog.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the main window is back
   }

@@ -13,14 +13,14 @@ class Screenshots {
  public:
   struct Links {
     ui::Form& mainForm;
-    ui::FileDialog& SavePictureDialog1;
+    ui::FileDialog& savePictureDialog;
     std::function<HWND()> selectedWindow;
     std::function<void(HWND, int fromPercent, int toPercent)> fadeWindow;
   };
   explicit Screenshots(Links links) : links_(std::move(links)) {}
 
-  void Button14Click();  // "Take ScreenShot of Selected Window"
-  void Button20Click();  // "Take ScreenShot of Full Screen"
+  void ScreenshotWindowClick();  // "Take ScreenShot of Selected Window"
+  void ScreenshotScreenClick();  // "Take ScreenShot of Full Screen"
 
  private:
   void BringProgramBack();

@@ -30,40 +30,40 @@ void WindowIconPanel::OpenIconMenu(ui::MouseButton button, bool large, ui::Popup
   menu.Popup(cursor.x, cursor.y);
 }
 
-void WindowIconPanel::Image1MouseDown(ui::MouseButton button) { OpenIconMenu(button, true, c_.PopupMenu2); }
-void WindowIconPanel::Image2MouseDown(ui::MouseButton button) { OpenIconMenu(button, false, c_.PopupMenu3); }
+void WindowIconPanel::LargeIconMouseDown(ui::MouseButton button) { OpenIconMenu(button, true, c_.largeIconMenu); }
+void WindowIconPanel::SmallIconMouseDown(ui::MouseButton button) { OpenIconMenu(button, false, c_.smallIconMenu); }
 
-void WindowIconPanel::SaveToFile1Click() {
-  if (!c_.SavePictureDialog1.Execute()) return;
-  const HICON icon = c_.Image1.Icon();
+void WindowIconPanel::SaveLargeIconAsClick() {
+  if (!c_.savePictureDialog.Execute()) return;
+  const HICON icon = c_.largeIcon.Icon();
   const SIZE size = icon ? ui::IconSize(icon) : LargeIconSize();
-  ExportIcon(icon, size.cx, size.cy, c_.SavePictureDialog1.FileName());
+  ExportIcon(icon, size.cx, size.cy, c_.savePictureDialog.FileName());
 }
 
-void WindowIconPanel::MenuItem1Click() {
-  if (!c_.SavePictureDialog1.Execute()) return;
-  ExportIcon(c_.Image2.Icon(), kSmallIconSide, kSmallIconSide, c_.SavePictureDialog1.FileName());
+void WindowIconPanel::SaveSmallIconAsClick() {
+  if (!c_.savePictureDialog.Execute()) return;
+  ExportIcon(c_.smallIcon.Icon(), kSmallIconSide, kSmallIconSide, c_.savePictureDialog.FileName());
 }
 
-void WindowIconPanel::Button8Click() {
-  if (c_.SavePictureDialog1.Execute()) {
-    const bool large = c_.RadioButton1.Checked();
+void WindowIconPanel::SaveWindowIconClick() {
+  if (c_.savePictureDialog.Execute()) {
+    const bool large = c_.saveLargeIcon.Checked();
     const SIZE size = large ? LargeIconSize() : SIZE{kSmallIconSide, kSmallIconSide};
     const auto icon = selection_.copyWindowIcon(selection_.selectedWindow(), large);
-    ExportIcon(icon.get(), size.cx, size.cy, c_.SavePictureDialog1.FileName());
+    ExportIcon(icon.get(), size.cx, size.cy, c_.savePictureDialog.FileName());
   }
   selection_.updateSelectionState();
 }
 
 void WindowIconPanel::RefuseNewIcon() {
-  c_.Button11.SetEnabled(false);
-  c_.Button12.SetEnabled(false);
+  c_.changeSmallIcon.SetEnabled(false);
+  c_.changeLargeIcon.SetEnabled(false);
   selection_.setNewIconLoaded(false);
 }
 
-void WindowIconPanel::Button10Click() {
-  if (!c_.OpenPictureDialog1.Execute()) return;
-  const std::wstring& name = c_.OpenPictureDialog1.FileName();
+void WindowIconPanel::LoadIconClick() {
+  if (!c_.openIconDialog.Execute()) return;
+  const std::wstring& name = c_.openIconDialog.FileName();
   if (UpperExtension(name) != L".ICO") {
     ui::CurrentPrompts().Information(L"Invalid File Format");
     RefuseNewIcon();
@@ -72,15 +72,15 @@ void WindowIconPanel::Button10Click() {
   platform::UniqueIcon loaded = LoadIconFile(name);
   if (!loaded) {
     RefuseNewIcon();
-    if (!newIcon_) c_.Image3.Clear();
+    if (!newIcon_) c_.newIcon.Clear();
     return;
   }
   if (newIconHandedOut_) handedOut_.push_back(std::move(newIcon_));
   newIcon_ = std::move(loaded);
   newIconHandedOut_ = false;
-  c_.Image3.SetIcon(platform::UniqueIcon(::CopyIcon(newIcon_.get())));
-  c_.Button11.SetEnabled(true);
-  c_.Button12.SetEnabled(true);
+  c_.newIcon.SetIcon(platform::UniqueIcon(::CopyIcon(newIcon_.get())));
+  c_.changeSmallIcon.SetEnabled(true);
+  c_.changeLargeIcon.SetEnabled(true);
   selection_.setNewIconLoaded(true);
 }
 
@@ -95,12 +95,12 @@ void WindowIconPanel::SendNewIcon(WPARAM kind) {
 
 // The save dialog keeps the entered name without its folder, and the name follows the picked
 // type's extension, so what the dialog shows names the type the user sees picked.
-std::wstring WindowIconPanel::SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex) {
-  const auto& dialog = c_.SavePictureDialog1;
+std::wstring WindowIconPanel::SavePictureTypeChange(const std::wstring& entered, int filterIndex) {
+  const auto& dialog = c_.savePictureDialog;
   return NameForType(entered, ui::FilterExtension(dialog.Options().filter, filterIndex));
 }
 
-void WindowIconPanel::Button12Click() { SendNewIcon(ICON_BIG); }
-void WindowIconPanel::Button11Click() { SendNewIcon(ICON_SMALL); }
+void WindowIconPanel::ChangeLargeIconClick() { SendNewIcon(ICON_BIG); }
+void WindowIconPanel::ChangeSmallIconClick() { SendNewIcon(ICON_SMALL); }
 
 }  // namespace icons

@@ -26,28 +26,28 @@ struct SelectionLink {
 class WindowIconPanel {
  public:
   struct Controls {
-    ui::Image& Image1;
-    ui::Image& Image2;
-    ui::Image& Image3;
-    ui::RadioButton& RadioButton1;
-    ui::Button& Button11;
-    ui::Button& Button12;
-    ui::PopupMenu& PopupMenu2;
-    ui::PopupMenu& PopupMenu3;
-    ui::FileDialog& SavePictureDialog1;
-    ui::FileDialog& OpenPictureDialog1;
+    ui::Image& largeIcon;
+    ui::Image& smallIcon;
+    ui::Image& newIcon;
+    ui::RadioButton& saveLargeIcon;
+    ui::Button& changeSmallIcon;
+    ui::Button& changeLargeIcon;
+    ui::PopupMenu& largeIconMenu;
+    ui::PopupMenu& smallIconMenu;
+    ui::FileDialog& savePictureDialog;
+    ui::FileDialog& openIconDialog;
   };
   WindowIconPanel(const Controls& controls, SelectionLink selection);
 
-  void Image1MouseDown(ui::MouseButton button);
-  void Image2MouseDown(ui::MouseButton button);
-  void SaveToFile1Click();
-  void MenuItem1Click();
-  void Button8Click();
-  void Button10Click();
-  void Button12Click();
-  void Button11Click();
-  std::wstring SavePictureDialog1TypeChange(const std::wstring& entered, int filterIndex);
+  void LargeIconMouseDown(ui::MouseButton button);
+  void SmallIconMouseDown(ui::MouseButton button);
+  void SaveLargeIconAsClick();
+  void SaveSmallIconAsClick();
+  void SaveWindowIconClick();
+  void LoadIconClick();
+  void ChangeLargeIconClick();
+  void ChangeSmallIconClick();
+  std::wstring SavePictureTypeChange(const std::wstring& entered, int filterIndex);
 
  private:
   void OpenIconMenu(ui::MouseButton button, bool large, ui::PopupMenu& menu);

@@ -29,7 +29,7 @@ void OptionsCommand::RunOptionsDialog() {
   if (!dialog.DialogClosed) return;
 
   if (!dialog.DialogCancelled)
-    links_.windowList.SetAutoRefreshPeriod(dialog.CheckBox1.Checked() ? dialog.TrackBar1.Position() : 0);
+    links_.windowList.SetAutoRefreshPeriod(dialog.autoRefresh.Checked() ? dialog.periodSlider.Position() : 0);
   for (size_t i = 0; i < HotKeyShortCuts.size(); ++i) HotKeyShortCuts[i] = dialog.HotKeyEdits()[i]->ShortCut();
   HotKeysRemembered = true;
 }

@@ -24,10 +24,10 @@ struct AnimationBox {
   skin::AnimationEvent event;
 };
 constexpr AnimationBox kAnimationBoxes[] = {
-    {&TForm10::CheckBox2, skin::kMouseEnter},
-    {&TForm10::CheckBox3, skin::kMouseUp},
-    {&TForm10::CheckBox4, skin::kMouseLeave},
-    {&TForm10::CheckBox5, skin::kMouseDown},
+    {&TForm10::animateMouseEnter, skin::kMouseEnter},
+    {&TForm10::animateMouseUp, skin::kMouseUp},
+    {&TForm10::animateMouseLeave, skin::kMouseLeave},
+    {&TForm10::animateMouseDown, skin::kMouseDown},
 };
 
 }  // namespace
@@ -35,46 +35,46 @@ constexpr AnimationBox kAnimationBoxes[] = {
 void TForm10::FormShow() {
   const skin::SkinEngine& engine = links_.skin;
   const options::SkinBoxFill fill = options::FillSkinBox(engine.SkinNames(), engine.SkinName());
-  ComboBox1.SetItems(fill.items);
+  skinName.SetItems(fill.items);
   if (fill.showsActiveName) {
     FillingSkinList = true;
-    ComboBox1.SetItemIndex(fill.highlighted);
-    ComboBox1.SetText(engine.SkinName());
+    skinName.SetItemIndex(fill.highlighted);
+    skinName.SetText(engine.SkinName());
     FillingSkinList = false;
   } else {
-    ComboBox1.SetItemIndex(fill.highlighted);
+    skinName.SetItemIndex(fill.highlighted);
   }
 
-  TrackBar2.SetPosition(engine.Saturation());
-  TrackBar3.SetPosition(engine.HueOffset());
-  Label18.SetCaption(options::CurrentText(TrackBar2.Position()));
-  Label19.SetCaption(options::CurrentText(TrackBar3.Position()));
+  saturationSlider.SetPosition(engine.Saturation());
+  hueSlider.SetPosition(engine.HueOffset());
+  saturationValue.SetCaption(options::CurrentText(saturationSlider.Position()));
+  hueValue.SetCaption(options::CurrentText(hueSlider.Position()));
 
   // The boxes show what the engine holds; their click handlers have nothing to write back.
   showingSettings_ = true;
   for (const AnimationBox& item : kAnimationBoxes)
     (this->*item.box).SetChecked((engine.AnimationEvents() & item.event) != 0);
-  CheckBox6.SetChecked(engine.Active());
+  skinned.SetChecked(engine.Active());
   showingSettings_ = false;
 }
 
-void TForm10::ComboBox1Change() {
+void TForm10::SkinNameChange() {
   if (FillingSkinList) return;
   // Every edit of the text selects the skin typed so far; the engine ignores names it lacks.
-  links_.skin.SetSkinName(ComboBox1.Text());
+  links_.skin.SetSkinName(skinName.Text());
   RepaintDialog();
 }
 
-void TForm10::Button9Click() {
-  links_.skin.SetSaturation(TrackBar2.Position());
-  links_.skin.SetHueOffset(TrackBar3.Position());
+void TForm10::ApplyLookClick() {
+  links_.skin.SetSaturation(saturationSlider.Position());
+  links_.skin.SetHueOffset(hueSlider.Position());
   options::RefocusMainSliders(links_);
   RepaintDialog();
 }
 
-void TForm10::CheckBox6Click() {
+void TForm10::SkinnedClick() {
   if (showingSettings_) return;
-  links_.skin.SetActive(CheckBox6.Checked());
+  links_.skin.SetActive(skinned.Checked());
   options::RefocusMainSliders(links_);
   RepaintDialog();
 }
@@ -88,8 +88,10 @@ void TForm10::AnimationBoxClick(ui::CheckBox& box) {
   }
 }
 
-void TForm10::TrackBar2Change() { Label18.SetCaption(options::CurrentText(TrackBar2.Position())); }
-void TForm10::TrackBar3Change() { Label19.SetCaption(options::CurrentText(TrackBar3.Position())); }
+void TForm10::SaturationSliderChange() {
+  saturationValue.SetCaption(options::CurrentText(saturationSlider.Position()));
+}
+void TForm10::HueSliderChange() { hueValue.SetCaption(options::CurrentText(hueSlider.Position())); }
 
 // The skinned controls repaint in the new look; the grey flash forces the dialog's background
 // through a change of colour, and the dialog comes back in front of the focused main window.

@@ -24,62 +24,63 @@ TForm10::TForm10(const ui::FormKey& key, const options::OptionsLinks& links) : u
   ArrangeControls();
   BindEvents();
   // Enter takes the settings as "Ok" does (or presses the focused button), Escape is "Cancel".
-  SetDefaultButton(&Button1);
-  SetCancelButton(&Button2);
+  SetDefaultButton(&ok);
+  SetCancelButton(&cancel);
 }
 
 void TForm10::BindEvents() {
-  CheckBox1.OnClick = [this] { CheckBox1Click(); };
-  TrackBar1.OnChange = [this] { TrackBar1Change(); };
-  Button1.OnClick = [this] { Button1Click(); };
-  Button2.OnClick = [this] { Button2Click(); };
-  Button3.OnClick = [this] { Button3Click(); };
-  Button4.OnClick = [this] { Button4Click(); };
-  Button5.OnClick = [this] { Button5Click(); };
-  Button6.OnClick = [this] { Button6Click(); };
-  Button7.OnClick = [this] { Button7Click(); };
-  Button8.OnClick = [this] { Button8Click(); };
+  autoRefresh.OnClick = [this] { AutoRefreshClick(); };
+  periodSlider.OnChange = [this] { PeriodSliderChange(); };
+  ok.OnClick = [this] { OkClick(); };
+  cancel.OnClick = [this] { CancelClick(); };
+  registerCloseAll.OnClick = [this] { RegisterCloseAllClick(); };
+  registerMinimizeAll.OnClick = [this] { RegisterMinimizeAllClick(); };
+  registerMaximizeAll.OnClick = [this] { RegisterMaximizeAllClick(); };
+  registerRestoreAll.OnClick = [this] { RegisterRestoreAllClick(); };
+  registerHalfOpacity.OnClick = [this] { RegisterHalfOpacityClick(); };
+  registerFullOpacity.OnClick = [this] { RegisterFullOpacityClick(); };
   OnShow = [this] { FormShow(); };
-  ComboBox1.OnChange = [this] { ComboBox1Change(); };
-  TrackBar2.OnChange = [this] { TrackBar2Change(); };
-  TrackBar3.OnChange = [this] { TrackBar3Change(); };
-  Button9.OnClick = [this] { Button9Click(); };
-  CheckBox6.OnClick = [this] { CheckBox6Click(); };
-  CheckBox2.OnClick = [this] { CheckBox2Click(); };
-  CheckBox3.OnClick = [this] { CheckBox3Click(); };
-  CheckBox4.OnClick = [this] { CheckBox4Click(); };
-  CheckBox5.OnClick = [this] { CheckBox5Click(); };
+  skinName.OnChange = [this] { SkinNameChange(); };
+  saturationSlider.OnChange = [this] { SaturationSliderChange(); };
+  hueSlider.OnChange = [this] { HueSliderChange(); };
+  applyLook.OnClick = [this] { ApplyLookClick(); };
+  skinned.OnClick = [this] { SkinnedClick(); };
+  animateMouseEnter.OnClick = [this] { AnimateMouseEnterClick(); };
+  animateMouseUp.OnClick = [this] { AnimateMouseUpClick(); };
+  animateMouseLeave.OnClick = [this] { AnimateMouseLeaveClick(); };
+  animateMouseDown.OnClick = [this] { AnimateMouseDownClick(); };
   OnKeyUp = [this](ui::KeyEvent& key) { FormKeyUp(key); };
   // The dialog has no close button, but the keyboard's close command still reaches it: it counts
   // as "Cancel", so the wait for the dialog ends and the options button comes back.
-  OnClose = [this] { Button2Click(); };
+  OnClose = [this] { CancelClick(); };
 }
 
 // --- Automatic refresh --------------------------------------------------------------------------
 
 void TForm10::ShowPeriod(int seconds) {
   const bool on = seconds != 0;
-  CheckBox1.SetChecked(on);
+  autoRefresh.SetChecked(on);
   SetPeriodControlsEnabled(on);
   if (!on) return;
-  TrackBar1.SetPosition(seconds);
-  Label4.SetCaption(options::PeriodText(seconds));
+  periodSlider.SetPosition(seconds);
+  periodValue.SetCaption(options::PeriodText(seconds));
 }
 
 void TForm10::SetPeriodControlsEnabled(bool enabled) {
-  for (ui::Control* control : std::initializer_list<ui::Control*>{&Label1, &Label2, &Label3, &Label4, &TrackBar1})
+  for (ui::Control* control :
+       std::initializer_list<ui::Control*>{&periodLabel, &periodMin, &periodMax, &periodValue, &periodSlider})
     control->SetEnabled(enabled);
 }
 
-void TForm10::CheckBox1Click() { SetPeriodControlsEnabled(CheckBox1.Checked()); }  // the period counts at "Ok"
-void TForm10::TrackBar1Change() { Label4.SetCaption(options::PeriodText(TrackBar1.Position())); }
+void TForm10::AutoRefreshClick() { SetPeriodControlsEnabled(autoRefresh.Checked()); }  // the period counts at "Ok"
+void TForm10::PeriodSliderChange() { periodValue.SetCaption(options::PeriodText(periodSlider.Position())); }
 
-void TForm10::Button1Click() {
+void TForm10::OkClick() {
   Hide();
   DialogClosed = true;
 }
 
-void TForm10::Button2Click() {
+void TForm10::CancelClick() {
   Hide();
   DialogClosed = true;
   DialogCancelled = true;

@@ -7,7 +7,7 @@
 //
 //   e2e::Process vantora;                                   // starts VANTORA_EXE_DIR/vantora.exe
 //   HWND main = vantora.WaitForMainWindow();
-//   HWND exit = e2e::ChildAt(main, L"Button", {886, 545});  // sBitBtn1, the exit glyph
+//   HWND exit = e2e::ChildAt(main, L"Button", {886, 545});  // exitButton, the exit glyph
 //   e2e::Click(exit);                                        // does not wait for the handler
 //   HWND box = vantora.WaitForMessageBox(L"Confirm");
 //   EXPECT_EQ(e2e::MessageBoxText(box), L"Are You Sure You Want To Exit?");

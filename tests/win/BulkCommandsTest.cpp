@@ -27,7 +27,7 @@ class BulkCommandsTest : public testsupport::MainFormTest {
  protected:
   std::vector<std::wstring> Rows() const {
     std::vector<std::wstring> rows;
-    for (int i = 0; i < form.ListView1.Count(); ++i) rows.push_back(form.ListView1.ItemText(i));
+    for (int i = 0; i < form.windowListView.Count(); ++i) rows.push_back(form.windowListView.ItemText(i));
     return rows;
   }
   // The titles of `windows` as the list orders them, one line each, as the helper logs them.
@@ -57,7 +57,7 @@ TEST_F(BulkCommandsTest, CloseAllAnsweredNoClosesNothingAndKeepsTheListAsItWas) 
   form.UpdateSelectionState();
   const auto before = Rows();
   vanishing.reset();  // gone, but only a rebuild would drop its row
-  form.Button19.Click();
+  form.closeAll.Click();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Confirm), (std::vector<std::wstring>{kCloseAllQuestion}));
   EXPECT_EQ(Rows(), before);
   EXPECT_EQ(log.Read(), "");
@@ -75,7 +75,7 @@ TEST_F(BulkCommandsTest, CloseAllAnsweredYesAsksEachWindowOnceInListOrderAndRebu
   form.UpdateSelectionState();
   const std::string expected = InListOrder(Join(refusing.Windows(), closing.Windows()));
   ASSERT_EQ(std::count(expected.begin(), expected.end(), '\n'), 4);
-  form.Button19.Click();
+  form.closeAll.Click();
   EXPECT_EQ(log.Read(), expected);
   EXPECT_TRUE(closing.Windows().empty());
   // Rebuilt: the windows that refused are listed again, the closed ones are gone.
@@ -98,7 +98,7 @@ TEST_F(BulkCommandsTest, ACloakedWindowIsNotListedAndSurvivesCloseAll) {
   form.UpdateSelectionState();
   EXPECT_EQ(Rows().size(), 2u);
   EXPECT_EQ(RowOf(elsewhere), -1);
-  form.Button19.Click();
+  form.closeAll.Click();
   EXPECT_EQ(foreign.Windows(), std::vector<HWND>{elsewhere});
   EXPECT_EQ(log.Read().find("Desktop 2"), std::string::npos);
 }
@@ -164,11 +164,11 @@ TEST_F(BulkCommandsTest, ARebuildDuringTheCloseAllWalkNeitherSkipsNorRepeatsNorR
   ASSERT_EQ(RowOf(trigger.get()), 0) << "the rebuilding window must be walked first";
   ASSERT_EQ(form.CatalogueWindows().size(), 4u);
   const std::string expected = InListOrder(helpers);
-  form.Button19.Click();
+  form.closeAll.Click();
   ASSERT_EQ(sizesSeenByRebuilds, (std::vector<size_t>{1})) << "the list was rebuilt mid-walk, down to one window";
   // Every window listed when the command began got its WM_CLOSE once, in order, hidden or not.
   EXPECT_EQ(log.Read(), expected);
-  EXPECT_EQ(form.ListView1.Count(), 1);
+  EXPECT_EQ(form.windowListView.Count(), 1);
   EXPECT_EQ(form.CatalogueWindows(), (std::vector<HWND>{helpers[0]}));
 }
 
@@ -178,11 +178,11 @@ TEST_F(BulkCommandsTest, MinimizeAllAndRestoreAllButtonsActOnEveryListedWindowOn
   FocusForm();
   form.RefreshCatalogue();
   form.UpdateSelectionState();
-  form.Button18.Click();
+  form.minimizeAll.Click();
   for (HWND window : foreign.Windows()) EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(window) != FALSE; }));
   EXPECT_FALSE(::IsIconic(form.Handle()));
   EXPECT_TRUE(::IsWindowVisible(form.Handle()));
-  form.Button23.Click();
+  form.restoreAll.Click();
   for (HWND window : foreign.Windows()) EXPECT_TRUE(PumpUntil([&] { return !::IsIconic(window); }));
   // Afterwards the program is in front again.
   EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == form.Handle(); }));
@@ -228,7 +228,7 @@ TEST_F(ArrangementTest, CascadeStepsTheEnabledRestoredWindowsFromTheWorkAreasTop
   for (HWND window : form.CatalogueWindows())
     if (window != disabled && !::IsIconic(window)) arranged.push_back(window);
   ASSERT_EQ(arranged.size(), 3u);
-  form.Button15.Click();
+  form.cascade.Click();
 
   const vantora::Rect work = WorkArea();
   const int step =
@@ -251,7 +251,7 @@ TEST_F(ArrangementTest, TileVerticalPutsTwoWindowsSideBySide) {
   form.RefreshCatalogue();
   const std::vector<HWND> listed = form.CatalogueWindows();
   ASSERT_EQ(listed.size(), 2u);
-  form.Button22.Click();
+  form.tileVertical.Click();
   const vantora::Rect work = WorkArea();
   const int middle = work.left + work.Width() / 2;
   // By hand: the left and the right half, in list order.
@@ -271,7 +271,7 @@ TEST_F(ArrangementTest, TileHorizontalStacksThreeAndGridsFiveIncludingAMaximized
   form.RefreshCatalogue();
   const std::vector<HWND> listed = form.CatalogueWindows();
   ASSERT_EQ(listed.size(), 5u);
-  form.Button17.Click();
+  form.tileHorizontal.Click();
   const auto grid = vantora::TileRects(WorkArea(), 5, vantora::TileDirection::Horizontal);
   for (size_t i = 0; i < listed.size(); ++i) EXPECT_TRUE(ArrivesAt(listed[i], grid[i])) << i;
   EXPECT_FALSE(::IsZoomed(foreign.Find(L"Stack 3")));
@@ -279,7 +279,7 @@ TEST_F(ArrangementTest, TileHorizontalStacksThreeAndGridsFiveIncludingAMaximized
   ::ShowWindow(listed[3], SW_MINIMIZE);
   ::ShowWindow(listed[4], SW_MINIMIZE);
   ASSERT_TRUE(PumpUntil([&] { return ::IsIconic(listed[3]) && ::IsIconic(listed[4]); }));
-  form.Button17.Click();
+  form.tileHorizontal.Click();
   const auto stack = vantora::TileRects(WorkArea(), 3, vantora::TileDirection::Horizontal);
   for (size_t i = 0; i < 3; ++i) EXPECT_TRUE(ArrivesAt(listed[i], stack[i])) << i;
   EXPECT_EQ(stack[0].Width(), WorkArea().Width());  // one above the other, full width

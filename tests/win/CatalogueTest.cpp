@@ -28,7 +28,7 @@ class CatalogueTest : public testsupport::MainFormTest {
 
   std::vector<std::wstring> Rows() const {
     std::vector<std::wstring> rows;
-    for (int i = 0; i < form.ListView1.Count(); ++i) rows.push_back(form.ListView1.ItemText(i));
+    for (int i = 0; i < form.windowListView.Count(); ++i) rows.push_back(form.windowListView.ItemText(i));
     return rows;
   }
   bool Listed(const std::wstring& title) const {
@@ -80,18 +80,18 @@ TEST_F(CatalogueTest, ListsVisibleTitledWindowsOfOtherProgramsOnly) {
   EXPECT_EQ(RowOf(form.Handle()), -1);
   EXPECT_EQ(RowOf(ui::Application::Instance().Handle()), -1);
   // Rows and handles stay parallel.
-  ASSERT_EQ(form.CatalogueWindows().size(), static_cast<size_t>(form.ListView1.Count()));
-  for (int i = 0; i < form.ListView1.Count(); ++i) {
+  ASSERT_EQ(form.CatalogueWindows().size(), static_cast<size_t>(form.windowListView.Count()));
+  for (int i = 0; i < form.windowListView.Count(); ++i) {
     wchar_t title[512];
     ::GetWindowTextW(form.CatalogueWindows()[static_cast<size_t>(i)], title, 512);
-    EXPECT_EQ(form.ListView1.ItemText(i), title);
+    EXPECT_EQ(form.windowListView.ItemText(i), title);
   }
 }
 
 TEST_F(CatalogueTest, OptionsAndInformationDialogsAreLeftOutButTheResizeScreenIsListed) {
   {
-    ui::Owned<TForm10> options(options::OptionsLinks{form.windowList, form.hotKeyActions.Keys(), form.sSkinManager1,
-                                                     form.TrackBar1, form.TrackBar3});
+    ui::Owned<TForm10> options(options::OptionsLinks{form.windowList, form.hotKeyActions.Keys(), form.skinEngine,
+                                                     form.opacitySlider, form.taskbarOpacitySlider});
     ui::Owned<TForm13> info([] { return HWND{}; });
     ui::Owned<TForm7> resize(form, [] { return HWND{}; });
     for (ui::Form* f : std::initializer_list<ui::Form*>{&options, &info, &resize}) f->Show();
@@ -113,13 +113,14 @@ TEST_F(CatalogueTest, AWindowWithoutIconHasNoImageWhileItsNeighboursKeepTheirs) 
   ::SendMessageW(last.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   for (int round = 0; round < 3; ++round) {
     form.RefreshCatalogue();
-    EXPECT_EQ(form.ListView1.ItemImage(RowOf(bare.get())), ui::kNoImage);
-    const int a = form.ListView1.ItemImage(RowOf(first.get())), b = form.ListView1.ItemImage(RowOf(last.get()));
+    EXPECT_EQ(form.windowListView.ItemImage(RowOf(bare.get())), ui::kNoImage);
+    const int a = form.windowListView.ItemImage(RowOf(first.get())),
+              b = form.windowListView.ItemImage(RowOf(last.get()));
     EXPECT_GE(a, 0);
     EXPECT_GE(b, 0);
     EXPECT_NE(a, b);
     // Only the icons of the current rows: repeated rebuilds never grow the image list.
-    EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+    EXPECT_LE(form.rowImages.Count(), form.windowListView.Count());
   }
 }
 
@@ -128,14 +129,14 @@ TEST_F(CatalogueTest, ARebuildShowsChangedTitlesAndIconsAndLeavesUnchangedRowsAl
   TestWindow painted(L"Painted window"), other(L"Other window");
   ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
   form.RefreshCatalogue();
-  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9),
+  EXPECT_EQ(testsupport::CellPixel(form.rowImages, form.windowListView.ItemImage(RowOf(painted.get())), 9, 9),
             RGB(255, 0, 0));
 
   // Count what the list control is asked to do from now on.
   int changes = 0;
   form.AddMessageHandler([&](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (message == WM_NOTIFY && header->hwndFrom == form.ListView1.Handle() &&
+    if (message == WM_NOTIFY && header->hwndFrom == form.windowListView.Handle() &&
         (header->code == LVN_INSERTITEM || header->code == LVN_DELETEITEM || header->code == LVN_DELETEALLITEMS ||
          header->code == LVN_ITEMCHANGED))
       ++changes;
@@ -149,9 +150,9 @@ TEST_F(CatalogueTest, ARebuildShowsChangedTitlesAndIconsAndLeavesUnchangedRowsAl
   form.RefreshCatalogue();
   EXPECT_TRUE(Listed(L"Renamed window"));
   EXPECT_FALSE(Listed(L"Other window"));
-  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(painted.get())), 9, 9),
+  EXPECT_EQ(testsupport::CellPixel(form.rowImages, form.windowListView.ItemImage(RowOf(painted.get())), 9, 9),
             RGB(0, 0, 255));
-  EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+  EXPECT_LE(form.rowImages.Count(), form.windowListView.Count());
   ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, 0);
 }
 
@@ -183,41 +184,41 @@ TEST_F(CatalogueTest, LongTitlesAreCutTo510InTheListAnd1022InTheTitleBox) {
   form.RefreshCatalogue();
   const int row = RowOf(longOne.get());
   ASSERT_GE(row, 0);
-  EXPECT_EQ(form.ListView1.ItemText(row).size(), 510u);
-  form.ListView1.SetItemIndex(row);
+  EXPECT_EQ(form.windowListView.ItemText(row).size(), 510u);
+  form.windowListView.SetItemIndex(row);
   form.UpdateSelectionState();
-  EXPECT_EQ(form.Edit1.Text(), std::wstring(1022, L'x'));
+  EXPECT_EQ(form.newTitle.Text(), std::wstring(1022, L'x'));
 }
 
 TEST_F(CatalogueTest, SelectedRowIsKeptWhenTheListIsLongEnoughAndRowZeroOtherwise) {
   std::vector<std::unique_ptr<TestWindow>> windows;
   for (int i = 0; i < 5; ++i) windows.push_back(std::make_unique<TestWindow>(L"Row window " + std::to_wstring(i)));
   form.RefreshCatalogue();
-  ASSERT_GE(form.ListView1.Count(), 5);
-  form.ListView1.SetItemIndex(3);
+  ASSERT_GE(form.windowListView.Count(), 5);
+  form.windowListView.SetItemIndex(3);
   form.RefreshCatalogue();
-  EXPECT_EQ(form.ListView1.ItemIndex(), 3);
-  EXPECT_TRUE(form.ListView1.IsItemFullyVisible(3));
+  EXPECT_EQ(form.windowListView.ItemIndex(), 3);
+  EXPECT_TRUE(form.windowListView.IsItemFullyVisible(3));
   windows.resize(2);
   form.RefreshCatalogue();
-  ASSERT_EQ(form.ListView1.Count(), 2) << "only the test's windows should be on this desktop";
-  EXPECT_EQ(form.ListView1.ItemIndex(), 0);
+  ASSERT_EQ(form.windowListView.Count(), 2) << "only the test's windows should be on this desktop";
+  EXPECT_EQ(form.windowListView.ItemIndex(), 0);
 }
 
 TEST_F(CatalogueTest, DownOnTheLastRowSelectsTheFirst) {
   TestWindow a(L"Down A"), b(L"Down B"), c(L"Down C");
   form.RefreshCatalogue();
-  const int last = form.ListView1.Count() - 1;
-  form.ListView1.SetItemIndex(last);
-  ::SendMessageW(form.ListView1.Handle(), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(form.ListView1.ItemIndex(), 0);
-  ::SendMessageW(form.ListView1.Handle(), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(form.ListView1.ItemIndex(), 1);  // and the list moves on normally from there
+  const int last = form.windowListView.Count() - 1;
+  form.windowListView.SetItemIndex(last);
+  ::SendMessageW(form.windowListView.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(form.windowListView.ItemIndex(), 0);
+  ::SendMessageW(form.windowListView.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(form.windowListView.ItemIndex(), 1);  // and the list moves on normally from there
 }
 
 TEST_F(CatalogueTest, AnEmptyDesktopDisablesTheBulkAndPerWindowControls) {
   form.RefreshCatalogue();
-  ASSERT_EQ(form.ListView1.Count(), 0) << "only the test's windows should be on this desktop";
+  ASSERT_EQ(form.windowListView.Count(), 0) << "only the test's windows should be on this desktop";
   form.UpdateSelectionState();
   const auto expectGroup = [this](const auto& group, bool enabled) {
     for (std::string_view name : group) EXPECT_EQ(form.FindControl(std::string(name))->Enabled(), enabled) << name;
@@ -225,7 +226,7 @@ TEST_F(CatalogueTest, AnEmptyDesktopDisablesTheBulkAndPerWindowControls) {
   expectGroup(vantora::kBulkGroup, false);
   expectGroup(vantora::kPerWindowGroup, false);
   TestWindow one(L"Now there is one");
-  form.Button13Click();
+  form.RefreshListClick();
   expectGroup(vantora::kBulkGroup, true);
   expectGroup(vantora::kPerWindowGroup, true);
   expectGroup(vantora::kNewIconGroup, false);  // no new icon loaded
@@ -238,22 +239,22 @@ TEST_F(CatalogueTest, SelectionStateIsReadFromTheSelectedWindow) {
   RECT before{};
   ::GetWindowRect(special.get(), &before);
   form.RefreshCatalogue();
-  form.ListView1.SetItemIndex(RowOf(special.get()));
+  form.windowListView.SetItemIndex(RowOf(special.get()));
   form.UpdateSelectionState();
-  EXPECT_EQ(form.Edit1.Text(), L"Special window");
-  EXPECT_TRUE(form.CheckBox1.Checked());
-  EXPECT_EQ(form.sButton25.Caption(), L"Enable Window");
-  EXPECT_EQ(form.Button2.Caption(), L"Enable Close Button");
+  EXPECT_EQ(form.newTitle.Text(), L"Special window");
+  EXPECT_TRUE(form.stayOnTop.Checked());
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Enable Window");
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Enable Close Button");
   EXPECT_TRUE(::GetWindowLongPtrW(special.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);  // its own state re-applied
   RECT after{};
   ::GetWindowRect(special.get(), &after);
   EXPECT_TRUE(::EqualRect(&before, &after));
 
-  form.ListView1.SetItemIndex(RowOf(plain.get()));
+  form.windowListView.SetItemIndex(RowOf(plain.get()));
   form.UpdateSelectionState();
-  EXPECT_FALSE(form.CheckBox1.Checked());
-  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
+  EXPECT_FALSE(form.stayOnTop.Checked());
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
   EXPECT_FALSE(::GetWindowLongPtrW(plain.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
@@ -262,7 +263,7 @@ TEST_F(CatalogueTest, AHungWindowOfAnotherProgramDoesNotStopTheRebuild) {
   testsupport::ForeignWindows fine(L"--count 1 --title \"Answering window\" --icon");
   form.RefreshCatalogue();
   EXPECT_TRUE(Listed(L"Answering window"));
-  EXPECT_GE(form.ListView1.Count(), 2);
+  EXPECT_GE(form.windowListView.Count(), 2);
 }
 
 TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
@@ -273,12 +274,12 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
   form.Show();
   ::SetForegroundWindow(form.Handle());
   testsupport::PumpFor(100);
-  const std::wstring shownTitle = form.Edit1.Text();
+  const std::wstring shownTitle = form.newTitle.Text();
   form.windowList.SetAutoRefreshPeriod(1);
   ::ShowWindow(second.get(), SW_SHOWNOACTIVATE);
   testsupport::PumpFor(2000);
   EXPECT_TRUE(Listed(L"Auto second"));
-  EXPECT_EQ(form.Edit1.Text(), shownTitle);  // the automatic rebuild leaves the selection controls
+  EXPECT_EQ(form.newTitle.Text(), shownTitle);  // the automatic rebuild leaves the selection controls
 
   testsupport::ForeignWindows other(L"--count 1 --title \"Foreground elsewhere\"");
   ::SetForegroundWindow(other.Windows().front());
@@ -291,7 +292,7 @@ TEST_F(CatalogueTest, AutomaticRefreshRunsOnlyWhileTheProgramIsActive) {
 TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) {
   if (!platform::RunningOnWine()) GTEST_SKIP() << "the notification area is a window of its own only under Wine";
   testsupport::PumpFor(200);
-  ASSERT_TRUE(form.TrayIcon1.Visible()) << "the start-up shows the tray icon";
+  ASSERT_TRUE(form.trayIcon.Visible()) << "the start-up shows the tray icon";
   const HWND tray = ::FindWindowW(vantora::kWineTrayClass.data(), nullptr);
   ASSERT_NE(tray, nullptr);
   ASSERT_TRUE(::IsWindowVisible(tray));
@@ -301,9 +302,9 @@ TEST_F(CatalogueTest, WinesNotificationAreaIsPartOfTheShellAndOutlivesCloseAll) 
 
   testsupport::ScriptedPrompts prompts;
   prompts.confirmAnswers = {true};
-  form.Button19Click();
+  form.CloseAllClick();
   EXPECT_TRUE(::IsWindowVisible(tray));
-  EXPECT_EQ(form.ListView1.Count(), 0);
+  EXPECT_EQ(form.windowListView.Count(), 0);
 }
 
 TEST_F(CatalogueTest, UnderWineAnotherProgramsWindowShowsTheIconOfItsProgramFile) {
@@ -316,29 +317,30 @@ TEST_F(CatalogueTest, UnderWineAnotherProgramsWindowShowsTheIconOfItsProgramFile
   form.RefreshCatalogue();
 
   // The file's picture of the small icon's size, in the middle of the cell.
-  const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.ImageList1.Dpi());
+  const int size = vantora::ScaleForDpi(vantora::kSmallIconSize, form.rowImages.Dpi());
   const auto fileIcon =
       testsupport::ResourceIcon(1, size, testsupport::ForeignWindows::HelperPath(L"iconic_windows_helper"));
   ASSERT_TRUE(fileIcon) << "the helper's file carries an icon";
-  const auto want = testsupport::IconInCell(fileIcon.get(), size, form.ImageList1.Width(), form.ImageList1.Height());
+  const auto want = testsupport::IconInCell(fileIcon.get(), size, form.rowImages.Width(), form.rowImages.Height());
   for (const wchar_t* title : {L"Iconic 1", L"Iconic 2"}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(title)));
-    const int image = form.ListView1.ItemImage(RowOf(iconic.Find(title)));
+    const int image = form.windowListView.ItemImage(RowOf(iconic.Find(title)));
     ASSERT_GE(image, 0);
-    EXPECT_EQ(testsupport::DifferentPixels(testsupport::CellPixels(form.ImageList1, image), want), 0);
+    EXPECT_EQ(testsupport::DifferentPixels(testsupport::CellPixels(form.rowImages, image), want), 0);
   }
-  EXPECT_EQ(form.ListView1.ItemImage(RowOf(plain.Find(L"Nothing in my file"))), ui::kNoImage);
-  EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(own.get())), 9, 9), RGB(255, 0, 0));
-  EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+  EXPECT_EQ(form.windowListView.ItemImage(RowOf(plain.Find(L"Nothing in my file"))), ui::kNoImage);
+  EXPECT_EQ(testsupport::CellPixel(form.rowImages, form.windowListView.ItemImage(RowOf(own.get())), 9, 9),
+            RGB(255, 0, 0));
+  EXPECT_LE(form.rowImages.Count(), form.windowListView.Count());
 
   // The icon panel shows the same pictures, at the system's sizes.
   Select(iconic.Find(L"Iconic 1"));
-  ASSERT_NE(form.Image1.Icon(), nullptr);
-  ASSERT_NE(form.Image2.Icon(), nullptr);
-  EXPECT_EQ(ui::IconSize(form.Image1.Icon()).cx, ::GetSystemMetrics(SM_CXICON));
-  EXPECT_EQ(ui::IconSize(form.Image2.Icon()).cx, ::GetSystemMetrics(SM_CXSMICON));
+  ASSERT_NE(form.largeIcon.Icon(), nullptr);
+  ASSERT_NE(form.smallIcon.Icon(), nullptr);
+  EXPECT_EQ(ui::IconSize(form.largeIcon.Icon()).cx, ::GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(ui::IconSize(form.smallIcon.Icon()).cx, ::GetSystemMetrics(SM_CXSMICON));
   Select(plain.Find(L"Nothing in my file"));
-  EXPECT_EQ(form.Image1.Icon(), nullptr);
+  EXPECT_EQ(form.largeIcon.Icon(), nullptr);
 }
 
 }  // namespace

@@ -218,11 +218,11 @@ class DpiLayoutTest : public testsupport::MainFormTest {
   void InBothLooks(Check check) {
     for (bool skinned : {true, false}) {
       SCOPED_TRACE(skinned ? "skinned" : "native");
-      form.sSkinManager1.SetActive(skinned);
+      form.skinEngine.SetActive(skinned);
       Pump(150);
       check(skinned ? std::string("skinned") : std::string("native"));
     }
-    form.sSkinManager1.SetActive(true);
+    form.skinEngine.SetActive(true);
   }
   testsupport::TestWindow target{L"DPI layout target"};
 };
@@ -240,15 +240,15 @@ TEST_F(DpiLayoutTest, MainWindowCaptionsFitWithoutOverlapsBoldHeadingsAndGlyphsO
       EXPECT_GE(FontWeight(form.FindControl(std::string(row.name))->Handle()), FW_BOLD) << row.name;
     }
   }
-  for (ui::BitBtn* button : {&form.sBitBtn7, &form.sBitBtn6, &form.sBitBtn5, &form.sBitBtn4, &form.sBitBtn2,
-                             &form.sBitBtn8, &form.sBitBtn1}) {
+  for (ui::BitBtn* button : {&form.shutdown, &form.trayIconToggle, &form.startWithWindows, &form.optionsButton,
+                             &form.aboutButton, &form.toTray, &form.exitButton}) {
     const SIZE glyph = button->GlyphSize();
     EXPECT_EQ(glyph.cx, form.Scale(32)) << button->Name();
     EXPECT_EQ(glyph.cy, form.Scale(32)) << button->Name();
   }
-  EXPECT_EQ(form.ImageList1.Width(), form.Scale(18)) << "the list's row icons";
+  EXPECT_EQ(form.rowImages.Width(), form.Scale(18)) << "the list's row icons";
   ICONINFO tray{};
-  ASSERT_TRUE(::GetIconInfo(form.TrayIcon1.Icon(), &tray));
+  ASSERT_TRUE(::GetIconInfo(form.trayIcon.Icon(), &tray));
   const platform::UniqueBitmap trayColour(tray.hbmColor), trayMask(tray.hbmMask);
   BITMAP trayBits{};
   ::GetObjectW(trayColour.get(), sizeof(trayBits), &trayBits);
@@ -264,18 +264,18 @@ TEST_F(DpiLayoutTest, ListIconsKeepTheirTransparencyOnTheSkinsRowColours) {
   for (HWND w : {target.get(), other.get()}) ::SendMessageW(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   FocusForm();
   Select(target.get());
-  ASSERT_TRUE(form.sSkinManager1.Active());
+  ASSERT_TRUE(form.skinEngine.Active());
   Pump(150);
-  const skin::Palette& colours = form.sSkinManager1.Colours();
+  const skin::Palette& colours = form.skinEngine.Colours();
   const auto cornerOf = [&](HWND window) {
     RECT cell{};
-    ListView_GetItemRect(form.ListView1.Handle(), RowOf(window), &cell, LVIR_ICON);
-    ::MapWindowPoints(form.ListView1.Handle(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
-    const int size = form.ImageList1.Width();
+    ListView_GetItemRect(form.windowListView.Handle(), RowOf(window), &cell, LVIR_ICON);
+    ::MapWindowPoints(form.windowListView.Handle(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    const int size = form.rowImages.Width();
     const int left = (cell.left + cell.right - size) / 2, top = (cell.top + cell.bottom - size) / 2;
     return ScreenPicture(RECT{left, top, left + 1, top + 1}).At(0, 0);
   };
-  ::RedrawWindow(form.ListView1.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  ::RedrawWindow(form.windowListView.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   EXPECT_EQ(cornerOf(target.get()), RGB(colours.selection.r, colours.selection.g, colours.selection.b));
   EXPECT_EQ(cornerOf(other.get()), RGB(colours.panel.r, colours.panel.g, colours.panel.b));
   SavePicture(form, "list-icons-skinned");
@@ -285,7 +285,7 @@ TEST_F(DpiLayoutTest, ListIconsKeepTheirTransparencyOnTheSkinsRowColours) {
 TEST_F(DpiLayoutTest, OptionsDialogCaptionsFitWithoutOverlaps) {
   FocusForm();
   testsupport::Script script([this] {
-    if (TForm10* d = TForm10::Open()) d->Button2.Click();
+    if (TForm10* d = TForm10::Open()) d->cancel.Click();
   });
   script.Then([] { return TForm10::Open() != nullptr; },
               [&] {
@@ -294,9 +294,9 @@ TEST_F(DpiLayoutTest, OptionsDialogCaptionsFitWithoutOverlaps) {
                 ExpectCaptionsFit(dialog);
                 ExpectNoOverlaps(dialog);
                 InBothLooks([&](const std::string& look) { SavePictureInFront(dialog, "options-" + look); });
-                dialog.Button2.Click();
+                dialog.cancel.Click();
               });
-  form.sBitBtn4.Click();
+  form.optionsButton.Click();
   EXPECT_TRUE(script.Done());
 }
 
@@ -305,7 +305,7 @@ TEST_F(DpiLayoutTest, ResizeScreenCaptionsFitWithoutOverlapsAndTheHandleOnTop) {
   FocusForm();
   Select(target.get());
   testsupport::Script script([this] {
-    if (TForm7* s = form.windowDialogs.ResizeScreen()) s->Button1.Click();
+    if (TForm7* s = form.windowDialogs.ResizeScreen()) s->cancel.Click();
   });
   script.Then(
       [this] { return form.windowDialogs.ResizeScreen() && form.windowDialogs.ResizeScreen()->Visible(); },
@@ -313,18 +313,18 @@ TEST_F(DpiLayoutTest, ResizeScreenCaptionsFitWithoutOverlapsAndTheHandleOnTop) {
         TForm7& screen = *form.windowDialogs.ResizeScreen();
         // The picture and the panel hold the rest; the label lies under the buttons.
         ExpectCaptionsFit(screen);
-        for (ui::Control* c : {static_cast<ui::Control*>(&screen.Button1), static_cast<ui::Control*>(&screen.Button2)})
-          EXPECT_FALSE(OverlapOutside(ShownRect(*c), ShownRect(screen.Panel3))) << c->Name();
+        for (ui::Control* c : {static_cast<ui::Control*>(&screen.cancel), static_cast<ui::Control*>(&screen.apply)})
+          EXPECT_FALSE(OverlapOutside(ShownRect(*c), ShownRect(screen.dragHandle))) << c->Name();
         RECT handle{};
-        ::GetWindowRect(screen.Panel3.Handle(), &handle);
-        EXPECT_EQ(::WindowFromPoint({handle.left + 2, handle.top + 2}), screen.Panel3.Handle());
+        ::GetWindowRect(screen.dragHandle.Handle(), &handle);
+        EXPECT_EQ(::WindowFromPoint({handle.left + 2, handle.top + 2}), screen.dragHandle.Handle());
         InBothLooks([&](const std::string& look) {
           screen.Repaint();
           SavePicture(screen, "resize-" + look);
         });
-        screen.Button1.Click();
+        screen.cancel.Click();
       });
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
 }
 
@@ -332,20 +332,20 @@ TEST_F(DpiLayoutTest, InfoDialogCaptionsAndCellsFitWithoutOverlaps) {
   FocusForm();
   Select(target.get());
   testsupport::Script script([this] {
-    if (TForm13* d = form.windowDialogs.InfoDialog()) d->Button1.Click();
+    if (TForm13* d = form.windowDialogs.InfoDialog()) d->done.Click();
   });
   script.Then([this] { return form.windowDialogs.InfoDialog() && form.windowDialogs.InfoDialog()->Visible(); },
               [&] {
                 TForm13& dialog = *form.windowDialogs.InfoDialog();
                 Pump(100);
-                ASSERT_EQ(dialog.ve.Value(L"Title Bar Text"), L"DPI layout target");
+                ASSERT_EQ(dialog.rows.Value(L"Title Bar Text"), L"DPI layout target");
                 ExpectCaptionsFit(dialog);
                 ExpectNoOverlaps(dialog);
-                ExpectCellsFit(dialog, dialog.ve);
+                ExpectCellsFit(dialog, dialog.rows);
                 InBothLooks([&](const std::string& look) { SavePictureInFront(dialog, "info-" + look); });
-                dialog.Button1.Click();
+                dialog.done.Click();
               });
-  form.sButton1Click();
+  form.WindowInfoClick();
   EXPECT_TRUE(script.Done());
 }
 

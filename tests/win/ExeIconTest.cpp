@@ -285,12 +285,12 @@ class ExeIconPanelTest : public testsupport::MainFormTest {};
 
 TEST_F(ExeIconPanelTest, ChangeWithoutAnExecutableSaysErrorAndLoadEnablesChange) {
   ScriptedPrompts prompts;
-  EXPECT_FALSE(form.Button37.Enabled());
+  EXPECT_FALSE(form.exeIconChange.Enabled());
   prompts.fileAnswers.push_back(SeedIcon(L"icotool-16-32-48.ico"));
-  form.Button36.Click();
-  EXPECT_TRUE(form.Button37.Enabled());
-  EXPECT_NE(form.Image5.Icon(), nullptr);
-  form.Button37.Click();
+  form.loadExeIcon.Click();
+  EXPECT_TRUE(form.exeIconChange.Enabled());
+  EXPECT_NE(form.exeNewIcon.Icon(), nullptr);
+  form.exeIconChange.Click();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{L"No Program Was Chosen."});
 }
 
@@ -299,15 +299,15 @@ TEST_F(ExeIconPanelTest, NotAnIconKeepsThePanelAndSaysSo) {
   const std::wstring notIcon = IconOut(L"not-an-icon.ico");
   platform::WriteFileBytes(notIcon, std::vector<uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0});
   prompts.fileAnswers.push_back(notIcon);
-  form.Button36.Click();
+  form.loadExeIcon.Click();
   prompts.fileAnswers.push_back(IconOut(L"missing.ico"));
-  form.Button36.Click();
+  form.loadExeIcon.Click();
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[0], L"Icon image is not valid");
   EXPECT_EQ(errors[1].rfind(L"Cannot open file \"" + IconOut(L"missing.ico") + L"\". ", 0), 0u) << errors[1];
-  EXPECT_FALSE(form.Button37.Enabled());
-  EXPECT_TRUE(form.Image5.Empty());  // the placeholder is gone, nothing else changed
+  EXPECT_FALSE(form.exeIconChange.Enabled());
+  EXPECT_TRUE(form.exeNewIcon.Empty());  // the placeholder is gone, nothing else changed
 }
 
 using ExeIconPanelFiles = ExeIconPanelTest;  // leaves old-icon.bmp for the independent readers
@@ -316,15 +316,15 @@ TEST_F(ExeIconPanelFiles, BrowseChangeAndSaveTheOldIconThroughThePanel) {
   ScriptedPrompts prompts;
   const std::wstring exe = CopyOfProgram(L"icon_target.exe", L"panel-target.exe");
   prompts.fileAnswers.push_back(exe);
-  form.Button34.Click();
-  EXPECT_EQ(form.Edit4.Text(), exe);
-  ASSERT_NE(form.Image4.Icon(), nullptr);
-  EXPECT_TRUE(form.Button35.Enabled());
+  form.browseExe.Click();
+  EXPECT_EQ(form.exeFile.Text(), exe);
+  ASSERT_NE(form.exeOldIcon.Icon(), nullptr);
+  EXPECT_TRUE(form.saveExeIcon.Enabled());
 
   // "Save To File" writes an icon file even under a bitmap's name.
   const std::wstring saved = IconOut(L"old-icon.bmp");
   prompts.fileAnswers.push_back(saved);
-  form.Button35.Click();
+  form.saveExeIcon.Click();
   const auto savedBytes = Contents(saved);
   const auto ico = icons::ReadIco(savedBytes);
   ASSERT_TRUE(ico);
@@ -332,8 +332,8 @@ TEST_F(ExeIconPanelFiles, BrowseChangeAndSaveTheOldIconThroughThePanel) {
   EXPECT_EQ(ico->images[0].info.width, static_cast<uint32_t>(::GetSystemMetrics(SM_CXICON)));
 
   prompts.fileAnswers.push_back(SeedIcon(L"icotool-16-32-48.ico"));
-  form.Button36.Click();
-  form.Button37.Click();
+  form.loadExeIcon.Click();
+  form.exeIconChange.Click();
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Information).empty());
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
   EXPECT_EQ(IconResource(exe, 1).size(),
@@ -342,11 +342,11 @@ TEST_F(ExeIconPanelFiles, BrowseChangeAndSaveTheOldIconThroughThePanel) {
   // A file without icons shows the placeholder and cannot be saved from.
   prompts.fileAnswers.push_back(IconOut(L"not-an-icon.ico"));
   platform::WriteFileBytes(IconOut(L"not-an-icon.ico"), std::vector<uint8_t>{'B', 'M'});
-  form.Button34.Click();
-  EXPECT_EQ(form.Image4.Icon(), nullptr);
-  EXPECT_NE(form.Image4.Bitmap(), nullptr);
-  EXPECT_FALSE(form.Button35.Enabled());
-  EXPECT_TRUE(form.Button36.Enabled());
+  form.browseExe.Click();
+  EXPECT_EQ(form.exeOldIcon.Icon(), nullptr);
+  EXPECT_NE(form.exeOldIcon.Bitmap(), nullptr);
+  EXPECT_FALSE(form.saveExeIcon.Enabled());
+  EXPECT_TRUE(form.loadExeIcon.Enabled());
 }
 
 }  // namespace

@@ -23,16 +23,16 @@ class FileIdentity : public testsupport::MainFormTest {
     ScriptedPrompts prompts;
     prompts.fileAnswers.push_back(path);
     form.Show();
-    form.Button20.Click();
+    form.screenshotScreen.Click();
     EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{});
   }
   // Chooses the program in the executable icon panel and writes the icon file's first image into it.
   void ChangeIcon(const std::wstring& program, const std::wstring& icon) {
     ScriptedPrompts prompts;
     prompts.fileAnswers = {program, testsupport::SeedIcon(icon)};
-    form.Button34.Click();
-    form.Button36.Click();
-    form.Button37.Click();
+    form.browseExe.Click();
+    form.loadExeIcon.Click();
+    form.exeIconChange.Click();
     EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{});
   }
   // Another program reading the file over and over while `replace` replaces it six times reads

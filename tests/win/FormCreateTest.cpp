@@ -100,7 +100,7 @@ class FormCreateTest : public ::testing::Test {
   static void Focus(TForm6& form) {
     form.Show();
     ::SetForegroundWindow(form.Handle());
-    ::SetFocus(form.ListView1.Handle());
+    ::SetFocus(form.windowListView.Handle());
     PumpFor(200);
   }
 
@@ -137,11 +137,11 @@ TEST_F(FormCreateTest, TheBrowserKeyIsCreatedWhenMissingAndItsTitleFillsEdit3) {
     ui::Owned<TForm6> form;
     EXPECT_TRUE(KeyExists(kBrowserKey));
     EXPECT_EQ(ReadValue(kBrowserKey, L"Window Title"), std::nullopt);
-    EXPECT_EQ(form.Edit3.Text(), L"");
+    EXPECT_EQ(form.browserTitle.Text(), L"");
   }
   WriteValue(kBrowserKey, L"Window Title", L"Браузер \u2013 Vantora");
   ui::Owned<TForm6> form;
-  EXPECT_EQ(form.Edit3.Text(), L"Браузер \u2013 Vantora");
+  EXPECT_EQ(form.browserTitle.Text(), L"Браузер \u2013 Vantora");
 }
 
 TEST_F(FormCreateTest, TheStartupButtonSaysWhetherTheRunKeyHoldsVantora) {
@@ -149,11 +149,11 @@ TEST_F(FormCreateTest, TheStartupButtonSaysWhetherTheRunKeyHoldsVantora) {
   WriteValue(kRunKey, L"Vantora", L"\"C:\\Tools\\vantora.exe\"");
   {
     ui::Owned<TForm6> form;
-    EXPECT_EQ(form.sBitBtn5.Caption(), L"Do Not Start on Windows Startup");
+    EXPECT_EQ(form.startWithWindows.Caption(), L"Do Not Start on Windows Startup");
   }
   DeleteValue(kRunKey, L"Vantora");
   ui::Owned<TForm6> form;
-  EXPECT_EQ(form.sBitBtn5.Caption(), L"Start on Windows Startup");
+  EXPECT_EQ(form.startWithWindows.Caption(), L"Start on Windows Startup");
 }
 
 TEST_F(FormCreateTest, ShellToggleCaptionsFollowWhatTheShellShows) {
@@ -176,30 +176,30 @@ TEST_F(FormCreateTest, ShellToggleCaptionsFollowWhatTheShellShows) {
     SCOPED_TRACE(::testing::PrintToString(std::wstring(c.hidden)));
     ForeignWindows shell(std::wstring(L"--count 0 --shell --shell-hide ") + c.hidden);
     ui::Owned<TForm6> form;
-    EXPECT_EQ(form.Button25.Caption(), c.clock);
-    EXPECT_EQ(form.Button27.Caption(), c.taskbar);
-    EXPECT_EQ(form.Button26.Caption(), c.desktop);
-    EXPECT_EQ(form.Button24.Caption(), c.items);
+    EXPECT_EQ(form.clockToggle.Caption(), c.clock);
+    EXPECT_EQ(form.taskbarToggle.Caption(), c.taskbar);
+    EXPECT_EQ(form.desktopIconsToggle.Caption(), c.desktop);
+    EXPECT_EQ(form.taskbarItemsToggle.Caption(), c.items);
   }
 }
 
 TEST_F(FormCreateTest, ThePlaceholderTheSkinTheApplyButtonAndTheFirstRow) {
   TestWindow listed(L"A window to list");
   ui::Owned<TForm6> form;
-  for (const ui::Image* image : {&form.Image5, &form.Image4, &form.Image3}) {
+  for (const ui::Image* image : {&form.exeNewIcon, &form.exeOldIcon, &form.newIcon}) {
     ASSERT_NE(image->Bitmap(), nullptr);
-    EXPECT_NE(image->Bitmap(), form.Image6.Bitmap());  // each its own copy
+    EXPECT_NE(image->Bitmap(), form.placeholderPicture.Bitmap());  // each its own copy
     EXPECT_EQ(ui::BitmapSize(image->Bitmap()).cx, 16);
     EXPECT_EQ(ui::BitmapSize(image->Bitmap()).cy, 24);
   }
-  EXPECT_FALSE(::IsWindowEnabled(form.Button30.Handle()));
-  EXPECT_EQ(form.sSkinManager1.SkinName(), L"WMP11");  // found in the Skins folder beside the program
+  EXPECT_FALSE(::IsWindowEnabled(form.applyWallpaper.Handle()));
+  EXPECT_EQ(form.skinEngine.SkinName(), L"WMP11");  // found in the Skins folder beside the program
   EXPECT_FALSE(form.optionsCommand.HotKeysRemembered);
   EXPECT_FALSE(form.windowList.NewIconLoaded());
-  ASSERT_GT(form.ListView1.Count(), 0);
-  EXPECT_EQ(ListView_GetNextItem(form.ListView1.Handle(), -1, LVNI_SELECTED), 0);
+  ASSERT_GT(form.windowListView.Count(), 0);
+  EXPECT_EQ(ListView_GetNextItem(form.windowListView.Handle(), -1, LVNI_SELECTED), 0);
   EXPECT_TRUE(Listed(form, listed.get()));
-  EXPECT_TRUE(::IsWindowEnabled(form.Edit1.Handle()));  // the selection state was applied
+  EXPECT_TRUE(::IsWindowEnabled(form.newTitle.Handle()));  // the selection state was applied
 }
 
 TEST_F(FormCreateTest, AMalformedSkinFileIsLeftOutAndNamedOnceAfterTheWindowIsUp) {
@@ -211,9 +211,9 @@ TEST_F(FormCreateTest, AMalformedSkinFileIsLeftOutAndNamedOnceAfterTheWindowIsUp
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find(L"Broken.vskin"), std::wstring::npos);
-  const auto& names = form.sSkinManager1.SkinNames();
+  const auto& names = form.skinEngine.SkinNames();
   EXPECT_EQ(std::find(names.begin(), names.end(), L"Broken"), names.end());
-  EXPECT_EQ(form.sSkinManager1.SkinName(), L"WMP11");
+  EXPECT_EQ(form.skinEngine.SkinName(), L"WMP11");
   PumpFor(100);
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 1u);
 }
@@ -338,6 +338,6 @@ TEST_F(FormCreateTest, ASplashBmpThatIsNoBitmapIsReportedAndTheMainWindowStillOp
   ASSERT_TRUE(::IsWindow(form.Handle()));
   form.Show();
   EXPECT_TRUE(::IsWindowVisible(form.Handle()));
-  EXPECT_EQ(form.Image5.Bitmap(), nullptr);
-  EXPECT_EQ(form.ListView1.Count(), 0);
+  EXPECT_EQ(form.exeNewIcon.Bitmap(), nullptr);
+  EXPECT_EQ(form.windowListView.Count(), 0);
 }

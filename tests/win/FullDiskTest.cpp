@@ -87,21 +87,21 @@ TEST_F(FullDisk, AScreenshotAndAnIconFileFailWithAMessageAndLeaveTheOldFiles) {
   // The executable icon panel shows this program's icon, to be saved to a file.
   ScriptedPrompts browse;
   browse.fileAnswers.push_back(testsupport::CopyOfProgram(L"icon_target.exe", L"full-disk-source.exe"));
-  form.Button34.Click();
-  ASSERT_TRUE(form.Button35.Enabled());
+  form.browseExe.Click();
+  ASSERT_TRUE(form.saveExeIcon.Enabled());
   FillDisk();
 
   form.Show();
   for (const std::wstring& path : {shot, OnDisk(L"new-shot.bmp")}) {
     ScriptedPrompts prompts;
     prompts.fileAnswers.push_back(path);
-    form.Button20.Click();
+    form.screenshotScreen.Click();
     ExpectCannotCreate(prompts, path);
   }
   for (const std::wstring& path : {icon, OnDisk(L"new.ico")}) {
     ScriptedPrompts prompts;
     prompts.fileAnswers.push_back(path);
-    form.Button35.Click();
+    form.saveExeIcon.Click();
     ExpectCannotCreate(prompts, path);
   }
   EXPECT_EQ(Contents(shot), oldShot);
@@ -115,13 +115,13 @@ TEST_F(FullDisk, ChangeNamesTheFullDiskAndTheProgramIsAsItWasAndStillStarts) {
   const auto before = Contents(exe);
   ScriptedPrompts prompts;
   prompts.fileAnswers.push_back(exe);
-  form.Button34.Click();
+  form.browseExe.Click();
   prompts.fileAnswers.push_back(testsupport::SeedIcon(L"icotool-16-32-48.ico"));
-  form.Button36.Click();
-  ASSERT_TRUE(form.Button37.Enabled());
+  form.loadExeIcon.Click();
+  ASSERT_TRUE(form.exeIconChange.Enabled());
   FillDisk();
 
-  form.Button37.Click();
+  form.exeIconChange.Click();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             std::vector<std::wstring>{L"The Icon Of The Program Could Not Be Changed. Cannot create file \"" + exe +
                                       L"\". " + platform::SystemMessage(ERROR_DISK_FULL)});

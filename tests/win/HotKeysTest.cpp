@@ -84,7 +84,7 @@ TEST_F(HotKeysTest, CloseAllAnsweredNoClosesNothing) {
             (std::vector<std::wstring>{L"Are You Sure You Want To Close All Other Windows?"}));
   EXPECT_EQ(log.Read(), "");
   EXPECT_EQ(foreign.Windows().size(), 2u);
-  EXPECT_EQ(form.ListView1.Count(), 2);  // the list was rebuilt all the same
+  EXPECT_EQ(form.windowListView.Count(), 2);  // the list was rebuilt all the same
 }
 
 TEST_F(HotKeysTest, AHeldCombinationActsOncePerPress) {
@@ -153,14 +153,14 @@ class FailingPrompts final : public ui::Prompts {
 TEST_F(HotKeysTest, EveryIdRepaintsTheThreeControlsUnlessItsActionFailed) {
   ForeignWindows foreign(L"--title \"Repaint\"");
   FocusForm();
-  ShowCounter check(form.CheckBox1.Handle()), large(form.RadioButton1.Handle()), small(form.RadioButton2.Handle());
+  ShowCounter check(form.stayOnTop.Handle()), large(form.saveLargeIcon.Handle()), small(form.saveSmallIcon.Handle());
   form.DispatchHotKey(9);  // no action, but the repaint
   form.DispatchHotKey(6);
   for (ShowCounter* counter : {&check, &large, &small}) {
     EXPECT_EQ(counter->hidden, 2);
     EXPECT_EQ(counter->shown, 2);
   }
-  EXPECT_TRUE(form.CheckBox1.Visible());
+  EXPECT_TRUE(form.stayOnTop.Visible());
   FailingPrompts failing;
   // The close-all question fails: the failure reaches the error box, and nothing is repainted.
   ::SendMessageW(form.Handle(), WM_HOTKEY, 1, 0);

@@ -91,25 +91,25 @@ TEST_F(HungWindowsTest, EveryCommandOnTheSelectedWindowIsBounded) {
   const std::pair<const char*, std::function<void()>> commands[] = {
       {"show states",
        [&] {
-         form.Button3Click();
-         form.Button4Click();
-         form.Button5Click();
+         form.MaximizeClick();
+         form.MinimizeClick();
+         form.RestoreClick();
        }},
       {"position and Z order",
        [&] {
-         form.CheckBox1.SetChecked(!form.CheckBox1.Checked());
-         form.sButton2Click();
+         form.stayOnTop.SetChecked(!form.stayOnTop.Checked());
+         form.BringToFrontClick();
        }},
       {"text",
        [&] {
-         form.Edit1.SetText(L"New title");
-         form.Button1Click();
+         form.newTitle.SetText(L"New title");
+         form.UpdateTextClick();
        }},
-      {"enabling", [&] { form.sButton25Click(); }},
+      {"enabling", [&] { form.EnabledToggleClick(); }},
       {"styles and opacity",
        [&] {
-         form.Button2Click();
-         form.TrackBar1.SetPosition(40);
+         form.CloseButtonToggleClick();
+         form.opacitySlider.SetPosition(40);
        }},
   };
   for (const auto& [name, command] : commands) {
@@ -130,7 +130,7 @@ TEST_F(HungWindowsTest, WalksCostOneWaitPerHungWindowAndActOnTheOthers) {
   EXPECT_LE(ElapsedMs([&] { form.RestoreAllWindows(TForm6::BulkVariant::Button); }), bound);
   EXPECT_FALSE(::IsIconic(answering.get()));
   EXPECT_LE(ElapsedMs([&] { form.SetAllWindowsOpacity(50); }), bound);
-  EXPECT_LE(ElapsedMs([&] { form.Button15Click(); }), bound);
+  EXPECT_LE(ElapsedMs([&] { form.CascadeClick(); }), bound);
   ExpectInputServed();
 }
 
@@ -152,7 +152,7 @@ TEST_F(HungWindowsTest, AQuestionDisablesTheMainWindowWhileItIsOpen) {
     view.mainEnabled = ::IsWindowEnabled(main) != FALSE;
     if (box) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
-  form.Button9Click();  // the help text, an information box
+  form.IconHelpClick();  // the help text, an information box
   answer.join();
   EXPECT_TRUE(view.found);
   EXPECT_FALSE(view.mainEnabled);

@@ -44,10 +44,10 @@ class InfoDialogTest : public testsupport::MainFormTest {
  protected:
   TForm13* Dialog() const { return form.windowDialogs.InfoDialog(); }
   bool DialogUp() const { return Dialog() && Dialog()->Visible(); }
-  std::wstring Row(const wchar_t* key) const { return Dialog()->ve.Value(key); }
+  std::wstring Row(const wchar_t* key) const { return Dialog()->rows.Value(key); }
   Script MakeScript() {
     return Script([this] {
-      if (Dialog()) Dialog()->Button1.Click();
+      if (Dialog()) Dialog()->done.Click();
     });
   }
   testsupport::ScriptedPrompts prompts;  // nothing may be reported
@@ -69,11 +69,11 @@ TEST_F(InfoDialogTest, ReadsTheWindowAndRefreshFollowsItUntilItIsGone) {
                 EXPECT_EQ(dialog.Caption(), L"Window Information");
                 EXPECT_FALSE(::GetWindowLongW(dialogWindow, GWL_STYLE) & WS_SYSMENU);
                 EXPECT_TRUE(::GetWindowLongW(dialogWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
-                EXPECT_EQ(ColumnTitle(dialog.ve.Handle(), 0), L"Field");
-                EXPECT_EQ(ColumnTitle(dialog.ve.Handle(), 1), L"Value");
-                ASSERT_EQ(dialog.ve.Count(), 12);
-                EXPECT_EQ(dialog.ve.ItemText(0), L"Title Bar Text");
-                EXPECT_EQ(dialog.ve.ItemText(11), L"Stay On Top");
+                EXPECT_EQ(ColumnTitle(dialog.rows.Handle(), 0), L"Field");
+                EXPECT_EQ(ColumnTitle(dialog.rows.Handle(), 1), L"Value");
+                ASSERT_EQ(dialog.rows.Count(), 12);
+                EXPECT_EQ(dialog.rows.ItemText(0), L"Title Bar Text");
+                EXPECT_EQ(dialog.rows.ItemText(11), L"Stay On Top");
                 EXPECT_EQ(Row(L"Title Bar Text"), L"Info target");
                 EXPECT_EQ(Row(L"Handle No"),
                           std::to_wstring(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window))));
@@ -90,27 +90,27 @@ TEST_F(InfoDialogTest, ReadsTheWindowAndRefreshFollowsItUntilItIsGone) {
 
                 // Moved partly off the screen and kept on top.
                 ::SetWindowPos(window, HWND_TOPMOST, -30, 40, 200, 100, SWP_NOACTIVATE);
-                dialog.Button2.Click();
+                dialog.refresh.Click();
                 EXPECT_EQ(Row(L"Left"), L"-30");
                 EXPECT_EQ(Row(L"Top"), L"40");
                 EXPECT_EQ(Row(L"Surface Area (Pixels)"), L"20000");
                 EXPECT_EQ(Row(L"Stay On Top"), L"True");
 
                 ::ShowWindow(window, SW_MINIMIZE);
-                dialog.Button2.Click();
+                dialog.refresh.Click();
                 EXPECT_EQ(Row(L"Minimized"), L"True");
                 const RECT iconic = *platform::WindowRectangle(window);
                 EXPECT_EQ(Row(L"Left"), std::to_wstring(iconic.left));
 
                 target.reset();  // the window goes away
-                dialog.Button2.Click();
+                dialog.refresh.Click();
                 EXPECT_EQ(Row(L"Title Bar Text"), L"");
                 EXPECT_EQ(Row(L"Minimized"), L"False");
                 EXPECT_EQ(Row(L"Stay On Top"), L"False");
-                EXPECT_EQ(dialog.ve.Count(), 12);
-                dialog.Button1.Click();
+                EXPECT_EQ(dialog.rows.Count(), 12);
+                dialog.done.Click();
               });
-  form.sButton1Click();
+  form.WindowInfoClick();
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(prompts.calls.empty());
   EXPECT_EQ(TForm13::Open(), nullptr);
@@ -129,7 +129,7 @@ TEST_F(InfoDialogTest, SecondPressOnlyRetargetsAndOneDoneEndsBoth) {
                 EXPECT_EQ(Row(L"Title Bar Text"), L"First window");
                 Select(second.get());
                 script.Release();
-                form.sButton1Click();  // waits inside this step until "Done"
+                form.WindowInfoClick();  // waits inside this step until "Done"
                 innerReturned = true;
               });
   script.Then([] { return true; },
@@ -137,11 +137,11 @@ TEST_F(InfoDialogTest, SecondPressOnlyRetargetsAndOneDoneEndsBoth) {
                 EXPECT_EQ(InfoWindows(), 1);
                 EXPECT_EQ(Row(L"Title Bar Text"), L"First window");  // not refilled by the press
                 EXPECT_EQ(form.windowDialogs.InfoTarget, second.get());
-                Dialog()->Button2.Click();
+                Dialog()->refresh.Click();
                 EXPECT_EQ(Row(L"Title Bar Text"), L"Second window");
-                Dialog()->Button1.Click();
+                Dialog()->done.Click();
               });
-  form.sButton1Click();
+  form.WindowInfoClick();
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(innerReturned);
   EXPECT_EQ(InfoWindows(), 0);
@@ -154,7 +154,7 @@ TEST_F(InfoDialogTest, ACloseRequestEndsTheDialogAsDoneDoes) {
   Select(target.get());
   Script script = MakeScript();
   script.Then([this] { return DialogUp(); }, [&] { ::PostMessageW(Dialog()->Handle(), WM_CLOSE, 0, 0); });
-  form.sButton1Click();
+  form.WindowInfoClick();
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(InfoWindows(), 0);
 }

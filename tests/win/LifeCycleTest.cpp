@@ -74,8 +74,8 @@ class LifeCycleTest : public ::testing::Test {
   }
 
   std::wstring MttCaptionAtOpening() {
-    form.PopupMenu1.OnPopup();
-    return form.PopupMenu1.Item(L"MTT").caption;
+    form.trayMenu.OnPopup();
+    return form.trayMenu.Item(L"MTT").caption;
   }
   void ClickTrayIcon() {
     ::SendMessageW(form.Handle(), ui::TrayIcon::kCallbackMessage, 1, WM_LBUTTONDOWN);
@@ -83,7 +83,7 @@ class LifeCycleTest : public ::testing::Test {
   }
   bool Shown() const { return ::IsWindowVisible(form.Handle()) != FALSE; }
   void ExpectToTrayBalloon() const {
-    const ui::Balloon& balloon = form.TrayIcon1.LastBalloon();
+    const ui::Balloon& balloon = form.trayIcon.LastBalloon();
     EXPECT_EQ(balloon.title, L"Vantora");
     EXPECT_EQ(balloon.text, L"Vantora Minimized To Tray");
     EXPECT_EQ(balloon.flags, static_cast<DWORD>(NIIF_INFO));
@@ -98,14 +98,14 @@ class LifeCycleTest : public ::testing::Test {
 
 TEST_F(LifeCycleTest, TrayMenuSendsToTrayWithBalloonAndRestores) {
   EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
-  form.PopupMenu1.Item(L"MTT").OnClick();
+  form.trayMenu.Item(L"MTT").OnClick();
   EXPECT_FALSE(Shown());
   EXPECT_FALSE(::IsWindowVisible(app.Handle())) << "the taskbar entry goes with the window";
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
   ExpectToTrayBalloon();
   EXPECT_EQ(MttCaptionAtOpening(), kRestore);
 
-  form.PopupMenu1.Item(L"MTT").OnClick();
+  form.trayMenu.Item(L"MTT").OnClick();
   EXPECT_TRUE(Shown());
   EXPECT_TRUE(::IsWindowVisible(app.Handle()));
   EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
@@ -114,7 +114,7 @@ TEST_F(LifeCycleTest, TrayMenuSendsToTrayWithBalloonAndRestores) {
 TEST_F(LifeCycleTest, LeftClickOnTheIconTogglesTheWindowWithoutBalloon) {
   ClickTrayIcon();
   EXPECT_FALSE(Shown());
-  EXPECT_TRUE(form.TrayIcon1.LastBalloon().title.empty());
+  EXPECT_TRUE(form.trayIcon.LastBalloon().title.empty());
   EXPECT_EQ(MttCaptionAtOpening(), kRestore);
   ClickTrayIcon();
   EXPECT_TRUE(Shown());
@@ -125,26 +125,26 @@ TEST_F(LifeCycleTest, LeftClickOnTheIconTogglesTheWindowWithoutBalloon) {
 }
 
 TEST_F(LifeCycleTest, MinimizeToTrayAfterHideTrayIconBringsTheIconBackButKeepsTheCaption) {
-  form.sBitBtn6.Click();
-  EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+  form.trayIconToggle.Click();
+  EXPECT_EQ(form.trayIconToggle.Caption(), L"Show TrayIcon");
   EXPECT_FALSE(ShellHasIcon(form.Handle()));
 
-  form.sBitBtn8.Click();
+  form.toTray.Click();
   EXPECT_FALSE(Shown());
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
   ExpectToTrayBalloon();
-  EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+  EXPECT_EQ(form.trayIconToggle.Caption(), L"Show TrayIcon");
   EXPECT_EQ(MttCaptionAtOpening(), kRestore);
 
   ClickTrayIcon();
   ASSERT_TRUE(Shown());
   // The button goes by the icon, not by its caption: the icon is visible, so it is hidden.
-  form.sBitBtn6.Click();
+  form.trayIconToggle.Click();
   EXPECT_FALSE(ShellHasIcon(form.Handle()));
-  EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
-  form.sBitBtn6.Click();
+  EXPECT_EQ(form.trayIconToggle.Caption(), L"Show TrayIcon");
+  form.trayIconToggle.Click();
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
-  EXPECT_EQ(form.sBitBtn6.Caption(), L"Hide TrayIcon");
+  EXPECT_EQ(form.trayIconToggle.Caption(), L"Hide TrayIcon");
 }
 
 TEST_F(LifeCycleTest, ShellRestartAddsTheVisibleIconAgain) {
@@ -154,23 +154,23 @@ TEST_F(LifeCycleTest, ShellRestartAddsTheVisibleIconAgain) {
   ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
 
-  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  EXPECT_TRUE(form.trayIcon.SetVisible(false));
   ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
   EXPECT_FALSE(ShellHasIcon(form.Handle())) << "a hidden icon stays hidden";
 }
 
 TEST_F(LifeCycleTest, AnIconTheShellRefusesLeavesTheWindowReachableAndComesWhenTheShellIsReady) {
   const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
-  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  EXPECT_TRUE(form.trayIcon.SetVisible(false));
   testsupport::PumpFor(600);  // Wine undoes a minimize that follows the show too closely
   {
     // A taskbar that is not ready: the notification area's messages reach it, and it takes no icon.
     testsupport::ForeignWindows notReady(L"--count 0 --shell");
-    form.sBitBtn8.Click();  // "Minimize To Tray"
-    EXPECT_FALSE(form.TrayIcon1.Visible());
+    form.toTray.Click();  // "Minimize To Tray"
+    EXPECT_FALSE(form.trayIcon.Visible());
     EXPECT_TRUE(::IsIconic(app.Handle())) << "minimized instead";
     EXPECT_TRUE(::IsWindowVisible(app.Handle())) << "the taskbar entry stays, a way back";
-    EXPECT_TRUE(form.TrayIcon1.LastBalloon().title.empty());
+    EXPECT_TRUE(form.trayIcon.LastBalloon().title.empty());
     const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(
@@ -179,15 +179,15 @@ TEST_F(LifeCycleTest, AnIconTheShellRefusesLeavesTheWindowReachableAndComesWhenT
     app.Restore();
     EXPECT_TRUE(Shown());
 
-    form.sBitBtn6.Click();  // "Show TrayIcon" is refused too, and the caption says so
-    EXPECT_EQ(form.sBitBtn6.Caption(), L"Show TrayIcon");
+    form.trayIconToggle.Click();  // "Show TrayIcon" is refused too, and the caption says so
+    EXPECT_EQ(form.trayIconToggle.Caption(), L"Show TrayIcon");
     EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 2u);
   }
   // The shell announces itself: the icon the program still wants is added.
   ::SendMessageW(form.Handle(), taskbarCreated, 0, 0);
-  EXPECT_TRUE(form.TrayIcon1.Visible());
+  EXPECT_TRUE(form.trayIcon.Visible());
   EXPECT_TRUE(ShellHasIcon(form.Handle()));
-  form.sBitBtn8.Click();
+  form.toTray.Click();
   EXPECT_FALSE(Shown());
   EXPECT_FALSE(::IsWindowVisible(app.Handle())) << "to the tray, now that the icon is there";
   ExpectToTrayBalloon();
@@ -197,14 +197,14 @@ TEST_F(LifeCycleTest, AnIconTheShellRefusesLeavesTheWindowReachableAndComesWhenT
 TEST_F(LifeCycleTest, AnIconTheShellHoldsAfterRefusingItIsBelievedUsedByMinimizeToTrayAndRemoved) {
   // The shell already holds the icon as the start-up adds it (a shell slow at logon answers an
   // add with a failure and takes it all the same): the add fails as a duplicate.
-  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  EXPECT_TRUE(form.trayIcon.SetVisible(false));
   ShellDoes(NIM_ADD, form.Handle());
   form.tray.ShowIcon();
-  EXPECT_TRUE(form.TrayIcon1.Visible());
-  form.sBitBtn8.Click();  // "Minimize To Tray"
+  EXPECT_TRUE(form.trayIcon.Visible());
+  form.toTray.Click();  // "Minimize To Tray"
   EXPECT_FALSE(Shown());
   EXPECT_FALSE(::IsIconic(app.Handle())) << "to the tray, not minimized instead";
-  form.sBitBtn6.Click();  // "Hide TrayIcon"
+  form.trayIconToggle.Click();  // "Hide TrayIcon"
   EXPECT_FALSE(ShellHasIcon(form.Handle()));
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
   // A late add after the program stopped believing in the icon: its end still takes it away.
@@ -226,7 +226,7 @@ void CALLBACK LookAtOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
   g_openMenu.foreground = ::GetForegroundWindow();
   const HWND menu = ::FindWindowW(L"#32768", nullptr);
   g_openMenu.menuShown = menu && ::IsWindowVisible(menu);
-  g_openMenu.mttCaption = g_openMenu.form->PopupMenu1.Item(L"MTT").caption;
+  g_openMenu.mttCaption = g_openMenu.form->trayMenu.Item(L"MTT").caption;
   ::EndMenu();
 }
 
@@ -236,14 +236,14 @@ TEST_F(LifeCycleTest, TitleBarMinimizeMinimizesWithoutGoingToTheTray) {
   testsupport::PumpFor(100);
   ASSERT_TRUE(::IsIconic(app.Handle()));
   EXPECT_TRUE(::IsWindowVisible(app.Handle())) << "the taskbar entry stays";
-  EXPECT_TRUE(form.TrayIcon1.LastBalloon().title.empty());
+  EXPECT_TRUE(form.trayIcon.LastBalloon().title.empty());
   EXPECT_EQ(MttCaptionAtOpening(), kSendToTray);
 
   // Sent to the tray from there and brought back, the program is no longer minimized.
-  form.PopupMenu1.Item(L"MTT").OnClick();
+  form.trayMenu.Item(L"MTT").OnClick();
   EXPECT_FALSE(::IsWindowVisible(app.Handle()));
   EXPECT_FALSE(Shown());
-  form.PopupMenu1.Item(L"MTT").OnClick();
+  form.trayMenu.Item(L"MTT").OnClick();
   EXPECT_FALSE(::IsIconic(app.Handle()));
   EXPECT_TRUE(Shown());
 }
@@ -253,8 +253,8 @@ TEST_F(LifeCycleTest, HotKeyWalksLeaveTheProgramInTheTrayAfterATitleBarMinimize)
   ::SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   testsupport::PumpFor(100);
   ASSERT_TRUE(::IsIconic(app.Handle()));
-  form.PopupMenu1Popup();
-  form.PopupMenu1.Item(L"MTT").OnClick();
+  form.TrayMenuPopup();
+  form.trayMenu.Item(L"MTT").OnClick();
   ASSERT_FALSE(::IsWindowVisible(app.Handle()));
   for (const vantora::HotKeyId id : {vantora::kMinimizeAll, vantora::kMaximizeAll, vantora::kRestoreAll}) {
     SCOPED_TRACE(id);
@@ -291,8 +291,8 @@ TEST_F(LifeCycleTest, ClosingFadesOutToNothingAndEndsWithoutAsking) {
 
 TEST_F(LifeCycleTest, NoToTheExitQuestionLeavesEverythingAsItWas) {
   prompts.confirmAnswers = {false, false};
-  form.PopupMenu1.Item(L"ExitVantora1").OnClick();
-  form.sBitBtn1.Click();
+  form.trayMenu.Item(L"ExitVantora1").OnClick();
+  form.exitButton.Click();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Confirm),
             (std::vector<std::wstring>{L"Are You Sure You Want To Exit?", L"Are You Sure You Want To Exit?"}));
   EXPECT_TRUE(Shown());
@@ -304,13 +304,13 @@ TEST_F(LifeCycleTest, NoToTheExitQuestionLeavesEverythingAsItWas) {
 TEST_F(LifeCycleTest, YesToTheExitQuestionEndsAtOnceWithoutFade) {
   for (int way = 0; way < 2; ++way) {
     SCOPED_TRACE(way == 0 ? "Exit Vantora" : "exit glyph button");
-    EXPECT_TRUE(form.TrayIcon1.SetVisible(true));
+    EXPECT_TRUE(form.trayIcon.SetVisible(true));
     session.terminations.clear();
     prompts.confirmAnswers = {true};
     if (way == 0)
-      form.PopupMenu1.Item(L"ExitVantora1").OnClick();
+      form.trayMenu.Item(L"ExitVantora1").OnClick();
     else
-      form.sBitBtn1.Click();
+      form.exitButton.Click();
     ASSERT_EQ(session.terminations.size(), 1u);
     EXPECT_EQ(session.terminations[0], std::make_pair(app.Handle(), 0u));
     EXPECT_FALSE(ShellHasIcon(form.Handle()));
@@ -320,8 +320,8 @@ TEST_F(LifeCycleTest, YesToTheExitQuestionEndsAtOnceWithoutFade) {
 
 TEST_F(LifeCycleTest, ExitDestroysOpenDialogsOnceEvenWhenOneFails) {
   ui::Owned<TForm7> resize(form, [] { return HWND{}; });
-  ui::Owned<TForm10> options(options::OptionsLinks{form.windowList, form.hotKeyActions.Keys(), form.sSkinManager1,
-                                                   form.TrackBar1, form.TrackBar3});
+  ui::Owned<TForm10> options(options::OptionsLinks{form.windowList, form.hotKeyActions.Keys(), form.skinEngine,
+                                                   form.opacitySlider, form.taskbarOpacitySlider});
   int resizeDestroyed = 0, optionsDestroyed = 0;
   resize.OnDestroy = [&] {
     ++resizeDestroyed;
@@ -356,9 +356,9 @@ TEST_F(LifeCycleTest, DestroyingTheWindowReleasesItsHotkeys) {
 }
 
 TEST_F(LifeCycleTest, AboutAndHelpAreThreeLineMessages) {
-  form.PopupMenu1.Item(L"About1").OnClick();
-  form.sBitBtn2.Click();
-  form.Button9.OnClick();  // the button waits for a selected window; its message does not
+  form.trayMenu.Item(L"About1").OnClick();
+  form.aboutButton.Click();
+  form.iconHelp.OnClick();  // the button waits for a selected window; its message does not
   const auto texts = prompts.Texts(ScriptedPrompts::Kind::Information);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0], texts[1]);
@@ -375,13 +375,13 @@ TEST_F(LifeCycleTest, AboutAndHelpAreThreeLineMessages) {
 TEST_F(LifeCycleTest, ActivationRebuildsTheListAndKeepsTheSelectedRow) {
   testsupport::TestWindow first(L"Life cycle first");
   form.RefreshCatalogue();
-  ASSERT_GT(form.ListView1.Count(), 0);
-  form.ListView1.SetItemIndex(0);
-  const int rowsBefore = form.ListView1.Count();
+  ASSERT_GT(form.windowListView.Count(), 0);
+  form.windowListView.SetItemIndex(0);
+  const int rowsBefore = form.windowListView.Count();
   testsupport::TestWindow second(L"Life cycle second");
   ::SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_EQ(form.ListView1.Count(), rowsBefore + 1);
-  EXPECT_EQ(form.ListView1.ItemIndex(), 0);
+  EXPECT_EQ(form.windowListView.Count(), rowsBefore + 1);
+  EXPECT_EQ(form.windowListView.ItemIndex(), 0);
   EXPECT_TRUE(::GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_COMPOSITED);
 }
 

@@ -39,7 +39,7 @@ class MainWindowSkinsTest : public testsupport::MainFormTest {
 
 TEST_F(MainWindowSkinsTest, EverySkinPaintsTheMainWindowAtHueZeroAndHalfATurn) {
   FocusForm();
-  skin::SkinEngine& engine = form.sSkinManager1;
+  skin::SkinEngine& engine = form.skinEngine;
   ASSERT_GE(engine.SkinNames().size(), 5u) << "the four built-in skins and WMP11 beside the program";
   std::filesystem::create_directories(ScreenshotFolder());
   for (const std::wstring& name : engine.SkinNames()) {

@@ -104,34 +104,34 @@ TEST_F(MainWindowTest, EveryControlOfTheLayoutIsARealControlAtItsPlace) {
 }
 
 TEST_F(MainWindowTest, InitialContentsAndStates) {
-  EXPECT_EQ(::SendMessageW(form.RadioButton1.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(::SendMessageW(form.RadioButton2.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(::SendMessageW(form.TrackBar1.Handle(), TBM_GETRANGEMIN, 0, 0), 0);
-  EXPECT_EQ(::SendMessageW(form.TrackBar1.Handle(), TBM_GETPOS, 0, 0), 100);
-  EXPECT_EQ(::SendMessageW(form.TrackBar3.Handle(), TBM_GETRANGEMIN, 0, 0), 1);
-  EXPECT_EQ(::SendMessageW(form.TrackBar3.Handle(), TBM_GETPOS, 0, 0), 100);
-  EXPECT_EQ(form.sComboBox1.Text(), L"Internet Explorer 7");
-  EXPECT_EQ(form.sComboBox1.Items().size(), 3u);
-  EXPECT_EQ(ListView_GetImageList(form.ListView1.Handle(), LVSIL_SMALL), form.ImageList1.Handle());
+  EXPECT_EQ(::SendMessageW(form.saveLargeIcon.Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(::SendMessageW(form.saveSmallIcon.Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(::SendMessageW(form.opacitySlider.Handle(), TBM_GETRANGEMIN, 0, 0), 0);
+  EXPECT_EQ(::SendMessageW(form.opacitySlider.Handle(), TBM_GETPOS, 0, 0), 100);
+  EXPECT_EQ(::SendMessageW(form.taskbarOpacitySlider.Handle(), TBM_GETRANGEMIN, 0, 0), 1);
+  EXPECT_EQ(::SendMessageW(form.taskbarOpacitySlider.Handle(), TBM_GETPOS, 0, 0), 100);
+  EXPECT_EQ(form.browserVersion.Text(), L"Internet Explorer 7");
+  EXPECT_EQ(form.browserVersion.Items().size(), 3u);
+  EXPECT_EQ(ListView_GetImageList(form.windowListView.Handle(), LVSIL_SMALL), form.rowImages.Handle());
   int w = 0, h = 0;
-  ImageList_GetIconSize(form.ImageList1.Handle(), &w, &h);
+  ImageList_GetIconSize(form.rowImages.Handle(), &w, &h);
   EXPECT_EQ(w, 18);
   EXPECT_EQ(h, 18);
-  EXPECT_TRUE(form.Timer2.Enabled());
-  EXPECT_FALSE(form.Timer1.Enabled());
-  EXPECT_FALSE(form.DXTimer1.Enabled());
-  EXPECT_EQ(form.DXTimer1.Interval(), 1000u);
+  EXPECT_TRUE(form.armTimer.Enabled());
+  EXPECT_FALSE(form.clipboardTimer.Enabled());
+  EXPECT_FALSE(form.refreshTimer.Enabled());
+  EXPECT_EQ(form.refreshTimer.Interval(), 1000u);
   ui::Application::Instance().ProcessMessages();  // the icon is added from the message loop
-  EXPECT_TRUE(form.TrayIcon1.Visible());
-  EXPECT_EQ(form.PopupMenu1.Items().size(), 5u);
-  EXPECT_EQ(form.PopupMenu1.Item(L"MTT").caption, L"&Send Vantora to Tray");
+  EXPECT_TRUE(form.trayIcon.Visible());
+  EXPECT_EQ(form.trayMenu.Items().size(), 5u);
+  EXPECT_EQ(form.trayMenu.Item(L"MTT").caption, L"&Send Vantora to Tray");
 }
 
 // Arrow keys move between the two icon-size choices alone, not on to the labels and buttons after them.
 TEST_F(MainWindowTest, TheIconSizeChoicesAreAGroupOfTheirOwn) {
-  form.RadioButton1.SetEnabled(true);
-  form.RadioButton2.SetEnabled(true);
-  const HWND large = form.RadioButton1.Handle(), small = form.RadioButton2.Handle();
+  form.saveLargeIcon.SetEnabled(true);
+  form.saveSmallIcon.SetEnabled(true);
+  const HWND large = form.saveLargeIcon.Handle(), small = form.saveSmallIcon.Handle();
   EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), large, FALSE), small);
   EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), small, FALSE), large);
   EXPECT_EQ(::GetNextDlgGroupItem(form.Handle(), large, TRUE), small);
@@ -147,7 +147,7 @@ TEST_F(MainWindowTest, HintsArriveWithThePointer) {
     return found;
   };
   EXPECT_EQ(tooltip(), nullptr);
-  const HWND button = form.Button13.Handle();
+  const HWND button = form.refreshList.Handle();
   ::SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   const HWND tip = tooltip();
   ASSERT_NE(tip, nullptr);
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, HintsArriveWithThePointer) {
   TTTOOLINFOW info{};
   info.cbSize = sizeof(info);
   info.hwnd = form.Handle();
-  info.uId = reinterpret_cast<UINT_PTR>(form.RadioButton1.Handle());
+  info.uId = reinterpret_cast<UINT_PTR>(form.saveLargeIcon.Handle());
   info.lpszText = text;
   ::SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
   EXPECT_STREQ(text, L"Save The Window's Large Icon");
@@ -164,9 +164,10 @@ TEST_F(MainWindowTest, HintsArriveWithThePointer) {
 
 TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {
   LOGFONTW heading{}, body{};
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.sLabel16.Handle(), WM_GETFONT, 0, 0)), sizeof(heading),
-               &heading);
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.Button13.Handle(), WM_GETFONT, 0, 0)), sizeof(body), &body);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.customizeWindowsHeading.Handle(), WM_GETFONT, 0, 0)),
+               sizeof(heading), &heading);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(form.refreshList.Handle(), WM_GETFONT, 0, 0)), sizeof(body),
+               &body);
   EXPECT_EQ(heading.lfWeight, FW_BOLD);
   EXPECT_EQ(heading.lfHeight, -13);
   EXPECT_EQ(body.lfHeight, -11);
@@ -174,14 +175,14 @@ TEST_F(MainWindowTest, HeadingsAreBoldAndLargerThanTheBodyText) {
 }
 
 TEST_F(MainWindowTest, DialogsCarryTheirFiltersAndDefaults) {
-  EXPECT_EQ(form.OpenPictureDialog1.Options().filter, L"Icons (*.ico)|*.ico");
-  EXPECT_EQ(form.OpenPictureDialog1.Options().defaultExt, L".ico");
-  EXPECT_EQ(form.SavePictureDialog1.Options().defaultExt, L".bmp");
-  EXPECT_EQ(form.SavePictureDialog1.FileName(), L"ScreenShot");
-  EXPECT_TRUE(form.SavePictureDialog1.Options().flags & OFN_FORCESHOWHIDDEN);
-  EXPECT_EQ(form.SavePictureDialog1.Options().filter.rfind(L"Bitmaps (*.bmp)|*.bmp|", 0), 0u);
-  EXPECT_EQ(form.OpenDialog1.Options().defaultExt, L"");
-  EXPECT_EQ(form.OpenPictureDialog2.Options().filter.rfind(L"All (*.png;", 0), 0u);
+  EXPECT_EQ(form.openIconDialog.Options().filter, L"Icons (*.ico)|*.ico");
+  EXPECT_EQ(form.openIconDialog.Options().defaultExt, L".ico");
+  EXPECT_EQ(form.savePictureDialog.Options().defaultExt, L".bmp");
+  EXPECT_EQ(form.savePictureDialog.FileName(), L"ScreenShot");
+  EXPECT_TRUE(form.savePictureDialog.Options().flags & OFN_FORCESHOWHIDDEN);
+  EXPECT_EQ(form.savePictureDialog.Options().filter.rfind(L"Bitmaps (*.bmp)|*.bmp|", 0), 0u);
+  EXPECT_EQ(form.openProgramDialog.Options().defaultExt, L"");
+  EXPECT_EQ(form.openWallpaperDialog.Options().filter.rfind(L"All (*.png;", 0), 0u);
 }
 
 }  // namespace

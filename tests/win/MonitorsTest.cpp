@@ -75,52 +75,52 @@ TEST_F(MonitorsTest, ResizeScreenCoversEveryMonitorAndDragsAWindowOnTheSecond) {
   TForm7* screen = nullptr;
   const auto up = [&] {
     screen = form.windowDialogs.ResizeScreen();
-    return screen && screen->Visible() && screen->Timer1.Enabled();
+    return screen && screen->Visible() && screen->frontTimer.Enabled();
   };
   RECT dragged{};
   testsupport::Script script([&] {
-    if (screen) screen->Button1.Click();
+    if (screen) screen->cancel.Click();
   });
   script.Then(up, [&] {
     const int vx = ::GetSystemMetrics(SM_XVIRTUALSCREEN), vy = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
     ExpectSame(ScreenRect(screen->Handle()),
                {vx, vy, vx + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), vy + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)});
-    ExpectSame(ScreenRect(screen->Shape1.Handle()), start);
-    for (HWND control : {screen->Panel3.Handle(), screen->Button1.Handle(), screen->Button2.Handle()})
+    ExpectSame(ScreenRect(screen->modelPanel.Handle()), start);
+    for (HWND control : {screen->dragHandle.Handle(), screen->cancel.Handle(), screen->apply.Handle()})
       EXPECT_TRUE(Inside(second.rcMonitor, ScreenRect(control)));
     // The panel 30 right and 20 down, then the handle, pressed 5, 4 inside it, 40 and 25 further.
-    const POINT onPanel = ScreenPoint(screen->Shape1.Handle(), 10, 280);
+    const POINT onPanel = ScreenPoint(screen->modelPanel.Handle(), 10, 280);
     Drag(onPanel, {onPanel.x + 30, onPanel.y + 20});
-    const POINT handle = ScreenPoint(screen->Panel3.Handle(), 5, 4);
+    const POINT handle = ScreenPoint(screen->dragHandle.Handle(), 5, 4);
     Drag(handle, {handle.x + 40, handle.y + 25});
     dragged = {start.left + 30, start.top + 20, start.right + 30 + 45, start.bottom + 20 + 29};
-    ExpectSame(ScreenRect(screen->Shape1.Handle()), dragged);
+    ExpectSame(ScreenRect(screen->modelPanel.Handle()), dragged);
     // For a human look: every monitor with the panel, as the user sees it.
     wchar_t layout[16] = L"monitors";
     ::GetEnvironmentVariableW(L"VANTORA_MONITORS", layout, 16);
     const auto picture = testsupport::ScreenPicture(ScreenRect(screen->Handle()));
     EXPECT_TRUE(picture.SaveBmp(
         (testsupport::ScreenshotFolder() / (std::wstring(L"monitors-") + layout + L"-resize.bmp")).wstring()));
-    const RECT apply = ScreenRect(screen->Button2.Handle());
+    const RECT apply = ScreenRect(screen->apply.Handle());
     const POINT click{(apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2};
     MouseAt(click);
     MouseAt(click, MOUSEEVENTF_LEFTDOWN);
     MouseAt(click, MOUSEEVENTF_LEFTUP);
   });
-  form.Button7Click();
+  form.ResizeWindowClick();
   ASSERT_TRUE(script.Done());
   ExpectSame(ScreenRect(target.get()), dragged);
 
   // Dragged again and cancelled: the window stays where "Apply" put it.
   testsupport::Script again([&] {
-    if (screen) screen->Button1.Click();
+    if (screen) screen->cancel.Click();
   });
   again.Then(up, [&] {
-    const POINT onPanel = ScreenPoint(screen->Shape1.Handle(), 10, 280);
+    const POINT onPanel = ScreenPoint(screen->modelPanel.Handle(), 10, 280);
     Drag(onPanel, {onPanel.x - 50, onPanel.y + 40});
-    screen->Button1.Click();
+    screen->cancel.Click();
   });
-  form.Button7Click();
+  form.ResizeWindowClick();
   ASSERT_TRUE(again.Done());
   ExpectSame(ScreenRect(target.get()), dragged);
 }
@@ -132,7 +132,7 @@ TEST_F(MonitorsTest, ScreenshotOfAWindowOnTheSecondMonitorHasItsPixels) {
   testsupport::ScriptedPrompts prompts;
   const std::wstring shot = testsupport::IconOut(L"second-monitor-window.bmp");
   prompts.fileAnswers.push_back(shot);
-  form.Button14.Click();
+  form.screenshotWindow.Click();
   RECT client{};
   ::GetClientRect(window.get(), &client);
   const POINT corner = ScreenPoint(window.get(), 0, 0);
@@ -161,7 +161,7 @@ TEST_F(MonitorsTest, CascadeAndTileArrangeEachMonitorsWindowsInItsOwnWorkArea) {
   FocusForm();
   form.RefreshCatalogue();
   form.UpdateSelectionState();
-  for (ui::Button* command : {&form.Button15, &form.Button17, &form.Button22}) {
+  for (ui::Button* command : {&form.cascade, &form.tileHorizontal, &form.tileVertical}) {
     SCOPED_TRACE(testing::Message() << "after " << platform::Narrow(command->Caption()));
     command->Click();
     Pump(200);

@@ -79,12 +79,12 @@ class OptionsDialogTest : public testsupport::MainFormTest {
     current_ = this;
     if (!form.Visible()) FocusForm();  // a hidden window's button takes no click
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &OptionsDialogTest::Tick);
-    form.sBitBtn4.Click();
+    form.optionsButton.Click();
     ::KillTimer(nullptr, timer);
     current_ = nullptr;
     EXPECT_EQ(next_, script_.size()) << "the dialog closed before its script ended";
     EXPECT_EQ(TForm10::Open(), nullptr);
-    EXPECT_TRUE(form.sBitBtn4.Enabled());
+    EXPECT_TRUE(form.optionsButton.Enabled());
   }
 
   // A step that checks what the dialog shows and goes on.
@@ -114,7 +114,7 @@ class OptionsDialogTest : public testsupport::MainFormTest {
     if (dialog && ::GetTickCount64() > self->deadline_) {
       ADD_FAILURE() << "the script did not close the dialog; step " << self->next_;
       self->next_ = self->script_.size();
-      dialog->Button2.Click();
+      dialog->cancel.Click();
     }
     self->busy_ = false;
   }
@@ -148,42 +148,43 @@ TEST_F(OptionsDialogTest, OpensBesideTheUsableMainWindowWithTheDesignedValuesAnd
 
         // Without modality: the main window takes input, only the options button waits.
         EXPECT_TRUE(::IsWindowEnabled(form.Handle()));
-        EXPECT_FALSE(form.sBitBtn4.Enabled());
+        EXPECT_FALSE(form.optionsButton.Enabled());
         form.RefreshCatalogue();
         EXPECT_EQ(RowOf(dialogWindow), -1);
         EXPECT_GE(RowOf(foreign.Find(L"Listed beside the options")), 0);
 
         // The hotkey lines show the combinations the program registers at every start.
-        const ui::Label* labels[] = {&dialog.Label5, &dialog.Label6, &dialog.Label7,
-                                     &dialog.Label8, &dialog.Label9, &dialog.Label10};
+        const ui::Label* labels[] = {&dialog.closeAllKeyLabel,    &dialog.minimizeAllKeyLabel,
+                                     &dialog.maximizeAllKeyLabel, &dialog.restoreAllKeyLabel,
+                                     &dialog.halfOpacityKeyLabel, &dialog.fullOpacityKeyLabel};
         for (size_t i = 0; i < vantora::kHotKeys.size(); ++i) {
           EXPECT_EQ(dialog.HotKeyEdits()[i]->ShortCut(), vantora::kHotKeys[i].ShortCut()) << "line " << i;
           EXPECT_EQ(labels[i]->Caption(), vantora::kHotKeys[i].optionsLabel);
           EXPECT_TRUE(Held(vantora::kHotKeys[i].modifiers, vantora::kHotKeys[i].virtualKey));
         }
-        EXPECT_EQ(::SendMessageW(dialog.HotKey2.Handle(), HKM_GETHOTKEY, 0, 0),
+        EXPECT_EQ(::SendMessageW(dialog.minimizeAllKey.Handle(), HKM_GETHOTKEY, 0, 0),
                   MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_ALT));
 
         // Automatic refresh off: the period's controls wait for the check box.
-        EXPECT_FALSE(dialog.CheckBox1.Checked());
+        EXPECT_FALSE(dialog.autoRefresh.Checked());
         for (const ui::Control* control : std::initializer_list<const ui::Control*>{
-                 &dialog.TrackBar1, &dialog.Label1, &dialog.Label2, &dialog.Label3, &dialog.Label4})
+                 &dialog.periodSlider, &dialog.periodLabel, &dialog.periodMin, &dialog.periodMax, &dialog.periodValue})
           EXPECT_FALSE(control->Enabled()) << control->Name();
-        EXPECT_EQ(dialog.Label4.Caption(), L"1 Second");
-        EXPECT_EQ(dialog.GroupBox3.Caption(), L"Skins && UI");
+        EXPECT_EQ(dialog.periodValue.Caption(), L"1 Second");
+        EXPECT_EQ(dialog.skinGroup.Caption(), L"Skins && UI");
 
         // The start-up skin is the last of the list: the box names it, with nothing after it
         // to highlight.
-        EXPECT_EQ(dialog.ComboBox1.Items(), form.sSkinManager1.SkinNames());
-        EXPECT_EQ(dialog.ComboBox1.Text(), L"WMP11");
-        EXPECT_EQ(dialog.ComboBox1.ItemIndex(), -1);
-        EXPECT_EQ(dialog.Label18.Caption(), L"Current: 0");
-        EXPECT_EQ(dialog.Label19.Caption(), L"Current: 0");
-        for (const ui::CheckBox* box :
-             {&dialog.CheckBox2, &dialog.CheckBox3, &dialog.CheckBox4, &dialog.CheckBox5, &dialog.CheckBox6})
+        EXPECT_EQ(dialog.skinName.Items(), form.skinEngine.SkinNames());
+        EXPECT_EQ(dialog.skinName.Text(), L"WMP11");
+        EXPECT_EQ(dialog.skinName.ItemIndex(), -1);
+        EXPECT_EQ(dialog.saturationValue.Caption(), L"Current: 0");
+        EXPECT_EQ(dialog.hueValue.Caption(), L"Current: 0");
+        for (const ui::CheckBox* box : {&dialog.animateMouseEnter, &dialog.animateMouseUp, &dialog.animateMouseLeave,
+                                        &dialog.animateMouseDown, &dialog.skinned})
           EXPECT_TRUE(box->Checked()) << box->Name();
       }),
-      Click(&TForm10::Button2),
+      Click(&TForm10::cancel),
   });
   EXPECT_FALSE(::IsWindow(dialogWindow)) << "the dialog is destroyed when it closes";
   EXPECT_TRUE(form.optionsCommand.HotKeysRemembered);
@@ -191,26 +192,26 @@ TEST_F(OptionsDialogTest, OpensBesideTheUsableMainWindowWithTheDesignedValuesAnd
 
 TEST_F(OptionsDialogTest, HotKeyControlsAreRememberedOnEveryCloseButOnlyRegisterChangesTheHotKey) {
   RunDialog({
-      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey2, HOTKEYF_CONTROL | HOTKEYF_ALT, 'N'); }),
-      Click(&TForm10::Button1),
+      Check([](TForm10& dialog) { SetControlKeys(dialog.minimizeAllKey, HOTKEYF_CONTROL | HOTKEYF_ALT, 'N'); }),
+      Click(&TForm10::ok),
   });
   EXPECT_TRUE(Held(kCtrlAlt, 'M')) << "the old combination still works";
   EXPECT_FALSE(Held(kCtrlAlt, 'N'));
 
   RunDialog({
       Check([](TForm10& dialog) {
-        EXPECT_EQ(dialog.HotKey2.ShortCut(), ui::kShortCutCtrl | ui::kShortCutAlt | 'N');
-        EXPECT_EQ(dialog.HotKey1.ShortCut(), vantora::kHotKeys[0].ShortCut());
-        SetControlKeys(dialog.HotKey6, HOTKEYF_SHIFT, VK_F7);
+        EXPECT_EQ(dialog.minimizeAllKey.ShortCut(), ui::kShortCutCtrl | ui::kShortCutAlt | 'N');
+        EXPECT_EQ(dialog.closeAllKey.ShortCut(), vantora::kHotKeys[0].ShortCut());
+        SetControlKeys(dialog.fullOpacityKey, HOTKEYF_SHIFT, VK_F7);
       }),
-      Click(&TForm10::Button2),  // remembered after "Cancel" too
+      Click(&TForm10::cancel),  // remembered after "Cancel" too
   });
   RunDialog({
       Check([](TForm10& dialog) {
-        EXPECT_EQ(dialog.HotKey6.ShortCut(), ui::kShortCutShift | VK_F7);
-        EXPECT_EQ(dialog.HotKey2.ShortCut(), ui::kShortCutCtrl | ui::kShortCutAlt | 'N');
+        EXPECT_EQ(dialog.fullOpacityKey.ShortCut(), ui::kShortCutShift | VK_F7);
+        EXPECT_EQ(dialog.minimizeAllKey.ShortCut(), ui::kShortCutCtrl | ui::kShortCutAlt | 'N');
       }),
-      Click(&TForm10::Button1),
+      Click(&TForm10::ok),
   });
   EXPECT_TRUE(Held(kCtrlAlt, 'F'));
   EXPECT_FALSE(Held(MOD_SHIFT, VK_F7));
@@ -220,13 +221,13 @@ TEST_F(OptionsDialogTest, RegisterMovesTheIdToTheNewCombinationWhichKeepsItsActi
   ForeignWindows foreign(L"--count 2 --title \"Minimized by Ctrl+Shift+M %d\"");
   ScriptedPrompts prompts;
   RunDialog({
-      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey2, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'M'); }),
-      Click(&TForm10::Button4), Check([&](TForm10&) {
+      Check([](TForm10& dialog) { SetControlKeys(dialog.minimizeAllKey, HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'M'); }),
+      Click(&TForm10::registerMinimizeAll), Check([&](TForm10&) {
         EXPECT_TRUE(prompts.calls.empty());  // success says nothing
         EXPECT_FALSE(Held(kCtrlAlt, 'M'));
         EXPECT_TRUE(Held(MOD_CONTROL | MOD_SHIFT, 'M'));
       }),
-      Click(&TForm10::Button2),  // registrations stay after "Cancel"
+      Click(&TForm10::cancel),  // registrations stay after "Cancel"
   });
   EXPECT_TRUE(Held(MOD_CONTROL | MOD_SHIFT, 'M'));
   EXPECT_TRUE(Held(kCtrlAlt, 'C'));  // the other ids are untouched
@@ -246,13 +247,13 @@ TEST_F(OptionsDialogTest, CombinationHeldByAnotherProgramGivesErrorOnceAndLeaves
   ASSERT_TRUE(Held(kCtrlAlt, 'K'));
   ScriptedPrompts prompts;
   RunDialog({
-      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey3, HOTKEYF_CONTROL | HOTKEYF_ALT, 'K'); }),
-      Click(&TForm10::Button5),
+      Check([](TForm10& dialog) { SetControlKeys(dialog.maximizeAllKey, HOTKEYF_CONTROL | HOTKEYF_ALT, 'K'); }),
+      Click(&TForm10::registerMaximizeAll),
       Check([&](TForm10&) {
         EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information), std::vector<std::wstring>{L"Error"});
         EXPECT_EQ(prompts.calls.size(), 1u);
       }),
-      Click(&TForm10::Button1),
+      Click(&TForm10::ok),
   });
   EXPECT_FALSE(Held(kCtrlAlt, 'X')) << "the id's old combination was given up";
   EXPECT_TRUE(Held(kCtrlAlt, 'M'));
@@ -282,9 +283,9 @@ TEST_F(OptionsDialogTest, SecondAttemptAfterTheErrorTakesTheCombinationItsHolder
   ASSERT_TRUE(Held(kCtrlAlt, 'J'));
   HolderEndsDuringError prompts(holder);
   RunDialog({
-      Check([](TForm10& dialog) { SetControlKeys(dialog.HotKey4, HOTKEYF_CONTROL | HOTKEYF_ALT, 'J'); }),
-      Click(&TForm10::Button6),
-      Click(&TForm10::Button1),
+      Check([](TForm10& dialog) { SetControlKeys(dialog.restoreAllKey, HOTKEYF_CONTROL | HOTKEYF_ALT, 'J'); }),
+      Click(&TForm10::registerRestoreAll),
+      Click(&TForm10::ok),
   });
   EXPECT_EQ(prompts.informations, std::vector<std::wstring>{L"Error"});
   EXPECT_EQ(holder, nullptr);
@@ -295,52 +296,53 @@ TEST_F(OptionsDialogTest, SecondAttemptAfterTheErrorTakesTheCombinationItsHolder
 TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens) {
   const auto period = [this] { return form.windowList.AutoRefreshPeriod(); };
   RunDialog({
-      Click(&TForm10::CheckBox1),
+      Click(&TForm10::autoRefresh),
       Check([](TForm10& dialog) {
-        EXPECT_TRUE(dialog.CheckBox1.Checked());
+        EXPECT_TRUE(dialog.autoRefresh.Checked());
         for (const ui::Control* control : std::initializer_list<const ui::Control*>{
-                 &dialog.TrackBar1, &dialog.Label1, &dialog.Label2, &dialog.Label3, &dialog.Label4})
+                 &dialog.periodSlider, &dialog.periodLabel, &dialog.periodMin, &dialog.periodMax, &dialog.periodValue})
           EXPECT_TRUE(control->Enabled()) << control->Name();
-        dialog.TrackBar1.SetPosition(45);
-        EXPECT_EQ(dialog.Label4.Caption(), L"45 Seconds");
+        dialog.periodSlider.SetPosition(45);
+        EXPECT_EQ(dialog.periodValue.Caption(), L"45 Seconds");
       }),
       Check([&](TForm10&) { EXPECT_EQ(period(), 0) << "not before \"Ok\""; }),
-      Click(&TForm10::Button1),
+      Click(&TForm10::ok),
   });
   EXPECT_EQ(period(), 45);
-  EXPECT_TRUE(PumpUntil([&] { return form.DXTimer1.Interval() == 45000u; })) << "the refresh timer follows the period";
+  EXPECT_TRUE(PumpUntil([&] { return form.refreshTimer.Interval() == 45000u; }))
+      << "the refresh timer follows the period";
 
   RunDialog({
       Check([](TForm10& dialog) {
-        EXPECT_TRUE(dialog.CheckBox1.Checked());
-        EXPECT_TRUE(dialog.TrackBar1.Enabled());
-        EXPECT_EQ(dialog.TrackBar1.Position(), 45);
-        EXPECT_EQ(dialog.Label4.Caption(), L"45 Seconds");
-        dialog.TrackBar1.SetPosition(1);
-        EXPECT_EQ(dialog.Label4.Caption(), L"1 Second");
-        dialog.TrackBar1.SetPosition(100);
+        EXPECT_TRUE(dialog.autoRefresh.Checked());
+        EXPECT_TRUE(dialog.periodSlider.Enabled());
+        EXPECT_EQ(dialog.periodSlider.Position(), 45);
+        EXPECT_EQ(dialog.periodValue.Caption(), L"45 Seconds");
+        dialog.periodSlider.SetPosition(1);
+        EXPECT_EQ(dialog.periodValue.Caption(), L"1 Second");
+        dialog.periodSlider.SetPosition(100);
       }),
-      Click(&TForm10::Button2),
+      Click(&TForm10::cancel),
   });
   EXPECT_EQ(period(), 45) << "\"Cancel\" keeps the period";
 
   RunDialog({
-      Check([](TForm10& dialog) { EXPECT_EQ(dialog.TrackBar1.Position(), 45); }),
-      Click(&TForm10::CheckBox1),
+      Check([](TForm10& dialog) { EXPECT_EQ(dialog.periodSlider.Position(), 45); }),
+      Click(&TForm10::autoRefresh),
       Check([](TForm10& dialog) {
-        EXPECT_FALSE(dialog.TrackBar1.Enabled());
-        EXPECT_FALSE(dialog.Label4.Enabled());
+        EXPECT_FALSE(dialog.periodSlider.Enabled());
+        EXPECT_FALSE(dialog.periodValue.Enabled());
       }),
-      Click(&TForm10::Button1),
+      Click(&TForm10::ok),
   });
   EXPECT_EQ(period(), 0) << "off, whatever the slider shows";
 
   RunDialog({
       Check([](TForm10& dialog) {
-        EXPECT_FALSE(dialog.CheckBox1.Checked());
-        EXPECT_FALSE(dialog.TrackBar1.Enabled());
+        EXPECT_FALSE(dialog.autoRefresh.Checked());
+        EXPECT_FALSE(dialog.periodSlider.Enabled());
       }),
-      Click(&TForm10::Button1),
+      Click(&TForm10::ok),
   });
   EXPECT_EQ(period(), 0);
 }
@@ -348,9 +350,9 @@ TEST_F(OptionsDialogTest, PeriodIsTakenAtOkOnlyAndShownAgainWhenTheDialogReopens
 TEST_F(OptionsDialogTest, KeyboardCloseCountsAsCancel) {
   form.windowList.SetAutoRefreshPeriod(20);
   RunDialog({
-      Click(&TForm10::CheckBox1),  // off, but not taken
+      Click(&TForm10::autoRefresh),  // off, but not taken
       Check([](TForm10& dialog) {
-        SetControlKeys(dialog.HotKey1, HOTKEYF_CONTROL | HOTKEYF_ALT, 'Q');
+        SetControlKeys(dialog.closeAllKey, HOTKEYF_CONTROL | HOTKEYF_ALT, 'Q');
         ::PostMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
       }),
   });
@@ -363,7 +365,7 @@ TEST_F(OptionsDialogTest, ExitWhileTheDialogIsOpenDestroysItAndTakesNothingFromI
   testsupport::RecordingSession session;  // the process is not really ended
   HWND dialogWindow = nullptr;
   RunDialog({
-      Click(&TForm10::CheckBox1),
+      Click(&TForm10::autoRefresh),
       Check([&](TForm10& dialog) {
         dialogWindow = dialog.Handle();
         form.ExitProgram();
@@ -377,7 +379,7 @@ TEST_F(OptionsDialogTest, ExitWhileTheDialogIsOpenDestroysItAndTakesNothingFromI
 
 TEST_F(OptionsDialogTest, SkinControlsShowTheEngineAndReachItOnlyThroughTheirOwnHandlers) {
   FocusForm();
-  skin::SkinEngine& engine = form.sSkinManager1;
+  skin::SkinEngine& engine = form.skinEngine;
   ASSERT_TRUE(engine.SetSkinName(L"Ledenets (internal)"));
   engine.SetSaturation(-30);
   engine.SetHueOffset(200);
@@ -389,65 +391,64 @@ TEST_F(OptionsDialogTest, SkinControlsShowTheEngineAndReachItOnlyThroughTheirOwn
     ++changes;
     afterChange();
   };
-  MessageCounter mainSliderFocus(form.TrackBar3.Handle(), WM_SETFOCUS);
+  MessageCounter mainSliderFocus(form.taskbarOpacitySlider.Handle(), WM_SETFOCUS);
 
   RunDialog({
       Check([&](TForm10& dialog) {
-        EXPECT_EQ(dialog.ComboBox1.Text(), L"Ledenets (internal)");
-        EXPECT_EQ(dialog.ComboBox1.ItemIndex(), 2) << "the entry after the active skin";
-        EXPECT_EQ(dialog.TrackBar2.Position(), -30);
-        EXPECT_EQ(dialog.Label18.Caption(), L"Current: -30");
-        EXPECT_EQ(dialog.TrackBar3.Position(), 200);
-        EXPECT_EQ(dialog.Label19.Caption(), L"Current: 200");
-        EXPECT_TRUE(dialog.CheckBox2.Checked());
-        EXPECT_FALSE(dialog.CheckBox3.Checked());
-        EXPECT_FALSE(dialog.CheckBox4.Checked());
-        EXPECT_TRUE(dialog.CheckBox5.Checked());
-        EXPECT_FALSE(dialog.CheckBox6.Checked());
+        EXPECT_EQ(dialog.skinName.Text(), L"Ledenets (internal)");
+        EXPECT_EQ(dialog.skinName.ItemIndex(), 2) << "the entry after the active skin";
+        EXPECT_EQ(dialog.saturationSlider.Position(), -30);
+        EXPECT_EQ(dialog.saturationValue.Caption(), L"Current: -30");
+        EXPECT_EQ(dialog.hueSlider.Position(), 200);
+        EXPECT_EQ(dialog.hueValue.Caption(), L"Current: 200");
+        EXPECT_TRUE(dialog.animateMouseEnter.Checked());
+        EXPECT_FALSE(dialog.animateMouseUp.Checked());
+        EXPECT_FALSE(dialog.animateMouseLeave.Checked());
+        EXPECT_TRUE(dialog.animateMouseDown.Checked());
+        EXPECT_FALSE(dialog.skinned.Checked());
         EXPECT_EQ(changes, 0) << "showing changes nothing";
         EXPECT_EQ(engine.AnimationEvents(), skin::kMouseEnter | skin::kMouseDown);
 
         // The sliders only move their labels until "Apply".
-        dialog.TrackBar2.SetPosition(40);
-        dialog.TrackBar3.SetPosition(90);
-        EXPECT_EQ(dialog.Label18.Caption(), L"Current: 40");
-        EXPECT_EQ(dialog.Label19.Caption(), L"Current: 90");
+        dialog.saturationSlider.SetPosition(40);
+        dialog.hueSlider.SetPosition(90);
+        EXPECT_EQ(dialog.saturationValue.Caption(), L"Current: 40");
+        EXPECT_EQ(dialog.hueValue.Caption(), L"Current: 90");
         EXPECT_EQ(engine.Saturation(), -30);
         EXPECT_EQ(engine.HueOffset(), 200);
       }),
-      Click(&TForm10::Button9),
+      Click(&TForm10::applyLook),
       Check([&](TForm10& dialog) {
         EXPECT_EQ(engine.Saturation(), 40);
         EXPECT_EQ(engine.HueOffset(), 90);
         EXPECT_GE(mainSliderFocus.count, 1) << "the main window's slider was refocused";
         EXPECT_EQ(::GetForegroundWindow(), dialog.Handle()) << "and the dialog came back in front";
       }),
-      Click(&TForm10::CheckBox6),
+      Click(&TForm10::skinned),
       Check([&](TForm10&) { EXPECT_TRUE(engine.Active()); }),
-      Click(&TForm10::CheckBox3),
-      Click(&TForm10::CheckBox2),
+      Click(&TForm10::animateMouseUp),
+      Click(&TForm10::animateMouseEnter),
       Check([&](TForm10&) { EXPECT_EQ(engine.AnimationEvents(), skin::kMouseUp | skin::kMouseDown); }),
 
       // Typing in the box selects the skin typed so far; names the engine lacks change nothing.
       Check([&](TForm10& dialog) {
-        HWND edit = ::FindWindowExW(dialog.ComboBox1.Handle(), nullptr, L"Edit", nullptr);
+        HWND edit = ::FindWindowExW(dialog.skinName.Handle(), nullptr, L"Edit", nullptr);
         ASSERT_NE(edit, nullptr);
         ::SendMessageW(edit, EM_SETSEL, 0, -1);
         ::SendMessageW(edit, WM_CHAR, L'W', 0);
-        EXPECT_EQ(dialog.ComboBox1.Text(), L"W");
+        EXPECT_EQ(dialog.skinName.Text(), L"W");
         EXPECT_EQ(engine.SkinName(), L"Ledenets (internal)");
         for (wchar_t c : std::wstring(L"LM (internal)")) ::SendMessageW(edit, WM_CHAR, c, 0);
         EXPECT_EQ(engine.SkinName(), L"WLM (internal)");
       }),
       // Picking from the list, as the mouse does.
       Check([&](TForm10& dialog) {
-        ::SendMessageW(dialog.ComboBox1.Handle(), CB_SETCURSEL, 0, 0);
-        ::SendMessageW(dialog.Handle(), WM_COMMAND,
-                       MAKEWPARAM(::GetDlgCtrlID(dialog.ComboBox1.Handle()), CBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(dialog.ComboBox1.Handle()));
+        ::SendMessageW(dialog.skinName.Handle(), CB_SETCURSEL, 0, 0);
+        ::SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(dialog.skinName.Handle()), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(dialog.skinName.Handle()));
         EXPECT_EQ(engine.SkinName(), L"Neutral4 (internal)");
       }),
-      Click(&TForm10::Button2),
+      Click(&TForm10::cancel),
   });
   // The look stays after "Cancel".
   EXPECT_EQ(engine.SkinName(), L"Neutral4 (internal)");
@@ -464,30 +465,31 @@ TEST_F(OptionsDialogTest, KeyReleaseOnTheDialogRepaintsIt) {
         ::SendMessageW(dialog.Handle(), WM_KEYUP, VK_SPACE, 0);
         EXPECT_GE(paints.count, 1);
       }),
-      Click(&TForm10::Button1),
+      Click(&TForm10::ok),
   });
 }
 
 TEST_F(OptionsDialogTest, MainWindowRefocusesItsUsableSlidersAfterEveryChangeOfLook) {
   ForeignWindows foreign(L"--title \"Selected for the sliders\"");
   FocusForm();
-  form.ListView1.SetItemIndex(-1);
+  form.windowListView.SetItemIndex(-1);
   form.UpdateSelectionState();
-  ASSERT_FALSE(form.TrackBar1.Enabled());
-  MessageCounter opacity(form.TrackBar1.Handle(), WM_SETFOCUS), taskbar(form.TrackBar3.Handle(), WM_SETFOCUS);
-  form.sSkinManager1.SetHueOffset(15);
+  ASSERT_FALSE(form.opacitySlider.Enabled());
+  MessageCounter opacity(form.opacitySlider.Handle(), WM_SETFOCUS),
+      taskbar(form.taskbarOpacitySlider.Handle(), WM_SETFOCUS);
+  form.skinEngine.SetHueOffset(15);
   EXPECT_EQ(opacity.count, 0) << "disabled without a selected window";
   EXPECT_EQ(taskbar.count, 1);
 
   Select(foreign.Find(L"Selected for the sliders"));
-  ASSERT_TRUE(form.TrackBar1.Enabled());
-  form.sSkinManager1.SetSaturation(-15);
+  ASSERT_TRUE(form.opacitySlider.Enabled());
+  form.skinEngine.SetSaturation(-15);
   EXPECT_EQ(opacity.count, 1);
   EXPECT_EQ(taskbar.count, 2);
-  EXPECT_EQ(::GetFocus(), form.TrackBar3.Handle());
+  EXPECT_EQ(::GetFocus(), form.taskbarOpacitySlider.Handle());
 
   form.Hide();  // in the tray: nothing takes the focus
-  form.sSkinManager1.SetHueOffset(30);
+  form.skinEngine.SetHueOffset(30);
   EXPECT_EQ(opacity.count, 1);
   EXPECT_EQ(taskbar.count, 2);
 }
@@ -507,17 +509,17 @@ TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
   RunDialog({
       Check([](TForm10& dialog) {
         ::SetForegroundWindow(dialog.Handle());
-        dialog.CheckBox1.SetChecked(true);  // the period's slider takes part too
-        const std::vector<ui::Control*> holders{&dialog.GroupBox1, &dialog.GroupBox2, &dialog.GroupBox3};
-        const std::vector<ui::Control*> visited = testsupport::WalkTab(dialog, dialog.CheckBox1);
+        dialog.autoRefresh.SetChecked(true);  // the period's slider takes part too
+        const std::vector<ui::Control*> holders{&dialog.autoRefreshGroup, &dialog.hotKeysGroup, &dialog.skinGroup};
+        const std::vector<ui::Control*> visited = testsupport::WalkTab(dialog, dialog.autoRefresh);
         testsupport::ExpectReadingOrder(visited, testsupport::TabStops(dialog), [&](const ui::Control* c) {
           return testsupport::GroupAmong(c, holders, [](const RECT&) { return std::string("region:buttons"); });
         });
         ASSERT_GE(visited.size(), 2u);
-        EXPECT_EQ(visited[visited.size() - 2], &dialog.Button1);
-        EXPECT_EQ(visited.back(), &dialog.Button2);
-        dialog.TrackBar1.SetPosition(30);
-        dialog.TrackBar1.SetFocus();
+        EXPECT_EQ(visited[visited.size() - 2], &dialog.ok);
+        EXPECT_EQ(visited.back(), &dialog.cancel);
+        dialog.periodSlider.SetPosition(30);
+        dialog.periodSlider.SetFocus();
       }),
       pressKey(VK_ESCAPE),
   });
@@ -532,16 +534,16 @@ TEST_F(OptionsDialogTest, TheKeyboardAloneReachesEveryControlAndEndsTheDialog) {
     int period;
   };
   const Press presses[] = {
-      {"Enter on the focused \"Cancel\" is \"Cancel\"", 30, [](TForm10& d) -> ui::Control& { return d.Button2; },
+      {"Enter on the focused \"Cancel\" is \"Cancel\"", 30, [](TForm10& d) -> ui::Control& { return d.cancel; },
        VK_RETURN, 0},
-      {"Enter elsewhere is \"Ok\"", 30, [](TForm10& d) -> ui::Control& { return d.TrackBar1; }, VK_RETURN, 30},
-      {"Space on the focused \"Ok\"", 60, [](TForm10& d) -> ui::Control& { return d.Button1; }, VK_SPACE, 60},
+      {"Enter elsewhere is \"Ok\"", 30, [](TForm10& d) -> ui::Control& { return d.periodSlider; }, VK_RETURN, 30},
+      {"Space on the focused \"Ok\"", 60, [](TForm10& d) -> ui::Control& { return d.ok; }, VK_SPACE, 60},
   };
   for (const Press& press : presses) {
     RunDialog({
         Check([&press](TForm10& dialog) {
-          dialog.CheckBox1.SetChecked(true);
-          dialog.TrackBar1.SetPosition(press.position);
+          dialog.autoRefresh.SetChecked(true);
+          dialog.periodSlider.SetPosition(press.position);
           press.focus(dialog).SetFocus();
         }),
         pressKey(press.key),

@@ -62,11 +62,11 @@ class ResizeScreenTest : public testsupport::MainFormTest {
     Select(target.get());
   }
   TForm7* Screen() const { return form.windowDialogs.ResizeScreen(); }
-  bool ScreenUp() const { return Screen() && Screen()->Visible() && Screen()->Timer1.Enabled(); }
+  bool ScreenUp() const { return Screen() && Screen()->Visible() && Screen()->frontTimer.Enabled(); }
   // Ends a stalled run the way the user would.
   Script MakeScript() {
     return Script([this] {
-      if (Screen()) Screen()->Button1.Click();
+      if (Screen()) Screen()->cancel.Click();
     });
   }
 
@@ -83,23 +83,23 @@ TEST_F(ResizeScreenTest, ModelLiesOnTheWindowAndApplyWithoutDragKeepsItThere) {
                 EXPECT_FALSE(form.Visible());
                 const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
                 ExpectRect(screen.Handle(), {0, 0, cx, cy});
-                const SIZE picture = ui::BitmapSize(screen.Image1.Bitmap());
+                const SIZE picture = ui::BitmapSize(screen.frozenScreen.Bitmap());
                 EXPECT_EQ(picture.cx, cx);
                 EXPECT_EQ(picture.cy, cy);
-                ExpectRect(screen.Shape1.Handle(), {100, 80, 740, 560});
-                const RECT handle = ScreenRect(screen.Panel3.Handle());
+                ExpectRect(screen.modelPanel.Handle(), {100, 80, 740, 560});
+                const RECT handle = ScreenRect(screen.dragHandle.Handle());
                 EXPECT_EQ(handle.right, 740);
                 EXPECT_EQ(handle.bottom, 560);
                 // "Cancel" ends on the model's centre line, "Apply" 10 pixels right of it.
-                const RECT cancel = ScreenRect(screen.Button1.Handle()), apply = ScreenRect(screen.Button2.Handle());
+                const RECT cancel = ScreenRect(screen.cancel.Handle()), apply = ScreenRect(screen.apply.Handle());
                 EXPECT_EQ(cancel.right, 100 + 320);
                 EXPECT_EQ(apply.left, cancel.right + 10);
-                EXPECT_EQ(screen.Button1.Caption(), L"Cancel");
-                EXPECT_EQ(screen.Button2.Caption(), L"Apply");
+                EXPECT_EQ(screen.cancel.Caption(), L"Cancel");
+                EXPECT_EQ(screen.apply.Caption(), L"Apply");
                 checked = true;
-                screen.Button2.Click();
+                screen.apply.Click();
               });
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(checked);
   ExpectRect(target.get(), {100, 80, 740, 560});
   EXPECT_TRUE(form.Visible());
@@ -113,17 +113,17 @@ TEST_F(ResizeScreenTest, DraggingThePanelAndItsLabelMovesTheWindowByTheSame) {
               [&] {
                 TForm7& screen = *Screen();
                 // Below the label and the buttons: the white panel itself.
-                const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+                const POINT onPanel = ScreenPoint(screen.modelPanel.Handle(), 10, 300);
                 Drag(onPanel, {onPanel.x + 30, onPanel.y + 5});
-                const POINT onLabel = ScreenPoint(screen.Label1.Handle(), 20, 4);
+                const POINT onLabel = ScreenPoint(screen.modelNote.Handle(), 20, 4);
                 Drag(onLabel, {onLabel.x + 20, onLabel.y + 15});
-                ExpectRect(screen.Shape1.Handle(), {150, 100, 790, 580});
-                const RECT handle = ScreenRect(screen.Panel3.Handle());  // a move takes the handle along
+                ExpectRect(screen.modelPanel.Handle(), {150, 100, 790, 580});
+                const RECT handle = ScreenRect(screen.dragHandle.Handle());  // a move takes the handle along
                 EXPECT_EQ(handle.right, 790);
                 EXPECT_EQ(handle.bottom, 580);
-                screen.Button2.Click();
+                screen.apply.Click();
               });
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {150, 100, 790, 580});
 }
@@ -133,22 +133,22 @@ TEST_F(ResizeScreenTest, CornerDragAddsThePressOffsetAndTheHandleFollowsOnReleas
   script.Then([this] { return ScreenUp(); },
               [&] {
                 TForm7& screen = *Screen();
-                const RECT handleBefore = ScreenRect(screen.Panel3.Handle());
-                const POINT press = ScreenPoint(screen.Panel3.Handle(), 13, 11);
+                const RECT handleBefore = ScreenRect(screen.dragHandle.Handle());
+                const POINT press = ScreenPoint(screen.dragHandle.Handle(), 13, 11);
                 MouseAt(press);
                 MouseAt(press, MOUSEEVENTF_LEFTDOWN);
                 MouseAt({press.x + 1, press.y + 1});
-                ExpectRect(screen.Shape1.Handle(), {100, 80, 754, 572});  // 14 wider, 12 higher
-                ExpectRect(screen.Panel3.Handle(), handleBefore);         // the handle waits for the release
+                ExpectRect(screen.modelPanel.Handle(), {100, 80, 754, 572});  // 14 wider, 12 higher
+                ExpectRect(screen.dragHandle.Handle(), handleBefore);         // the handle waits for the release
                 MouseAt({press.x + 1, press.y + 1}, MOUSEEVENTF_LEFTUP);
-                const RECT handle = ScreenRect(screen.Panel3.Handle());
+                const RECT handle = ScreenRect(screen.dragHandle.Handle());
                 EXPECT_EQ(handle.right, 754);
                 EXPECT_EQ(handle.bottom, 572);
-                const RECT cancel = ScreenRect(screen.Button1.Handle());
+                const RECT cancel = ScreenRect(screen.cancel.Handle());
                 EXPECT_EQ(cancel.right, 100 + 654 / 2);  // laid out for the new width during the drag
-                screen.Button2.Click();
+                screen.apply.Click();
               });
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 754, 572});
 }
@@ -158,7 +158,7 @@ TEST_F(ResizeScreenTest, AltF4AndClicksOnThePictureChangeNothingAndCancelLeavesT
   script.Then([this] { return ScreenUp(); },
               [&] {
                 TForm7& screen = *Screen();
-                const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+                const POINT onPanel = ScreenPoint(screen.modelPanel.Handle(), 10, 300);
                 Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
                 ::SetForegroundWindow(screen.Handle());
                 testsupport::PressChord({VK_MENU}, VK_F4);
@@ -168,10 +168,10 @@ TEST_F(ResizeScreenTest, AltF4AndClicksOnThePictureChangeNothingAndCancelLeavesT
                 EXPECT_FALSE(screen.Finished);
                 // Pressed and dragged on the frozen picture, away from the model.
                 Drag(ScreenPoint(screen.Handle(), 20, 20), ScreenPoint(screen.Handle(), 60, 50));
-                ExpectRect(screen.Shape1.Handle(), {140, 120, 780, 600});
-                screen.Button1.Click();
+                ExpectRect(screen.modelPanel.Handle(), {140, 120, 780, 600});
+                screen.cancel.Click();
               });
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 740, 560});
   EXPECT_TRUE(form.Visible());
@@ -183,12 +183,12 @@ TEST_F(ResizeScreenTest, ApplyWithoutASelectedRowMovesNothing) {
   script.Then([this] { return ScreenUp(); },
               [&] {
                 TForm7& screen = *Screen();
-                const POINT onPanel = ScreenPoint(screen.Shape1.Handle(), 10, 300);
+                const POINT onPanel = ScreenPoint(screen.modelPanel.Handle(), 10, 300);
                 Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
-                form.ListView1.SetItemIndex(-1);  // a rebuild meanwhile lost the row
-                screen.Button2.Click();
+                form.windowListView.SetItemIndex(-1);  // a rebuild meanwhile lost the row
+                screen.apply.Click();
               });
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
   ExpectRect(target.get(), {100, 80, 740, 560});
   EXPECT_TRUE(form.Visible());
@@ -204,14 +204,14 @@ TEST_F(ResizeScreenTest, ApplyOnAWindowWhoseProgramHangsReturnsPromptly) {
   Script script = MakeScript();
   script.Then([this] { return ScreenUp(); },
               [&] {
-                const POINT onPanel = ScreenPoint(Screen()->Shape1.Handle(), 5, 100);
+                const POINT onPanel = ScreenPoint(Screen()->modelPanel.Handle(), 5, 100);
                 Drag(onPanel, {onPanel.x + 40, onPanel.y + 40});
                 const ULONGLONG start = ::GetTickCount64();
-                Screen()->Button2.Click();
+                Screen()->apply.Click();
                 applyMs = ::GetTickCount64() - start;
               });
   const ULONGLONG start = ::GetTickCount64();
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
   EXPECT_LT(applyMs, 2000u);
   EXPECT_LT(::GetTickCount64() - start, 8000u);
@@ -223,7 +223,7 @@ TEST_F(ResizeScreenTest, MinimizedWindowIsRefusedWithAMessageAndNoScreen) {
   testsupport::ScriptedPrompts prompts;
   ::ShowWindow(target.get(), SW_MINIMIZE);
   Select(target.get());
-  form.Button7Click();
+  form.ResizeWindowClick();
   EXPECT_EQ(prompts.Texts(testsupport::ScriptedPrompts::Kind::Information),
             std::vector<std::wstring>{L"Cannot Resize A Minimized Or Invisible Window."});
   EXPECT_TRUE(form.Visible());
@@ -235,8 +235,8 @@ TEST_F(ResizeScreenTest, MinimizedWindowIsRefusedWithAMessageAndNoScreen) {
   ::SetWindowPos(target.get(), nullptr, 100, 80, 640, 480, SWP_NOZORDER);
   Select(target.get());
   Script script = MakeScript();
-  script.Then([this] { return ScreenUp(); }, [&] { Screen()->Button1.Click(); });
-  form.Button7Click();
+  script.Then([this] { return ScreenUp(); }, [&] { Screen()->cancel.Click(); });
+  form.ResizeWindowClick();
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(prompts.calls.size(), 1u);
 }
@@ -260,15 +260,15 @@ TEST_F(ResizeScreenTest, SmallTargetsKeepTheHandleTheLabelAndTheButtonsUsable) {
     script.Then([this] { return ScreenUp(); },
                 [&] {
                   TForm7& screen = *Screen();
-                  const RECT panel = ScreenRect(screen.Shape1.Handle());
-                  ExpectRect(screen.Shape1.Handle(), real);
-                  EXPECT_TRUE(Contains(panel, ScreenRect(screen.Label1.Handle())));
+                  const RECT panel = ScreenRect(screen.modelPanel.Handle());
+                  ExpectRect(screen.modelPanel.Handle(), real);
+                  EXPECT_TRUE(Contains(panel, ScreenRect(screen.modelNote.Handle())));
 
                   // Around the panel the screen shows the frozen picture, but for the buttons.
-                  const RECT cancel = ScreenRect(screen.Button1.Handle()), apply = ScreenRect(screen.Button2.Handle());
+                  const RECT cancel = ScreenRect(screen.cancel.Handle()), apply = ScreenRect(screen.apply.Handle());
                   const RECT around{panel.left - 60, panel.top - 60, panel.right + 60, panel.bottom + 120};
-                  const SIZE size = ui::BitmapSize(screen.Image1.Bitmap());
-                  const std::vector<DWORD> frozen = BitmapPixels(screen.Image1.Bitmap(), size);
+                  const SIZE size = ui::BitmapSize(screen.frozenScreen.Bitmap());
+                  const std::vector<DWORD> frozen = BitmapPixels(screen.frozenScreen.Bitmap(), size);
                   screen.Repaint();
                   const ScreenPicture shown(around);
                   int strays = 0;
@@ -282,31 +282,31 @@ TEST_F(ResizeScreenTest, SmallTargetsKeepTheHandleTheLabelAndTheButtonsUsable) {
                   EXPECT_EQ(strays, 0) << "pixels of the panel's contents outside the panel";
 
                   // The buttons: on the screen, whole, clear of the panel's handle.
-                  const RECT handle = ScreenRect(screen.Panel3.Handle());
+                  const RECT handle = ScreenRect(screen.dragHandle.Handle());
                   for (const RECT& button : {cancel, apply}) {
                     EXPECT_TRUE(Contains({0, 0, size.cx, size.cy}, button));
                     EXPECT_FALSE(Intersect(button, handle));
                     EXPECT_GE(button.bottom - button.top, 20);
                   }
-                  EXPECT_EQ(::WindowFromPoint({apply.left + 5, apply.top + 5}), screen.Button2.Handle());
+                  EXPECT_EQ(::WindowFromPoint({apply.left + 5, apply.top + 5}), screen.apply.Handle());
 
                   // A real drag of the handle resizes the model: pressed 5, 4 inside the
                   // handle and moved 50 right and 30 down.
-                  const POINT press = ScreenPoint(screen.Panel3.Handle(), 5, 4);
-                  EXPECT_EQ(::WindowFromPoint(press), screen.Panel3.Handle()) << "the handle is on top";
+                  const POINT press = ScreenPoint(screen.dragHandle.Handle(), 5, 4);
+                  EXPECT_EQ(::WindowFromPoint(press), screen.dragHandle.Handle()) << "the handle is on top";
                   Drag(press, {press.x + 50, press.y + 30});
                   dragged = {300, 200, 300 + width + 55, 200 + height + 34};
-                  ExpectRect(screen.Shape1.Handle(), dragged);
-                  EXPECT_TRUE(Contains(ScreenRect(screen.Shape1.Handle()), ScreenRect(screen.Label1.Handle())));
+                  ExpectRect(screen.modelPanel.Handle(), dragged);
+                  EXPECT_TRUE(Contains(ScreenRect(screen.modelPanel.Handle()), ScreenRect(screen.modelNote.Handle())));
 
                   // "Apply", clicked where the user sees it.
-                  const RECT applyNow = ScreenRect(screen.Button2.Handle());
+                  const RECT applyNow = ScreenRect(screen.apply.Handle());
                   const POINT click{(applyNow.left + applyNow.right) / 2, (applyNow.top + applyNow.bottom) / 2};
                   MouseAt(click);
                   MouseAt(click, MOUSEEVENTF_LEFTDOWN);
                   MouseAt(click, MOUSEEVENTF_LEFTUP);
                 });
-    form.Button7Click();
+    form.ResizeWindowClick();
     EXPECT_TRUE(script.Done());
     ExpectRect(target.get(), dragged);
     EXPECT_TRUE(form.Visible());

@@ -30,22 +30,22 @@ TEST_F(ResultsTest, OnAWindowThatDoesNotAnswerTheTogglesTheLabelAndTheMarkKeepWh
   ForeignWindows hung(L"--hung --title \"Not answering\"");
   const HWND window = hung.Find(L"Not answering");
   Select(window);
-  ASSERT_EQ(form.sButton25.Caption(), L"Disable Window");
-  ASSERT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  ASSERT_FALSE(form.CheckBox1.Checked());
-  const std::wstring label = form.Label3.Caption();
+  ASSERT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  ASSERT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  ASSERT_FALSE(form.stayOnTop.Checked());
+  const std::wstring label = form.opacityValue.Caption();
 
-  form.sButton25.Click();
+  form.enabledToggle.Click();
   EXPECT_TRUE(::IsWindowEnabled(window));
-  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
-  form.Button2.Click();
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  form.TrackBar1.SetPosition(form.TrackBar1.Position() == 30 ? 31 : 30);
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Disable Window");
+  form.closeButtonToggle.Click();
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  form.opacitySlider.SetPosition(form.opacitySlider.Position() == 30 ? 31 : 30);
   EXPECT_FALSE(::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED);
-  EXPECT_EQ(form.Label3.Caption(), label);
-  form.CheckBox1.SetChecked(true);
+  EXPECT_EQ(form.opacityValue.Caption(), label);
+  form.stayOnTop.SetChecked(true);
   EXPECT_FALSE(Topmost(window));
-  EXPECT_FALSE(form.CheckBox1.Checked()) << "the mark says the window is on top";
+  EXPECT_FALSE(form.stayOnTop.Checked()) << "the mark says the window is on top";
 }
 
 TEST_F(ResultsTest, TheCloseButtonToggleKeepsItsCaptionWhereTheSystemMenuIsOutOfReach) {
@@ -54,22 +54,22 @@ TEST_F(ResultsTest, TheCloseButtonToggleKeepsItsCaptionWhereTheSystemMenuIsOutOf
   Select(window);
   // Wine hands out no system menu of another process's window: the call fails there.
   if (platform::SystemMenuCloseEnabled(window)) GTEST_SKIP() << "this system reaches another program's system menu";
-  ASSERT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  form.Button2.Click();
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
-  form.Button2.Click();
-  EXPECT_EQ(form.Button2.Caption(), L"Disable Close Button");
+  ASSERT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  form.closeButtonToggle.Click();
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
+  form.closeButtonToggle.Click();
+  EXPECT_EQ(form.closeButtonToggle.Caption(), L"Disable Close Button");
 
   // The same window answers the calls that do reach it, and those captions follow it.
-  form.sButton25.Click();
+  form.enabledToggle.Click();
   EXPECT_FALSE(::IsWindowEnabled(window));
-  EXPECT_EQ(form.sButton25.Caption(), L"Enable Window");
-  form.TrackBar1.SetPosition(45);
-  EXPECT_EQ(form.Label3.Caption(), L"Current: 45");
-  form.CheckBox1.SetChecked(true);
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Enable Window");
+  form.opacitySlider.SetPosition(45);
+  EXPECT_EQ(form.opacityValue.Caption(), L"Current: 45");
+  form.stayOnTop.SetChecked(true);
   EXPECT_TRUE(Topmost(window));
-  EXPECT_TRUE(form.CheckBox1.Checked());
-  form.CheckBox1.SetChecked(false);
+  EXPECT_TRUE(form.stayOnTop.Checked());
+  form.stayOnTop.SetChecked(false);
   EXPECT_FALSE(Topmost(window));
 }
 
@@ -80,7 +80,7 @@ TEST_F(ResultsTest, AScreenshotOfAWindowThatStoppedAnsweringOrClosedIsSaidAndNoF
     ForeignWindows hung(L"--hung --title \"Stopped answering\"");
     Select(hung.Find(L"Stopped answering"));
     prompts.fileAnswers.push_back(hungShot.path());
-    form.Button14.Click();
+    form.screenshotWindow.Click();
   }
   HWND gone = nullptr;
   {
@@ -90,7 +90,7 @@ TEST_F(ResultsTest, AScreenshotOfAWindowThatStoppedAnsweringOrClosedIsSaidAndNoF
   }
   ASSERT_FALSE(::IsWindow(gone));
   prompts.fileAnswers.push_back(goneShot.path());
-  form.Button14.Click();
+  form.screenshotWindow.Click();
 
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             (std::vector<std::wstring>{L"No ScreenShot Was Taken. The Window Is Not Responding.",
@@ -108,20 +108,20 @@ TEST_F(ResultsTest, AWindowOfAProgramWithHigherRightsIsLeftAsItWasAndTheRefusalI
   ScriptedPrompts prompts;
   FocusForm();
   Select(elevated);
-  form.Edit1.SetText(L"Renamed");
-  form.Button1.Click();    // Update Text
-  form.Button3.Click();    // Maximize
-  form.sButton25.Click();  // Disable Window
-  form.Button6.Click();    // Close Window
+  form.newTitle.SetText(L"Renamed");
+  form.updateText.Click();     // Update Text
+  form.maximize.Click();       // Maximize
+  form.enabledToggle.Click();  // Disable Window
+  form.closeWindow.Click();    // Close Window
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>(4, ui::kHigherRightsRefusal));
   EXPECT_EQ(Title(elevated), L"Elevated 1");
   EXPECT_FALSE(::IsZoomed(elevated));
   EXPECT_TRUE(::IsWindowEnabled(elevated));
-  EXPECT_EQ(form.sButton25.Caption(), L"Disable Window");
+  EXPECT_EQ(form.enabledToggle.Caption(), L"Disable Window");
   EXPECT_EQ(log.Read(), "");
 
   // A walk over every listed window passes it by without a word and goes on.
-  form.Button18.Click();  // Minimize All Windows
+  form.minimizeAll.Click();  // Minimize All Windows
   EXPECT_TRUE(::IsIconic(ordinary));
   EXPECT_FALSE(::IsIconic(elevated));
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error).size(), 4u);
@@ -180,7 +180,7 @@ TEST_F(ResultsTest, AFailureWithoutAnErrorCodeIsNotGivenTheCodeAnEarlierCallLeft
   {
     // The window is restored (and leaves its code), then refuses to come to the front.
     const ActivationRefused refused;
-    form.Button14.Click();
+    form.screenshotWindow.Click();
   }
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             std::vector<std::wstring>{L"No ScreenShot Was Taken. The Window Could Not Be Brought To The Front. "

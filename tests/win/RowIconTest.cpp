@@ -71,20 +71,20 @@ TEST(IconCanvasTest, AnIconsPictureOfTheSizeSitsInTheMiddleOfTheCellTransparentA
 
 class RowIconTest : public testsupport::MainFormTest {
  protected:
-  int SmallSize() const { return vantora::ScaleForDpi(vantora::kSmallIconSize, form.ImageList1.Dpi()); }
+  int SmallSize() const { return vantora::ScaleForDpi(vantora::kSmallIconSize, form.rowImages.Dpi()); }
 
   // The row's picture drawn out of the image list onto `under`.
   std::vector<COLORREF> RowPicture(HWND window, COLORREF under = RGB(255, 255, 255)) const {
-    const int image = form.ListView1.ItemImage(RowOf(window));
+    const int image = form.windowListView.ItemImage(RowOf(window));
     if (image < 0) return {};
-    return testsupport::CellPixels(form.ImageList1, image, under);
+    return testsupport::CellPixels(form.rowImages, image, under);
   }
 
   // What the row of a window whose icons come from `file` (this program when empty) must show:
   // the file's own picture of the small size in the middle of the cell. The large picture
   // shrunk to that size must look different, or the check could not tell them apart.
   std::vector<COLORREF> ExpectedPicture(const std::wstring& file = {}) const {
-    const int size = SmallSize(), width = form.ImageList1.Width(), height = form.ImageList1.Height();
+    const int size = SmallSize(), width = form.rowImages.Width(), height = form.rowImages.Height();
     const auto made = testsupport::ResourceIcon(1, size, file);
     const auto large = testsupport::ResourceIcon(1, ::GetSystemMetrics(SM_CXICON), file);
     EXPECT_TRUE(made && large) << "the icon has pictures of both sizes";
@@ -97,7 +97,7 @@ class RowIconTest : public testsupport::MainFormTest {
 
   // The picture leaves the cell's edges to the row's colour.
   void ExpectTransparentAround(HWND window) const {
-    const int width = form.ImageList1.Width(), height = form.ImageList1.Height();
+    const int width = form.rowImages.Width(), height = form.rowImages.Height();
     const COLORREF green = RGB(0, 128, 0);
     const auto picture = RowPicture(window, green);
     ASSERT_EQ(picture.size(), static_cast<size_t>(width * height));
@@ -142,14 +142,14 @@ TEST_F(RowIconTest, ADpiChangeRedrawsTheRowsAtTheNewSize) {
     RECT suggested{};
     ::GetWindowRect(form.Handle(), &suggested);
     ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    ASSERT_EQ(form.ImageList1.Dpi(), dpi);
-    EXPECT_EQ(form.ImageList1.Width(), vantora::ScaleForDpi(18, dpi));
+    ASSERT_EQ(form.rowImages.Dpi(), dpi);
+    EXPECT_EQ(form.rowImages.Width(), vantora::ScaleForDpi(18, dpi));
     // The rows take the cells' new height.
     RECT row{};
-    ListView_GetItemRect(form.ListView1.Handle(), RowOf(own.get()), &row, LVIR_ICON);
-    EXPECT_GE(row.bottom - row.top, form.ImageList1.Height());
+    ListView_GetItemRect(form.windowListView.Handle(), RowOf(own.get()), &row, LVIR_ICON);
+    EXPECT_GE(row.bottom - row.top, form.rowImages.Height());
     EXPECT_EQ(testsupport::DifferentPixels(RowPicture(own.get()), ExpectedPicture()), 0);
-    EXPECT_LE(form.ImageList1.Count(), form.ListView1.Count());
+    EXPECT_LE(form.rowImages.Count(), form.windowListView.Count());
   }
   ::SendMessageW(own.get(), WM_SETICON, ICON_BIG, 0);
 }

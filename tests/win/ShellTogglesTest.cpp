@@ -27,7 +27,7 @@ std::wstring ClassOf(HWND window) {
 // The look-alike shell, then the main window: its start-up captions see the shell.
 class ShellTogglesTest : public ::testing::Test, private testsupport::ApplicationReady {
  protected:
-  ShellTogglesTest() { EXPECT_TRUE(form.TrayIcon1.SetVisible(false)); }
+  ShellTogglesTest() { EXPECT_TRUE(form.trayIcon.SetVisible(false)); }
 
   // Each look-alike by class, and whether it carries WS_VISIBLE itself.
   std::map<std::wstring, bool> OwnVisibility() const {
@@ -94,10 +94,10 @@ TEST_F(ShellTogglesTest, EachToggleHidesOnlyItsTargetAndTheCaptionsFollowIt) {
     const wchar_t* hideCaption;
     const wchar_t* showCaption;
   } toggles[] = {
-      {form.Button27, L"Shell_TrayWnd", L"Hide TaskBar", L"Show TaskBar"},
-      {form.Button24, L"ReBarWindow32", L"Hide TaskBar Items", L"Show TaskBar Items"},
-      {form.Button25, L"TrayClockWClass", L"Hide TaskBar Clock", L"Show TaskBar Clock"},
-      {form.Button26, L"SHELLDLL_DefView", L"Hide Desktop", L"Show Desktop"},
+      {form.taskbarToggle, L"Shell_TrayWnd", L"Hide TaskBar", L"Show TaskBar"},
+      {form.taskbarItemsToggle, L"ReBarWindow32", L"Hide TaskBar Items", L"Show TaskBar Items"},
+      {form.clockToggle, L"TrayClockWClass", L"Hide TaskBar Clock", L"Show TaskBar Clock"},
+      {form.desktopIconsToggle, L"SHELLDLL_DefView", L"Hide Desktop", L"Show Desktop"},
   };
   const auto allShown = OwnVisibility();
   ASSERT_EQ(allShown.size(), 7u);
@@ -109,7 +109,7 @@ TEST_F(ShellTogglesTest, EachToggleHidesOnlyItsTargetAndTheCaptionsFollowIt) {
     toggle.button.Click();
     auto expected = allShown;
     expected[toggle.targetClass] = false;
-    if (&toggle.button == &form.Button27) expected[L"Shell_SecondaryTrayWnd"] = false;  // every monitor's
+    if (&toggle.button == &form.taskbarToggle) expected[L"Shell_SecondaryTrayWnd"] = false;  // every monitor's
     EXPECT_EQ(OwnVisibility(), expected);
     EXPECT_EQ(toggle.button.Caption(), toggle.showCaption);
     toggle.button.Click();
@@ -118,17 +118,17 @@ TEST_F(ShellTogglesTest, EachToggleHidesOnlyItsTargetAndTheCaptionsFollowIt) {
   }
 
   // Captions compare exactly: any other text shows the target, and the caption then says it is shown.
-  form.Button27.SetCaption(L"hide taskbar");
-  form.Button27.Click();
+  form.taskbarToggle.SetCaption(L"hide taskbar");
+  form.taskbarToggle.Click();
   EXPECT_EQ(OwnVisibility(), allShown);
-  EXPECT_EQ(form.Button27.Caption(), L"Hide TaskBar");
+  EXPECT_EQ(form.taskbarToggle.Caption(), L"Hide TaskBar");
   // The items follow their own state while the taskbar around them is hidden.
-  form.Button27.Click();
-  form.Button24.Click();
-  form.Button24.Click();
-  EXPECT_EQ(form.Button24.Caption(), L"Hide TaskBar Items");
+  form.taskbarToggle.Click();
+  form.taskbarItemsToggle.Click();
+  form.taskbarItemsToggle.Click();
+  EXPECT_EQ(form.taskbarItemsToggle.Caption(), L"Hide TaskBar Items");
   EXPECT_TRUE(OwnVisibility()[L"ReBarWindow32"]);
-  form.Button27.Click();
+  form.taskbarToggle.Click();
   EXPECT_EQ(OwnVisibility(), allShown);
 }
 
@@ -137,8 +137,8 @@ TEST_F(ShellTogglesTest, TheTaskbarComesBackRestoredButTheDesktopIconsKeepTheirS
   // (SW_SHOW) and leaves the window minimized.
   const HWND taskbar = FindShellWindow(ShellWindow::Taskbar);
   const HWND icons = FindShellWindow(ShellWindow::DesktopIcons);
-  form.Button27.Click();
-  form.Button26.Click();
+  form.taskbarToggle.Click();
+  form.desktopIconsToggle.Click();
   for (HWND window : {taskbar, icons}) {
     ::ShowWindowAsync(window, SW_SHOWMINNOACTIVE);
     ::ShowWindowAsync(window, SW_HIDE);
@@ -146,8 +146,8 @@ TEST_F(ShellTogglesTest, TheTaskbarComesBackRestoredButTheDesktopIconsKeepTheirS
     ASSERT_TRUE(::IsIconic(window));
     ASSERT_FALSE(::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE);
   }
-  form.Button27.Click();
-  form.Button26.Click();
+  form.taskbarToggle.Click();
+  form.desktopIconsToggle.Click();
   EXPECT_TRUE(::IsWindowVisible(taskbar));
   EXPECT_FALSE(::IsIconic(taskbar));
   EXPECT_TRUE(::GetWindowLongW(icons, GWL_STYLE) & WS_VISIBLE);
@@ -158,7 +158,7 @@ TEST_F(ShellTogglesTest, TheSliderSetsTheTaskbarsOpacity) {
   const HWND taskbar = FindShellWindow(ShellWindow::Taskbar), secondary = shell::SecondaryTaskbars().at(0);
   EXPECT_FALSE(::GetWindowLongW(taskbar, GWL_EXSTYLE) & WS_EX_LAYERED);  // nothing at start-up
   for (const auto& [position, alpha] : {std::pair{1, 2}, {50, 127}, {100, 255}}) {
-    form.TrackBar3.SetPosition(position);
+    form.taskbarOpacitySlider.SetPosition(position);
     EXPECT_EQ(LayeredAlpha(taskbar), alpha) << position;
     EXPECT_EQ(LayeredAlpha(secondary), alpha) << position;
   }
@@ -166,14 +166,14 @@ TEST_F(ShellTogglesTest, TheSliderSetsTheTaskbarsOpacity) {
 }
 
 TEST_F(ShellTogglesTest, ANewShellGetsItsCaptionsReadAgainAndTheOpacityChosenInThisRun) {
-  form.TrackBar3.SetPosition(40);
+  form.taskbarOpacitySlider.SetPosition(40);
   // Explorer restarts: the old windows go, the new ones come in their own state, and the new
   // shell announces itself to every top-level window.
   shellProcess.reset();
   shellProcess.emplace(L"--count 0 --shell --shell-hide TrayClockWClass,ReBarWindow32");
   ::SendMessageW(form.Handle(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");
-  EXPECT_EQ(form.Button24.Caption(), L"Show TaskBar Items");
+  EXPECT_EQ(form.clockToggle.Caption(), L"Show TaskBar Clock");
+  EXPECT_EQ(form.taskbarItemsToggle.Caption(), L"Show TaskBar Items");
   EXPECT_EQ(LayeredAlpha(FindShellWindow(ShellWindow::Taskbar)), 40 * 255 / 100);
 }
 
@@ -182,10 +182,10 @@ TEST(ShellToggles, AHungShellCostsAboutASecondAndTheCaptionsStay) {
   // The main window first: the notification area's icon calls the taskbar unbounded, and that
   // is not the toggles' business. The shell hangs while the program runs.
   ui::Owned<TForm6> form;
-  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  EXPECT_TRUE(form.trayIcon.SetVisible(false));
   ForeignWindows hung(L"--count 0 --shell --hung");
   ASSERT_EQ(OwnerOf(FindShellWindow(ShellWindow::Taskbar)), hung.ProcessId());
-  for (ui::Button* button : {&form.Button27, &form.Button24, &form.Button26}) {
+  for (ui::Button* button : {&form.taskbarToggle, &form.taskbarItemsToggle, &form.desktopIconsToggle}) {
     const std::wstring before = button->Caption();
     const ULONGLONG start = ::GetTickCount64();
     button->Click();
@@ -193,7 +193,7 @@ TEST(ShellToggles, AHungShellCostsAboutASecondAndTheCaptionsStay) {
     EXPECT_EQ(button->Caption(), before) << "the shell did nothing";
   }
   const ULONGLONG start = ::GetTickCount64();
-  form.TrackBar3.SetPosition(40);
+  form.taskbarOpacitySlider.SetPosition(40);
   EXPECT_LT(::GetTickCount64() - start, 2500u);
   EXPECT_FALSE(::GetWindowLongW(FindShellWindow(ShellWindow::Taskbar), GWL_EXSTYLE) & WS_EX_LAYERED);
 }
@@ -203,21 +203,21 @@ TEST(ShellToggles, OnWindows11TheIconsAreFoundInTheirWorkerWAndAMissingClockOrIt
   testsupport::ScriptedPrompts prompts;
   ForeignWindows shell(L"--count 0 --shell --shell-windows11");
   ui::Owned<TForm6> form;
-  EXPECT_TRUE(form.TrayIcon1.SetVisible(false));
+  EXPECT_TRUE(form.trayIcon.SetVisible(false));
   // The icons' view in a top-level WorkerW, and the wallpaper's WorkerW first in Progman.
   const HWND view = ::FindWindowExW(::FindWindowW(L"WorkerW", nullptr), nullptr, L"SHELLDLL_DefView", nullptr);
   const HWND rebar = ::FindWindowExW(FindShellWindow(ShellWindow::Taskbar), nullptr, L"ReBarWindow32", nullptr);
   ASSERT_TRUE(::IsWindowVisible(view));
-  form.Button26.Click();
+  form.desktopIconsToggle.Click();
   EXPECT_FALSE(::IsWindowVisible(view));
-  EXPECT_EQ(form.Button26.Caption(), L"Show Desktop");
+  EXPECT_EQ(form.desktopIconsToggle.Caption(), L"Show Desktop");
   // The rebar beside the XAML island shows nothing; the clock has no window at all.
-  form.Button24.SetCaption(L"Hide TaskBar Items");
-  form.Button24.Click();
-  form.Button25.Click();
+  form.taskbarItemsToggle.SetCaption(L"Hide TaskBar Items");
+  form.taskbarItemsToggle.Click();
+  form.clockToggle.Click();
   EXPECT_TRUE(::IsWindowVisible(rebar));
-  EXPECT_EQ(form.Button24.Caption(), L"Hide TaskBar Items");
-  EXPECT_EQ(form.Button25.Caption(), L"Show TaskBar Clock");
+  EXPECT_EQ(form.taskbarItemsToggle.Caption(), L"Hide TaskBar Items");
+  EXPECT_EQ(form.clockToggle.Caption(), L"Show TaskBar Clock");
   EXPECT_EQ(prompts.Texts(testsupport::ScriptedPrompts::Kind::Error),
             (std::vector<std::wstring>{L"The TaskBar Items Cannot Be Found On This Version Of Windows.",
                                        L"The TaskBar Clock Cannot Be Found On This Version Of Windows."}));

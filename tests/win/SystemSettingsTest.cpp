@@ -43,7 +43,7 @@ class SystemSettingsTest : public testsupport::MainFormTest {
   // Chooses the picture with "Browse...", as the user would in the dialog.
   void Browse(const std::optional<std::wstring>& answer) {
     prompts.fileAnswers.push_back(answer);
-    form.Button29.Click();
+    form.browseWallpaper.Click();
   }
 
   ScriptedPrompts prompts;
@@ -71,15 +71,15 @@ TEST_F(SystemSettingsTest, ApplyWritesTheFiveDesktopValuesOfTheChosenPicture) {
   ASSERT_TRUE(platform::UniqueBitmap(static_cast<HBITMAP>(
       ::LoadImageW(nullptr, picture.path().c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE))));  // a real bitmap
 
-  EXPECT_FALSE(::IsWindowEnabled(form.Button30.Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(form.applyWallpaper.Handle()));
   Browse(std::nullopt);  // cancelled: nothing changes
-  EXPECT_FALSE(::IsWindowEnabled(form.Button30.Handle()));
-  EXPECT_EQ(form.Edit2.Text(), L"");
+  EXPECT_FALSE(::IsWindowEnabled(form.applyWallpaper.Handle()));
+  EXPECT_EQ(form.wallpaperPath.Text(), L"");
   Browse(picture.path());
-  EXPECT_EQ(form.Edit2.Text(), picture.path());
+  EXPECT_EQ(form.wallpaperPath.Text(), picture.path());
   EXPECT_EQ(WallpaperValues(), before);  // choosing is not applying
-  ASSERT_TRUE(::IsWindowEnabled(form.Button30.Handle()));
-  form.Button30.Click();
+  ASSERT_TRUE(::IsWindowEnabled(form.applyWallpaper.Handle()));
+  form.applyWallpaper.Click();
   EXPECT_EQ(WallpaperValues(), (std::vector<std::wstring>{picture.path(), L"0", L"2", L"0", L"0"}));
   EXPECT_EQ(prompts.calls.size(), 2u);  // the two dialogs, no message
 }
@@ -98,7 +98,7 @@ TEST_F(SystemSettingsTest, AMissingFileOrOneThatIsNoPictureIsReportedAndTheRegis
   const std::wstring missing = text.path() + L".missing.bmp";
   for (const std::wstring& path : {missing, text.path(), icon.path(), metafile.path()}) {
     Browse(path);
-    form.Button30.Click();
+    form.applyWallpaper.Click();
   }
   EXPECT_EQ(WallpaperValues(), before);
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
@@ -119,7 +119,7 @@ TEST_F(SystemSettingsTest, ABitmapCutShortOrOfAnAbsurdSizeIsNoPicture) {
   WriteBitmap(huge.path(), 200000, 200000, 256);  // and would need 120 GB
   for (const std::wstring& path : {cut.path(), huge.path()}) {
     Browse(path);
-    form.Button30.Click();
+    form.applyWallpaper.Click();
   }
   EXPECT_EQ(WallpaperValues(), before);
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
@@ -148,7 +148,7 @@ TEST_F(SystemSettingsTest, AWallpaperTheSystemRefusesLeavesTheFiveValuesAsTheyWe
   Browse(picture.path());
   {
     testsupport::ImportReplacement refusing("user32.dll", "SystemParametersInfoW", &RefuseWallpaper);
-    form.Button30.Click();
+    form.applyWallpaper.Click();
   }
   EXPECT_EQ(g_wallpaperAtRefusal, picture.path()) << "asked once the values were written";
   EXPECT_EQ(g_refusedFlags, static_cast<UINT>(SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE));
@@ -158,26 +158,26 @@ TEST_F(SystemSettingsTest, AWallpaperTheSystemRefusesLeavesTheFiveValuesAsTheyWe
 
 TEST_F(SystemSettingsTest, TheBrowserTitleGoesBothWaysAndAValueOfAnotherTypeIsReported) {
   SavedRegistryValue saved(kBrowserKey, L"Window Title");
-  form.Edit3.SetText(L"Vantora \u2013 Браузер");
-  form.Button32.Click();
+  form.browserTitle.SetText(L"Vantora \u2013 Браузер");
+  form.changeBrowserTitle.Click();
   EXPECT_EQ(ReadValue(kBrowserKey, L"Window Title"), L"Vantora \u2013 Браузер");
-  form.Edit3.SetText(L"");
-  form.Button32.Click();  // an empty box writes an empty text
+  form.browserTitle.SetText(L"");
+  form.changeBrowserTitle.Click();  // an empty box writes an empty text
   EXPECT_EQ(ReadValue(kBrowserKey, L"Window Title"), L"");
 
   WriteValue(kBrowserKey, L"Window Title", L"From the registry");
-  form.Button31.Click();
-  EXPECT_EQ(form.Edit3.Text(), L"From the registry");
+  form.readBrowserTitle.Click();
+  EXPECT_EQ(form.browserTitle.Text(), L"From the registry");
   DeleteValue(kBrowserKey, L"Window Title");
-  form.Button31.Click();  // a missing value reads as empty
-  EXPECT_EQ(form.Edit3.Text(), L"");
+  form.readBrowserTitle.Click();  // a missing value reads as empty
+  EXPECT_EQ(form.browserTitle.Text(), L"");
 
   const DWORD number = 7;
   ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kBrowserKey, L"Window Title", REG_DWORD, &number, sizeof(number)),
             ERROR_SUCCESS);
-  form.Edit3.SetText(L"Kept");
-  form.Button31.Click();
-  EXPECT_EQ(form.Edit3.Text(), L"Kept");
+  form.browserTitle.SetText(L"Kept");
+  form.readBrowserTitle.Click();
+  EXPECT_EQ(form.browserTitle.Text(), L"Kept");
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error),
             std::vector<std::wstring>{L"Invalid data type for 'Window Title'"});
 }
@@ -189,13 +189,13 @@ TEST_F(SystemSettingsTest, TheMouseButtonsSwapUntilUnswappedWithoutTouchingThePr
     ~Restore() { ::SystemParametersInfoW(SPI_SETMOUSEBUTTONSWAP, swapped, nullptr, 0); }
   } restore{original};
   const auto profile = ReadValue(L"Control Panel\\Mouse", L"SwapMouseButtons");
-  form.s.Click();
+  form.unswapMouse.Click();
   EXPECT_EQ(::GetSystemMetrics(SM_SWAPBUTTON), 0);
-  form.Button33.Click();
-  form.Button33.Click();
+  form.swapMouse.Click();
+  form.swapMouse.Click();
   EXPECT_NE(::GetSystemMetrics(SM_SWAPBUTTON), 0);  // pressed twice: still swapped
   EXPECT_EQ(ReadValue(L"Control Panel\\Mouse", L"SwapMouseButtons"), profile);
-  form.s.Click();
+  form.unswapMouse.Click();
   EXPECT_EQ(::GetSystemMetrics(SM_SWAPBUTTON), 0);
 }
 
@@ -203,10 +203,10 @@ TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTu
   // Each copying program stays while the clipboard is looked at, as a program that copied does.
   ForeignWindows first(L"--count 0 --copy \"before blocking\"");
   ASSERT_EQ(ClipboardText(), L"before blocking");
-  ASSERT_FALSE(form.Timer1.Enabled());
-  form.Button28.Click();
-  EXPECT_EQ(form.Button28.Caption(), L"Enable Clipboard");
-  EXPECT_EQ(form.Label9.Caption(), L"Status: Clipboard Disabled");
+  ASSERT_FALSE(form.clipboardTimer.Enabled());
+  form.clipboardToggle.Click();
+  EXPECT_EQ(form.clipboardToggle.Caption(), L"Enable Clipboard");
+  EXPECT_EQ(form.clipboardStatus.Caption(), L"Status: Clipboard Disabled");
   EXPECT_TRUE(PumpUntil([] { return ClipboardText() == L""; }, 1000));
 
   ForeignWindows second(L"--count 0 --copy \"copied while blocked\"");
@@ -225,10 +225,10 @@ TEST_F(SystemSettingsTest, TheBlockerWipesWhatAnotherProgramCopiesAndStopsWhenTu
   Pump(600);
   EXPECT_EQ(::GetClipboardSequenceNumber(), sequence);
 
-  form.Button28.Click();
-  EXPECT_EQ(form.Button28.Caption(), L"Disable Clipboard");
-  EXPECT_EQ(form.Label9.Caption(), L"Status: Clipboard Enabled");
-  EXPECT_FALSE(form.Timer1.Enabled());
+  form.clipboardToggle.Click();
+  EXPECT_EQ(form.clipboardToggle.Caption(), L"Disable Clipboard");
+  EXPECT_EQ(form.clipboardStatus.Caption(), L"Status: Clipboard Enabled");
+  EXPECT_FALSE(form.clipboardTimer.Enabled());
   ForeignWindows third(L"--count 0 --copy \"kept after unblocking\"");
   Pump(500);
   EXPECT_EQ(ClipboardText(), L"kept after unblocking");
@@ -238,16 +238,16 @@ TEST_F(SystemSettingsTest, TwoPressesWriteTheQuotedRunValueThenDeleteIt) {
   SavedRegistryValue saved(kRunKey, L"Vantora");
   DeleteValue(kRunKey, L"Vantora");
   ui::Owned<TForm6> fresh;  // starts without the value
-  EXPECT_TRUE(fresh.TrayIcon1.SetVisible(false));
-  ASSERT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+  EXPECT_TRUE(fresh.trayIcon.SetVisible(false));
+  ASSERT_EQ(fresh.startWithWindows.Caption(), L"Start on Windows Startup");
   wchar_t self[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  fresh.sBitBtn5.Click();
+  fresh.startWithWindows.Click();
   EXPECT_EQ(ReadValue(kRunKey, L"Vantora"), L"\"" + std::wstring(self) + L"\"");
-  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Do Not Start on Windows Startup");
-  fresh.sBitBtn5.Click();
+  EXPECT_EQ(fresh.startWithWindows.Caption(), L"Do Not Start on Windows Startup");
+  fresh.startWithWindows.Click();
   EXPECT_EQ(ReadValue(kRunKey, L"Vantora"), std::nullopt);
-  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+  EXPECT_EQ(fresh.startWithWindows.Caption(), L"Start on Windows Startup");
 }
 
 TEST_F(SystemSettingsTest, AnEntrySwitchedOffInTaskManagerCountsAsNotStartingAndIsSwitchedBackOn) {
@@ -258,25 +258,25 @@ TEST_F(SystemSettingsTest, AnEntrySwitchedOffInTaskManagerCountsAsNotStartingAnd
   ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", REG_BINARY, switchedOff.data(), 12),
             0);
   ui::Owned<TForm6> fresh;
-  EXPECT_TRUE(fresh.TrayIcon1.SetVisible(false));
-  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Start on Windows Startup");
+  EXPECT_TRUE(fresh.trayIcon.SetVisible(false));
+  EXPECT_EQ(fresh.startWithWindows.Caption(), L"Start on Windows Startup");
 
-  fresh.sBitBtn5.Click();
+  fresh.startWithWindows.Click();
   Bytes approvedNow(16);
   DWORD size = 16;
   ::RegGetValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Vantora", RRF_RT_REG_BINARY, nullptr, approvedNow.data(),
                  &size);
   approvedNow.resize(size);
   EXPECT_EQ(approvedNow, (Bytes{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // as Windows switches it on
-  EXPECT_EQ(fresh.sBitBtn5.Caption(), L"Do Not Start on Windows Startup");
+  EXPECT_EQ(fresh.startWithWindows.Caption(), L"Do Not Start on Windows Startup");
 }
 
 TEST_F(SystemSettingsTest, ShutdownAsksAndPowersOffOnlyOnYesLettingProgramsSaveTheirWork) {
   testsupport::RecordingSession session;
   prompts.confirmAnswers = {false, true};
-  form.sBitBtn7.Click();
+  form.shutdown.Click();
   EXPECT_TRUE(session.powerOffs.empty());
-  form.PopupMenu1.Item(L"ShutdownPC1").OnClick();
+  form.trayMenu.Item(L"ShutdownPC1").OnClick();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Confirm),
             std::vector<std::wstring>(2, L"Are You Sure You Want To Shutdown Windows?"));
   ASSERT_EQ(session.powerOffs.size(), 1u);
@@ -290,7 +290,7 @@ TEST_F(SystemSettingsTest, ARefusedShutdownIsShownWithTheSystemsReason) {
   testsupport::RecordingSession session;
   session.powerOffRefusal = ERROR_PRIVILEGE_NOT_HELD;
   prompts.confirmAnswers = {true};
-  form.sBitBtn7.Click();
+  form.shutdown.Click();
   ASSERT_EQ(session.powerOffs.size(), 1u);
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
   ASSERT_EQ(errors.size(), 1u);

@@ -38,7 +38,7 @@ class TabOrderTest : public testsupport::MainFormTest {
 TEST_F(TabOrderTest, TabVisitsEveryEnabledControlOfTheMainWindowInReadingOrder) {
   FocusForm();
   Select(target.get());  // the commands on the selected window are enabled
-  const std::vector<ui::Control*> visited = testsupport::WalkTab(form, form.ListView1);
+  const std::vector<ui::Control*> visited = testsupport::WalkTab(form, form.windowListView);
   const std::vector<ui::Control*> panels = Panels();
   testsupport::ExpectReadingOrder(visited, testsupport::TabStops(form), [&](const ui::Control* c) {
     return testsupport::GroupAmong(c, panels, [this](const RECT& r) { return Region(r); });
@@ -56,19 +56,19 @@ TEST_F(TabOrderTest, TabVisitsEveryEnabledControlOfTheMainWindowInReadingOrder) 
 TEST_F(TabOrderTest, SpaceAndEnterPressTheFocusedButton) {
   FocusForm();
   Select(target.get());
-  form.Button3.SetFocus();  // "Maximize"
+  form.maximize.SetFocus();  // "Maximize"
   testsupport::PressChord({}, VK_SPACE);
   EXPECT_TRUE(PumpUntil([&] { return ::IsZoomed(target.get()) != FALSE; })) << "Space";
   FocusForm();              // the maximized window took the activation
-  form.Button5.SetFocus();  // "Restore"
+  form.restore.SetFocus();  // "Restore"
   testsupport::PressChord({}, VK_RETURN);
   EXPECT_TRUE(PumpUntil([&] { return !::IsZoomed(target.get()); })) << "Enter";
   // Enter on a check box leaves it as it is: only Space toggles it.
   FocusForm();
-  form.CheckBox1.SetFocus();
+  form.stayOnTop.SetFocus();
   testsupport::PressChord({}, VK_RETURN);
   Pump(100);
-  EXPECT_FALSE(form.CheckBox1.Checked());
+  EXPECT_FALSE(form.stayOnTop.Checked());
   EXPECT_FALSE(::GetWindowLongW(target.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
@@ -76,7 +76,7 @@ TEST_F(TabOrderTest, SpaceAndEnterPressTheFocusedButton) {
 // the focus, in the native look and in every skin, with the focus moved by the Tab key.
 TEST_F(TabOrderTest, TheFocusedButtonShowsItsFocusInEveryLook) {
   FocusForm();
-  skin::SkinEngine& engine = form.sSkinManager1;
+  skin::SkinEngine& engine = form.skinEngine;
   std::vector<std::wstring> looks = engine.SkinNames();
   looks.push_back(L"");  // the native look
   for (const std::wstring& look : looks) {
@@ -85,15 +85,15 @@ TEST_F(TabOrderTest, TheFocusedButtonShowsItsFocusInEveryLook) {
     if (!look.empty()) {
       ASSERT_TRUE(engine.SetSkinName(look));
     }
-    form.ListView1.SetFocus();
+    form.windowListView.SetFocus();
     testsupport::PressChord({}, VK_TAB);  // onto "Refresh List (F5)"
     Pump(150);
-    ASSERT_EQ(testsupport::FocusedControl(form), &form.Button13);
-    const ScreenPicture focused(testsupport::RectOf(&form.Button13));
+    ASSERT_EQ(testsupport::FocusedControl(form), &form.refreshList);
+    const ScreenPicture focused(testsupport::RectOf(&form.refreshList));
     testsupport::PressChord({}, VK_TAB);
     Pump(150);
-    ASSERT_NE(testsupport::FocusedControl(form), &form.Button13);
-    const ScreenPicture unfocused(testsupport::RectOf(&form.Button13));
+    ASSERT_NE(testsupport::FocusedControl(form), &form.refreshList);
+    const ScreenPicture unfocused(testsupport::RectOf(&form.refreshList));
     EXPECT_GT(focused.Differences(unfocused), form.Scale(20)) << "the focus is not visible";
   }
   engine.SetActive(true);

@@ -88,7 +88,7 @@ TEST_F(WindowIconFiles, IconSavesArePicturesOfTheChosenSizeAndTypeThatKeepTransp
   // Large icon as a bitmap: white where the icon is transparent.
   const std::wstring large = IconOut(L"window-icon-large.bmp");
   prompts.fileAnswers.push_back(large);
-  form.Button8.Click();
+  form.saveWindowIcon.Click();
   auto picture = ReadBack(large);
   EXPECT_EQ(picture.width, 32u);
   EXPECT_EQ(picture.height, 32u);
@@ -98,10 +98,10 @@ TEST_F(WindowIconFiles, IconSavesArePicturesOfTheChosenSizeAndTypeThatKeepTransp
   // The same as PNG and as an icon file, transparent where the icon is (ImageMagick reads their
   // pixels in icons_check.sh).
   prompts.fileAnswers.push_back(IconOut(L"window-icon-large.png"));
-  form.Button8.Click();
+  form.saveWindowIcon.Click();
   EXPECT_EQ(testsupport::PngSize(Contents(IconOut(L"window-icon-large.png"))), (testsupport::DeclaredSize{32, 32}));
   prompts.fileAnswers.push_back(IconOut(L"window-icon-large.ico"));
-  form.Button8.Click();
+  form.saveWindowIcon.Click();
   const auto iconFile = Contents(IconOut(L"window-icon-large.ico"));
   const auto icon = icons::ReadIco(iconFile);
   ASSERT_TRUE(icon);
@@ -109,24 +109,24 @@ TEST_F(WindowIconFiles, IconSavesArePicturesOfTheChosenSizeAndTypeThatKeepTransp
   EXPECT_EQ(icon->images[0].info.height, 32u);
 
   // Small icon: 16 x 16 whatever the system's small-icon size.
-  form.RadioButton2.SetChecked(true);
+  form.saveSmallIcon.SetChecked(true);
   const std::wstring smallPath = IconOut(L"window-icon-small.bmp");
   prompts.fileAnswers.push_back(smallPath);
-  form.Button8.Click();
+  form.saveWindowIcon.Click();
   picture = ReadBack(smallPath);
   EXPECT_EQ(picture.width, 16u);
   EXPECT_EQ(picture.height, 16u);
   prompts.fileAnswers.push_back(IconOut(L"window-icon-small.png"));
-  form.Button8.Click();
+  form.saveWindowIcon.Click();
 
-  // "Save As.." of the large icon: the same content twice, and Image1 keeps its icon.
-  const HICON shown = form.Image1.Icon();
+  // "Save As.." of the large icon: the same content twice, and largeIcon keeps its icon.
+  const HICON shown = form.largeIcon.Icon();
   ASSERT_NE(shown, nullptr);
   prompts.fileAnswers.push_back(IconOut(L"save-as-1.bmp"));
   prompts.fileAnswers.push_back(IconOut(L"save-as-2.bmp"));
-  form.PopupMenu2.Item(L"SaveToFile1").OnClick();
-  form.PopupMenu2.Item(L"SaveToFile1").OnClick();
-  EXPECT_EQ(form.Image1.Icon(), shown);
+  form.largeIconMenu.Item(L"SaveToFile1").OnClick();
+  form.largeIconMenu.Item(L"SaveToFile1").OnClick();
+  EXPECT_EQ(form.largeIcon.Icon(), shown);
   EXPECT_EQ(Contents(IconOut(L"save-as-1.bmp")), Contents(IconOut(L"save-as-2.bmp")));
   EXPECT_EQ(PixelAt(ReadBack(IconOut(L"save-as-1.bmp")), 4, 4), RGB(255, 255, 255));
 }
@@ -138,7 +138,7 @@ TEST_F(WindowIconFiles, WindowScreenshotHasTheWindowsSizeAndFullScreenTheMonitor
   ScriptedPrompts prompts;
   const std::wstring shot = IconOut(L"window-shot.png");
   prompts.fileAnswers.push_back(shot);
-  form.Button14.Click();
+  form.screenshotWindow.Click();
   EXPECT_FALSE(::IsIconic(window.get())) << "a minimized window is restored for its picture";
   RECT rect{};
   ::GetWindowRect(window.get(), &rect);
@@ -149,7 +149,7 @@ TEST_F(WindowIconFiles, WindowScreenshotHasTheWindowsSizeAndFullScreenTheMonitor
   form.Show();
   const std::wstring screen = IconOut(L"full-screen.gif");
   prompts.fileAnswers.push_back(screen);
-  form.Button20.Click();
+  form.screenshotScreen.Click();
   MONITORINFO monitor{sizeof(monitor)};
   ::GetMonitorInfoW(::MonitorFromWindow(form.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
   EXPECT_EQ(testsupport::GifSize(Contents(screen)),
@@ -168,7 +168,7 @@ TEST_F(WindowIconFiles, WindowScreenshotOfACoveredWindowShowsTheWindowsOwnPixels
   ScriptedPrompts prompts;
   const std::wstring shot = IconOut(L"covered-window.bmp");
   prompts.fileAnswers.push_back(shot);
-  form.Button14.Click();
+  form.screenshotWindow.Click();
   RECT client{};
   ::GetClientRect(covered.get(), &client);
   POINT corner{0, 0};
@@ -188,19 +188,19 @@ TEST_F(WindowIconFiles, WindowScreenshotOfACoveredWindowShowsTheWindowsOwnPixels
 TEST_F(WindowIconsTest, OnlyTheRightButtonOpensTheIconMenusAndOnlyWhenTheIconExists) {
   TestWindow plain(L"Without icons");
   Select(plain.get());
-  EXPECT_EQ(MenusOpenedDuring([&] { form.Image1MouseDown(ui::MouseButton::Right); }), 0);
-  EXPECT_EQ(MenusOpenedDuring([&] { form.Image2MouseDown(ui::MouseButton::Right); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.LargeIconMouseDown(ui::MouseButton::Right); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.SmallIconMouseDown(ui::MouseButton::Right); }), 0);
 
   TestWindow window(L"With icons");
   const auto big = HalfTransparentIcon();
   Give(window.get(), big.get(), big.get());
   Select(window.get());
   form.Show();
-  EXPECT_EQ(MenusOpenedDuring([&] { form.Image1MouseDown(ui::MouseButton::Left); }), 0);
-  EXPECT_EQ(MenusOpenedDuring([&] { form.Image2MouseDown(ui::MouseButton::Middle); }), 0);
-  EXPECT_EQ(MenusOpenedDuring([&] { form.Image1MouseDown(ui::MouseButton::Right); }), 1);
-  EXPECT_EQ(MenusOpenedDuring([&] { form.Image2MouseDown(ui::MouseButton::Right); }), 1);
-  EXPECT_NE(form.Image1.Icon(), nullptr);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.LargeIconMouseDown(ui::MouseButton::Left); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.SmallIconMouseDown(ui::MouseButton::Middle); }), 0);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.LargeIconMouseDown(ui::MouseButton::Right); }), 1);
+  EXPECT_EQ(MenusOpenedDuring([&] { form.SmallIconMouseDown(ui::MouseButton::Right); }), 1);
+  EXPECT_NE(form.largeIcon.Icon(), nullptr);
 }
 
 TEST_F(WindowIconsTest, FullScreenSaveErrorComesAfterTheMainWindowIsBack) {
@@ -208,7 +208,7 @@ TEST_F(WindowIconsTest, FullScreenSaveErrorComesAfterTheMainWindowIsBack) {
   ScriptedPrompts prompts;
   const std::wstring bad = IconOut(L"no-such-folder\\shot.bmp");
   prompts.fileAnswers.push_back(bad);
-  form.Button20.Click();
+  form.screenshotScreen.Click();
   const auto errors = prompts.Texts(ScriptedPrompts::Kind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].rfind(L"Cannot create file \"" + bad + L"\". ", 0), 0u) << errors[0];
@@ -221,7 +221,7 @@ TEST_F(WindowIconsTest, CancelledFullScreenShotTouchesNothing) {
   form.Show();
   ScriptedPrompts prompts;
   prompts.fileAnswers.push_back(std::nullopt);
-  form.Button20.Click();
+  form.screenshotScreen.Click();
   EXPECT_FALSE(Layered(form.Handle()));
 }
 
@@ -243,7 +243,7 @@ TEST_F(WindowIconsTest, LoadAcceptsIcoInAnyCaseAndTheIconHandedOutStaysValid) {
   ScriptedPrompts prompts;
 
   prompts.fileAnswers.push_back(IconOut(L"picture.bmp"));
-  form.Button10.Click();
+  form.loadIcon.Click();
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information), std::vector<std::wstring>{L"Invalid File Format"});
   EXPECT_FALSE(form.windowList.NewIconLoaded());
 
@@ -251,18 +251,18 @@ TEST_F(WindowIconsTest, LoadAcceptsIcoInAnyCaseAndTheIconHandedOutStaysValid) {
   const std::wstring upper = IconOut(L"PICTURE.ICO");
   ::CopyFileW(SeedIcon(L"magick-48-32-16.ico").c_str(), upper.c_str(), FALSE);
   prompts.fileAnswers.push_back(upper);
-  form.Button10.Click();
+  form.loadIcon.Click();
   EXPECT_TRUE(form.windowList.NewIconLoaded());
-  EXPECT_TRUE(form.Button12.Enabled());
-  form.Button12.Click();
+  EXPECT_TRUE(form.changeLargeIcon.Enabled());
+  form.changeLargeIcon.Click();
   const auto sent = reinterpret_cast<HICON>(::SendMessageW(window.get(), WM_GETICON, ICON_BIG, 0));
   ASSERT_NE(sent, nullptr);
-  form.Button11.Click();
+  form.changeSmallIcon.Click();
   EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(window.get(), WM_GETICON, ICON_SMALL, 0)), sent);
 
   // Loading another icon must not destroy the one the window holds.
   prompts.fileAnswers.push_back(SeedIcon(L"magick-16-red.ico"));
-  form.Button10.Click();
+  form.loadIcon.Click();
   ICONINFO info{};
   ASSERT_TRUE(::GetIconInfo(sent, &info)) << "the window's icon was released";
   ::DeleteObject(info.hbmColor);
@@ -272,13 +272,13 @@ TEST_F(WindowIconsTest, LoadAcceptsIcoInAnyCaseAndTheIconHandedOutStaysValid) {
   const std::wstring broken = IconOut(L"broken.ico");
   platform::WriteFileBytes(broken, std::vector<uint8_t>{0, 0, 1, 0, 1, 0});
   prompts.fileAnswers.push_back(broken);
-  form.Button10.Click();
+  form.loadIcon.Click();
   EXPECT_FALSE(form.windowList.NewIconLoaded());
   EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Information).size(), 1u);
   EXPECT_TRUE(prompts.Texts(ScriptedPrompts::Kind::Error).empty());
   Select(window.get());
-  EXPECT_FALSE(form.Button12.Enabled());
-  EXPECT_FALSE(form.Button11.Enabled());
+  EXPECT_FALSE(form.changeLargeIcon.Enabled());
+  EXPECT_FALSE(form.changeSmallIcon.Enabled());
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class MainFormTest : public ::testing::Test, private ApplicationReady {
     form.RefreshCatalogue();
     const int row = RowOf(window);
     ASSERT_GE(row, 0) << "the window is not listed";
-    form.ListView1.SetItemIndex(row);
+    form.windowListView.SetItemIndex(row);
     form.UpdateSelectionState();
   }
 
