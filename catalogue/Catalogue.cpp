@@ -3,6 +3,8 @@
 #include "catalogue/Catalogue.h"
 
 #include <algorithm>
+#include <functional>
+#include <set>
 
 #include "catalogue/portable/CatalogueRules.h"
 #include "catalogue/portable/ToggleCaptions.h"
@@ -49,8 +51,7 @@ Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<b
     : form_(form), c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
   c_.list.SetImages(c_.images);
   c_.list.OnImagesResized = [this] {
-    // The resized images let go of every picture: no row keeps the one it had.
-    for (Row& row : rows_) row.icon = nullptr;
+    cells_.clear();  // the resized images let go of every picture
     Refresh();
   };
   // The refresh period is measured while the program is active, from the moment it became so.
@@ -166,30 +167,37 @@ void Catalogue::Refresh() {
   programIcons_.EndRebuild();
 }
 
-// c_.images holds the icons of the current rows, in row order; it is drawn again only when a
-// window or an icon among them changed (a DPI change lets go of them all).
+// c_.images holds one cell for each window and icon listed, in no particular order; a cell is
+// drawn only for a window or an icon new to the list (a DPI change lets go of them all). Cells
+// no longer listed are drawn over by new ones, and those left over removed.
 void Catalogue::DrawRowImages(std::vector<Row>& rows) {
-  std::vector<const Row*> drawn;  // the rows that already have their picture
-  for (const auto& row : rows_)
-    if (row.icon) drawn.push_back(&row);
-  size_t next = 0;
-  bool unchanged = true;
-  for (const auto& row : rows) {
-    if (!row.icon) continue;
-    if (next == drawn.size() || drawn[next]->window != row.window || drawn[next]->icon != row.icon) {
-      unchanged = false;
-      break;
-    }
-    ++next;
-  }
-  unchanged = unchanged && next == drawn.size();
-  if (!unchanged) c_.images.Clear();
+  std::set<std::pair<HWND, HICON>> listed;
+  for (const Row& row : rows)
+    if (row.icon) listed.emplace(row.window, row.icon);
+  std::vector<int> freed;
+  std::erase_if(cells_, [&](const auto& cell) {
+    if (listed.count(cell.first)) return false;
+    freed.push_back(cell.second);
+    return true;
+  });
+  std::sort(freed.begin(), freed.end(), std::greater<>());  // the lowest last, taken first
   const int size = RowIconSize();
-  next = 0;
-  for (auto& row : rows) {
-    if (!row.icon) continue;
-    row.image = unchanged ? drawn[next++]->image : c_.images.AddCentred(row.icon, size);
-    if (row.image < 0) row.image = ui::kNoImage;
+  for (const Row& row : rows) {
+    if (!row.icon || cells_.count({row.window, row.icon})) continue;
+    const int into = freed.empty() ? -1 : freed.back();
+    const int image = c_.images.AddCentred(row.icon, size, into);
+    if (image < 0) continue;  // shown without a picture, tried again next time
+    if (into >= 0) freed.pop_back();
+    cells_[{row.window, row.icon}] = image;
+  }
+  for (const int gone : freed) {  // from the highest, so the lower ones stay where they are
+    c_.images.Remove(gone);
+    for (auto& [key, image] : cells_)
+      if (image > gone) --image;
+  }
+  for (Row& row : rows) {
+    const auto cell = row.icon ? cells_.find({row.window, row.icon}) : cells_.end();
+    row.image = cell == cells_.end() ? ui::kNoImage : cell->second;
   }
 }
 

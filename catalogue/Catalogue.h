@@ -101,6 +101,8 @@ class Catalogue {
   // (a frame whose app gave no picture yet is not kept).
   std::map<HWND, platform::UniqueIcon> storeAppIcons_;
   std::vector<Row> rows_;  // what the list shows, row by row
+  // The image cell drawn for each window and icon listed: a row that moves keeps its picture.
+  std::map<std::pair<HWND, HICON>, int> cells_;
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;

@@ -36,12 +36,14 @@ int ImageList::AddIcon(HICON icon) {
 }
 
 // A cell-sized picture is taken as it is, never stretched.
-int ImageList::AddCentred(HICON icon, int size) {
+int ImageList::AddCentred(HICON icon, int size, int into) {
   const platform::CanvasPicture cell = platform::CentredOnCanvas(icon, size, width_, height_);
   if (!cell) return -1;
-  return ::ImageList_Add(list_.get(), cell.picture.get(), cell.mask.get());
+  if (into < 0) return ::ImageList_Add(list_.get(), cell.picture.get(), cell.mask.get());
+  return ::ImageList_Replace(list_.get(), into, cell.picture.get(), cell.mask.get()) ? into : -1;
 }
 
+void ImageList::Remove(int index) { ::ImageList_Remove(list_.get(), index); }
 void ImageList::Clear() { ::ImageList_RemoveAll(list_.get()); }
 int ImageList::Count() const { return ::ImageList_GetImageCount(list_.get()); }
 

@@ -23,8 +23,10 @@ class ImageList {
   void SetDpi(UINT dpi);
   int AddIcon(HICON icon);  // scaled into the cell; returns the image index, -1 on failure
   // The icon's picture made for `size` pixels (no larger than the cell) in the middle of the
-  // cell, transparent around it. Returns the image index, -1 on failure.
-  int AddCentred(HICON icon, int size);
+  // cell, transparent around it: a new cell, or cell `into` drawn over. Returns the image index,
+  // -1 on failure.
+  int AddCentred(HICON icon, int size, int into = -1);
+  void Remove(int index);  // the later images move down one
   void Clear();
   int Count() const;
 

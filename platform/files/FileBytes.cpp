@@ -25,8 +25,8 @@ UniqueFile OpenForReading(const std::wstring& path) {
 
 }  // namespace
 
-void ThrowFileError(const wchar_t* action, const std::wstring& path, unsigned long code) {
-  throw std::runtime_error(Narrow(std::wstring(action) + L" \"" + path + L"\". " + SystemMessage(code)));
+void ThrowFileError(const wchar_t* action, const std::wstring& path, unsigned long code, const std::wstring& more) {
+  throw std::runtime_error(Narrow(std::wstring(action) + L" \"" + path + L"\". " + SystemMessage(code) + more));
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit, uint64_t* fileSize) {

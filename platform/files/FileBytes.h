@@ -15,7 +15,8 @@ std::vector<uint8_t> ReadFileBytes(const std::wstring& path, size_t limit = SIZE
 void WriteFileBytes(const std::wstring& path, std::span<const uint8_t> bytes);
 
 // Throws the file layer's message for `action` ("Cannot create file") with the system's text
-// for `code`, a Win32 error code taken at the failing call.
-[[noreturn]] void ThrowFileError(const wchar_t* action, const std::wstring& path, unsigned long code);
+// for `code`, a Win32 error code taken at the failing call, and `more` after it.
+[[noreturn]] void ThrowFileError(const wchar_t* action, const std::wstring& path, unsigned long code,
+                                 const std::wstring& more = {});
 
 }  // namespace platform

@@ -13,8 +13,9 @@ namespace platform {
 namespace {
 
 constexpr const wchar_t* kCannotCreate = L"Cannot create file";
-// Temporary files are named ~vn<hex digits>.tmp.
-constexpr std::wstring_view kPrefix = L"~vn", kSuffix = L".tmp";
+// Temporary files are named ~vn<hex digits>.tmp. An old file moved aside is named ~vo<hex
+// digits>.bak, a pattern the cleaner never takes: when it cannot go back, it is the user's file.
+constexpr std::wstring_view kPrefix = L"~vn", kSuffix = L".tmp", kAsidePrefix = L"~vo", kAsideSuffix = L".bak";
 constexpr size_t kMostHexDigits = 8;
 // A temporary file untouched for this long was left by a replacement that never ended.
 constexpr ULONGLONG kLeftoverAge = 60ULL * 60 * 10'000'000;  // one hour in FILETIME units
@@ -68,21 +69,22 @@ void RemoveLeftovers(const std::wstring& folderPrefix) {
   } while (::FindNextFileW(search.get(), &found));
 }
 
-// A name of our pattern that no other replacement of this process gives out, and another
+// A name of the pattern that no other replacement of this process gives out, and another
 // process's only by chance.
-std::wstring NewTemporaryName(const std::wstring& folderPrefix) {
+std::wstring NewName(const std::wstring& folderPrefix, std::wstring_view prefix = kPrefix,
+                     std::wstring_view suffix = kSuffix) {
   static std::atomic<uint32_t> made{0};
   static const uint32_t start = static_cast<uint32_t>(::GetTickCount()) * 2654435761u ^ (::GetCurrentProcessId() << 16);
   wchar_t digits[kMostHexDigits + 1] = {};
   swprintf(digits, kMostHexDigits + 1, L"%08X", static_cast<unsigned>(start + made++ * 0x9E3779B9u));
-  return folderPrefix + std::wstring(kPrefix) + digits + std::wstring(kSuffix);
+  return folderPrefix + std::wstring(prefix) + digits + std::wstring(suffix);
 }
 
 // A file of our pattern that did not exist until now: created here, never an existing one taken over.
 std::wstring NewTemporaryFile(const std::wstring& folderPrefix, const std::wstring& target) {
   DWORD code = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < 100 && (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS); ++attempt) {
-    std::wstring path = NewTemporaryName(folderPrefix);
+    std::wstring path = NewName(folderPrefix);
     const UniqueFile file(
         ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr));
     if (file) return path;
@@ -154,16 +156,20 @@ void FileReplacement::ReplaceExisting(unsigned long attributes) {
   // file was made with the archive mark, as the changed file wants for backup programs.
   constexpr DWORD kCarried = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   if (attributes & kCarried) ::SetFileAttributesW(temporary_.c_str(), (attributes & kCarried) | FILE_ATTRIBUTE_ARCHIVE);
-  // The old file is moved aside under a name of our own rather than removed at once, so that it
-  // can go back when the new one cannot take its place.
-  const std::wstring aside = NewTemporaryName(FolderPrefixOf(replaced_));
+  // The old file is moved aside rather than removed at once, so that it can go back when the
+  // new one cannot take its place.
+  std::wstring aside = NewName(FolderPrefixOf(replaced_), kAsidePrefix, kAsideSuffix);
+  while (FileExists(aside)) aside = NewName(FolderPrefixOf(replaced_), kAsidePrefix, kAsideSuffix);
   if (!::ReplaceFileW(replaced_.c_str(), temporary_.c_str(), aside.c_str(), 0, nullptr, nullptr)) {
     const DWORD code = ::GetLastError();
-    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) ::MoveFileExW(aside.c_str(), replaced_.c_str(), 0);
+    // Whatever the step that failed, an old file left aside goes back; where the system refuses
+    // that too (a scanner holding it, say), the message says where it is.
+    if (FileExists(aside) && (FileExists(replaced_) || !::MoveFileExW(aside.c_str(), replaced_.c_str(), 0)))
+      ThrowFileError(kCannotCreate, target_, code, L" Its previous contents are kept as \"" + aside + L"\".");
     ThrowFileError(kCannotCreate, target_, code);
   }
-  // Still open in another program, the old file stays until a later replacement here finds it
-  // an hour old.
+  // A file the system let move aside lets itself be removed (on Windows once the programs that
+  // share it have closed it).
   ::DeleteFileW(aside.c_str());
 }
 

@@ -37,7 +37,9 @@ class FileReplacement {
   // Flushes the temporary file's contents to the disk (after changing it through its path).
   void Flush();
   // Puts the temporary file in the target's place. Throws as above, the target untouched, when
-  // the target is read-only or held open by a program that does not share it, or the move fails.
+  // the target is read-only or held open by a program that does not share it, or the move fails;
+  // should the system refuse even to put the old file back under its name, the message names
+  // the file it is kept in, which no replacement's cleaning removes.
   void Commit();
 
  private:

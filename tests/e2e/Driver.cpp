@@ -198,6 +198,14 @@ bool WaitUntil(const std::function<bool()>& condition, Duration timeout, Duratio
 
 // --- A program under test ----------------------------------------------------------------------
 
+namespace {
+// The programs started and not yet let go of, for DescribeScreen.
+std::vector<const Process*>& LiveProcesses() {
+  static std::vector<const Process*> started;
+  return started;
+}
+}  // namespace
+
 Process::Process(const std::wstring& exePath, const std::wstring& arguments) {
   // The job ends the program even when the test process dies without running its destructors.
   job_.reset(::CreateJobObjectW(nullptr, nullptr));
@@ -223,9 +231,11 @@ Process::Process(const std::wstring& exePath, const std::wstring& arguments) {
   ::CloseHandle(info.hThread);
   process_.reset(info.hProcess);
   id_ = info.dwProcessId;
+  LiveProcesses().push_back(this);
 }
 
 Process::~Process() {
+  std::erase(LiveProcesses(), this);
   if (Started()) Stop();
 }
 
@@ -465,6 +475,34 @@ std::wstring MessageBoxText(HWND box) {
 bool AnswerMessageBox(HWND box, const wchar_t* buttonText) {
   HWND button = FindChild(box, L"Button", buttonText);
   return button && Click(button);
+}
+
+// --- What was on screen -------------------------------------------------------------------------
+
+std::wstring DescribeScreen() {
+  std::wstring screen;
+  for (const Process* process : LiveProcesses()) {
+    if (!process->Running()) continue;
+    for (HWND window : process->TopLevelWindows()) {
+      if (!::IsWindowVisible(window)) continue;
+      screen += L"\n  \"" + TextOf(window) + L"\" (" + ClassOf(window) + L")";
+      if (ClassOf(window) != kMessageBoxClass) continue;
+      std::vector<HWND> children;
+      ::EnumChildWindows(
+          window,
+          [](HWND child, LPARAM found) WINAPI -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&children));
+      for (HWND child : children) {
+        const std::wstring kind = ClassOf(child), text = TextOf(child);
+        if (::IsWindowVisible(child) && !text.empty() && (kind == L"Static" || kind == L"Edit"))
+          screen += L"\n    " + kind + L": " + text;
+      }
+    }
+  }
+  return screen.empty() ? L"On screen: no window of a started program." : L"On screen:" + screen;
 }
 
 // --- Screenshots -------------------------------------------------------------------------------

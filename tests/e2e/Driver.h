@@ -172,6 +172,13 @@ std::wstring MessageBoxText(HWND box);
 // Clicks the box's button with this text ("&Yes", "&No", "OK"); false when it has none.
 bool AnswerMessageBox(HWND box, const wchar_t* buttonText);
 
+// --- What was on screen -------------------------------------------------------------------------
+
+// The visible top-level windows of every program started through Process and still running:
+// each caption and class, and for a dialog (a message box, an open or save dialog) the texts its
+// labels and fields show. Every failing check of the tier prints it (see main.cpp).
+std::wstring DescribeScreen();
+
 // --- Screenshots -------------------------------------------------------------------------------
 
 // Copies the window's rectangle (frame included) from the screen into a 24-bit BMP file named

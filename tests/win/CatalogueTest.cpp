@@ -156,6 +156,29 @@ TEST_F(CatalogueTest, ARebuildShowsChangedTitlesAndIconsAndLeavesUnchangedRowsAl
   ::SendMessageW(painted.get(), WM_SETICON, ICON_BIG, 0);
 }
 
+TEST_F(CatalogueTest, AChangeOfOrderDrawsNoImageCellAgain) {
+  const auto red = testsupport::SolidIcon(RGB(255, 0, 0), false), blue = testsupport::SolidIcon(RGB(0, 0, 255), false);
+  TestWindow first(L"First window"), second(L"Second window");
+  ::SendMessageW(first.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(red.get()));
+  ::SendMessageW(second.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(blue.get()));
+  form.RefreshCatalogue();
+  // Each cell is marked where it stands: a cell drawn again loses its mark.
+  const auto mark = testsupport::SolidIcon(RGB(0, 255, 0), false);
+  for (HWND window : {first.get(), second.get()}) {
+    const int cell = form.windowListView.ItemImage(RowOf(window));
+    ASSERT_EQ(form.rowImages.AddCentred(mark.get(), form.rowImages.Width(), cell), cell);
+    ASSERT_EQ(testsupport::CellPixel(form.rowImages, cell, 9, 9), RGB(0, 255, 0));
+  }
+  const bool firstAbove = RowOf(first.get()) < RowOf(second.get());
+  ::SetWindowPos(firstAbove ? second.get() : first.get(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  form.RefreshCatalogue();
+  ASSERT_NE(RowOf(first.get()) < RowOf(second.get()), firstAbove) << "the windows did not change places";
+  for (HWND window : {first.get(), second.get()})
+    EXPECT_EQ(testsupport::CellPixel(form.rowImages, form.windowListView.ItemImage(RowOf(window)), 9, 9),
+              RGB(0, 255, 0));
+}
+
 TEST_F(CatalogueTest, LongTitlesAreCutTo510InTheListAnd1022InTheTitleBox) {
   TestWindow longOne(std::wstring(1200, L'x'));
   form.RefreshCatalogue();

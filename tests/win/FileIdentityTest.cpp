@@ -9,6 +9,7 @@
 #include "support/FileUser.h"
 #include "support/Leftovers.h"
 #include "support/MainForm.h"
+#include "support/PatternWindow.h"
 #include "support/ScriptedPrompts.h"
 
 using testsupport::Contents;
@@ -35,18 +36,23 @@ class FileIdentity : public testsupport::MainFormTest {
     EXPECT_EQ(prompts.Texts(ScriptedPrompts::Kind::Error), std::vector<std::wstring>{});
   }
   // Another program reading the file over and over while `replace` replaces it six times reads
-  // only whole versions of it: never a file cut short or half rewritten.
+  // only whole versions of it, never a file cut short or half rewritten, and the file it keeps
+  // open never changes under it (each replacement must bring other contents, so that a rewrite
+  // in place shows there every time).
   static void ExpectOnlyWholeVersionsRead(const std::wstring& path, const std::function<void()>& replace) {
     std::set<testsupport::Version> versions{testsupport::VersionOf(path)};
     testsupport::FileUser reader(L"--read", path);
     for (int i = 0; i < 6; ++i) {
+      const auto before = testsupport::VersionOf(path);
       replace();
+      EXPECT_NE(testsupport::VersionOf(path), before) << "each replacement must bring other contents";
       versions.insert(testsupport::VersionOf(path));
     }
-    const auto [reads, seen] = reader.StopReading();
-    EXPECT_GT(reads, 0u);
-    for (const auto& version : seen)
-      EXPECT_TRUE(versions.count(version)) << "one of " << reads << " reads saw " << version.first << " bytes";
+    const auto reading = reader.StopReading();
+    EXPECT_GT(reading.reads, 0u);
+    EXPECT_EQ(reading.changedUnderHandle, 0u) << "the file was rewritten in place";
+    for (const auto& version : reading.seen)
+      EXPECT_TRUE(versions.count(version)) << "one of " << reading.reads << " reads saw " << version.first << " bytes";
   }
 };
 
@@ -55,7 +61,11 @@ TEST_F(FileIdentity, AReaderMeanwhileReadsOnlyWholeVersions) {
   const std::wstring shot = folder + L"\\shot.bmp", program = folder + L"\\program.exe";
   ASSERT_TRUE(::CopyFileW(testsupport::BesideTests(L"icon_target.exe").c_str(), program.c_str(), FALSE));
   SaveFullScreenShot(shot);
-  ExpectOnlyWholeVersionsRead(shot, [&] { SaveFullScreenShot(shot); });
+  int shots = 0;
+  ExpectOnlyWholeVersionsRead(shot, [&] {
+    const testsupport::PatternWindow mark(L"Mark", RGB(40 * ++shots, 0, 0), {0, 0, 200, 200});
+    SaveFullScreenShot(shot);
+  });
   int change = 0;
   ExpectOnlyWholeVersionsRead(
       program, [&] { ChangeIcon(program, ++change % 2 ? L"magick-16-red.ico" : L"icotool-16-32-48.ico"); });
@@ -76,7 +86,8 @@ TEST_F(FileIdentity, ASavedFileKeepsItsMarksAndOldLeftoversGo) {
   ::GetSystemTimeAsFileTime(&now);
   const ULONGLONG twoHours = 2ULL * 3600 * 10'000'000,
                   ticks = (ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime;
-  for (const std::wstring name : {L"~vn1A2B.tmp", L"~vnC0FFEE.tmp", L"~vnotes.tmp", L"old.tmp"}) {
+  // The first is named as the program names its own; the rest are not its own or too fresh.
+  for (const std::wstring name : {L"~vn1A2B3C4D.tmp", L"~vnC0FFEE.tmp", L"~vnotes.tmp", L"old.tmp"}) {
     const ULONGLONG written = name == L"~vnC0FFEE.tmp" ? ticks : ticks - twoHours;
     const FILETIME stamp{static_cast<DWORD>(written), static_cast<DWORD>(written >> 32)};
     const platform::UniqueFile file(::CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,

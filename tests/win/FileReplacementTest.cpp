@@ -3,6 +3,7 @@
 // as it was and no temporary file is left beside it. The registry's all-or-none writes too.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "platform/files/FileReplacement.h"
 #include "platform/system/Registry.h"
 #include "support/IconFilesOut.h"
+#include "support/ImportReplacement.h"
 #include "support/Leftovers.h"
 #include "support/SavedRegistry.h"
 
@@ -91,6 +93,65 @@ TEST(FileReplacement, AnAbandonedReplacementLeavesTheTargetAndRemovesItsCopy) {
   EXPECT_FALSE(platform::FileExists(temporary));
   EXPECT_EQ(Contents(target), kOld);
   EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+}
+
+// The system's replacement failing at its last steps, as Windows may (a scanner holding the
+// freshly renamed file) and Wine never does: with the old file moved aside or not, and the move
+// back refused too.
+struct LastStepFailure {
+  DWORD code;
+  bool movedAside, moveBackRefused;
+};
+LastStepFailure g_failure{};
+BOOL WINAPI FailingReplace(LPCWSTR replaced, LPCWSTR, LPCWSTR aside, DWORD, void*, void*) {
+  if (g_failure.movedAside) ::MoveFileW(replaced, aside);
+  ::SetLastError(g_failure.code);
+  return FALSE;
+}
+BOOL WINAPI RefusingMove(LPCWSTR, LPCWSTR, DWORD) {
+  ::SetLastError(ERROR_SHARING_VIOLATION);
+  return FALSE;
+}
+
+TEST(FileReplacement, AFailedLastStepKeepsTheOriginalWhereTheMessageSaysAndTheNextCleaningLeavesIt) {
+  const LastStepFailure failures[] = {{ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, false},
+                                      {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, false},
+                                      {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true},
+                                      {ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, true}};
+  for (const LastStepFailure& failure : failures) {
+    SCOPED_TRACE(testing::Message() << failure.code << (failure.moveBackRefused ? ", move back refused" : ""));
+    const std::wstring folder = FreshFolder(L"replace-failed");
+    const std::wstring target = folder + L"\\target.bin";
+    platform::WriteFileBytes(target, kOld);
+    // A user's file is older than the hour after which a leftover goes.
+    FILETIME old{};
+    ::GetSystemTimeAsFileTime(&old);
+    old.dwHighDateTime -= 20;  // over two hours
+    ::SetFileTime(platform::UniqueFile(::CreateFileW(target.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                                     FILE_ATTRIBUTE_NORMAL, nullptr))
+                      .get(),
+                  nullptr, nullptr, &old);
+    g_failure = failure;
+    std::string message;
+    {
+      testsupport::ImportReplacement replace("kernel32.dll", "ReplaceFileW", &FailingReplace);
+      std::optional<testsupport::ImportReplacement> refuse;
+      if (failure.moveBackRefused) refuse.emplace("kernel32.dll", "MoveFileExW", &RefusingMove);
+      message = FailureOf(target, kNew);
+    }
+    EXPECT_EQ(message.rfind("Cannot create file \"" + platform::Narrow(target) + "\". ", 0), 0u) << message;
+    const std::string keptAs = "Its previous contents are kept as \"";
+    const size_t named = message.find(keptAs);
+    EXPECT_EQ(named != std::string::npos, failure.moveBackRefused) << message;
+    const std::wstring original =
+        named == std::string::npos
+            ? target
+            : platform::Widen(message.substr(named + keptAs.size(), message.size() - named - keptAs.size() - 2));
+    platform::WriteFileBytes(folder + L"\\next.bin", kNew);  // the next save here cleans the folder
+    ASSERT_TRUE(platform::FileExists(original)) << message;
+    EXPECT_EQ(Contents(original), kOld);
+    EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+  }
 }
 
 using namespace testsupport::registry;

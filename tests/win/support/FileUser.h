@@ -47,18 +47,24 @@ class FileUser {
     ::CloseHandle(info_.hProcess);
   }
 
-  // Ends the reading; the number of reads, and each distinct content read.
-  std::pair<unsigned, std::set<Version>> StopReading() {
+  // What a reader saw: how often it read the file, how often the contents of the file it had
+  // open changed under it, and each distinct content read.
+  struct Reading {
+    unsigned reads = 0, changedUnderHandle = 0;
+    std::set<Version> seen;
+  };
+  // Ends the reading.
+  Reading StopReading() {
     platform::WriteFileBytes(file_ + L".stop", {});
     EXPECT_EQ(::WaitForSingleObject(info_.hProcess, 20000), WAIT_OBJECT_0) << "the reader did not stop";
-    std::pair<unsigned, std::set<Version>> seen;
+    Reading reading;
     FILE* report = _wfopen((file_ + L".read").c_str(), L"r");
     unsigned long size = 0;
     unsigned long long hash = 0;
-    if (report && std::fscanf(report, "reads %u", &seen.first) == 1)
-      while (std::fscanf(report, "%lu %llu", &size, &hash) == 2) seen.second.emplace(size, hash);
+    if (report && std::fscanf(report, "reads %u changed %u", &reading.reads, &reading.changedUnderHandle) == 2)
+      while (std::fscanf(report, "%lu %llu", &size, &hash) == 2) reading.seen.emplace(size, hash);
     if (report) std::fclose(report);
-    return seen;
+    return reading;
   }
 
  private:
