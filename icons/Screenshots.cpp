@@ -52,6 +52,12 @@ void CaptureSelectedWindow(HWND window, platform::CaptureBitmap& picture) {
 
 }  // namespace
 
+void SaveWindowScreenshot(HWND window, const std::wstring& path) {
+  platform::CaptureBitmap picture;
+  CaptureSelectedWindow(window, picture);
+  SavePicture(picture, path);
+}
+
 void Screenshots::BringProgramBack() {
   ui::Application::Instance().BringToFront();
   platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(links_.mainForm.Handle()));
@@ -59,11 +65,9 @@ void Screenshots::BringProgramBack() {
 
 void Screenshots::ScreenshotWindowClick() {
   if (!links_.savePictureDialog.Execute()) return;
-  platform::CaptureBitmap picture;
   std::exception_ptr failure;
   try {
-    CaptureSelectedWindow(links_.selectedWindow(), picture);
-    SavePicture(picture, links_.savePictureDialog.FileName());
+    SaveWindowScreenshot(links_.selectedWindow(), links_.savePictureDialog.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the program is back in front
   }
