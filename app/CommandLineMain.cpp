@@ -4,6 +4,7 @@
 
 #include "app/CommandForwarding.h"
 #include "app/InstanceGuard.h"
+#include "app/VantoraMain.h"
 #include "platform/Error.h"
 #include "platform/UniqueHandle.h"
 #include "platform/system/Processes.h"
@@ -57,9 +58,12 @@ CommandResult Unparsed(const Parsed& parsed) {
   return {parsed.exitCode, {}, parsed.message};
 }
 
-CommandResult Run(const std::vector<std::string>& args) {
+// The running copy's side: its main window's settings hold the clipboard blocker.
+CommandResult RunHere(const std::vector<std::string>& args) {
   const Parsed parsed = Parse(args);
-  return parsed.request ? RunCommand(*parsed.request, OwnWindow) : Unparsed(parsed);
+  if (!parsed.request) return Unparsed(parsed);
+  auto* form = dynamic_cast<TForm6*>(ui::Application::Instance().MainForm());
+  return RunCommand(*parsed.request, OwnWindow, form ? &form->systemSettings : nullptr);
 }
 
 }  // namespace
@@ -90,7 +94,7 @@ int RunCommandLine(const std::vector<std::string>& args) {
 
 void ServeCommandLines(HWND applicationWindow) {
   ui::Application::Instance().SetCopyDataHandler([applicationWindow](WPARAM sender, const COPYDATASTRUCT& data) {
-    return ServeCommand(applicationWindow, sender, data, Run);
+    return ServeCommand(applicationWindow, sender, data, RunHere);
   });
 }
 

@@ -4,18 +4,22 @@
 #include <exception>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "catalogue/Catalogue.h"
 #include "commands/VantoraInfo.h"
 #include "commands/WindowCommands.h"
+#include "icons/ExeIcon.h"
 #include "icons/Screenshots.h"
 #include "icons/WindowIconPanel.h"
 #include "platform/Error.h"
 #include "platform/system/Processes.h"
 #include "platform/windows/WindowQueries.h"
 #include "shell/BulkCommands.h"
+#include "shell/ShellToggles.h"
+#include "shell/SystemSettings.h"
 #include "ui/CommandReports.h"
 
 namespace app {
@@ -152,6 +156,48 @@ void RunOnAll(const Request& request, const std::vector<HWND>& windows, CommandR
   if (name == "opaque-all") ReportFailures(BulkCommands::SetOpacityOfEach(windows, 100), result);
 }
 
+// The desktop and shell commands, as their buttons run them.
+Failure RunOnDesktop(const Request& request, shell::SystemSettings* settings) {
+  const std::string_view name = request.command->name;
+  const std::string& first = request.args[0];
+  const auto shown = [&](shell::ShellWindow target) {
+    return Written([&] {
+      if (const platform::Outcome outcome = shell::ShellToggles::SetShown(target, first == "show"); !outcome)
+        throw std::runtime_error(Reason(outcome));
+    });
+  };
+  if (name == "taskbar") return shown(shell::ShellWindow::Taskbar);
+  if (name == "taskbar-items") return shown(shell::ShellWindow::TaskbarItems);
+  if (name == "clock") return shown(shell::ShellWindow::TaskbarClock);
+  if (name == "desktop-icons") return shown(shell::ShellWindow::DesktopIcons);
+  if (name == "taskbar-opacity") {
+    shell::ShellToggles::SetTaskbarOpacity(Number(request, 0));
+    return std::nullopt;
+  }
+  if (name == "wallpaper") return Written([&] { shell::SetWallpaper(platform::Widen(first)); });
+  if (name == "mouse") {
+    shell::SystemSettings::SwapMouseButtons(first == "swap");
+    return std::nullopt;
+  }
+  if (name == "startup") return Written([&] { shell::SystemSettings::SetStartWithWindows(first == "on"); });
+  if (name == "screenshot-screen") {
+    MONITORINFO monitor{sizeof(monitor)};
+    ::GetMonitorInfoW(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return Written([&] { icons::SaveScreenScreenshot(monitor.rcMonitor, platform::Widen(first)); });
+  }
+  if (name == "exe-icon") {
+    if (const icons::ExeIconChange change =
+            icons::ReplaceExeIcon(platform::Widen(request.args[1]), platform::Widen(request.args[0]));
+        !change)
+      return platform::Narrow(change.refusal);
+    return std::nullopt;
+  }
+  // The blocker empties the clipboard from the main window's timer, while the program runs.
+  if (!settings) return "The clipboard can be blocked only while Vantora runs.";
+  if (settings->ClipboardBlocked() != (first == "block")) settings->ToggleClipboardBlocker();
+  return std::nullopt;
+}
+
 void RunOnChosen(const Request& request, const std::vector<Listed>& listed, CommandResult& result) {
   std::vector<const Listed*> chosen;
   for (const Listed& window : listed)
@@ -176,7 +222,8 @@ void RunOnChosen(const Request& request, const std::vector<Listed>& listed, Comm
 
 }  // namespace
 
-CommandResult RunCommand(const Request& request, const std::function<bool(HWND)>& ownWindow) {
+CommandResult RunCommand(const Request& request, const std::function<bool(HWND)>& ownWindow,
+                         shell::SystemSettings* settings) {
   CommandResult result;
   const std::vector<Listed> listed = ListWindows(ownWindow);
   switch (request.command->scope) {
@@ -197,7 +244,9 @@ CommandResult RunCommand(const Request& request, const std::function<bool(HWND)>
       break;
     }
     case Scope::Window: RunOnChosen(request, listed, result); break;
-    case Scope::Desktop: result = {kFailed, {}, "This command does not run from the command line yet.\n"}; break;
+    case Scope::Desktop:
+      if (const Failure failure = RunOnDesktop(request, settings)) result = {kFailed, {}, *failure + "\n"};
+      break;
   }
   return result;
 }

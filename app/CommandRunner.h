@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/portable/CommandLine.h"
+#include "shell/SystemSettings.h"
 
 namespace app {
 
@@ -15,7 +16,9 @@ struct CommandResult {
   std::string out, err;  // UTF-8
 };
 
-// `ownWindow` tells the program's own windows, which are never listed.
-CommandResult RunCommand(const vantora::cli::Request& request, const std::function<bool(HWND)>& ownWindow);
+// `ownWindow` tells the program's own windows, which are never listed; `settings` are the running
+// program's (null when the command runs on its own: the clipboard blocker then cannot run).
+CommandResult RunCommand(const vantora::cli::Request& request, const std::function<bool(HWND)>& ownWindow,
+                         shell::SystemSettings* settings = nullptr);
 
 }  // namespace app

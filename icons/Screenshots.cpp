@@ -58,6 +58,15 @@ void SaveWindowScreenshot(HWND window, const std::wstring& path) {
   SavePicture(picture, path);
 }
 
+void SaveScreenScreenshot(const RECT& r, const std::wstring& path) {
+  platform::CaptureBitmap picture;
+  if (const platform::Outcome taken =
+          platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
+      !taken)
+    ThrowNotTaken(taken.Reason());
+  SavePicture(picture, path);
+}
+
 void Screenshots::BringProgramBack() {
   ui::Application::Instance().BringToFront();
   platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(links_.mainForm.Handle()));
@@ -77,21 +86,15 @@ void Screenshots::ScreenshotWindowClick() {
 
 void Screenshots::ScreenshotScreenClick() {
   if (!links_.savePictureDialog.Execute()) return;
-  platform::CaptureBitmap picture;
   auto& application = ui::Application::Instance();
   links_.fadeWindow(links_.mainForm.Handle(), 100, 0);
   application.Minimize();
   application.WaitFor([this] { return !links_.mainForm.Visible() && platform::DesktopPainted(); }, kScreenSettleWait);
   MONITORINFO monitor{sizeof(monitor)};
   ::GetMonitorInfoW(::MonitorFromWindow(links_.mainForm.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& r = monitor.rcMonitor;
   std::exception_ptr failure;
   try {
-    if (const platform::Outcome taken =
-            platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
-        !taken)
-      ThrowNotTaken(taken.Reason());
-    SavePicture(picture, links_.savePictureDialog.FileName());
+    SaveScreenScreenshot(monitor.rcMonitor, links_.savePictureDialog.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the main window is back
   }

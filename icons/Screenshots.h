@@ -14,6 +14,9 @@ namespace icons {
 // std::runtime_error with the user's sentence when no picture was taken or saved.
 void SaveWindowScreenshot(HWND window, const std::wstring& path);
 
+// Saves a picture of the monitor's whole area (screen coordinates) to the file, as above.
+void SaveScreenScreenshot(const RECT& monitor, const std::wstring& path);
+
 class Screenshots {
  public:
   struct Links {
