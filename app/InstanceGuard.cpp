@@ -35,6 +35,14 @@ bool InstanceGuard::ActivatePreviousInstance(HWND applicationWindow, int maximum
   return true;
 }
 
+HWND InstanceGuard::RunningInstance(const std::wstring& recordName) {
+  const auto memory = platform::SharedMemory::Open(recordName, platform::kInstanceRecordSize);
+  if (!memory) return nullptr;
+  const platform::InstanceRecord record = platform::ReadInstanceRecord(*memory);
+  const HWND owner = platform::RecordValueToWindow(record.ownerWindow);
+  return record.count > 0 && ::IsWindow(owner) ? owner : nullptr;
+}
+
 std::wstring ProgramRecordName() { return platform::InstanceRecordName(platform::ExecutablePath()); }
 
 std::wstring SystemErrorText(DWORD code) {

@@ -23,6 +23,10 @@ class InstanceGuard {
   // platform::Win32Error when the record cannot be created.
   bool ActivatePreviousInstance(HWND applicationWindow, int maximumInstances);
 
+  // The application window of a running copy that claimed the record, or null when none runs.
+  // Claims nothing.
+  static HWND RunningInstance(const std::wstring& recordName);
+
   // False once the guard refused this process: it then never gives a place back.
   bool InstanceCounted() const noexcept { return counted_; }
 

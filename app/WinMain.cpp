@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/CommandLineMain.h"
 #include "app/InstanceGuard.h"
 #include "app/VantoraMain.h"
 #include "app/VersionGate.h"
@@ -15,6 +16,8 @@ constexpr int kMaximumInstances = 1;
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // A command line runs one command and ends, without a window of its own.
+  if (const auto args = app::CommandLineArguments(); !args.empty()) return app::RunCommandLine(args);
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   auto& app = ui::Application::Instance();
@@ -29,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       ui::CurrentPrompts().Error(SystemErrorText(error.code()));
       return 0;
     }
+    app::ServeCommandLines(app.Handle());
     if (!vantora::IsSupportedVersion(ProbeWindowsVersion())) {
       ui::CurrentPrompts().Information(L"Operating System Too Old");
       return 0;

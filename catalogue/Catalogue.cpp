@@ -47,6 +47,34 @@ std::vector<HWND> TaskbarStartButtons() {
 
 }  // namespace
 
+std::vector<std::pair<HWND, std::wstring>> ListedWindows(const std::function<bool(HWND)>& ownWindow) {
+  // Looked up once per walk rather than asking every window for its class.
+  const HWND wineTray = platform::RunningOnWine() ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
+  const std::vector<HWND> startButtons = TaskbarStartButtons();
+  std::vector<std::pair<HWND, std::wstring>> listed;
+  platform::EnumerateTopLevelWindows([&](HWND window) {
+    // Cheapest tests first: the result is the same in any order, and most windows are hidden.
+    if (ownWindow(window) || !::IsWindowVisible(window)) return;
+    std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
+    if (!vantora::IsListedTitle(title)) return;
+    // The window manager cloaks what it keeps off the screen the user sees: windows on other
+    // virtual desktops, suspended Store apps, parts of the shell.
+    if (window == wineTray || std::find(startButtons.begin(), startButtons.end(), window) != startButtons.end() ||
+        platform::CurrentWindowIsolation().Cloaked(window))
+      return;
+    listed.emplace_back(window, std::move(title));
+  });
+  return listed;
+}
+
+platform::UniqueIcon WindowIconCopy(HWND window, bool large) {
+  ProgramIcons programs;
+  programs.BeginRebuild(vantora::kSmallIconSize);
+  HICON icon = platform::RunningOnWine() ? programs.For(window, large) : nullptr;
+  if (!icon) icon = platform::WindowIcon(window, large);
+  return platform::CopyAtSystemSize(icon, large);
+}
+
 Catalogue::Catalogue(ui::Form& form, CatalogueControls controls, std::function<bool(HWND)> ownWindow)
     : form_(form), c_(std::move(controls)), ownWindow_(std::move(ownWindow)), onWine_(platform::RunningOnWine()) {
   c_.list.SetImages(c_.images);
@@ -136,22 +164,9 @@ void Catalogue::RefreshAfterClosing(std::span<const HWND> asked) {
 void Catalogue::Refresh() {
   const int remembered = c_.list.ItemIndex();
   programIcons_.BeginRebuild(RowIconSize());
-  // Looked up once per rebuild rather than asking every window for its class.
-  const HWND wineTray = onWine_ ? ::FindWindowW(vantora::kWineTrayClass.data(), nullptr) : nullptr;
-  const std::vector<HWND> startButtons = TaskbarStartButtons();
   std::vector<Row> rows;
-  platform::EnumerateTopLevelWindows([this, &rows, wineTray, &startButtons](HWND window) {
-    // Cheapest tests first: the result is the same in any order, and most windows are hidden.
-    if (ownWindow_(window) || !::IsWindowVisible(window)) return;
-    std::wstring title = platform::WindowText(window, vantora::kRowTitleBuffer);
-    if (!vantora::IsListedTitle(title)) return;
-    // The window manager cloaks what it keeps off the screen the user sees: windows on other
-    // virtual desktops, suspended Store apps, parts of the shell.
-    if (window == wineTray || std::find(startButtons.begin(), startButtons.end(), window) != startButtons.end() ||
-        platform::CurrentWindowIsolation().Cloaked(window))
-      return;
+  for (auto& [window, title] : ListedWindows(ownWindow_))
     rows.push_back({window, std::move(title), RowIconOf(window), ui::kNoImage});
-  });
   std::erase_if(storeAppIcons_, [&rows](const auto& kept) {
     return std::none_of(rows.begin(), rows.end(), [&kept](const Row& row) { return row.window == kept.first; });
   });

@@ -7,6 +7,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/ProgramIcons.h"
@@ -33,6 +34,13 @@ struct CatalogueControls {
   ui::Timer& armTimer;      // checks the refresh period every 100 ms
   ui::Timer& refreshTimer;  // rebuilds the list every period while the program is active
 };
+
+// The windows the list shows, front to back, with their titles as the rows show them. `ownWindow`
+// tells which windows are the program's own and never listed.
+std::vector<std::pair<HWND, std::wstring>> ListedWindows(const std::function<bool(HWND)>& ownWindow);
+
+// A copy of the window's icon as the icon panel shows it, for a window outside the list.
+platform::UniqueIcon WindowIconCopy(HWND window, bool large);
 
 class Catalogue {
  public:

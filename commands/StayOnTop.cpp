@@ -10,11 +10,9 @@ namespace commands {
 void WindowCommands::ApplyStayOnTop() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  const auto rect = platform::WindowRectangle(window);
-  if (!rect) return;
+  if (!platform::WindowRectangle(window)) return;
   const bool onTop = c_.stayOnTop.Checked();
-  const platform::Outcome placed =
-      platform::PositionWindow(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING);
+  const platform::Outcome placed = SetStayOnTop(window, onTop);
   const wchar_t* what = L"Placing the selected window on top or among the others";
   // A change of selection re-applies the window's own state, which no refusal takes from it.
   if (platform::IsWindowTopmost(window) == onTop) {
@@ -24,6 +22,12 @@ void WindowCommands::ApplyStayOnTop() {
   ui::ReportCommandFailure(what, placed);
   // Setting the mark runs this again, once, with the state the window has: a call without effect.
   c_.stayOnTop.SetChecked(!onTop);
+}
+
+platform::Outcome WindowCommands::SetStayOnTop(HWND window, bool onTop) {
+  const auto rect = platform::WindowRectangle(window);
+  if (!rect) return platform::Outcome::Failure(ERROR_INVALID_WINDOW_HANDLE);
+  return platform::PositionWindow(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING);
 }
 
 }  // namespace commands

@@ -4,6 +4,7 @@
 
 #include "catalogue/portable/ToggleCaptions.h"
 #include "ui/CommandReports.h"
+#include "platform/windows/WindowArrangement.h"
 #include "platform/windows/WindowRoutines.h"
 #include "ui/Prompts.h"
 #include "platform/windows/WindowQueries.h"
@@ -23,7 +24,7 @@ void WindowCommands::SetTitleFromEdit() {
     return;
   }
   // Blanks are a title like any other. The box and the list show the title read back.
-  ui::ReportCommandFailure(L"Setting the selected window's title", platform::SetWindowTitle(window, text));
+  ui::ReportCommandFailure(L"Setting the selected window's title", SetTitle(window, text));
   catalogue_.RefreshAndUpdate();
 }
 
@@ -34,21 +35,21 @@ void WindowCommands::TitleKeyUp(const ui::KeyEvent& key) {
 
 void WindowCommands::ShowSelected(int showCommand) {
   if (const HWND window = catalogue_.SelectedWindow())
-    ui::ReportCommandFailure(L"Showing the selected window", platform::ShowWindowState(window, showCommand));
+    ui::ReportCommandFailure(L"Showing the selected window", Show(window, showCommand));
 }
 
 void WindowCommands::CloseSelected() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   // A program that asks its own question on close may keep its window; it then stays listed.
-  ui::ReportCommandFailure(L"Asking the selected window to close", platform::RequestClose(window));
+  ui::ReportCommandFailure(L"Asking the selected window to close", Close(window));
   catalogue_.RefreshAfterClosing({&window, 1});
 }
 
 void WindowCommands::BringSelectedToFront() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
-  platform::LogIfFailed(L"Bringing the selected window to the front", platform::BringToForeground(window));
+  platform::LogIfFailed(L"Bringing the selected window to the front", BringToFront(window));
   catalogue_.RefreshAndUpdate();  // keeps the selected row index, not the window
 }
 
@@ -58,7 +59,7 @@ void WindowCommands::ApplyOpacity() {
   // The label shows the opacity the window reports afterwards; a window left alone (it did not
   // answer, or refused) keeps the label as it was.
   const int position = c_.opacity.Position();
-  const platform::Outcome set = platform::SetWindowOpacity(window, position);
+  const platform::Outcome set = SetOpacity(window, position);
   ui::ReportCommandFailure(L"Setting the selected window's opacity", set);
   if (!set) return;
   const BYTE alpha = platform::LayeredAlpha(window).value_or(vantora::OpacityAlpha(position));
@@ -71,7 +72,7 @@ void WindowCommands::ToggleEnabled() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.enableToggle.Caption() == kEnabledToggle.first;
-  const platform::Outcome set = platform::SetWindowEnabled(window, !disable);
+  const platform::Outcome set = SetEnabled(window, !disable);
   ui::ReportCommandFailure(L"Enabling or disabling the selected window", set);
   if (!set) return;
   c_.enableToggle.SetCaption(::IsWindowEnabled(window) ? kEnabledToggle.first : kEnabledToggle.second);
@@ -81,11 +82,30 @@ void WindowCommands::ToggleCloseButton() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.closeButtonToggle.Caption() == kCloseButtonToggle.first;
-  const platform::Outcome set = platform::SetCloseButtonEnabled(window, !disable);
+  const platform::Outcome set = SetCloseButton(window, !disable);
   ui::ReportCommandFailure(L"Greying or enabling the selected window's close button", set);
   if (!set) return;
   const bool enabled = platform::SystemMenuCloseEnabled(window).value_or(!disable);
   c_.closeButtonToggle.SetCaption(enabled ? kCloseButtonToggle.first : kCloseButtonToggle.second);
 }
+
+platform::Outcome WindowCommands::SetTitle(HWND window, const std::wstring& text) {
+  return platform::SetWindowTitle(window, text);
+}
+platform::Outcome WindowCommands::Show(HWND window, int showCommand) {
+  return platform::ShowWindowState(window, showCommand);
+}
+platform::Outcome WindowCommands::Close(HWND window) { return platform::RequestClose(window); }
+platform::Outcome WindowCommands::BringToFront(HWND window) { return platform::BringToForeground(window); }
+platform::Outcome WindowCommands::SetOpacity(HWND window, int percent) {
+  return platform::SetWindowOpacity(window, percent);
+}
+platform::Outcome WindowCommands::SetEnabled(HWND window, bool enabled) {
+  return platform::SetWindowEnabled(window, enabled);
+}
+platform::Outcome WindowCommands::SetCloseButton(HWND window, bool enabled) {
+  return platform::SetCloseButtonEnabled(window, enabled);
+}
+platform::Outcome WindowCommands::Place(HWND window, const RECT& rect) { return platform::PlaceWindow(window, rect); }
 
 }  // namespace commands

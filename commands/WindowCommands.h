@@ -2,7 +2,10 @@
 // The commands on the selected window of the list. Each looks the window up when it runs and
 // does nothing while no row is selected; the state the user sees afterwards (title, check mark,
 // toggle captions) is read back from the window by the next selection update.
+#include <string>
+
 #include "catalogue/Catalogue.h"
+#include "platform/Error.h"
 #include "ui/Controls.h"
 
 namespace commands {
@@ -30,6 +33,18 @@ class WindowCommands {
   void ApplyStayOnTop();
   void ToggleEnabled();
   void ToggleCloseButton();
+
+  // The same commands on one given window (the command line's), as the buttons run them.
+  static platform::Outcome SetTitle(HWND window, const std::wstring& text);
+  static platform::Outcome Show(HWND window, int showCommand);
+  static platform::Outcome Close(HWND window);
+  static platform::Outcome BringToFront(HWND window);
+  static platform::Outcome SetOpacity(HWND window, int percent);
+  static platform::Outcome SetStayOnTop(HWND window, bool onTop);
+  static platform::Outcome SetEnabled(HWND window, bool enabled);
+  static platform::Outcome SetCloseButton(HWND window, bool enabled);
+  // Gives the window's visible frame this rectangle (screen coordinates), as "Resize Window" does.
+  static platform::Outcome Place(HWND window, const RECT& rect);
 
  private:
   catalogue::Catalogue& catalogue_;

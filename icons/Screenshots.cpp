@@ -53,6 +53,21 @@ void CaptureSelectedWindow(HWND window, platform::CaptureBitmap& picture) {
 
 }  // namespace
 
+void SaveWindowScreenshot(HWND window, const std::wstring& path) {
+  platform::CaptureBitmap picture;
+  CaptureSelectedWindow(window, picture);
+  SavePicture(picture, path);
+}
+
+void SaveScreenScreenshot(const RECT& r, const std::wstring& path) {
+  platform::CaptureBitmap picture;
+  if (const platform::Outcome taken =
+          platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
+      !taken)
+    ThrowNotTaken(taken.Reason());
+  SavePicture(picture, path);
+}
+
 void Screenshots::BringProgramBack() {
   ui::Application::Instance().BringToFront();
   platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(links_.mainForm.Handle()));
@@ -60,11 +75,9 @@ void Screenshots::BringProgramBack() {
 
 void Screenshots::ScreenshotWindowClick() {
   if (!links_.savePictureDialog.Execute()) return;
-  platform::CaptureBitmap picture;
   std::exception_ptr failure;
   try {
-    CaptureSelectedWindow(links_.selectedWindow(), picture);
-    SavePicture(picture, links_.savePictureDialog.FileName());
+    SaveWindowScreenshot(links_.selectedWindow(), links_.savePictureDialog.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the program is back in front
   }
@@ -74,7 +87,6 @@ void Screenshots::ScreenshotWindowClick() {
 
 void Screenshots::ScreenshotScreenClick() {
   if (!links_.savePictureDialog.Execute()) return;
-  platform::CaptureBitmap picture;
   auto& application = ui::Application::Instance();
   links_.fadeWindow(links_.mainForm.Handle(), 100, 0);
   application.Minimize();
@@ -82,14 +94,9 @@ void Screenshots::ScreenshotScreenClick() {
   platform::AwaitComposedFrame();
   MONITORINFO monitor{sizeof(monitor)};
   ::GetMonitorInfoW(::MonitorFromWindow(links_.mainForm.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& r = monitor.rcMonitor;
   std::exception_ptr failure;
   try {
-    if (const platform::Outcome taken =
-            platform::CaptureScreenRect(r.left, r.top, r.right - r.left, r.bottom - r.top, picture);
-        !taken)
-      ThrowNotTaken(taken.Reason());
-    SavePicture(picture, links_.savePictureDialog.FileName());
+    SaveScreenScreenshot(monitor.rcMonitor, links_.savePictureDialog.FileName());
   } catch (...) {
     failure = std::current_exception();  // reported once the main window is back
   }

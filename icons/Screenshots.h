@@ -3,11 +3,19 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 
 namespace icons {
+
+// Restores and raises the window and saves its picture to the file (replaced whole); throws a
+// std::runtime_error with the user's sentence when no picture was taken or saved.
+void SaveWindowScreenshot(HWND window, const std::wstring& path);
+
+// Saves a picture of the monitor's whole area (screen coordinates) to the file, as above.
+void SaveScreenScreenshot(const RECT& monitor, const std::wstring& path);
 
 class Screenshots {
  public:

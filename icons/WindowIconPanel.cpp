@@ -48,11 +48,15 @@ void WindowIconPanel::SaveSmallIconAsClick() {
 void WindowIconPanel::SaveWindowIconClick() {
   if (c_.savePictureDialog.Execute()) {
     const bool large = c_.saveLargeIcon.Checked();
-    const SIZE size = large ? LargeIconSize() : SIZE{kSmallIconSide, kSmallIconSide};
     const auto icon = selection_.copyWindowIcon(selection_.selectedWindow(), large);
-    ExportIcon(icon.get(), size.cx, size.cy, c_.savePictureDialog.FileName());
+    ExportWindowIcon(icon.get(), large, c_.savePictureDialog.FileName());
   }
   selection_.updateSelectionState();
+}
+
+void ExportWindowIcon(HICON icon, bool large, const std::wstring& path) {
+  const SIZE size = large ? LargeIconSize() : SIZE{kSmallIconSide, kSmallIconSide};
+  ExportIcon(icon, size.cx, size.cy, path);
 }
 
 void WindowIconPanel::RefuseNewIcon() {

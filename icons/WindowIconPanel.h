@@ -3,6 +3,8 @@
 // file, and installing a loaded icon file as the window's icon.
 #include <windows.h>
 
+#include <string>
+
 #include <functional>
 #include <vector>
 
@@ -15,6 +17,9 @@
 namespace icons {
 
 // What the panel needs from the window list.
+// Saves a window's icon as "Save Window Icon To File" does: large at the system's size, small at 16.
+void ExportWindowIcon(HICON icon, bool large, const std::wstring& path);
+
 struct SelectionLink {
   std::function<HWND()> selectedWindow;  // null when the list is empty or nothing is selected
   std::function<platform::UniqueIcon(HWND, bool large)> copyWindowIcon;  // the list's icon rule

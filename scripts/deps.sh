@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(cmake ninja-build g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
           wine wine32:i386 wine64 fonts-wine xvfb xdotool x11-utils imagemagick bc
           icoutils clang libclang-rt-14-dev clang-tidy clang-format file procps nsis zip unzip
-          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
+          xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils libcli11-dev nlohmann-json3-dev)
 
 # Wine's 32-bit XRandR, XRender and Xinerama client libraries, which a desktop Wine has and the
 # two-monitor tests need (without them Wine reports one monitor). Installed system-wide they would

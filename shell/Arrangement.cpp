@@ -5,6 +5,7 @@
 #include "shell/BulkCommands.h"
 
 #include <algorithm>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -39,7 +40,7 @@ constexpr Arrangement kTileVertical{[](HMONITOR, const vantora::Rect& work, int 
 // The listed windows that are arranged, in list order, grouped by the monitor each is on: the
 // enabled ones that are not minimized (disabled windows are skipped, as the system's own
 // arrangement skips them).
-std::vector<std::pair<HMONITOR, std::vector<HWND>>> WindowsByMonitor(const std::vector<HWND>& listed) {
+std::vector<std::pair<HMONITOR, std::vector<HWND>>> WindowsByMonitor(std::span<const HWND> listed) {
   std::vector<std::pair<HMONITOR, std::vector<HWND>>> groups;
   for (HWND window : listed) {
     if (!::IsWindow(window) || !::IsWindowEnabled(window) || ::IsIconic(window)) continue;
@@ -62,6 +63,10 @@ void ArrangeOnMonitor(HMONITOR monitor, std::vector<HWND> windows, const Arrange
         platform::PlaceWindow(windows[i], RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom}));
 }
 
+void ArrangeAll(std::span<const HWND> windows, const Arrangement& arrangement) {
+  for (auto& group : WindowsByMonitor(windows)) ArrangeOnMonitor(group.first, std::move(group.second), arrangement);
+}
+
 }  // namespace
 
 void BulkCommands::Arrange(const Arrangement& arrangement) {
@@ -69,9 +74,17 @@ void BulkCommands::Arrange(const Arrangement& arrangement) {
     platform::LogIfFailed(L"Raising the main window", platform::RaiseToTop(form_.Handle()));
   };
   raiseMainWindow();
-  for (auto& group : WindowsByMonitor(catalogue_.Windows()))
-    ArrangeOnMonitor(group.first, std::move(group.second), arrangement);
+  const std::vector<HWND> windows = catalogue_.Windows();
+  ArrangeAll(windows, arrangement);
   raiseMainWindow();
+}
+
+void BulkCommands::ArrangeEach(std::span<const HWND> windows, Layout layout) {
+  switch (layout) {
+    case Layout::Cascade: ArrangeAll(windows, kCascade); break;
+    case Layout::TileHorizontal: ArrangeAll(windows, kTileHorizontal); break;
+    case Layout::TileVertical: ArrangeAll(windows, kTileVertical); break;
+  }
 }
 
 void BulkCommands::Cascade() { Arrange(kCascade); }

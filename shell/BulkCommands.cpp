@@ -59,11 +59,33 @@ void BulkCommands::Run(std::span<const Step> steps) {
 // answer, just fails its call: the walk goes on, and the failure goes to the debug log.
 void BulkCommands::Walk(BulkVariant variant, const wchar_t* what,
                         const std::function<platform::Outcome(HWND)>& act) const {
-  const std::vector<HWND> windows = catalogue_.Windows();
+  WalkWindows(catalogue_.Windows(), variant == BulkVariant::Button, what, act);
+}
+
+WalkFailures BulkCommands::WalkWindows(std::span<const HWND> windows, bool processMessages, const wchar_t* what,
+                                       const std::function<platform::Outcome(HWND)>& act) {
+  WalkFailures failures;
   for (HWND window : windows) {
-    platform::LogIfFailed(what, act(window));
-    if (variant == BulkVariant::Button) ui::Application::Instance().ProcessMessages();
+    platform::Outcome outcome = act(window);
+    platform::LogIfFailed(what, outcome);
+    if (!outcome) failures.emplace_back(window, outcome);
+    if (processMessages) ui::Application::Instance().ProcessMessages();
   }
+  return failures;
+}
+
+WalkFailures BulkCommands::ShowEach(std::span<const HWND> windows, int showCommand) {
+  return WalkWindows(windows, false, L"Showing a listed window",
+                     [showCommand](HWND window) { return platform::ShowWindowState(window, showCommand); });
+}
+
+WalkFailures BulkCommands::CloseEach(std::span<const HWND> windows) {
+  return WalkWindows(windows, false, L"Asking a listed window to close", platform::RequestClose);
+}
+
+WalkFailures BulkCommands::SetOpacityOfEach(std::span<const HWND> windows, int percent) {
+  return WalkWindows(windows, false, L"Setting a listed window's opacity",
+                     [percent](HWND window) { return platform::SetWindowOpacity(window, percent); });
 }
 
 void BulkCommands::ShowAll(const ShowAllOperation& operation, BulkVariant variant) {
@@ -87,8 +109,7 @@ void BulkCommands::MaximizeAll() { ShowAll(kMaximizeAll, BulkVariant::HotKey); }
 void BulkCommands::RestoreAll(BulkVariant variant) { ShowAll(kRestoreAll, variant); }
 
 void BulkCommands::SetAllOpacity(int percent) {
-  Walk(BulkVariant::HotKey, L"Setting a listed window's opacity",
-       [percent](HWND window) { return platform::SetWindowOpacity(window, percent); });
+  SetOpacityOfEach(catalogue_.Windows(), percent);
   Run(kFrontThenRaise);
 }
 

@@ -76,6 +76,17 @@ void SystemSettings::ShowStartWithWindowsState() {
 
 void SystemSettings::ToggleStartWithWindows() {
   const bool start = controls_.startWithWindows.Caption() == kStartWithWindowsToggle.first;
+  try {
+    SetStartWithWindows(start);
+  } catch (...) {
+    // The caption says what the Run key holds now, whatever was asked.
+    ShowStartWithWindowsState();
+    throw;
+  }
+  ShowStartWithWindowsState();
+}
+
+void SystemSettings::SetStartWithWindows(bool start) {
   DWORD refused = ERROR_SUCCESS;
   try {
     platform::RegistryKey run = platform::RegistryKey::Create(HKEY_CURRENT_USER, kRunKey);
@@ -90,8 +101,6 @@ void SystemSettings::ToggleStartWithWindows() {
   } catch (const platform::Win32Error& error) {
     refused = error.code();
   }
-  // The caption says what the Run key holds now, whatever was asked.
-  ShowStartWithWindowsState();
   if (refused != ERROR_SUCCESS)
     throw std::runtime_error(platform::Narrow((start ? L"Vantora Could Not Be Added To The Windows Startup. "
                                                      : L"Vantora Could Not Be Removed From The Windows Startup. ") +

@@ -35,8 +35,15 @@ void ShellToggles::ApplyStartupCaptions() {
 
 void ShellToggles::Toggle(ShellWindow target) {
   const ShellToggleRow& row = ShellToggle(target);
-  ui::Button& button = ButtonOf(target);
-  const bool hide = button.Caption() == row.captions.first;
+  const bool hide = ButtonOf(target).Caption() == row.captions.first;
+  if (!SetShown(target, !hide)) return;  // the caption stays
+  // The caption says what the window reports now: its own visibility, which a hidden taskbar
+  // does not take from its items.
+  ApplyCaption(row, platform::HasVisibleStyle(FindShellWindow(target)));
+}
+
+platform::Outcome ShellToggles::SetShown(ShellWindow target, bool show) {
+  const ShellToggleRow& row = ShellToggle(target);
   const HWND window = FindShellWindow(target);
   // Never a caption for a window that is not there.
   if (!window)
@@ -44,18 +51,15 @@ void ShellToggles::Toggle(ShellWindow target) {
         platform::Narrow(L"The " + std::wstring(row.name) + L" Cannot Be Found On This Version Of Windows."));
   // The shell's windows belong to another program, which may have stopped answering: the show
   // call is left out then (platform::Answering), and fails.
-  const int command = hide ? SW_HIDE : row.restores ? SW_SHOWNORMAL : SW_SHOW;
+  const int command = !show ? SW_HIDE : row.restores ? SW_SHOWNORMAL : SW_SHOW;
   const platform::Outcome shown = platform::ShowWindowState(window, command);
   platform::LogIfFailed(L"Hiding or showing a window of the shell", shown);
-  if (!shown) return;  // the caption stays
-  if (target == ShellWindow::Taskbar) {
+  if (shown && target == ShellWindow::Taskbar) {
     for (const HWND other : SecondaryTaskbars())
       platform::LogIfFailed(L"Hiding or showing a taskbar of another monitor",
                             platform::ShowWindowState(other, command));
   }
-  // The caption says what the window reports now: its own visibility, which a hidden taskbar
-  // does not take from its items.
-  ApplyCaption(row, platform::HasVisibleStyle(window));
+  return shown;
 }
 
 void ShellToggles::ApplyCaption(const ShellToggleRow& row, bool visible) {
@@ -64,12 +68,15 @@ void ShellToggles::ApplyCaption(const ShellToggleRow& row, bool visible) {
 
 void ShellToggles::ApplyTaskbarOpacity() {
   opacityChosen_ = true;
+  SetTaskbarOpacity(taskbarOpacity_.Position());
+}
+
+void ShellToggles::SetTaskbarOpacity(int percent) {
   std::vector<HWND> taskbars = SecondaryTaskbars();
   if (const HWND main = FindShellWindow(ShellWindow::Taskbar)) taskbars.insert(taskbars.begin(), main);
   // A taskbar that does not answer is left alone (platform::Answering).
   for (const HWND taskbar : taskbars)
-    platform::LogIfFailed(L"Setting a taskbar's opacity",
-                          platform::SetWindowOpacity(taskbar, taskbarOpacity_.Position()));
+    platform::LogIfFailed(L"Setting a taskbar's opacity", platform::SetWindowOpacity(taskbar, percent));
 }
 
 // A new shell (Explorer restarts after a crash or an update) has new windows in their own

@@ -39,6 +39,12 @@ class ShellToggles {
   // Every taskbar's opacity from the slider's position, as a percentage.
   void ApplyTaskbarOpacity();
 
+  // The same on the shell without the buttons (the command line's): shows or hides the target
+  // (every taskbar for the taskbar), throwing as Toggle does for a target the shell lacks; sets
+  // every taskbar's opacity.
+  static platform::Outcome SetShown(ShellWindow target, bool show);
+  static void SetTaskbarOpacity(int percent);
+
  private:
   ui::Button& ButtonOf(ShellWindow target) const;
   void ApplyCaption(const ShellToggleRow& row, bool visible);

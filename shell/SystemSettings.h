@@ -54,6 +54,7 @@ class SystemSettings {
   static void SwapMouseButtons(bool swapped);
 
   void ToggleClipboardBlocker();
+  bool ClipboardBlocked() const noexcept { return controls_.clipboardTimer.Enabled(); }
   void ClipboardTick();
 
   // Once at start-up, and after each toggle: the button names the opposite of what Windows will
@@ -63,6 +64,9 @@ class SystemSettings {
   // reported with the system's reason.
   void ShowStartWithWindowsState();
   void ToggleStartWithWindows();
+  // Writes or removes the Run value; throws std::runtime_error with the user's sentence when the
+  // registry refuses.
+  static void SetStartWithWindows(bool start);
 
   // Both shutdown commands: asks, and powers off on Yes; a refusal is shown with its reason.
   static void ShutdownPC();

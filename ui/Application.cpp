@@ -69,6 +69,8 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
         return 0;
       }
       break;
+    case WM_COPYDATA:
+      return app.copyDataHandler_ ? app.copyDataHandler_(wParam, *reinterpret_cast<const COPYDATASTRUCT*>(lParam)) : 0;
     default: break;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);

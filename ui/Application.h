@@ -55,6 +55,11 @@ class Application {
   void BringToFront();
   // Shows or hides the taskbar entry with the main form.
   void ShowTaskbarEntry(bool show);
+  // What another program sends the application window with WM_COPYDATA (wParam, the data) goes
+  // here; its answer is the message's result. Without a handler such data is refused (0).
+  void SetCopyDataHandler(std::function<LRESULT(WPARAM, const COPYDATASTRUCT&)> handler) {
+    copyDataHandler_ = std::move(handler);
+  }
 
   // The look every form and control paints with; the native look until another is installed.
   Look& CurrentLook() const noexcept { return *look_; }
@@ -76,6 +81,7 @@ class Application {
   HINSTANCE instance_ = nullptr;
   HWND hwnd_ = nullptr;
   std::wstring title_;
+  std::function<LRESULT(WPARAM, const COPYDATASTRUCT&)> copyDataHandler_;
   Form* mainForm_ = nullptr;
   bool terminated_ = false;
   int exitCode_ = 0;
