@@ -13,6 +13,7 @@ void WindowCommands::ApplyStayOnTop() {
   const auto rect = platform::WindowRectangle(window);
   if (!rect) return;
   const bool onTop = c_.stayOnTop.Checked();
+  if (platform::IsWindowTopmost(window) != onTop) Remember(L"Stay On Top Window", window);
   const platform::Outcome placed =
       platform::PositionWindow(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, *rect, SWP_NOSENDCHANGING);
   const wchar_t* what = L"Placing the selected window on top or among the others";

@@ -3,6 +3,7 @@
 // all, each in the variant of its button and of its hotkey; cascade and tile.
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "catalogue/Catalogue.h"
 #include "platform/Error.h"
@@ -36,6 +37,7 @@ class BulkCommands {
 
  private:
   void Run(std::span<const Step> steps);
+  std::vector<HWND> Targets(BulkVariant variant) const;
   // `what` names the call for the debug log.
   void Walk(BulkVariant variant, const wchar_t* what, const std::function<platform::Outcome(HWND)>& act) const;
   void ShowAll(const ShowAllOperation& operation, BulkVariant variant);
