@@ -2,7 +2,7 @@
 # Prepares and ends the Wine session the tests run in.
 #   wine-session.sh start <wine_keepalive.exe>   prefix (once), persistent server, keep-alive window
 #   wine-session.sh stop  <wine_keepalive.exe>
-# Needs DISPLAY and WINEPREFIX in the environment.
+# Needs DISPLAY and WINEPREFIX in the environment; WINEARCH=win64 makes a 64-bit prefix.
 set -eu
 : "${WINEPREFIX:?set WINEPREFIX}" "${DISPLAY:?set DISPLAY}"
 export WINEARCH=${WINEARCH:-win32}
@@ -12,7 +12,13 @@ KEEP=$2
 case "$1" in
 start)
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1
+    # Only the 64-bit loader makes a 64-bit prefix; after that plain wine runs both kinds of
+    # program in it, a 32-bit one under WOW64.
+    if [ "$WINEARCH" = win64 ]; then
+      /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+    else
+      wineboot -i >/dev/null 2>&1
+    fi
     # Unmanaged X11 windows: without a window manager every managed window waits 2 s
     # when it is hidden or destroyed.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

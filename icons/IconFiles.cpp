@@ -10,6 +10,7 @@
 #include "icons/portable/IcoFile.h"
 #include "platform/Error.h"
 #include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
 
 namespace icons {
 namespace {
@@ -115,8 +116,8 @@ void SaveIconFile(HICON icon, const std::wstring& path) {
 }
 
 platform::UniqueIcon LoadIconFile(const std::wstring& path) {
-  return platform::UniqueIcon(
-      static_cast<HICON>(::LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  return platform::UniqueIcon(static_cast<HICON>(::LoadImageW(nullptr, platform::ReachablePath(path).c_str(),
+                                                              IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
 }
 
 }  // namespace icons

@@ -1,15 +1,21 @@
 #!/bin/bash
-# Packs a built vantora.exe for Windows users, named with the version of res/vantora.rc:
-#   <out>/Vantora-<version>-portable.zip  the folder Vantora with vantora.exe, Skins and ReadMe.txt
-#   <out>/Vantora-<version>-setup.exe     the per-user installer (packaging/vantora.nsi)
-# Usage: packaging/package.sh <folder holding vantora.exe> <output folder>
+# Packs the built 32-bit and 64-bit vantora.exe for Windows users, named with the version of
+# res/vantora.rc:
+#   <out>/Vantora-<version>-portable.zip  the folder Vantora with vantora.exe (32-bit),
+#                                         vantora64.exe, Skins and ReadMe.txt
+#   <out>/Vantora-<version>-setup.exe     the per-user installer (packaging/vantora.nsi), which
+#                                         installs the one that fits the system as vantora.exe
+# Usage: packaging/package.sh <folder holding the 32-bit vantora.exe> <folder holding the 64-bit
+#        vantora.exe> <output folder>
 set -euo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ROOT=$(dirname "$HERE")
 exe=$(cd "$1" && pwd)/vantora.exe
-mkdir -p "$2"
-out=$(cd "$2" && pwd)
+exe64=$(cd "$2" && pwd)/vantora.exe
+mkdir -p "$3"
+out=$(cd "$3" && pwd)
 [ -f "$exe" ] || { echo "no vantora.exe in $1" >&2; exit 1; }
+[ -f "$exe64" ] || { echo "no vantora.exe in $2" >&2; exit 1; }
 
 rc=$ROOT/res/vantora.rc
 version=$(sed -n 's/.*VALUE "ProductVersion", "\([0-9.]*\)".*/\1/p' "$rc")
@@ -23,6 +29,7 @@ trap 'rm -rf "$stage"' EXIT
 dir=$stage/Vantora
 mkdir "$dir"
 cp "$exe" "$dir/vantora.exe"
+cp "$exe64" "$dir/vantora64.exe"
 cp -r "$ROOT/Skins" "$dir/Skins"
 # Notepad on older Windows shows a file without carriage returns on one line.
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' "$HERE/ReadMe.txt" > "$dir/ReadMe.txt"

@@ -1,8 +1,9 @@
 ; Per-user installer of Vantora. It asks for no administrator rights: the program, its skins and
 ; the uninstaller go to the user's own programs folder, the shortcut to the user's Start menu and
 ; the entry of the installed-programs list to the user's hive.
+; On 64-bit Windows it installs the 64-bit program, elsewhere the 32-bit one, as vantora.exe.
 ; packaging/package.sh passes VERSION, FILE_VERSION (four numbers), STAGE (the folder with
-; vantora.exe and Skins), UNINSTALL_FILES (the Delete and RMDir lines of the skins), ICON, OUTFILE.
+; vantora.exe, vantora64.exe and Skins), UNINSTALL_FILES (the Delete and RMDir lines of the skins), ICON, OUTFILE.
 Unicode true
 ManifestDPIAware true
 RequestExecutionLevel user
@@ -11,6 +12,7 @@ SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include x64.nsh
 
 !define PUBLISHER "Kestrelon Software"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantora"
@@ -66,7 +68,11 @@ FunctionEnd
 Section
   !insertmacro StopIfVantoraRuns
   SetOutPath "$INSTDIR"
-  File "${STAGE}/vantora.exe"
+  ${If} ${RunningX64}
+    File "/oname=vantora.exe" "${STAGE}/vantora64.exe"
+  ${Else}
+    File "${STAGE}/vantora.exe"
+  ${EndIf}
   File /r "${STAGE}/Skins"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Vantora.lnk" "$INSTDIR\vantora.exe" "" "$INSTDIR\vantora.exe" 0

@@ -2,8 +2,8 @@
 # Installs the Debian packages Vantora's build and tests need; idempotent, quiet when all are present.
 set -euo pipefail
 
-PACKAGES=(cmake ninja-build g++ g++-mingw-w64-i686-posix googletest
-          wine wine32:i386 fonts-wine xvfb xdotool x11-utils imagemagick bc
+PACKAGES=(cmake ninja-build g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+          wine wine32:i386 wine64 fonts-wine xvfb xdotool x11-utils imagemagick bc
           icoutils clang libclang-rt-14-dev clang-tidy clang-format file procps nsis zip unzip
           xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 

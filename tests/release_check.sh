@@ -2,12 +2,14 @@
 # Packs the built vantora.exe with packaging/package.sh, as ./release does, and tries both results
 # in the test prefix, reading everything back from outside: the archive with unzip, resources with
 # wrestool, files, the registry with `wine reg`, windows with xdotool and their processes in /proc.
-# Usage: release_check.sh path/to/vantora.exe <source root> <work folder>
-# Needs DISPLAY and WINEPREFIX of a running test session.
+# Usage: release_check.sh path/to/vantora.exe path/to/64-bit/vantora.exe <source root> <work folder>
+# Needs DISPLAY and WINEPREFIX of a running test session; with VANTORA_WINEPREFIX64 of a running
+# 64-bit one it also installs there.
 set -u
 exe=$1
-root=$2
-work=$3
+exe64=$2
+root=$3
+work=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -71,7 +73,7 @@ wait_for_uninstaller() {
 
 rm -rf "$work"
 mkdir -p "$work"
-bash "$root/packaging/package.sh" "$(dirname "$exe")" "$work/out" >/dev/null || { echo "FAIL: packaging"; exit 1; }
+bash "$root/packaging/package.sh" "$(dirname "$exe")" "$(dirname "$exe64")" "$work/out" >/dev/null || { echo "FAIL: packaging"; exit 1; }
 
 version=$(version_string "$exe" ProductVersion)
 publisher=$(version_string "$exe" CompanyName)
@@ -90,7 +92,7 @@ wrestool -x -t 14 -o "$work/setup.ico" "$setup" || fail "no icon in the installe
 wrestool -x --raw -t 24 "$setup" | grep -q 'level="asInvoker"' || fail "the installer asks for elevation"
 
 # --- the portable zip ---
-expected=$( (echo Vantora/vantora.exe; echo Vantora/ReadMe.txt
+expected=$( (echo Vantora/vantora.exe; echo Vantora/vantora64.exe; echo Vantora/ReadMe.txt
              cd "$root" && find Skins -type f | sed 's|^|Vantora/|') | sort)
 unzip -tq "$zip_file" >/dev/null || fail "the zip does not test clean"
 [ "$(unzip -Z1 "$zip_file" | grep -v '/$' | sort)" = "$expected" ] ||
@@ -98,6 +100,7 @@ unzip -tq "$zip_file" >/dev/null || fail "the zip does not test clean"
 unzip -q "$zip_file" -d "$work/zip"
 portable=$work/zip/Vantora
 cmp -s "$exe" "$portable/vantora.exe" || fail "the zip's vantora.exe differs from the built one"
+cmp -s "$exe64" "$portable/vantora64.exe" || fail "the zip's vantora64.exe differs from the built 64-bit one"
 diff -r "$root/Skins" "$portable/Skins" >/dev/null || fail "the zip's skins differ from Skins"
 for key in C M X R H F; do
   grep -q "Ctrl+Alt+$key " "$portable/ReadMe.txt" || fail "ReadMe.txt does not name Ctrl+Alt+$key"
@@ -117,7 +120,7 @@ fi
 wine "$setup" /S </dev/null >/dev/null 2>&1 || fail "silent install exited with $?"
 [ "$(files_under "$inst")" = "$( (echo uninstall.exe; echo vantora.exe; cd "$root" && find Skins -type f) | sort)" ] ||
   fail "installed: $(files_under "$inst" | tr '\n' ' ')"
-cmp -s "$exe" "$inst/vantora.exe" || fail "the installed vantora.exe differs from the built one"
+cmp -s "$exe" "$inst/vantora.exe" || fail "on a 32-bit system the installed vantora.exe is not the 32-bit one"
 diff -r "$root/Skins" "$inst/Skins" >/dev/null || fail "the installed skins differ from Skins"
 [ -f "$lnk" ] || fail "no Start menu shortcut at $lnk"
 
@@ -185,5 +188,18 @@ wait_for_uninstaller
 [ "$(files_under "$inst")" = "Skins/Mine.vskin" ] || fail "after uninstall: $(files_under "$inst" | tr '\n' ' ')"
 [ -n "$(reg_value "$RUN_KEY" Vantora)" ] && fail "the start-up entry of the removed copy is left"
 rm -rf "$inst"
+
+# --- on a 64-bit system the installer puts the 64-bit program in place ---
+if [ -n "${VANTORA_WINEPREFIX64:-}" ] && [ -f "$VANTORA_WINEPREFIX64/system.reg" ]; then
+  export WINEPREFIX=$VANTORA_WINEPREFIX64 WINEARCH=win64
+  inst_win="$(win_var LOCALAPPDATA)\\Programs\\Vantora"
+  inst=$(winepath -u "$inst_win")
+  wine "$setup" /S </dev/null >/dev/null 2>&1 || fail "silent install on a 64-bit system exited with $?"
+  cmp -s "$exe64" "$inst/vantora.exe" || fail "on a 64-bit system the installed vantora.exe is not the 64-bit one"
+  wine "$inst/uninstall.exe" /S </dev/null >/dev/null 2>&1
+  wait_for_uninstaller
+  [ -e "$inst" ] && fail "left after uninstall on a 64-bit system: $(files_under "$inst" | tr '\n' ' ')"
+  rm -rf "$inst"
+fi
 
 [ "$failures" -eq 0 ] && echo "zip and installer of Vantora $version checked" || exit 1

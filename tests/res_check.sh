@@ -1,10 +1,12 @@
 #!/bin/sh
 # Reads the program's resources back with tools that share no code with ours:
-# icoutils for the resources inside vantora.exe, ImageMagick and file(1) for the placeholder.
-# Usage: res_check.sh path/to/vantora.exe path/to/res
+# icoutils for the resources inside vantora.exe, ImageMagick and file(1) for the placeholder;
+# and binutils' objdump for the program's header.
+# Usage: res_check.sh path/to/vantora.exe path/to/res path/to/objdump
 set -u
 exe=$1
 res=$2
+objdump=$3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -40,5 +42,9 @@ case "$placeholder" in
   *) fail "placeholder.bmp is not a 16x24 24-bit bitmap" ;;
 esac
 file "$res/placeholder.bmp" | grep -q '16 x 24 x 24' || fail "file(1) disagrees: $(file "$res/placeholder.bmp")"
+
+# Under WOW64 a large-address-aware 32-bit program has 4 GB rather than 2 (a screenshot of a large
+# virtual screen takes over 100 MB a copy); a 64-bit one is so by default.
+"$objdump" -p "$exe" | grep -q 'large address aware' || fail "the program is not large address aware"
 
 [ "$failures" -eq 0 ] && echo "all resources read back" || exit 1

@@ -7,6 +7,7 @@
 #include "platform/Error.h"
 #include "platform/files/FileReplacement.h"
 #include "platform/UniqueHandle.h"
+#include "platform/files/FileSystem.h"
 
 namespace platform {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 }
 
 UniqueFile OpenForReading(const std::wstring& path) {
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  UniqueFile file(::CreateFileW(ReachablePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) ThrowLastFileError(L"Cannot open file", path);
   return file;

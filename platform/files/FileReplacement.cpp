@@ -103,7 +103,9 @@ void FlushOpen(const UniqueFile& file, const std::wstring& target) {
 
 }  // namespace
 
-FileReplacement::FileReplacement(std::wstring target) : target_(std::move(target)), replaced_(FinalPath(target_)) {
+// The final path names the system folder again, which a 32-bit program must not open as it is.
+FileReplacement::FileReplacement(std::wstring target)
+    : target_(std::move(target)), replaced_(ReachablePath(FinalPath(target_))) {
   const std::wstring folder = FolderPrefixOf(replaced_);
   RemoveLeftovers(folder);
   temporary_ = NewTemporaryFile(folder, target_);

@@ -5,6 +5,12 @@
 
 namespace platform {
 
+// The path to open to reach the file the user named `path`. A 32-bit program on 64-bit Windows
+// goes through Sysnative for a file in the system folder, so that it reaches that file and not
+// its 32-bit namesake; anything else is returned as it is. The path shown to the user and given
+// to the shell stays `path`.
+std::wstring ReachablePath(const std::wstring& path);
+
 // True when `path` names an existing file (not a folder).
 bool FileExists(const std::wstring& path);
 
@@ -18,6 +24,7 @@ std::vector<std::wstring> FilesMatching(const std::wstring& folder, const std::w
 
 // The path of the file `path` leads to, through any symbolic link on the way; `path` itself when
 // it names no file that can be opened. A Unix link seen through Wine counts as a link here too.
+// The system names a file in its system folder by that folder, never by Sysnative.
 std::wstring FinalPath(const std::wstring& path);
 
 // True when another program holds the file so that it cannot be replaced now: running it (the

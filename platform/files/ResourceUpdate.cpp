@@ -14,7 +14,7 @@ ResourceUpdate::ResourceUpdate(const std::wstring& file) {
     opening_ = Outcome::Failure(ERROR_ACCESS_DENIED);
     return;
   }
-  handle_ = ::BeginUpdateResourceW(file.c_str(), FALSE);
+  handle_ = ::BeginUpdateResourceW(ReachablePath(file).c_str(), FALSE);
   if (!handle_) opening_ = Outcome::LastError();
 }
 
@@ -77,7 +77,7 @@ BOOL CALLBACK CopyEachName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR c
 
 ResourceLists ReadResources(const std::wstring& file, std::span<const wchar_t* const> types) {
   ResourceLists result{Outcome::Success(), std::vector<std::vector<ResourceCopy>>(types.size())};
-  const UniqueModule module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  const UniqueModule module(::LoadLibraryExW(ReachablePath(file).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module) {
     result.read = Outcome::LastError();
     return result;

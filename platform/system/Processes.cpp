@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/files/FileSystem.h"
+
 namespace platform {
 
 DWORD WindowProcessId(HWND window) {
@@ -28,7 +30,7 @@ std::optional<std::wstring> ProcessImagePath(DWORD processId) {
 FileIcons FirstFileIcons(const std::wstring& path) {
   HICON large = nullptr, small = nullptr;
   // Only the count tells: Wine writes something into both even for a file without icons.
-  if (::ExtractIconExW(path.c_str(), 0, &large, &small, 1) == 0) return {};
+  if (::ExtractIconExW(ReachablePath(path).c_str(), 0, &large, &small, 1) == 0) return {};
   return {UniqueIcon(large), UniqueIcon(small)};
 }
 
@@ -36,7 +38,7 @@ UniqueIcon FirstFileIconOfSize(const std::wstring& path, int size) {
   HICON icon = nullptr;
   UINT id = 0;
   // 0 when the file has no icon, and -1 when it cannot be read.
-  const UINT found = ::PrivateExtractIconsW(path.c_str(), 0, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+  const UINT found = ::PrivateExtractIconsW(ReachablePath(path).c_str(), 0, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
   if (found == 0 || found == static_cast<UINT>(-1)) return {};
   return UniqueIcon(icon);
 }

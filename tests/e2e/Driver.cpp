@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/files/FileSystem.h"
+
 namespace e2e {
 
 namespace {
@@ -122,6 +124,62 @@ std::wstring WindowsPath(const std::string& path) {
 std::wstring VantoraExePath() { return WindowsPath(VANTORA_EXE_DIR "/vantora.exe"); }
 
 bool RunningOnWine() { return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+bool On64BitSystem() {
+  SYSTEM_INFO system{};
+  ::GetNativeSystemInfo(&system);
+  return system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||
+         system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_ARM64;
+}
+
+std::wstring SystemFolderPath(const std::wstring& name) {
+  wchar_t folder[MAX_PATH] = {};
+  ::GetSystemDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + name;
+}
+
+std::wstring NativeSystemFolderPath(const std::wstring& name) {
+  return platform::ReachablePath(SystemFolderPath(name));
+}
+
+std::wstring Wow64FolderPath(const std::wstring& name) {
+  wchar_t folder[MAX_PATH] = {};
+  if (::GetSystemWow64DirectoryW(folder, MAX_PATH) == 0) return {};
+  return std::wstring(folder) + L"\\" + name;
+}
+
+std::optional<std::string> OutputOf(const std::wstring& commandLine, Duration timeout) {
+  SECURITY_ATTRIBUTES inherited{sizeof(inherited), nullptr, TRUE};
+  HANDLE read = nullptr, write = nullptr;
+  if (!::CreatePipe(&read, &write, &inherited, 0)) return std::nullopt;
+  const platform::UniqueKernelHandle reader(read);
+  platform::UniqueKernelHandle writer(write);
+  ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write;
+  startup.hStdError = write;
+  PROCESS_INFORMATION started{};
+  std::wstring line = commandLine;
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &started))
+    return std::nullopt;
+  const platform::UniqueKernelHandle process(started.hProcess);
+  ::CloseHandle(started.hThread);
+  writer.reset();  // the pipe ends when the program's copy of it closes
+  std::string output;
+  std::thread drain([&] {
+    char chunk[4096];
+    DWORD got = 0;
+    while (::ReadFile(read, chunk, sizeof(chunk), &got, nullptr) && got > 0) output.append(chunk, got);
+  });
+  const bool ended = ::WaitForSingleObject(process.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+  if (!ended) ::TerminateProcess(process.get(), 1);
+  drain.join();
+  if (!ended) return std::nullopt;
+  return output;
+}
 
 std::wstring HelperExePath(const std::wstring& helperName) {
   return WindowsPath(VANTORA_EXE_DIR) + L"\\" + helperName + L".exe";

@@ -49,6 +49,21 @@ std::wstring HelperExePath(const std::wstring& helperName);  // e.g. L"driver_ta
 // True under Wine (ntdll exports wine_get_version).
 bool RunningOnWine();
 
+// --- A 64-bit system ---------------------------------------------------------------------------
+
+// True on a 64-bit system, whatever this driver's own bitness.
+bool On64BitSystem();
+// `name` in the system folder as the user names it ("C:\windows\system32\notepad.exe"), the
+// path through which this driver reaches that very file (Sysnative under WOW64), and the same
+// name in the 32-bit system folder (SysWOW64) of a 64-bit system.
+std::wstring SystemFolderPath(const std::wstring& name);
+std::wstring NativeSystemFolderPath(const std::wstring& name);
+std::wstring Wow64FolderPath(const std::wstring& name);
+
+// Runs the command line, without a window, and returns what it wrote to its standard output
+// once it ended; nothing when it could not start or still runs after the timeout.
+std::optional<std::string> OutputOf(const std::wstring& commandLine, Duration timeout = 15s);
+
 // --- Waiting -----------------------------------------------------------------------------------
 
 // Polls the condition until it holds or the time is up; true when it held.

@@ -191,4 +191,59 @@ TEST_F(IconsE2E, IconOfACopiedProgramIsReplacedThroughThePanel) {
   EXPECT_TRUE(::IsWindow(main));
 }
 
+// On a 64-bit system the user names a program of the system folder, which a 64-bit program
+// runs; the 32-bit program's opens of that folder reach the 32-bit namesake in SysWOW64 unless
+// it goes past the redirection. The two files differ: only the named one has an icon.
+TEST_F(IconsE2E, AProgramOfTheSystemFolderIsPicturedAndChangedAndNotItsNamesake) {
+  if (!e2e::On64BitSystem()) GTEST_SKIP() << "a 32-bit system has one system folder";
+  const std::wstring name = L"vantora-e2e-named.exe";
+  const std::wstring named = e2e::SystemFolderPath(name), reached = e2e::NativeSystemFolderPath(name);
+  const std::wstring namesake = e2e::Wow64FolderPath(name);
+  ASSERT_TRUE(::CopyFileW(e2e::HelperExePath(L"iconic_windows_helper").c_str(), reached.c_str(), FALSE));
+  ASSERT_TRUE(::CopyFileW(e2e::HelperExePath(L"foreign_windows_helper").c_str(), namesake.c_str(), FALSE));
+  const auto namesakeBefore = Contents(namesake);
+  ASSERT_NE(Contents(reached), namesakeBefore);
+
+  {  // Its window's row shows the picture of the named file.
+    e2e::Process shown(reached, L"--title \"Named in the system folder\"");
+    ASSERT_NE(shown.WaitForWindow(nullptr, L"Named in the system folder"), nullptr);
+    HWND list = Control("ListView1", L"SysListView32");
+    int row = -1;
+    e2e::WaitUntil(
+        [&] {
+          e2e::Click(e2e::FindChild(main, L"Button", L"Refresh List (F5)"));
+          const auto rows = e2e::ListViewRows(list);
+          for (size_t i = 0; i < rows.size(); ++i)
+            if (rows[i] == L"Named in the system folder") row = static_cast<int>(i);
+          return row >= 0;
+        },
+        10s);
+    ASSERT_GE(row, 0);
+    EXPECT_GE(e2e::ListViewItemImage(list, row), 0) << "the row's picture came from another file";
+    shown.Stop(0ms);
+  }
+  // An ended program's file may stay held a moment; until then "Change" rightly finds it in use.
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        return static_cast<bool>(platform::UniqueFile(
+            ::CreateFileW(reached.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+      },
+      10s));
+
+  e2e::Click(Control("Button34"));  // "Browse..."
+  ASSERT_TRUE(AnswerFileDialog(named));
+  EXPECT_EQ(e2e::TextOf(Control("Edit4", L"Edit")), named) << "the path shown is not the user's";
+  e2e::Click(Control("Button36"));  // "Load"
+  ASSERT_TRUE(AnswerFileDialog(e2e::WindowsPath(VANTORA_EXE_DIR "/test-icons/icotool-16-32-48.ico")));
+  HWND change = Control("Button37");
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowEnabled(change) != FALSE; }, 5s));
+  const auto before = Contents(reached);
+  e2e::Click(change);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return Contents(reached) != before; }, 10s)) << "the named program is unchanged";
+  if (HWND box = vantora.WaitForMessageBox(e2e::kApplicationTitle, 1s)) ADD_FAILURE() << e2e::MessageBoxText(box);
+  EXPECT_EQ(Contents(namesake), namesakeBefore) << "the change reached the 32-bit namesake";
+  ::DeleteFileW(reached.c_str());
+  ::DeleteFileW(namesake.c_str());
+}
+
 }  // namespace

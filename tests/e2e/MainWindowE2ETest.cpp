@@ -15,6 +15,7 @@
 #include "app/portable/MainLayout.h"
 #include "e2e/ControlClasses.h"
 #include "e2e/Driver.h"
+#include "platform/system/Processes.h"
 #include "skin/portable/SkinLibrary.h"
 
 namespace {
@@ -263,6 +264,59 @@ TEST(MainWindowStartE2E, UnderWineNotepadsRowShowsItsProgramsIcon) {
   ASSERT_NE(row, rows.end());
   EXPECT_GE(e2e::ListViewItemImage(list, static_cast<int>(row - rows.begin())), 0);
   e2e::SaveScreenshot(main, L"notepad-row-icon.bmp");
+  notepad.Stop(0ms);
+}
+
+// On a 64-bit system the 32-bit program lives among 64-bit ones; the system's notepad is one.
+TEST(MainWindowStartE2E, OnA64BitSystemItsNotepadIsListedPicturedRetitledAndArranged) {
+  if (!e2e::On64BitSystem()) GTEST_SKIP() << "a 32-bit system has no 64-bit programs";
+  e2e::Process notepad(e2e::NativeSystemFolderPath(L"notepad.exe"));
+  HWND window = notepad.WaitForWindow(nullptr, L"Untitled - Notepad");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 10s));
+  const platform::UniqueKernelHandle process(
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, platform::WindowProcessId(window)));
+  BOOL wow64 = TRUE;
+  ASSERT_TRUE(process && ::IsWow64Process(process.get(), &wow64));
+  ASSERT_FALSE(wow64) << "this notepad is no 64-bit program";
+  ::SetWindowPos(window, nullptr, 301, 203, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  e2e::Process vantora;
+  HWND main = vantora.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  const auto control = [&](std::string_view name, const wchar_t* windowClass) {
+    return e2e::ChildAt(main, windowClass, TopLeftOf(*vantora::FindMainControl(name)));
+  };
+  HWND list = control("ListView1", L"SysListView32");
+  ASSERT_NE(list, nullptr);
+  const auto rows = e2e::ListViewRows(list);
+  const auto found = std::find(rows.begin(), rows.end(), L"Untitled - Notepad");
+  ASSERT_NE(found, rows.end()) << "the 64-bit window is not listed";
+  const int row = static_cast<int>(found - rows.begin());
+  if (e2e::RunningOnWine()) {  // Windows hands the window's own icon across processes
+    EXPECT_GE(e2e::ListViewItemImage(list, row), 0) << "no picture from its program's file";
+  }
+
+  if (e2e::ListViewSelectedIndex(list) != row) {
+    ASSERT_TRUE(e2e::ClickListViewItem(list, row));
+  }
+  HWND title = control("Edit1", L"Edit");
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(title) == L"Untitled - Notepad"; }, 5s));
+  ASSERT_TRUE(e2e::SetText(title, L"Retitled across bitness"));
+  e2e::Click(control("Button1", L"Button"));  // "Update Text"
+  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(window) == L"Retitled across bitness"; }, 10s))
+      << "the 64-bit window kept its title";
+  if (HWND box = vantora.WaitForMessageBox(e2e::kApplicationTitle, 0ms)) ADD_FAILURE() << e2e::MessageBoxText(box);
+
+  e2e::Click(control("Button15", L"Button"));  // "Cascade Windows"
+  EXPECT_TRUE(e2e::WaitUntil(
+      [&] {
+        const RECT at = e2e::RectInParent(window);
+        return at.left != 301 || at.top != 203;
+      },
+      10s))
+      << "the 64-bit window was not arranged";
+  e2e::SaveScreenshot(main, L"among-64-bit-programs.bmp");
   notepad.Stop(0ms);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "e2e/Driver.h"
+#include "platform/Error.h"
 #include "win/support/Clipboard.h"
 #include "win/support/SavedRegistry.h"
 
@@ -90,6 +91,14 @@ TEST(ShellSettingsE2E, StartOnWindowsStartupWritesTheQuotedPathAndTheSecondPress
   e2e::Click(button);
   EXPECT_TRUE(e2e::WaitUntil([] { return ReadValue(kRunKey, L"Vantora").has_value(); }, 5s));
   EXPECT_EQ(ReadValue(kRunKey, L"Vantora"), L"\"" + e2e::VantoraExePath() + L"\"");
+  if (e2e::On64BitSystem()) {
+    // What the system's own 64-bit programs read at logon: the same value, no 32-bit view of it.
+    const auto listed =
+        e2e::OutputOf(e2e::NativeSystemFolderPath(L"reg.exe") + L" query HKCU\\" + kRunKey + L" /v Vantora");
+    ASSERT_TRUE(listed.has_value());
+    const std::string path = platform::Narrow(e2e::VantoraExePath());
+    EXPECT_NE(listed->find('"' + path + '"'), std::string::npos) << *listed;
+  }
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TextOf(button) == L"Do Not Start on Windows Startup"; }, 5s));
   e2e::Click(button);
   EXPECT_TRUE(e2e::WaitUntil([] { return !ReadValue(kRunKey, L"Vantora").has_value(); }, 5s));
