@@ -1,6 +1,7 @@
 #include "app/VantoraMain.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,7 @@ ui::FormStyle MainStyle() {
   style.caption = L"Vantora - Desktop Customization Suite";
   style.clientWidth = vantora::kMainClientWidth;
   style.clientHeight = vantora::kMainClientHeight;
+  style.columns.assign(std::begin(vantora::main_layout::kColumns), std::end(vantora::main_layout::kColumns));
   style.color = kMainColour;
   style.minimizeBox = true;
   style.maximizeBox = false;

@@ -331,14 +331,24 @@ void Form::FitCaptions() {
     return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
   };
   const auto edges = [](const RECT& r) { return Edges{r.left, r.top, r.right, r.bottom}; };
+  // The columns follow the controls among the items, each holding what lies in it and in no
+  // panel or group box.
+  const auto columnOf = [&](const Control& c) {
+    for (size_t k = 0; k < style_.columns.size(); ++k)
+      if (Within(style_.columns[k], c.DesignBounds())) return static_cast<int>(shown.size() + k);
+    return -1;
+  };
   std::vector<FitItem> items;
   std::vector<RECT> places;
   for (Control* c : shown) {
     places.push_back(c->ScaledEdges(c->DesignBounds()));
     const SIZE need = c->Need();
     const Control* group = GroupOf(*c);
-    items.push_back({edges(places.back()), need.cx, need.cy, group ? indexOf(group) : -1, c->HoldsControls()});
+    items.push_back(
+        {edges(places.back()), need.cx, need.cy, group ? indexOf(group) : columnOf(*c), c->HoldsControls()});
   }
+  for (const Bounds& b : style_.columns)
+    items.push_back({{Scale(b.left), Scale(b.top), Scale(b.left + b.width), Scale(b.top + b.height)}, 0, 0, -1, true});
   RECT client{};
   ::GetClientRect(hwnd_, &client);
   const std::vector<Edges> fitted = ui::FitCaptions(items, edges(client), Scale(2));

@@ -34,6 +34,10 @@ struct FormStyle {
   // The form's size and its controls' bounds are physical pixels, never scaled for the DPI: a
   // form that must lie one to one on the screen. Fonts still follow the DPI.
   bool physicalPixels = false;
+  // Parts of the form (96-DPI client pixels) that hold the controls lying in them as a panel does,
+  // though nothing is drawn: the halves of a form a line divides. A caption is fitted within its
+  // column and never crosses into the next.
+  std::vector<Bounds> columns;
   std::wstring fontName = L"Tahoma";
   int fontHeight = -11;
 };

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/pictures/IconCanvas.h"
 #include "ui/portable/Dpi.h"
 #include "ui/Form.h"
@@ -60,6 +62,7 @@ ListView::ListView(Form& form, const Placement& placement, std::vector<Column> c
     column.cx = Owner().Scale(columns_[i].width);
     ::SendMessageW(Handle(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
+  FillLastColumn();
   LookChanged();  // a list made while another look is on takes its colours at once
 }
 
@@ -72,8 +75,13 @@ void ListView::LookChanged() {
   ListView_SetTextColor(Handle(), colours.text);
 }
 
+// The list's client width changes with its size and as its vertical scroll bar comes and goes.
 bool ListView::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
+    case WM_SIZE:
+      result = DefaultProc(message, wParam, lParam);
+      FillLastColumn();
+      return true;
     case WM_GETDLGCODE: {
       const auto* pending = reinterpret_cast<const MSG*>(lParam);
       result = DefaultProc(message, wParam, lParam);
@@ -112,11 +120,25 @@ bool ListView::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 void ListView::HandleDpiChanged() {
   for (size_t i = 0; i < columns_.size(); ++i)
     ListView_SetColumnWidth(Handle(), static_cast<int>(i), Owner().Scale(columns_[i].width));
+  FillLastColumn();
   if (images_ && images_->Dpi() != Owner().Dpi()) {
     SetImages(*images_);
     if (OnImagesResized) OnImagesResized();
     ::InvalidateRect(Handle(), nullptr, TRUE);
   }
+}
+
+// No empty header segment beside the last column: it takes the rest of the client width (which
+// leaves out a vertical scroll bar that shows), never less than its own width.
+void ListView::FillLastColumn() {
+  if (columns_.empty()) return;
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const int last = static_cast<int>(columns_.size()) - 1;
+  int rest = client.right;
+  for (int i = 0; i < last; ++i) rest -= ListView_GetColumnWidth(Handle(), i);
+  const int width = std::max(rest, Owner().Scale(columns_.back().width));
+  if (ListView_GetColumnWidth(Handle(), last) != width) ListView_SetColumnWidth(Handle(), last, width);
 }
 
 void ListView::SetImages(ImageList& images) {

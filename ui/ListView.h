@@ -41,7 +41,7 @@ class ListView : public Control {
  public:
   struct Column {
     std::wstring caption;
-    int width;  // 96-DPI pixels
+    int width;  // 96-DPI pixels; the last column's least, as it fills the rest of the list
   };
   ListView(Form& form, const Placement& placement, std::vector<Column> columns);
 
@@ -81,6 +81,7 @@ class ListView : public Control {
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  void FillLastColumn();
   std::vector<Column> columns_;
   ImageList* images_ = nullptr;
 };

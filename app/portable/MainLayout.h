@@ -139,6 +139,15 @@ inline constexpr Row kRows[] = {
     Row{"sBitBtn8", K::BitBtn, "", 765, 545, 87, 63, L"Minimize To Tray"},
     Row{"sBitBtn1", K::BitBtn, "", 886, 545, 87, 63, L""},
 };
+
+// The window's columns, left and right of the line between its halves (Bevel1) and down to the
+// line above the bottom row: the left half's list and commands on the selected window, below them
+// its two panels beside the stack of commands on all windows, and the right half. Each holds the
+// controls lying in it, so a caption the font draws wide is fitted within its column and never
+// reaches the next one or the line.
+inline constexpr ui::Bounds kColumns[] = {
+    {18, 0, 594, 330}, {18, 330, 352, 207}, {374, 330, 238, 207}, {642, 0, 332, 537}};
+inline constexpr std::string_view kSeparator = "Bevel1";
 }  // namespace main_layout
 
 constexpr std::span<const ui::LayoutRow> MainWindowLayout() { return main_layout::kRows; }

@@ -5,6 +5,15 @@
 #include "platform/windows/WindowManager.h"
 
 namespace platform {
+namespace {
+
+std::optional<RECT> WindowManagerFrame(HWND window) {
+  return WindowManagerAttribute<RECT>(window, DWMWA_EXTENDED_FRAME_BOUNDS);
+}
+
+FrameReport g_frameReport = &WindowManagerFrame;
+
+}  // namespace
 
 FrameMargins WindowBounds::Margins() const {
   return {visible.left - window.left, visible.top - window.top, window.right - visible.right,
@@ -16,7 +25,7 @@ std::optional<WindowBounds> WindowBoundsOf(HWND window) {
   if (!::GetWindowRect(window, &bounds.window)) return std::nullopt;
   bounds.visible = bounds.window;
   // A frame that is empty or reaches outside the window is no frame of it: kept as the window.
-  const auto frame = WindowManagerAttribute<RECT>(window, DWMWA_EXTENDED_FRAME_BOUNDS);
+  const std::optional<RECT> frame = g_frameReport(window);
   RECT inside{};
   if (frame && !::IsRectEmpty(&*frame) && ::IntersectRect(&inside, &*frame, &bounds.window) &&
       ::EqualRect(&inside, &*frame))
@@ -28,5 +37,7 @@ RECT WindowRectFor(const RECT& visible, const FrameMargins& margins) {
   return RECT{visible.left - margins.left, visible.top - margins.top, visible.right + margins.right,
               visible.bottom + margins.bottom};
 }
+
+void SetFrameReport(FrameReport report) { g_frameReport = report ? report : &WindowManagerFrame; }
 
 }  // namespace platform

@@ -24,6 +24,12 @@ struct WindowBounds {
 // nullopt when the window has gone (GetWindowRect fails, its error is the last error).
 std::optional<WindowBounds> WindowBoundsOf(HWND window);
 
+// The visible frame as the window manager reports it (DWMWA_EXTENDED_FRAME_BOUNDS), nullopt where
+// it reports none. Wine never does, so tests put a report of their own in its place.
+using FrameReport = std::optional<RECT> (*)(HWND window);
+// Installs `report` for the whole program; nullptr brings back the window manager's.
+void SetFrameReport(FrameReport report);
+
 // The window rectangle whose visible frame is `visible`.
 RECT WindowRectFor(const RECT& visible, const FrameMargins& margins);
 

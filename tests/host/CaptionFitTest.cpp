@@ -64,6 +64,16 @@ TEST(CaptionFit, StaysInsideWhatHoldsItAndNeverMovesAPanel) {
   fitted = Fit({panel, Item({302, 10, 320, 30}, 200), FitItem{{325, 0, 400, 100}, 0, 0, -1, true}});
   EXPECT_EQ(fitted[1], (Edges{302, 10, 323, 30}));
   EXPECT_EQ(fitted[2].left, 325);
+
+  // A pair whose captions ask more than their column holds shares its width in proportion to
+  // them, half the gap between the two, and ends where the column does.
+  const FitItem column{{100, 0, 338, 200}, 0, 0, -1, true};
+  fitted = Fit({column, Item({101, 10, 224, 36}, 130, 0, 0), Item({227, 10, 338, 36}, 119, 0, 0)});
+  EXPECT_EQ(fitted[1], (Edges{101, 10, 224, 36}));
+  EXPECT_EQ(fitted[2], (Edges{225, 10, 338, 36}));
+  fitted = Fit({column, Item({101, 10, 224, 36}, 200, 0, 0), Item({227, 10, 338, 36}, 100, 0, 0)});
+  EXPECT_EQ(fitted[1], (Edges{101, 10, 258, 36}));
+  EXPECT_EQ(fitted[2], (Edges{259, 10, 338, 36}));
 }
 
 TEST(CaptionFit, TallerCaptionsGrowDownAndLayoutOverlapsAreKept) {

@@ -1,21 +1,26 @@
 // Every form at the DPI the session runs with: 96 in the ordinary test session, and 120, 144 and
 // 192 when tests/dpi_check.sh runs these tests in a prefix of that DPI. Every caption, measured
 // with its control's own font, fits the control; no two controls overlap unless one holds the
-// other; headings are bold; glyphs are drawn at the DPI's size. A picture of each form, native
-// and skinned, goes to the screenshots folder as dpi<N>-<form>-<look>.bmp.
+// other; the main window's controls keep to their columns; every list's columns fill it; headings
+// are bold; glyphs are drawn at the DPI's size. A picture of each form, native and skinned, goes
+// to the screenshots folder as dpi<N>-<form>-<look>.bmp.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/portable/MainLayout.h"
 #include "commands/VantoraInfo.h"
 #include "options/VantoraOptions.h"
+#include "support/ListColumns.h"
 #include "support/ScreenshotFolder.h"
 #include "support/MainForm.h"
 #include "support/Pump.h"
@@ -105,9 +110,11 @@ bool CaptionFits(const ui::Form& form, const ui::Control& c) {
   return fits(FontOf(w), client.right, client.bottom, form.Dpi());
 }
 
-void ExpectCaptionsFit(const ui::Form& form) {
-  for (const ui::Control* c : form.Controls())
+void ExpectCaptionsFit(const ui::Form& form, std::span<const std::string_view> sharedRow = {}) {
+  for (const ui::Control* c : form.Controls()) {
+    if (std::find(sharedRow.begin(), sharedRow.end(), c->Name()) != sharedRow.end()) continue;
     EXPECT_TRUE(CaptionFits(form, *c)) << c->Name() << " " << testing::PrintToString(c->Caption()) << " is cut";
+  }
 }
 
 // Where a control shows on its form: a bevel is its line, not its whole box.
@@ -194,6 +201,59 @@ void ExpectCellsFit(const ui::Form& form, const ui::ListView& list) {
   EXPECT_GE(ListView_GetCountPerPage(w), rows);
 }
 
+// Every control of the main window lies inside the column it belongs to, and none but the line
+// itself reaches the line between the halves.
+void ExpectWithinColumns(const ui::Form& form) {
+  const auto scaled = [&](const ui::Bounds& b) {
+    return RECT{form.Scale(b.left), form.Scale(b.top), form.Scale(b.left + b.width), form.Scale(b.top + b.height)};
+  };
+  const ui::Control* separator = form.FindControl(std::string(vantora::main_layout::kSeparator));
+  ASSERT_NE(separator, nullptr);
+  const RECT line = ShownRect(*separator);
+  for (const ui::Control* c : form.Controls()) {
+    if (c == separator || !::IsWindowVisible(c->Handle())) continue;
+    const RECT shown = ShownRect(*c);
+    RECT both{};
+    EXPECT_FALSE(::IntersectRect(&both, &shown, &line)) << c->Name() << " reaches the line between the halves";
+    for (const ui::Bounds& column : vantora::main_layout::kColumns) {
+      if (!Contains(scaled(column), scaled(c->DesignBounds()))) continue;
+      EXPECT_TRUE(Contains(scaled(column), shown)) << c->Name() << " leaves its column";
+    }
+  }
+}
+
+// The tile commands side by side: Wine's Tahoma draws their captions wider than Windows' does,
+// wider together than their half of the window.
+constexpr std::string_view kTilePair[] = {"Button17", "Button22"};
+
+// Push buttons side by side in a row: each caption fits while the row holds them all; when it
+// cannot, each button has its share of the row's width, in proportion to its caption.
+void ExpectRowShared(const ui::Form& form, std::span<const std::string_view> names) {
+  std::vector<const ui::Control*> row;
+  std::vector<int> asked;
+  int left = INT_MAX, right = INT_MIN, all = 0;
+  for (std::string_view name : names) {
+    const ui::Control* c = form.FindControl(std::string(name));
+    ASSERT_NE(c, nullptr);
+    const RECT shown = ShownRect(*c);
+    left = std::min(left, static_cast<int>(shown.left));
+    right = std::max(right, static_cast<int>(shown.right));
+    row.push_back(c);
+    asked.push_back(TextExtent(FontOf(c->Handle()), ShownCaption(*c)).cx + 4);  // inside the frame
+    all += asked.back();
+  }
+  const bool roomForAll = all + static_cast<int>(names.size()) - 1 <= right - left;
+  for (size_t k = 0; k < row.size(); ++k) {
+    const RECT shown = ShownRect(*row[k]);
+    if (roomForAll) {
+      EXPECT_TRUE(CaptionFits(form, *row[k])) << row[k]->Name() << " is cut";
+    } else {  // less a pixel of the gap and one of rounding
+      EXPECT_GE(shown.right - shown.left, asked[k] * (right - left) / all - 2)
+          << row[k]->Name() << " has less than its share";
+    }
+  }
+}
+
 void SavePicture(const ui::Form& form, const std::string& name) {
   std::filesystem::create_directories(ScreenshotFolder());
   const std::wstring file =
@@ -231,8 +291,11 @@ TEST_F(DpiLayoutTest, MainWindowCaptionsFitWithoutOverlapsBoldHeadingsAndGlyphsO
   FocusForm();
   Select(target.get());
   EXPECT_EQ(form.Dpi(), ui::DpiOfWindow(nullptr));
-  ExpectCaptionsFit(form);
+  ExpectCaptionsFit(form, kTilePair);
+  ExpectRowShared(form, kTilePair);
   ExpectNoOverlaps(form);
+  ExpectWithinColumns(form);
+  testsupport::ExpectColumnsFill(form.windowListView.Handle());
   // The realised weight rather than the ink: Wine's own Tahoma Bold draws regular strokes above
   // 12 pixels (see README), so ink could only be compared on Windows.
   for (const ui::LayoutRow& row : vantora::MainWindowLayout()) {
@@ -342,6 +405,7 @@ TEST_F(DpiLayoutTest, InfoDialogCaptionsAndCellsFitWithoutOverlaps) {
                 ExpectCaptionsFit(dialog);
                 ExpectNoOverlaps(dialog);
                 ExpectCellsFit(dialog, dialog.rows);
+                testsupport::ExpectColumnsFill(dialog.rows.Handle());
                 InBothLooks([&](const std::string& look) { SavePictureInFront(dialog, "info-" + look); });
                 dialog.done.Click();
               });

@@ -11,6 +11,7 @@
 #include "ui/ListView.h"
 #include "ui/WindowFade.h"
 #include "support/Icons.h"
+#include "support/ListColumns.h"
 #include "support/TestApp.h"
 
 using testing_support::ClientRectOf;
@@ -177,6 +178,17 @@ TEST_F(ToolkitTest, AFadeOnACoarseTimerTakesFewerStepsInTheSameTimeAndEndsAtItsO
   }
 }
 
+// The system's wait between two steps never returns before the time asked, whatever is left of
+// a millisecond: one returning at once would make every fade instant on Windows.
+TEST_F(ToolkitTest, TheFadesOwnWaitNeverEndsBeforeTheTimeAsked) {
+  ui::FadeTiming& timing = ui::SystemFadeTiming();
+  for (const double wait : {0.3, 1.0, 7.5, 25.0}) {
+    const double when = timing.Now() + wait;
+    timing.WaitUntil(when);
+    EXPECT_GE(timing.Now(), when) << "a wait of " << wait << " ms";
+  }
+}
+
 // Controls of g_form resized (WM_SIZE, as the system sends it) and, of those, the ones that held a
 // deleted font or not yet the 144-DPI one at that moment.
 HWND g_form = nullptr;
@@ -207,6 +219,7 @@ TEST_F(ToolkitTest, ADpiChangeGivesEachControlItsNewFontBeforeMovingItAndDeletes
   for (HWND control : {button.Handle(), label.Handle(), list.Handle()})
     EXPECT_EQ(::GetObjectType(reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0))),
               static_cast<DWORD>(OBJ_FONT));
+  testsupport::ExpectColumnsFill(list.Handle());
 }
 
 // A caption too long for its place: the button grows, the next one in its row gives up its spare
@@ -267,7 +280,12 @@ TEST_F(ToolkitTest, ListViewKeepsRowsImagesAndSelection) {
   column.cchTextMax = 32;
   ::SendMessageW(list.Handle(), LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
   EXPECT_STREQ(header, L"Open Windows:");
-  EXPECT_EQ(column.cx, 250);
+  testsupport::ExpectColumnsFill(list.Handle());
+  // Rows enough for a vertical scroll bar: the column gives up its width, and no horizontal one shows.
+  while (!(::GetWindowLongW(list.Handle(), GWL_STYLE) & WS_VSCROLL) && list.Count() < 50) list.AddItem(L"more");
+  ASSERT_TRUE(::GetWindowLongW(list.Handle(), GWL_STYLE) & WS_VSCROLL);
+  testsupport::ExpectColumnsFill(list.Handle());
+  EXPECT_FALSE(::GetWindowLongW(list.Handle(), GWL_STYLE) & WS_HSCROLL);
 }
 
 TEST_F(ToolkitTest, ImageCellsAreIconsScaledWithTheirTransparencyEachOnItsOwn) {

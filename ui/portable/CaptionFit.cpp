@@ -72,10 +72,62 @@ class Fitter {
     }
   }
 
+  // Captions a row cannot hold between the edges of what holds it: the controls of each run of
+  // captions that follow one another closely, one of them still short, share the run's width in
+  // proportion to what their captions ask, half the gap kept between them, rather than the first
+  // keeping its place and the others none.
+  void Share() {
+    std::vector<size_t> next(items_.size(), kNone);
+    std::vector<bool> follows(items_.size());
+    for (size_t k = 0; k < items_.size(); ++k)
+      if (const size_t j = Next(k); j != kNone) {
+        next[k] = j;
+        follows[j] = true;
+      }
+    const int gap = gap_ / 2;
+    for (size_t first = 0; first < items_.size(); ++first) {
+      if (follows[first] || next[first] == kNone) continue;
+      std::vector<size_t> run;
+      bool cut = false;
+      for (size_t k = first; k != kNone; k = next[k]) {
+        run.push_back(k);
+        cut = cut || now_[k].right - now_[k].left < items_[k].needWidth;
+      }
+      if (!cut) continue;
+      const int left = now_[first].left, right = now_[run.back()].right;
+      const int room = right - left - gap * static_cast<int>(run.size() - 1);
+      int asked = 0;
+      for (size_t k : run) asked += items_[k].needWidth;
+      int before = 0;  // what the captions earlier in the run asked
+      for (size_t n = 0; n < run.size(); ++n) {
+        const size_t k = run[n];
+        const int from = room * before / asked;
+        before += items_[k].needWidth;
+        const int offset = left + gap * static_cast<int>(n);
+        now_[k].left = offset + from;
+        now_[k].right = offset + room * before / asked;
+      }
+    }
+  }
+
   const std::vector<Edges>& Result() const { return now_; }
 
  private:
+  static constexpr size_t kNone = static_cast<size_t>(-1);
   static size_t Index(Way way) { return static_cast<size_t>(way); }
+
+  // The caption next after `k`'s in its row, if it follows within twice the gap.
+  size_t Next(size_t k) const {
+    const auto captioned = [&](size_t i) { return items_[i].needWidth > 0 && !items_[i].holds; };
+    if (!captioned(k)) return kNone;
+    size_t nearest = kNone;
+    for (size_t j = 0; j < items_.size(); ++j)
+      if (j != k && items_[j].holder == items_[k].holder && was_[j].left >= was_[k].right &&
+          SideBySide(now_[j], now_[k]) && (nearest == kNone || was_[j].left < was_[nearest].left))
+        nearest = j;
+    if (nearest == kNone || !captioned(nearest) || now_[nearest].left - now_[k].right > 2 * gap_) return kNone;
+    return nearest;
+  }
 
   // Places change only when the push can be made.
   void TryPush(Way way, size_t i, int amount) { Push(way, i, amount, &now_); }
@@ -168,6 +220,7 @@ class Fitter {
 std::vector<Edges> FitCaptions(std::span<const FitItem> items, const Edges& form, int gap) {
   Fitter fitter(items, form, gap);
   fitter.Grow(false);
+  fitter.Share();
   fitter.ForgetHeights();
   fitter.Grow(true);
   return fitter.Result();

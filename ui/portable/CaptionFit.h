@@ -2,7 +2,8 @@
 // Making room for captions the font draws wider (or taller) than the layout's places allow: a
 // control grows within its row, into free space first, then pushing the controls after it along
 // (a neighbour with width to spare gives it up before it moves), never out of the panel, group
-// box or form it lies in. Places that already fit stay exactly where they are.
+// box, column or form it lies in; captions a row cannot hold share its width. Places that already
+// fit stay exactly where they are.
 #include <span>
 #include <vector>
 
@@ -17,8 +18,8 @@ struct FitItem {
   Edges place;        // the layout's place at the form's DPI
   int needWidth = 0;  // the smallest size the caption needs; 0: no caption, or any size will do
   int needHeight = 0;
-  int holder = -1;     // index of the panel or group box it lies in; -1: the form
-  bool holds = false;  // a panel or group box: it stands still, and what it holds stays inside it
+  int holder = -1;     // index of the panel, group box or column it lies in; -1: the form
+  bool holds = false;  // a panel, group box or column: it stands still, and what it holds stays inside it
 };
 
 // Where each item stands (in the order given) once every caption has what it needs, as far as
