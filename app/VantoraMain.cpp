@@ -1,5 +1,6 @@
 #include "app/VantoraMain.h"
 
+#include <algorithm>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -48,6 +49,10 @@ constexpr bool AllInMainLayout(const std::string_view (&names)[N]) {
 }
 static_assert(AllInMainLayout(vantora::kBulkGroup) && AllInMainLayout(vantora::kPerWindowGroup) &&
               AllInMainLayout(vantora::kNewIconGroup));
+static_assert(std::ranges::all_of(vantora::kNamedByLabel, [](const vantora::NamedByLabel& named) {
+  return ui::FindRow(vantora::MainWindowLayout(), named.control) &&
+         ui::FindRow(vantora::MainWindowLayout(), named.label);
+}));
 
 // Message boxes start a new line at a carriage return.
 constexpr const wchar_t* kAboutText =
@@ -78,6 +83,7 @@ TForm6::TForm6(const ui::FormKey& key)
   saveLargeIcon.SetHint(L"Save The Window's Large Icon");
   saveSmallIcon.SetHint(L"Save The Window's Small Icon");
   BuildMenus();
+  NameForScreenReaders();
   ArrangeControls();
   BindEvents();
   BindIcons();
@@ -102,6 +108,51 @@ void TForm6::FormDestroy() {
   refreshKeyHook_.Remove();
 }
 
+void TForm6::WindowListKeyDown(ui::KeyEvent& key) {
+  if (!key.ctrl && !key.alt && !key.shift && (key.key == VK_RETURN || key.key == VK_DELETE)) {
+    key.handled = true;
+    if (key.key == VK_RETURN)
+      BringToFrontClick();
+    else
+      CloseWindowClick();
+    return;
+  }
+  windowList.ListKeyDown(key);
+}
+
+// The list is the filter: typing there edits it. A text box keeps Ctrl+Z for its own text.
+void TForm6::FormKeyDown(ui::KeyEvent& key) {
+  if (!key.ctrl || key.alt) return;
+  if (key.key == 'F') {
+    windowListView.SetFocus();
+    key.handled = true;
+  } else if (key.key == 'Z' && !dynamic_cast<ui::Edit*>(ui::Control::FromHandle(::GetFocus()))) {
+    UndoClick();
+    key.handled = true;
+  }
+}
+
+// The menu shows the selected window's states as the buttons beside the list do.
+void TForm6::RowMenuPopup() {
+  windowList.UpdateSelectionState();
+  const bool selected = SelectedWindow() != nullptr;
+  for (const auto& item : rowMenu.Items()) item->enabled = selected || item->name == L"GatherOffScreen";
+  rowMenu.Item(L"StayOnTop").checked = selected && stayOnTop.Checked();
+  rowMenu.Item(L"Enabled").caption = enabledToggle.Caption();
+  auto& undo = rowMenu.Item(L"Undo");
+  undo.enabled = !windowList.History().Empty();
+  undo.caption = undo.enabled ? L"Undo " + windowList.History().NextCommand() : L"Undo";
+}
+
+void TForm6::NameForScreenReaders() {
+  for (const auto& [control, label] : vantora::kNamedByLabel) {
+    std::wstring name = FindControl(std::string(label))->Caption();
+    for (size_t at = name.find(L"&&"); at != std::wstring::npos; at = name.find(L"&&", at + 1)) name.erase(at, 1);
+    FindControl(std::string(control))->SetAccessibleName(std::move(name));
+  }
+  exitButton.SetAccessibleName(std::wstring(vantora::kExitButtonName));
+}
+
 void TForm6::AboutMenuClick() { ui::CurrentPrompts().Information(kAboutText); }
 void TForm6::IconHelpClick() { ui::CurrentPrompts().Information(kHelpText); }
 
@@ -112,6 +163,27 @@ void TForm6::BindEvents() {
   windowListView.OnClick = [this] { WindowListClick(); };
   windowListView.OnKeyDown = [this](ui::KeyEvent& key) { WindowListKeyDown(key); };
   windowListView.OnKeyUp = [this](ui::KeyEvent& key) { WindowListKeyUp(key); };
+  windowListView.OnCharacter = [this](wchar_t typed) { return WindowListCharacter(typed); };
+  windowListView.OnContextMenu = [this](POINT at) { WindowListContextMenu(at); };
+  windowListView.wantsEnterAndEscape = true;
+  OnKeyDown = [this](ui::KeyEvent& key) { FormKeyDown(key); };
+  rowMenu.OnPopup = [this] { RowMenuPopup(); };
+  const std::pair<const wchar_t*, std::function<void()>> rowCommands[] = {
+      {L"BringToFront", [this] { BringToFrontClick(); }},
+      {L"Maximize", [this] { MaximizeClick(); }},
+      {L"Minimize", [this] { MinimizeClick(); }},
+      {L"Restore", [this] { RestoreClick(); }},
+      {L"CloseWindow", [this] { CloseWindowClick(); }},
+      {L"StayOnTop", [this] { stayOnTop.SetChecked(!stayOnTop.Checked()); }},
+      {L"Enabled", [this] { EnabledToggleClick(); }},
+      {L"WindowInfo", [this] { WindowInfoClick(); }},
+      {L"ResizeWindow", [this] { ResizeWindowClick(); }},
+      {L"Screenshot", [this] { ScreenshotWindowClick(); }},
+      {L"MoveOntoMonitor", [this] { MoveOntoMonitorClick(); }},
+      {L"GatherOffScreen", [this] { GatherOffScreenClick(); }},
+      {L"Undo", [this] { UndoClick(); }},
+  };
+  for (const auto& [name, command] : rowCommands) rowMenu.Item(name).OnClick = command;
   armTimer.OnTimer = [this] { ArmTimerTick(); };
   refreshTimer.OnTimer = [this] { RefreshTimerTick(); };
 
@@ -189,6 +261,22 @@ void TForm6::BuildMenus() {
   trayMenu.Add(L"ShutdownPC1", L"Shutdown PC");
   largeIconMenu.Add(L"SaveToFile1", L"Save As..");
   smallIconMenu.Add(L"MenuItem1", L"Save As..");
+  // The per-window commands under their buttons' captions, then the rescue of lost windows.
+  const std::pair<const wchar_t*, const wchar_t*> rowItems[] = {{L"BringToFront", L"Bring To Front"},
+                                                                {L"Maximize", L"Maximize"},
+                                                                {L"Minimize", L"Minimize"},
+                                                                {L"Restore", L"Restore"},
+                                                                {L"CloseWindow", L"Close Window"},
+                                                                {L"StayOnTop", L"Stay On Top Window"},
+                                                                {L"Enabled", L"Disable Window"},
+                                                                {L"WindowInfo", L"Window Info"},
+                                                                {L"ResizeWindow", L"Resize Window"},
+                                                                {L"Screenshot", L"Take ScreenShot of Selected Window"},
+                                                                {L"N2", L"-"},
+                                                                {L"MoveOntoMonitor", L"Move Onto This Monitor"},
+                                                                {L"GatherOffScreen", L"Gather Off-Screen Windows"},
+                                                                {L"Undo", L"Undo"}};
+  for (const auto& [name, caption] : rowItems) rowMenu.Add(name, caption);
   trayIcon.popupMenu = &trayMenu;
   trayIcon.SetHint(L"Vantora");
 }

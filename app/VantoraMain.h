@@ -16,6 +16,7 @@
 #include "commands/WindowCommands.h"
 #include "commands/WindowDialogs.h"
 #include "options/OptionsCommand.h"
+#include "platform/windows/Monitors.h"
 #include "shell/BulkCommands.h"
 #include "icons/ExeIconPanel.h"
 #include "icons/Screenshots.h"
@@ -158,6 +159,7 @@ class TForm6 : public ui::Form {
   ui::PopupMenu trayMenu{*this};
   ui::PopupMenu largeIconMenu{*this};
   ui::PopupMenu smallIconMenu{*this};
+  ui::PopupMenu rowMenu{*this};  // the selected row's commands
   ui::TrayIcon trayIcon{*this};
   ui::Timer clipboardTimer{*this, 100, false};
   ui::Timer armTimer{*this, 100, true};
@@ -197,7 +199,11 @@ class TForm6 : public ui::Form {
   std::vector<HWND> CatalogueWindows() const { return windowList.Windows(); }
   void RefreshListClick() { windowList.RefreshAndUpdate(); }
   void WindowListClick() { windowList.ListClick(); }
-  void WindowListKeyDown(ui::KeyEvent& key) { windowList.ListKeyDown(key); }
+  void WindowListKeyDown(ui::KeyEvent& key);  // Enter, Delete, then the list's own keys
+  void WindowListContextMenu(POINT at) { rowMenu.Popup(at.x, at.y); }
+  bool WindowListCharacter(wchar_t typed) { return windowList.FilterCharacter(typed); }
+  void FormKeyDown(ui::KeyEvent& key);  // Ctrl+F
+  void RowMenuPopup();
   void WindowListKeyUp(ui::KeyEvent&) { windowList.RefreshAndUpdate(); }
   void ArmTimerTick() { windowList.ArmTimerTick(); }
   void RefreshTimerTick() { windowList.RefreshTimerTick(); }
@@ -216,6 +222,9 @@ class TForm6 : public ui::Form {
   void CloseButtonToggleClick() { windowCommands.ToggleCloseButton(); }
   void ResizeWindowClick() { windowDialogs.ResizeSelected(); }  // "Resize Window"
   void WindowInfoClick() { windowDialogs.ShowSelectedInfo(); }  // "Window Info"
+  void MoveOntoMonitorClick() { windowCommands.MoveSelectedOnto(platform::MonitorHandleOf(Handle())); }
+  void UndoClick() { windowCommands.UndoLast(); }  // "Undo", Ctrl+Z
+  void GatherOffScreenClick() { windowCommands.GatherOffScreen(platform::MonitorHandleOf(Handle())); }
 
   // --- Window arrangement and bulk commands ---
   using BulkVariant = shell::BulkVariant;
@@ -319,6 +328,7 @@ class TForm6 : public ui::Form {
       L"Screensaver (*.scr)|*.scr|OCX (*.ocx)|*.ocx|Control Panel Application (*.cpl)|*.cpl";
 
   void BuildMenus();
+  void NameForScreenReaders();
   void BindEvents();
   bool OwnWindow(HWND window) const;
 

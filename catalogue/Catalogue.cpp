@@ -8,6 +8,8 @@
 
 #include "catalogue/portable/CatalogueRules.h"
 #include "catalogue/portable/ToggleCaptions.h"
+#include "platform/system/Processes.h"
+#include "platform/windows/OffScreen.h"
 #include "platform/windows/StoreApps.h"
 #include "platform/windows/portable/ShellClasses.h"
 #include "platform/windows/WindowIsolation.h"
@@ -44,6 +46,14 @@ std::vector<HWND> TaskbarStartButtons() {
   });
   return buttons;
 }
+
+std::wstring Lower(std::wstring text) {
+  if (!text.empty()) ::CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+constexpr const wchar_t* kHeading = L"Open Windows:";
+constexpr const wchar_t* kOffScreenMark = L"  [off screen]";
 
 }  // namespace
 
@@ -141,6 +151,68 @@ platform::UniqueIcon Catalogue::CopyWindowIcon(HWND window, bool large) {
   return platform::CopyAtSystemSize(IconOf(window, large), large);
 }
 
+void Catalogue::Select(HWND window) {
+  const auto found =
+      std::find_if(rows_.begin(), rows_.end(), [window](const Row& row) { return row.window == window; });
+  if (found != rows_.end()) c_.list.SetItemIndex(static_cast<int>(found - rows_.begin()));
+}
+
+bool Catalogue::MarkedOffScreen(HWND window) const {
+  return std::any_of(rows_.begin(), rows_.end(),
+                     [window](const Row& row) { return row.window == window && row.offScreen; });
+}
+
+void Catalogue::SetFilter(std::wstring filter) {
+  if (filter == filter_) return;
+  filter_ = std::move(filter);
+  filterLower_ = Lower(filter_);
+  if (filter_.empty()) programNames_.clear();
+  // The selected window keeps its selection while its row is shown.
+  const HWND selected = SelectedWindow();
+  Refresh();
+  Select(selected);
+  UpdateSelectionState();
+}
+
+bool Catalogue::FilterCharacter(wchar_t typed) {
+  if (typed == L'\b') {
+    if (!filter_.empty()) SetFilter(filter_.substr(0, filter_.size() - 1));
+  } else if (typed == 0x1B) {
+    SetFilter(L"");
+  } else if (typed >= L' ') {
+    SetFilter(filter_ + typed);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The program file's name is asked once per window while the filter is on.
+const std::wstring& Catalogue::ProgramFileName(HWND window) {
+  auto found = programNames_.find(window);
+  if (found == programNames_.end()) {
+    std::wstring name;
+    if (const auto path = platform::ProcessImagePath(platform::WindowProcessId(window)))
+      name = Lower(path->substr(path->find_last_of(L"\\/") + 1));
+    found = programNames_.emplace(window, std::move(name)).first;
+  }
+  return found->second;
+}
+
+bool Catalogue::Matches(const Row& row) {
+  return filterLower_.empty() || Lower(row.title).find(filterLower_) != std::wstring::npos ||
+         ProgramFileName(row.window).find(filterLower_) != std::wstring::npos;
+}
+
+void Catalogue::ShowHeading() {
+  std::wstring heading = kHeading;
+  if (!filter_.empty())
+    heading +=
+        L" " + filter_ + L" (" + std::to_wstring(rows_.size()) + L" of " + std::to_wstring(listed_.size()) + L")";
+  c_.list.SetColumnCaption(0, heading);
+  c_.list.SetAccessibleName(std::move(heading));
+}
+
 std::vector<HWND> Catalogue::Windows() const {
   std::vector<HWND> windows;
   windows.reserve(rows_.size());
@@ -166,12 +238,20 @@ void Catalogue::Refresh() {
   programIcons_.BeginRebuild(RowIconSize());
   std::vector<Row> rows;
   for (auto& [window, title] : ListedWindows(ownWindow_))
-    rows.push_back({window, std::move(title), RowIconOf(window), ui::kNoImage});
+    rows.push_back({window, std::move(title), nullptr, ui::kNoImage, !platform::OnAnyMonitor(window)});
+  listed_.clear();
+  for (const Row& row : rows) listed_.push_back(row.window);
+  std::erase_if(rows, [this](const Row& row) { return !Matches(row); });
+  for (Row& row : rows) row.icon = RowIconOf(row.window);
+  std::erase_if(programNames_, [this](const auto& kept) {
+    return std::find(listed_.begin(), listed_.end(), kept.first) == listed_.end();
+  });
   std::erase_if(storeAppIcons_, [&rows](const auto& kept) {
     return std::none_of(rows.begin(), rows.end(), [&kept](const Row& row) { return row.window == kept.first; });
   });
   DrawRowImages(rows);
   ShowRows(rows);
+  ShowHeading();
   const int count = c_.list.Count();
   if (remembered >= 0 && remembered < count) c_.list.SetItemIndex(remembered);
   const int selected = c_.list.ItemIndex();
@@ -216,16 +296,18 @@ void Catalogue::DrawRowImages(std::vector<Row>& rows) {
   }
 }
 
+std::wstring Catalogue::Caption(const Row& row) { return row.offScreen ? row.title + kOffScreenMark : row.title; }
+
 void Catalogue::ShowRows(const std::vector<Row>& rows) {
   if (rows == rows_) return;
   RedrawSuspended quiet(c_.list);
   const size_t common = std::min(rows.size(), rows_.size());
   for (size_t i = 0; i < common; ++i) {
-    if (rows[i].title != rows_[i].title || rows[i].image != rows_[i].image)
-      c_.list.SetItem(static_cast<int>(i), rows[i].title, rows[i].image);
+    if (rows[i].title != rows_[i].title || rows[i].image != rows_[i].image || rows[i].offScreen != rows_[i].offScreen)
+      c_.list.SetItem(static_cast<int>(i), Caption(rows[i]), rows[i].image);
   }
   for (size_t i = rows_.size(); i > rows.size(); --i) c_.list.DeleteItem(static_cast<int>(i - 1));
-  for (size_t i = common; i < rows.size(); ++i) c_.list.AddItem(rows[i].title, rows[i].image);
+  for (size_t i = common; i < rows.size(); ++i) c_.list.AddItem(Caption(rows[i]), rows[i].image);
   rows_ = rows;
 }
 

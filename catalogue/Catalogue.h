@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/ProgramIcons.h"
+#include "catalogue/UndoHistory.h"
 #include "platform/UniqueHandle.h"
 #include "ui/Components.h"
 #include "ui/Controls.h"
@@ -63,10 +64,25 @@ class Catalogue {
   void RefreshAfterClosing(std::span<const HWND> asked);
 
   HWND SelectedWindow() const;  // null when no row is selected
+  // Selects the window's row, if it is shown.
+  void Select(HWND window);
   // A copy of the window's icon at the system's size for its kind, as the icon panel shows it;
   // empty when the window has none.
   platform::UniqueIcon CopyWindowIcon(HWND window, bool large);
   std::vector<HWND> Windows() const;  // row i of the list shows window i
+  // Every window the list would show without its filter, in list order.
+  const std::vector<HWND>& AllWindows() const noexcept { return listed_; }
+  // What the commands on listed windows changed, for "Undo".
+  UndoHistory& History() noexcept { return history_; }
+  // Whether the window's row carries the off-screen mark: it lies on no monitor.
+  bool MarkedOffScreen(HWND window) const;
+
+  // The filter typed in the list: rows whose title or program file name holds it, whatever
+  // the case. Empty shows every row.
+  const std::wstring& Filter() const noexcept { return filter_; }
+  void SetFilter(std::wstring filter);
+  // A character typed in the list edits the filter; true when it did.
+  bool FilterCharacter(wchar_t typed);
 
   // Events of the list and the timers.
   void ListClick();
@@ -90,6 +106,7 @@ class Catalogue {
     std::wstring title;
     HICON icon;
     int image;
+    bool offScreen;
     friend bool operator==(const Row&, const Row&) = default;
   };
   HICON IconOf(HWND window, bool large);
@@ -98,6 +115,10 @@ class Catalogue {
   int RowIconSize() const;
   void DrawRowImages(std::vector<Row>& rows);
   void ShowRows(const std::vector<Row>& rows);
+  static std::wstring Caption(const Row& row);
+  bool Matches(const Row& row);
+  const std::wstring& ProgramFileName(HWND window);
+  void ShowHeading();
 
   ui::Form& form_;
   int activationHandler_;
@@ -108,12 +129,17 @@ class Catalogue {
   // By window without an icon: its Store app's picture, or none when it is no Store app's frame
   // (a frame whose app gave no picture yet is not kept).
   std::map<HWND, platform::UniqueIcon> storeAppIcons_;
-  std::vector<Row> rows_;  // what the list shows, row by row
+  std::vector<Row> rows_;     // what the list shows, row by row
+  std::vector<HWND> listed_;  // every window listed before the filter
+  std::wstring filter_, filterLower_;
+  // By window, while the filter is on: its program file's name, in lower case.
+  std::map<HWND, std::wstring> programNames_;
   // The image cell drawn for each window and icon listed: a row that moves keeps its picture.
   std::map<std::pair<HWND, HICON>, int> cells_;
   bool autoRefreshArmed_ = false;
   int autoRefreshPeriod_ = 0;
   bool newIconLoaded_ = false;
+  UndoHistory history_;
 };
 
 }  // namespace catalogue

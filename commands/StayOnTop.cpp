@@ -12,6 +12,7 @@ void WindowCommands::ApplyStayOnTop() {
   if (!window) return;
   if (!platform::WindowRectangle(window)) return;
   const bool onTop = c_.stayOnTop.Checked();
+  if (platform::IsWindowTopmost(window) != onTop) Remember(L"Stay On Top Window", window);
   const platform::Outcome placed = SetStayOnTop(window, onTop);
   const wchar_t* what = L"Placing the selected window on top or among the others";
   // A change of selection re-applies the window's own state, which no refusal takes from it.

@@ -1,9 +1,11 @@
 #include "commands/WindowCommands.h"
 
 #include <string>
+#include <vector>
 
 #include "catalogue/portable/ToggleCaptions.h"
 #include "ui/CommandReports.h"
+#include "platform/windows/OffScreen.h"
 #include "platform/windows/WindowArrangement.h"
 #include "platform/windows/WindowRoutines.h"
 #include "ui/Prompts.h"
@@ -24,6 +26,7 @@ void WindowCommands::SetTitleFromEdit() {
     return;
   }
   // Blanks are a title like any other. The box and the list show the title read back.
+  Remember(L"Update Text", window);
   ui::ReportCommandFailure(L"Setting the selected window's title", SetTitle(window, text));
   catalogue_.RefreshAndUpdate();
 }
@@ -34,14 +37,20 @@ void WindowCommands::TitleKeyUp(const ui::KeyEvent& key) {
 }
 
 void WindowCommands::ShowSelected(int showCommand) {
-  if (const HWND window = catalogue_.SelectedWindow())
-    ui::ReportCommandFailure(L"Showing the selected window", Show(window, showCommand));
+  const HWND window = catalogue_.SelectedWindow();
+  if (!window) return;
+  Remember(showCommand == SW_SHOWMAXIMIZED ? L"Maximize"
+           : showCommand == SW_MINIMIZE    ? L"Minimize"
+                                           : L"Restore",
+           window);
+  ui::ReportCommandFailure(L"Showing the selected window", Show(window, showCommand));
 }
 
 void WindowCommands::CloseSelected() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   // A program that asks its own question on close may keep its window; it then stays listed.
+  Remember(L"Close Window", window);
   ui::ReportCommandFailure(L"Asking the selected window to close", Close(window));
   catalogue_.RefreshAfterClosing({&window, 1});
 }
@@ -59,6 +68,7 @@ void WindowCommands::ApplyOpacity() {
   // The label shows the opacity the window reports afterwards; a window left alone (it did not
   // answer, or refused) keeps the label as it was.
   const int position = c_.opacity.Position();
+  Remember(L"Window Transparency", window, catalogue::UndoHistory::Kind::Continuing);
   const platform::Outcome set = SetOpacity(window, position);
   ui::ReportCommandFailure(L"Setting the selected window's opacity", set);
   if (!set) return;
@@ -72,6 +82,7 @@ void WindowCommands::ToggleEnabled() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.enableToggle.Caption() == kEnabledToggle.first;
+  Remember(disable ? kEnabledToggle.first : kEnabledToggle.second, window);
   const platform::Outcome set = SetEnabled(window, !disable);
   ui::ReportCommandFailure(L"Enabling or disabling the selected window", set);
   if (!set) return;
@@ -82,6 +93,7 @@ void WindowCommands::ToggleCloseButton() {
   const HWND window = catalogue_.SelectedWindow();
   if (!window) return;
   const bool disable = c_.closeButtonToggle.Caption() == kCloseButtonToggle.first;
+  Remember(disable ? kCloseButtonToggle.first : kCloseButtonToggle.second, window);
   const platform::Outcome set = SetCloseButton(window, !disable);
   ui::ReportCommandFailure(L"Greying or enabling the selected window's close button", set);
   if (!set) return;
@@ -107,5 +119,33 @@ platform::Outcome WindowCommands::SetCloseButton(HWND window, bool enabled) {
   return platform::SetCloseButtonEnabled(window, enabled);
 }
 platform::Outcome WindowCommands::Place(HWND window, const RECT& rect) { return platform::PlaceWindow(window, rect); }
+
+void WindowCommands::MoveSelectedOnto(HMONITOR monitor) {
+  const HWND window = catalogue_.SelectedWindow();
+  if (!window) return;
+  Remember(L"Move Onto This Monitor", window);
+  ui::ReportCommandFailure(L"Moving the selected window onto the monitor", platform::MoveIntoWorkArea(window, monitor));
+  catalogue_.RefreshAndUpdate();
+}
+
+void WindowCommands::GatherOffScreen(HMONITOR monitor) {
+  std::vector<HWND> lost = catalogue_.Windows();
+  std::erase_if(lost, platform::OnAnyMonitor);
+  catalogue_.History().Record(L"Gather Off-Screen Windows", lost);
+  for (HWND window : lost)
+    platform::LogIfFailed(L"Gathering an off-screen window", platform::MoveIntoWorkArea(window, monitor));
+  catalogue_.RefreshAndUpdate();
+}
+
+void WindowCommands::Remember(const std::wstring& command, HWND window, catalogue::UndoHistory::Kind kind) {
+  catalogue_.History().Record(command, {&window, 1}, kind);
+}
+
+// The windows gone since the command are skipped; when none is left, nothing can be put back.
+void WindowCommands::UndoLast() {
+  const catalogue::UndoHistory::Result undone = catalogue_.History().Undo();
+  if (undone.restored == 0 && undone.closed > 0) ui::CurrentPrompts().Information(kCannotReopen);
+  catalogue_.RefreshAndUpdate();
+}
 
 }  // namespace commands

@@ -33,6 +33,13 @@ class WindowCommands {
   void ApplyStayOnTop();
   void ToggleEnabled();
   void ToggleCloseButton();
+  // "Move Onto This Monitor": the selected window into the monitor's work area.
+  void MoveSelectedOnto(HMONITOR monitor);
+  // "Gather Off-Screen Windows": every shown window that lies on no monitor, into its work area.
+  void GatherOffScreen(HMONITOR monitor);
+  // "Undo" and Ctrl+Z: the last command on other programs' windows, whoever ran it.
+  void UndoLast();
+  static constexpr const wchar_t* kCannotReopen = L"A Closed Window Cannot Be Reopened";
 
   // The same commands on one given window (the command line's), as the buttons run them.
   static platform::Outcome SetTitle(HWND window, const std::wstring& text);
@@ -47,6 +54,9 @@ class WindowCommands {
   static platform::Outcome Place(HWND window, const RECT& rect);
 
  private:
+  void Remember(const std::wstring& command, HWND window,
+                catalogue::UndoHistory::Kind kind = catalogue::UndoHistory::Kind::Single);
+
   catalogue::Catalogue& catalogue_;
   WindowCommandControls c_;
 };

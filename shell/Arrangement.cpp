@@ -20,6 +20,7 @@ struct Arrangement {
   // Cascade slots go to the back windows first, so the front window lands last, on top of the
   // others, and every caption stays visible; tiles follow the list from the front window.
   bool backWindowsFirst;
+  const wchar_t* command;  // as "Undo" names it
 };
 
 namespace {
@@ -27,15 +28,15 @@ namespace {
 constexpr Arrangement kCascade{[](HMONITOR monitor, const vantora::Rect& work, int count) {
                                  return vantora::CascadeRects(work, count, platform::CascadeStep(monitor));
                                },
-                               true};
+                               true, L"Cascade Windows"};
 constexpr Arrangement kTileHorizontal{[](HMONITOR, const vantora::Rect& work, int count) {
                                         return vantora::TileRects(work, count, vantora::TileDirection::Horizontal);
                                       },
-                                      false};
+                                      false, L"Tile Windows Horizontal"};
 constexpr Arrangement kTileVertical{[](HMONITOR, const vantora::Rect& work, int count) {
                                       return vantora::TileRects(work, count, vantora::TileDirection::Vertical);
                                     },
-                                    false};
+                                    false, L"Tile Windows Vertical"};
 
 // The listed windows that are arranged, in list order, grouped by the monitor each is on: the
 // enabled ones that are not minimized (disabled windows are skipped, as the system's own
@@ -75,6 +76,7 @@ void BulkCommands::Arrange(const Arrangement& arrangement) {
   };
   raiseMainWindow();
   const std::vector<HWND> windows = catalogue_.Windows();
+  catalogue_.History().Record(arrangement.command, windows);
   ArrangeAll(windows, arrangement);
   raiseMainWindow();
 }

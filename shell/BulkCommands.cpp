@@ -29,14 +29,16 @@ constexpr Step kFrontThenRaise[] = {Step::BringApplicationToFront, Step::RaiseMa
 
 // The show-state operations: one ShowWindow command per window and the steps after the walk.
 struct ShowAllOperation {
+  const wchar_t* command;  // as "Undo" names it
   int showCommand;
   std::span<const Step> afterButtonWalk;
   std::span<const Step> afterHotKeyWalk;
 };
 namespace {
-constexpr ShowAllOperation kMinimizeAll{SW_MINIMIZE, {}, kAfterHotKeyShowWalk};
-constexpr ShowAllOperation kMaximizeAll{SW_SHOWMAXIMIZED, {}, kAfterHotKeyShowWalk};  // no button
-constexpr ShowAllOperation kRestoreAll{SW_RESTORE, kFrontThenRaise, kAfterHotKeyShowWalk};
+constexpr ShowAllOperation kMinimizeAll{L"Minimize All Windows", SW_MINIMIZE, {}, kAfterHotKeyShowWalk};
+constexpr ShowAllOperation kMaximizeAll{
+    L"Maximize All Windows", SW_SHOWMAXIMIZED, {}, kAfterHotKeyShowWalk};  // no button
+constexpr ShowAllOperation kRestoreAll{L"Restore All Windows", SW_RESTORE, kFrontThenRaise, kAfterHotKeyShowWalk};
 
 }  // namespace
 
@@ -57,9 +59,10 @@ void BulkCommands::Run(std::span<const Step> steps) {
 // them may rebuild the list (F5, a refresh); the copy keeps every window visited exactly once
 // and nothing is ever read past the list's end. A window that has gone since, or does not
 // answer, just fails its call: the walk goes on, and the failure goes to the debug log.
+// A button acts on the rows shown, a hotkey on every window the list holds, filtered or not.
 void BulkCommands::Walk(BulkVariant variant, const wchar_t* what,
                         const std::function<platform::Outcome(HWND)>& act) const {
-  WalkWindows(catalogue_.Windows(), variant == BulkVariant::Button, what, act);
+  WalkWindows(Targets(variant), variant == BulkVariant::Button, what, act);
 }
 
 WalkFailures BulkCommands::WalkWindows(std::span<const HWND> windows, bool processMessages, const wchar_t* what,
@@ -88,7 +91,12 @@ WalkFailures BulkCommands::SetOpacityOfEach(std::span<const HWND> windows, int p
                      [percent](HWND window) { return platform::SetWindowOpacity(window, percent); });
 }
 
+std::vector<HWND> BulkCommands::Targets(BulkVariant variant) const {
+  return variant == BulkVariant::HotKey ? catalogue_.AllWindows() : catalogue_.Windows();
+}
+
 void BulkCommands::ShowAll(const ShowAllOperation& operation, BulkVariant variant) {
+  catalogue_.History().Record(operation.command, Targets(variant));
   Walk(variant, L"Showing a listed window",
        [&](HWND window) { return platform::ShowWindowState(window, operation.showCommand); });
   Run(variant == BulkVariant::Button ? operation.afterButtonWalk : operation.afterHotKeyWalk);
@@ -99,7 +107,8 @@ void BulkCommands::CloseAll(BulkVariant variant) {
   if (variant == BulkVariant::HotKey) Run(kBeforeHotKeyClose);
   if (!ui::CurrentPrompts().Confirm(L"Are You Sure You Want To Close All Other Windows?")) return;
   // Each window has handled its WM_CLOSE (or run out of time) before the next one gets its own.
-  const std::vector<HWND> asked = catalogue_.Windows();
+  const std::vector<HWND> asked = Targets(variant);
+  catalogue_.History().Record(L"Close All Windows", asked);
   Walk(variant, L"Asking a listed window to close", platform::RequestClose);
   if (variant == BulkVariant::Button) catalogue_.RefreshAfterClosing(asked);
 }
@@ -109,7 +118,9 @@ void BulkCommands::MaximizeAll() { ShowAll(kMaximizeAll, BulkVariant::HotKey); }
 void BulkCommands::RestoreAll(BulkVariant variant) { ShowAll(kRestoreAll, variant); }
 
 void BulkCommands::SetAllOpacity(int percent) {
-  SetOpacityOfEach(catalogue_.Windows(), percent);
+  const std::vector<HWND> windows = Targets(BulkVariant::HotKey);
+  catalogue_.History().Record(percent == 100 ? L"Opaque All" : L"Half Transparent All", windows);
+  SetOpacityOfEach(windows, percent);
   Run(kFrontThenRaise);
 }
 

@@ -52,6 +52,7 @@ class BulkCommands {
   static WalkFailures WalkWindows(std::span<const HWND> windows, bool processMessages, const wchar_t* what,
                                   const std::function<platform::Outcome(HWND)>& act);
   void Run(std::span<const Step> steps);
+  std::vector<HWND> Targets(BulkVariant variant) const;
   // `what` names the call for the debug log.
   void Walk(BulkVariant variant, const wchar_t* what, const std::function<platform::Outcome(HWND)>& act) const;
   void ShowAll(const ShowAllOperation& operation, BulkVariant variant);

@@ -55,7 +55,7 @@ void Timer::SetInterval(UINT intervalMs) {
 PopupMenu::PopupMenu(Form& form) : form_(form) {}
 
 MenuItem& PopupMenu::Add(const std::wstring& name, const std::wstring& caption) {
-  items_.push_back(std::make_unique<MenuItem>(MenuItem{name, caption, {}}));
+  items_.push_back(std::make_unique<MenuItem>(MenuItem{name, caption, {}, false, true}));
   return *items_.back();
 }
 
@@ -73,7 +73,9 @@ void PopupMenu::Popup(int x, int y) {
     if (item.separator())
       ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     else
-      ::AppendMenuW(menu.get(), MF_STRING, i + 1, item.caption.c_str());
+      ::AppendMenuW(menu.get(),
+                    MF_STRING | (item.checked ? MF_CHECKED : 0u) | (item.enabled ? 0u : static_cast<UINT>(MF_GRAYED)),
+                    i + 1, item.caption.c_str());
   }
   const UINT chosen = static_cast<UINT>(
       ::TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, form_.Handle(), nullptr));

@@ -40,6 +40,8 @@ struct MenuItem {
   std::wstring name;
   std::wstring caption;  // "-" is a separator
   std::function<void()> OnClick;
+  bool checked = false;
+  bool enabled = true;
   bool separator() const { return caption == L"-"; }
 };
 

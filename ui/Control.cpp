@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/Error.h"
+#include "ui/Accessible.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -58,6 +59,7 @@ KeyEvent MakeKeyEvent(WPARAM key) {
 Control::Control(Form& form, const Placement& placement, std::initializer_list<ControlKind> kinds, FontSpec font)
     : form_(form),
       name_(placement.name),
+      kind_(placement.kind),
       bounds_(placement.bounds),
       initialCaption_(placement.caption),
       flags_(placement.flags),
@@ -313,6 +315,9 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
       if (event.handled) return 0;
       break;
     }
+    case WM_GETOBJECT:
+      if (const LRESULT object = AccessibleObjectOf(hwnd_, kind_, accessibleName_, wParam, lParam)) return object;
+      break;
     case WM_NCHITTEST: {
       // Static controls (panels, labels) let the mouse through to the form unless they handle it.
       const LRESULT hit = DefaultProc(message, wParam, lParam);

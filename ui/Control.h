@@ -66,6 +66,8 @@ class Control : public MouseEvents {
   void SetVisible(bool visible);
   void SetFocus();
   void SetHint(const std::wstring& hint);
+  // What a screen reader calls the control where its window text does not name it.
+  void SetAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
   // With the capture on, the control keeps the mouse from a button down to its up, so a drag
   // reports moves (and the up) outside the control too.
   void SetMouseCapture(bool on) noexcept { captureMouse_ = on; }
@@ -140,6 +142,8 @@ class Control : public MouseEvents {
 
   Form& form_;
   std::string name_;
+  ControlKind kind_;
+  std::wstring accessibleName_;
   Bounds bounds_;
   std::wstring initialCaption_;
   std::wstring hint_;

@@ -1,5 +1,7 @@
 #include "ui/ListView.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "platform/pictures/IconCanvas.h"
@@ -77,12 +79,40 @@ void ListView::LookChanged() {
 
 // The list's client width changes with its size and as its vertical scroll bar comes and goes.
 bool ListView::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_SIZE) {
-    result = DefaultProc(message, wParam, lParam);
-    FillLastColumn();
-    return true;
+  switch (message) {
+    case WM_SIZE:
+      result = DefaultProc(message, wParam, lParam);
+      FillLastColumn();
+      return true;
+    case WM_GETDLGCODE: {
+      const auto* pending = reinterpret_cast<const MSG*>(lParam);
+      result = DefaultProc(message, wParam, lParam);
+      if (wantsEnterAndEscape && pending && pending->message == WM_KEYDOWN &&
+          (pending->wParam == VK_RETURN || pending->wParam == VK_ESCAPE))
+        result |= DLGC_WANTMESSAGE;
+      return true;
+    }
+    case WM_CHAR:
+      if (!OnCharacter || !OnCharacter(static_cast<wchar_t>(wParam))) return false;
+      result = 0;
+      return true;
+    case WM_CONTEXTMENU: {
+      if (!OnContextMenu) return false;
+      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (lParam == -1) {  // from the keyboard: below the selected row, or the list's corner
+        RECT row{};
+        const int selected = ItemIndex();
+        if (selected < 0 || !ListView_GetItemRect(Handle(), selected, &row, LVIR_LABEL)) row = RECT{};
+        at = POINT{row.left, row.bottom};
+        ::ClientToScreen(Handle(), &at);
+      }
+      OnContextMenu(at);
+      result = 0;
+      return true;
+    }
+    case WM_NOTIFY: break;
+    default: return false;
   }
-  if (message != WM_NOTIFY) return false;
   auto* header = reinterpret_cast<NMHDR*>(lParam);
   if (header->code != NM_CUSTOMDRAW || header->hwndFrom != ListView_GetHeader(Handle())) return false;
   result = CurrentLook().HeaderCustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(header), Owner().FontFor(Font()));
@@ -194,6 +224,13 @@ bool ListView::IsItemFullyVisible(int index) const {
   if (HWND h = ListView_GetHeader(Handle())) ::GetWindowRect(h, &header);
   const int headerHeight = header.bottom - header.top;
   return item.top >= client.top + headerHeight && item.bottom <= client.bottom;
+}
+
+void ListView::SetColumnCaption(int column, const std::wstring& caption) {
+  LVCOLUMNW update{};
+  update.mask = LVCF_TEXT;
+  update.pszText = const_cast<wchar_t*>(caption.c_str());
+  ::SendMessageW(Handle(), LVM_SETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&update));
 }
 
 void ListView::SetRedraw(bool on) {

@@ -62,8 +62,15 @@ class ListView : public Control {
   void MakeVisible(int index);
   bool IsItemFullyVisible(int index) const;
   void SetRedraw(bool on);
+  void SetColumnCaption(int column, const std::wstring& caption);
 
   std::function<void()> OnClick;
+  // A character typed in the list; true when taken, which keeps the list's own search from it.
+  std::function<bool(wchar_t)> OnCharacter;
+  // The menu key, Shift+F10 or a right click asks for a menu, at this screen point.
+  std::function<void(POINT)> OnContextMenu;
+  // Enter and Escape reach the list's key events instead of the form's dialog navigation.
+  bool wantsEnterAndEscape = false;
   // A DPI change sized the images anew and let go of their pictures.
   std::function<void()> OnImagesResized;
 

@@ -152,6 +152,21 @@ inline constexpr std::string_view kSeparator = "Bevel1";
 
 constexpr std::span<const ui::LayoutRow> MainWindowLayout() { return main_layout::kRows; }
 
+// Controls whose window text does not name them to a screen reader: each takes the caption of
+// the label before it (of the heading above, for a panel).
+struct NamedByLabel {
+  std::string_view control, label;
+};
+inline constexpr NamedByLabel kNamedByLabel[] = {
+    {"Edit1", "sLabel18"},       {"Edit4", "sLabel11"},     {"Edit2", "sLabel1"},      {"Edit3", "sLabel3"},
+    {"sComboBox1", "sLabel2"},   {"TrackBar1", "SLabel39"}, {"TrackBar3", "sLabel15"}, {"RadioButton1", "sLabel4"},
+    {"RadioButton2", "sLabel5"}, {"Image1", "sLabel6"},     {"Image2", "sLabel8"},     {"Image3", "sLabel7"},
+    {"Image4", "sLabel10"},      {"Image5", "sLabel9"},     {"sPanel3", "sLabel16"},   {"sPanel4", "sLabel19"},
+    {"sPanel6", "sLabel14"},     {"sPanel5", "sLabel15"},   {"sPanel2", "sLabel20"},   {"v", "sLabel21"},
+    {"sPanel1", "sLabel23"},
+};
+inline constexpr std::wstring_view kExitButtonName = L"Exit";  // the exit button shows only its picture
+
 // The row of a control of the main window; a name the table lacks does not compile. The
 // commands on listed windows start disabled: nothing is listed or selected before the window
 // reads its first list, which then enables what the list allows.

@@ -99,6 +99,10 @@ Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT fla
   });
 }
 
+Outcome SetPlacement(HWND window, const WINDOWPLACEMENT& placement) {
+  return WhenChangeable(window, [&] { return ::SetWindowPlacement(window, &placement) != FALSE; });
+}
+
 // Activation is not among the changes the system refuses for rights. SetForegroundWindow fails
 // without a code when the system does not let the program take the foreground.
 Outcome BringToForeground(HWND window) {

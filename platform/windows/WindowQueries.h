@@ -41,6 +41,8 @@ std::optional<RECT> WindowRectangle(HWND window);
 [[nodiscard]] Outcome SetWindowEnabled(HWND window, bool enabled);
 // SetWindowPos to `rect` (screen coordinates) with the given SWP_* flags.
 [[nodiscard]] Outcome PositionWindow(HWND window, HWND insertAfter, const RECT& rect, UINT flags);
+// SetWindowPlacement.
+[[nodiscard]] Outcome SetPlacement(HWND window, const WINDOWPLACEMENT& placement);
 // SetForegroundWindow.
 [[nodiscard]] Outcome BringToForeground(HWND window);
 
