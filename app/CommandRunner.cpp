@@ -231,6 +231,7 @@ CommandResult RunCommand(const Request& request, const std::function<bool(HWND)>
     case Scope::List:
       if (request.json) {
         std::vector<WindowFacts> facts;
+        facts.reserve(listed.size());
         for (const Listed& window : listed) facts.push_back(window.facts);
         result.out = ListJson(facts) + "\n";
       } else {
@@ -239,6 +240,7 @@ CommandResult RunCommand(const Request& request, const std::function<bool(HWND)>
       break;
     case Scope::AllListed: {
       std::vector<HWND> windows;
+      windows.reserve(listed.size());
       for (const Listed& window : listed) windows.push_back(window.window);
       RunOnAll(request, windows, result);
       break;
